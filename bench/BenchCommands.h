@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+// One command of tresmolo-bench: its name, its usage line and the function that runs it. The
+// function gets the arguments after the command name and returns the process exit code.
+struct BenchCommand
+{
+    const char* name;
+    const char* usage;
+    int (*run)(const QStringList& args);
+};
+
+// walk FOLDER [--word W] [--runs N]: the engine's walk of FOLDER, timed.
+int RunWalkBench(const QStringList& args);

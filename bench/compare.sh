@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Compares the engine's walk with the floor walker and with find and fd on one folder.
+#
+#   bench/compare.sh FOLDER [--runs N] [--strict]
+#
+# Uses the benchmarks of the build folder (TRESMOLO_BUILD_DIR, default build/ at the top of the
+# repository) and builds them there only when they are missing. Warms the caches with one untimed
+# pass of every tool, then times N runs of each (hyperfine when installed, else a shell loop) and
+# prints a markdown table of median wall times. Optional tools that are missing get a note, not an
+# error. With --strict the exit code is 1 when a speed goal is missed.
+
+set -u
+
+usage() {
+    echo "usage: $0 FOLDER [--runs N] [--strict]" >&2
+    exit 2
+}
+
+FOLDER=""
+RUNS=5
+STRICT=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --runs) [ $# -ge 2 ] || usage; RUNS=$2; shift 2 ;;
+    --runs=*) RUNS=${1#--runs=}; shift ;;
+    --strict) STRICT=1; shift ;;
+    -*) usage ;;
+    *) [ -z "$FOLDER" ] || usage; FOLDER=$1; shift ;;
+    esac
+done
+[ -n "$FOLDER" ] || usage
+case "$RUNS" in '' | *[!0-9]*) usage ;; esac
+[ "$RUNS" -ge 1 ] || usage
+[ -d "$FOLDER" ] || { echo "compare.sh: not a folder: $FOLDER" >&2; exit 2; }
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${TRESMOLO_BUILD_DIR:-$ROOT/build}
+BENCH=$BUILD/bench/tresmolo-bench
+FLOOR=$BUILD/bench/floor-walk
+
+if [ ! -x "$BENCH" ] || [ ! -x "$FLOOR" ]; then
+    echo "compare.sh: building the benchmarks in $BUILD" >&2
+    if [ ! -f "$BUILD/CMakeCache.txt" ]; then
+        cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRESMOLO_WERROR=ON >&2 || exit 2
+    fi
+    cmake --build "$BUILD" -j2 --target tresmolo-bench floor-walk >&2 || exit 2
+fi
+BUILD_TYPE=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$BUILD/CMakeCache.txt" 2>/dev/null)
+case "$BUILD_TYPE" in
+Release | RelWithDebInfo) ;;
+*) echo "compare.sh: note: $BUILD is a '${BUILD_TYPE:-unset}' build; the times are not representative" >&2 ;;
+esac
+
+WORK=$(mktemp -d) || exit 2
+trap 'rm -rf "$WORK"' EXIT
+
+# The tools: a name, the command line that is timed (its output is thrown away) and a command line
+# that prints the number of files the tool found, run once untimed to warm the caches.
+q=$(printf '%q' "$FOLDER")
+NAMES=()
+CMDS=()
+COUNTS=()
+add() { NAMES+=("$1"); CMDS+=("$2"); COUNTS+=("$3"); }
+last_files="tail -n 1 | sed 's/.*files=\([0-9]*\).*/\1/'"
+add "floor-walk" "$(printf '%q' "$FLOOR") $q --runs 1" "$(printf '%q' "$FLOOR") $q --runs 1 | $last_files"
+add "find -type f" "find $q -type f" "find $q -type f | wc -l"
+add "find, hidden pruned" "find $q -name '.*' -prune -o -type f -print" \
+    "find $q -name '.*' -prune -o -type f -print | wc -l"
+if command -v fdfind >/dev/null 2>&1; then
+    add "fdfind -j1 --no-ignore" "fdfind -j1 --no-ignore --type f . $q" \
+        "fdfind -j1 --no-ignore --type f . $q | wc -l"
+else
+    echo "compare.sh: note: fdfind is not installed; its row is skipped" >&2
+fi
+add "tresmolo-bench walk" "$(printf '%q' "$BENCH") walk $q --runs 1" \
+    "$(printf '%q' "$BENCH") walk $q --runs 1 | $last_files"
+add "tresmolo-bench walk --word TXT" "$(printf '%q' "$BENCH") walk $q --word TXT --runs 1" \
+    "$(printf '%q' "$BENCH") walk $q --word TXT --runs 1 | $last_files"
+
+# Seconds since the epoch, without starting a process when the shell can tell it.
+now() {
+    if [ -n "${EPOCHREALTIME:-}" ]; then echo "${EPOCHREALTIME/,/.}"; else date +%s.%N; fi
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# Median wall seconds of RUNS runs of one command line.
+measure() {
+    local cmd=$1 i t0 t1
+    if command -v hyperfine >/dev/null 2>&1 && command -v python3 >/dev/null 2>&1; then
+        if hyperfine --style none --runs "$RUNS" --export-json "$WORK/h.json" "$cmd >/dev/null" >/dev/null 2>&1; then
+            python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][0]["median"])' "$WORK/h.json"
+            return
+        fi
+    fi
+    for ((i = 0; i < RUNS; i++)); do
+        t0=$(now)
+        eval "$cmd" >/dev/null 2>&1
+        t1=$(now)
+        awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.6f\n", b - a }'
+    done | median
+}
+
+FILES=()
+TIMES=()
+for i in "${!CMDS[@]}"; do
+    FILES[i]=$(eval "${COUNTS[i]}" 2>/dev/null) # the untimed pass: warms the caches, gives the count
+    [ -n "${FILES[i]}" ] || FILES[i]="?"
+done
+for i in "${!CMDS[@]}"; do
+    TIMES[i]=$(measure "${CMDS[i]}")
+done
+
+FLOOR_TIME=${TIMES[0]}
+ratio() { awk -v t="$1" -v f="$FLOOR_TIME" 'BEGIN { if (f > 0) printf "%.2f", t / f; else print "?" }'; }
+
+echo "Folder: $FOLDER, $RUNS runs per tool, median wall time of the whole command (process start included)"
+echo
+echo "| tool | files | median s | ratio to floor |"
+echo "|---|---:|---:|---:|"
+for i in "${!CMDS[@]}"; do
+    printf '| %s | %s | %.4f | %s |\n' "${NAMES[i]}" "${FILES[i]}" "${TIMES[i]}" "$(ratio "${TIMES[i]}")"
+done
+echo
+echo "find -type f also enters hidden folders and lists hidden files; the other rows skip both."
+
+# The same walks timed inside the process, without process start and Qt start-up.
+inner() { "$@" 2>/dev/null | tail -n 1 | sed -n 's/.* seconds=\([0-9.]*\).*/\1/p'; }
+IN_FLOOR=$(inner "$FLOOR" "$FOLDER" --runs "$RUNS")
+IN_WALK=$(inner "$BENCH" walk "$FOLDER" --runs "$RUNS")
+IN_WORD=$(inner "$BENCH" walk "$FOLDER" --word TXT --runs "$RUNS")
+inratio() { awk -v t="$1" -v f="$IN_FLOOR" 'BEGIN { if (f > 0 && t != "") printf "%.2f", t / f; else print "?" }'; }
+echo
+echo "In-process medians: floor ${IN_FLOOR:-?} s, walk ${IN_WALK:-?} s ($(inratio "$IN_WALK")x)," \
+    "walk --word TXT ${IN_WORD:-?} s ($(inratio "$IN_WORD")x)"
+
+# The goals, on the wall times of the table.
+MISSED=0
+goal() { # goal TEXT TIME LIMIT-RATIO-OR-EMPTY OTHER-TIME-OR-EMPTY
+    local verdict
+    if [ -n "$3" ]; then
+        verdict=$(awk -v t="$2" -v f="$FLOOR_TIME" -v r="$3" 'BEGIN { print (t <= f * r) ? "met" : "MISSED" }')
+    else
+        verdict=$(awk -v t="$2" -v o="$4" 'BEGIN { print (t < o) ? "met" : "MISSED" }')
+    fi
+    [ "$verdict" = met ] || MISSED=1
+    echo "- $1: $verdict"
+}
+index_of() { local i; for i in "${!NAMES[@]}"; do [ "${NAMES[i]}" = "$1" ] && echo "$i" && return; done; }
+W=$(index_of "tresmolo-bench walk")
+T=$(index_of "tresmolo-bench walk --word TXT")
+F=$(index_of "find -type f")
+D=$(index_of "fdfind -j1 --no-ignore")
+echo
+echo "Goals:"
+goal "walk within 1.5x of the floor" "${TIMES[W]}" 1.5 ""
+goal "walk --word TXT within 1.6x of the floor" "${TIMES[T]}" 1.6 ""
+goal "walk faster than find -type f" "${TIMES[W]}" "" "${TIMES[F]}"
+if [ -n "$D" ]; then
+    goal "walk faster than fdfind -j1" "${TIMES[W]}" "" "${TIMES[D]}"
+fi
+if [ "${FILES[W]}" != "${FILES[0]}" ]; then
+    echo "- WARNING: the walk found ${FILES[W]} files, the floor ${FILES[0]}"
+    MISSED=1
+fi
+[ "$STRICT" = 1 ] && [ "$MISSED" = 1 ] && exit 1
+exit 0

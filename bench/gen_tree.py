@@ -1,0 +1,167 @@
+#!/usr/bin/env python3
+"""Creates a seeded, realistic-looking tree of empty files for the walk benchmarks.
+
+    gen_tree.py OUTDIR [--files 200000] [--folders 20000] [--seed 1] [--max-depth 8]
+
+The same seed and sizes always give the same tree. The tree has folders at depths 1 to max-depth
+(shallow ones are more common), a skewed number of files per folder (most hold a few, some hold
+hundreds), names made of common words, dates and numbers with the usual extensions, some names
+with an upper-case "TXT" in them, and a few hidden files and hidden folders (names starting with
+"."), whose contents count towards the totals. OUTDIR must be absent or empty.
+"""
+
+import argparse
+import math
+import os
+import random
+import sys
+
+WORDS = (
+    "report notes draft final budget invoice photo scan backup config readme todo summary letter "
+    "project meeting minutes plan design test data export import archive log holiday family "
+    "camera screenshot render model texture sound track album chapter thesis paper slides chart "
+    "table index main util helper widget engine parser lexer server client cache index temp build "
+    "release debug assets images docs source include vendor module package setup install"
+).split()
+
+FOLDER_WORDS = (
+    "Documents Pictures Music Videos Projects src include lib tests docs assets images photos "
+    "2019 2020 2021 2022 2023 2024 archive backup old new misc work personal clients invoices "
+    "reports drafts build out release debug resources data config scripts tools vendor third_party "
+    "Camera Screenshots Downloads Desktop Exports Imports Notes Papers Slides Music Albums"
+).split()
+
+# (extension, weight)
+EXTENSIONS = (
+    (".txt", 14), (".doc", 6), (".docx", 6), (".pdf", 8), (".jpg", 16), (".jpeg", 3), (".png", 8),
+    (".cpp", 7), (".h", 6), (".c", 3), (".py", 4), (".md", 3), (".json", 3), (".xml", 2),
+    (".csv", 3), (".log", 3), (".mp3", 4), (".mp4", 2), (".zip", 2), (".TXT", 1), (".JPG", 2),
+    ("", 2),
+)
+
+HIDDEN_FOLDERS = (".git", ".cache", ".config", ".thumbnails", ".vscode", ".idea", ".local", ".Trash-1000")
+HIDDEN_FILES = (".DS_Store", ".gitignore", ".directory", ".hidden", ".bash_history", ".editorconfig")
+
+
+def weighted_extension(rng, ext_values, ext_cum):
+    return rng.choices(ext_values, cum_weights=ext_cum)[0]
+
+
+def file_name(rng, ext_values, ext_cum):
+    roll = rng.random()
+    if roll < 0.01:
+        return rng.choice(HIDDEN_FILES) + ("" if rng.random() < 0.5 else "_%d" % rng.randrange(100))
+    ext = weighted_extension(rng, ext_values, ext_cum)
+    if roll < 0.03:
+        stem = rng.choice(("TXT_export", "notes_TXT", "READ_ME_TXT", "TXT-dump", "oldTXTfiles"))
+    elif roll < 0.25:
+        stem = "IMG_%04d" % rng.randrange(10000)
+    elif roll < 0.40:
+        stem = "%s_%04d-%02d-%02d" % (rng.choice(WORDS), rng.randrange(2000, 2025), rng.randrange(1, 13),
+                                      rng.randrange(1, 29))
+    elif roll < 0.70:
+        stem = rng.choice(WORDS)
+        if rng.random() < 0.5:
+            stem += rng.choice(("_", "-", " ", "")) + rng.choice(WORDS)
+        if rng.random() < 0.4:
+            stem += " (%d)" % rng.randrange(1, 9) if rng.random() < 0.3 else "_v%d" % rng.randrange(1, 20)
+    else:
+        stem = rng.choice(WORDS).capitalize() + rng.choice(WORDS).capitalize() + str(rng.randrange(1000))
+    return stem + ext
+
+
+def folder_name(rng):
+    roll = rng.random()
+    if roll < 0.02:
+        return rng.choice(HIDDEN_FOLDERS)
+    if roll < 0.60:
+        return rng.choice(FOLDER_WORDS)
+    if roll < 0.85:
+        return rng.choice(FOLDER_WORDS) + rng.choice(("_", "-", " ")) + rng.choice(WORDS)
+    return "%s %d" % (rng.choice(FOLDER_WORDS), rng.randrange(1, 500))
+
+
+def unique(name, taken):
+    """The name, or the name with a counter before its extension, not yet used in its folder."""
+    if name not in taken:
+        taken.add(name)
+        return name
+    stem, ext = os.path.splitext(name)
+    counter = 2
+    while "%s_%d%s" % (stem, counter, ext) in taken:
+        counter += 1
+    name = "%s_%d%s" % (stem, counter, ext)
+    taken.add(name)
+    return name
+
+
+def plan(files, folders, seed, max_depth):
+    """The tree as (relative folder paths, relative file paths), both in creation order."""
+    rng = random.Random(seed)
+    paths = [""]
+    depths = [0]
+    names = [set()]  # names taken in each folder, files and folders alike
+    at_depth = [[0]] + [[] for _ in range(max_depth)]
+    # How often a new folder goes at each depth: a handful at the top, most in the middle and a
+    # thin tail down to max_depth.
+    peak = max(2, round(max_depth * 0.55))
+    depth_weights = [0.0] + [0.002 if d == 1 else math.exp(-((d - peak) ** 2) / 5.0)
+                             for d in range(1, max_depth + 1)]
+    for _ in range(folders):
+        depth = rng.choices(range(max_depth + 1), weights=depth_weights)[0]
+        while not at_depth[depth - 1]:
+            depth -= 1
+        parent = rng.choice(at_depth[depth - 1])
+        name = unique(folder_name(rng), names[parent])
+        paths.append(os.path.join(paths[parent], name))
+        depths.append(depth)
+        names.append(set())
+        at_depth[depth].append(len(paths) - 1)
+
+    # Files per folder: a heavy-tailed weight, so most folders hold a handful and a few hold many.
+    weights = [min(rng.paretovariate(1.1), 200.0) for _ in paths]
+    ext_values = [e for e, _ in EXTENSIONS]
+    ext_cum = []
+    total = 0
+    for _, weight in EXTENSIONS:
+        total += weight
+        ext_cum.append(total)
+    chosen = rng.choices(range(len(paths)), weights=weights, k=files)
+    file_paths = []
+    for folder in chosen:
+        name = unique(file_name(rng, ext_values, ext_cum), names[folder])
+        file_paths.append(os.path.join(paths[folder], name))
+    return paths[1:], file_paths, depths
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("outdir")
+    parser.add_argument("--files", type=int, default=200000)
+    parser.add_argument("--folders", type=int, default=20000)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--max-depth", type=int, default=8)
+    args = parser.parse_args()
+    if args.files < 0 or args.folders < 0 or args.max_depth < 1:
+        parser.error("sizes must not be negative and --max-depth must be at least 1")
+
+    out = os.path.abspath(args.outdir)
+    if os.path.lexists(out) and (not os.path.isdir(out) or os.listdir(out)):
+        sys.exit("gen_tree.py: %s exists and is not an empty folder" % out)
+    folders, files, depths = plan(args.files, args.folders, args.seed, args.max_depth)
+
+    os.makedirs(out, exist_ok=True)
+    for folder in folders:
+        os.mkdir(os.path.join(out, folder))
+    flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | getattr(os, "O_CLOEXEC", 0)
+    for path in files:
+        os.close(os.open(os.path.join(out, path), flags, 0o644))
+
+    hidden_folders = sum(1 for f in folders if os.path.basename(f).startswith("."))
+    hidden_files = sum(1 for f in files if os.path.basename(f).startswith("."))
+    print("gen_tree: %s files=%d folders=%d max-depth=%d hidden-files=%d hidden-folders=%d seed=%d"
+          % (out, len(files), len(folders), max(depths), hidden_files, hidden_folders, args.seed))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,52 @@
+// tresmolo-bench: speed benchmarks of the engine, one command per benchmark.
+
+#include "BenchCommands.h"
+#include "BenchSupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+const BenchCommand kCommands[] = {
+    {"walk", "walk FOLDER [--word W] [--runs N]", RunWalkBench},
+};
+
+void PrintUsage()
+{
+    bench::PrintError(QStringLiteral("usage: tresmolo-bench COMMAND ARGUMENTS..."));
+    for (const BenchCommand& command : kCommands)
+        bench::PrintError(QStringLiteral("  tresmolo-bench ") + QLatin1String(command.usage));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The search options come from the user's settings file. Point the settings at an empty folder
+    // so every switch has its default value and nobody's own settings can skew the numbers. This
+    // has to happen before anything reads the settings, so before the application object exists.
+    QTemporaryDir config;
+    if (!config.isValid()) {
+        bench::PrintError(QStringLiteral("tresmolo-bench: cannot create a temporary settings folder: ") +
+                          config.errorString());
+        return 2;
+    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        PrintUsage();
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    for (const BenchCommand& command : kCommands)
+        if (name == QLatin1String(command.name))
+            return command.run(args);
+    bench::PrintError(QStringLiteral("tresmolo-bench: unknown command \"%1\"").arg(name));
+    PrintUsage();
+    return 2;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "engine/DateTime.h"
+#include "engine/SettingsSection.h"
+#include "platform/FileFind.h"
+
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+// The search engine: walks one start folder depth first, skips folders and files by the search
+// options and an optional name word, counts what it parsed and ignored, keeps a file count per
+// folder, and hands every file that passes to OnFileFound. It knows nothing of windows.
+class CAppHelper
+{
+public:
+    // Copies the search options from the settings store, resolves the special folders, resets the
+    // ignored-folders counter and stamps the start time (the stop time one day before it).
+    void LoadOptions();
+    // Walks m_startFolder with m_searchWord, then sets m_foldersParsed and the stop time.
+    void RunSearch();
+    void Walk(QString folder, QString word);
+    bool IsIgnoredFolder(const QString& path);
+    void CountFileInFolder(const QString& folder);
+    // The number of files enumerated so far in a folder of this run; 0 for a folder not entered.
+    int GetFolderFileCount(const QString& folder);
+    int GetFolderFileCount(const std::string& nativeFolder) const;
+
+    // Called on the walking thread for every file that passed the filters.
+    virtual void OnFileFound(const CFileFind& find) = 0;
+
+    QString m_fileName;
+    QString m_searchWord;
+    int m_foldersParsed = 0;
+    int m_foldersIgnored = 0;
+    QString m_countText;
+    int m_ignoreReadOnlyFiles = 0;
+    int m_ignoreHiddenFiles = 0;
+    int m_searchSubFolders = 0;
+    int m_ignoreProgramsFolder = 0;
+    int m_ignoreWindowsFolder = 0;
+    int m_ignoreRecycleBinFolder = 0;
+    int m_ignoreLocalAppDataFolder = 0;
+    int m_ignoreHiddenFolders = 0;
+    QString m_windowsFolder;
+    QString m_programFilesFolder;
+    QString m_localAppDataFolder;
+    QString m_appDataFolder;
+    QString m_commonAppDataFolder;
+    QString m_startFolder;
+    QStringList m_foundPaths;
+    CTimeStamp m_startTime;
+    CTimeStamp m_stopTime;
+    int m_viewFilesCount = 0;
+    CSettingsSection m_settings;
+    std::atomic<bool> m_run{false};
+
+protected:
+    CAppHelper();
+    ~CAppHelper();
+
+private:
+    struct WordMatcher;
+    struct NativeFolders;
+
+    void WalkFolder(CFileFind* parent, const std::string& folder, const WordMatcher& word, size_t depth);
+    bool IsIgnoredNative(const std::string& path, bool knownToExist) const;
+    CFileFind& Level(size_t depth);
+
+    // Key: the folder path exactly as the walk was given it (its native bytes); value: the files
+    // enumerated in it so far. Also the set of folders entered in this run.
+    std::unordered_map<std::string, int> m_folderFileCounts;
+    std::unique_ptr<NativeFolders> m_native;
+    std::vector<std::unique_ptr<CFileFind>> m_levels;
+};

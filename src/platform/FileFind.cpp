@@ -1,0 +1,211 @@
+#include "platform/FileFind.h"
+
+#include "platform/Paths.h"
+
+#include <QFile>
+#include <climits>
+#include <cstddef>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+
+// The layout the kernel uses for getdents64 records.
+struct LinuxDirent64
+{
+    ino64_t d_ino;
+    off64_t d_off;
+    unsigned short d_reclen;
+    unsigned char d_type;
+    char d_name[1];
+};
+
+} // namespace
+
+CFileFind::~CFileFind()
+{
+    Close();
+}
+
+int CFileFind::OpenFolder(const std::string& nativePath)
+{
+    if (nativePath.size() < PATH_MAX)
+        return ::open(nativePath.c_str(), kFolderFlags);
+    // Too long for one call: open the longest leading part that fits, then walk down the rest in
+    // pieces that each fit, relative to the folder opened last.
+    int fd = AT_FDCWD;
+    size_t start = 0;
+    while (start < nativePath.size()) {
+        size_t end = nativePath.size();
+        if (end - start >= PATH_MAX) {
+            end = nativePath.rfind('/', start + PATH_MAX - 1);
+            if (end == std::string::npos || end <= start) {
+                if (fd != AT_FDCWD)
+                    ::close(fd);
+                return -1;
+            }
+        }
+        const std::string piece(end > start ? std::string_view(nativePath).substr(start, end - start) : "/");
+        const int next = ::openat(fd, piece.c_str(), kFolderFlags);
+        if (fd != AT_FDCWD)
+            ::close(fd);
+        if (next < 0)
+            return -1;
+        fd = next;
+        start = end;
+        while (start < nativePath.size() && nativePath[start] == '/')
+            ++start;
+    }
+    return fd;
+}
+
+bool CFileFind::FindFile(const QString& folder)
+{
+    return FindFile(platform::NativePath(folder));
+}
+
+bool CFileFind::FindFile(const std::string& nativeFolder)
+{
+    Close();
+    m_folder = nativeFolder;
+    return ReadEntries(OpenFolder(m_folder));
+}
+
+bool CFileFind::FindSubFolder(CFileFind& parent, const std::string& nativeFolder)
+{
+    Close();
+    m_folder = nativeFolder;
+    const int parentFd = parent.Handle();
+    const std::string name(parent.m_name);
+    const int fd = parentFd >= 0 ? ::openat(parentFd, name.c_str(), kFolderFlags) : -1;
+    return ReadEntries(fd);
+}
+
+bool CFileFind::ReadEntries(int fd)
+{
+    m_fd = fd;
+    m_used = 0;
+    m_next = 0;
+    if (fd < 0)
+        return false;
+    if (m_buffer.size() < 16384)
+        m_buffer.resize(16384);
+    for (;;) {
+        if (m_buffer.size() - m_used < 4096)
+            m_buffer.resize(m_buffer.size() * 2);
+        const long n = ::syscall(SYS_getdents64, fd, m_buffer.data() + m_used, m_buffer.size() - m_used);
+        if (n <= 0)
+            break; // the end, or an error: keep what was read
+        m_used += size_t(n);
+    }
+    return m_used > 0;
+}
+
+bool CFileFind::FindNextFile()
+{
+    if (m_next >= m_used)
+        return false;
+    const auto* record = reinterpret_cast<const LinuxDirent64*>(m_buffer.data() + m_next);
+    const char* name = m_buffer.data() + m_next + offsetof(LinuxDirent64, d_name);
+    m_name = std::string_view(name, std::strlen(name));
+    m_type = record->d_type;
+    m_modeKnown = false;
+    m_next += record->d_reclen;
+    return m_next < m_used;
+}
+
+void CFileFind::Close()
+{
+    ReleaseHandle();
+    m_used = m_next = 0;
+    m_name = {};
+    m_folderText.clear();
+}
+
+void CFileFind::ReleaseHandle()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+int CFileFind::Handle() const
+{
+    if (m_fd < 0 && !m_folder.empty())
+        m_fd = OpenFolder(m_folder);
+    return m_fd;
+}
+
+std::uint32_t CFileFind::Mode() const
+{
+    if (!m_modeKnown) {
+        m_modeKnown = true;
+        m_mode = 0;
+        struct stat st;
+        const int fd = Handle();
+        const std::string name(m_name);
+        if (fd >= 0 && ::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            m_mode = st.st_mode;
+    }
+    return m_mode;
+}
+
+bool CFileFind::IsDots() const
+{
+    return m_name == "." || m_name == "..";
+}
+
+bool CFileFind::IsDirectory() const
+{
+    if (m_type != DT_UNKNOWN)
+        return m_type == DT_DIR;
+    return S_ISDIR(Mode());
+}
+
+bool CFileFind::MatchesMask(unsigned attributes) const
+{
+    if ((attributes & kDirectory) && IsDirectory())
+        return true;
+    if ((attributes & kHidden) && platform::IsHiddenName(m_name))
+        return true;
+    // Read-only: no write permission for anyone. A link carries all bits, so it never is.
+    if ((attributes & kReadOnly) && Mode() != 0 && (Mode() & 0222) == 0)
+        return true;
+    return false;
+}
+
+QString CFileFind::GetFileName() const
+{
+    return platform::DisplayText(m_name);
+}
+
+const QString& CFileFind::GetFolderText() const
+{
+    if (m_folderText.isEmpty() && !m_folder.empty())
+        m_folderText = platform::FolderText(platform::DisplayText(m_folder));
+    return m_folderText;
+}
+
+QString CFileFind::GetFilePath() const
+{
+    return platform::JoinPath(GetFolderText(), GetFileName());
+}
+
+QString CFileFind::GetRoot() const
+{
+    const QString& folder = GetFolderText();
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+std::string CFileFind::GetNativePath() const
+{
+    return platform::JoinNativePath(m_folder, m_name);
+}

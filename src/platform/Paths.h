@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// Path texts: "/" separates and the root is "/". A folder text never ends with "/" except the
+// root itself. Native paths are the exact bytes the file system uses; display texts are QStrings.
+namespace platform {
+
+// Whether two path texts name the same path. POSIX file names are case-sensitive, so this is an
+// exact comparison; a case-insensitive file system would fold case here and nowhere else.
+bool SamePath(const QString& a, const QString& b);
+inline bool SamePath(std::string_view a, std::string_view b) { return a == b; }
+
+// folder + "/" + name, never doubling the separator (the root stays "/").
+QString JoinPath(const QString& folder, const QString& name);
+std::string JoinNativePath(std::string_view folder, std::string_view name);
+
+// The folder text of a path: every trailing "/" removed, except that the root stays "/".
+QString FolderText(const QString& path);
+
+// The last component of a path ("" for the root).
+std::string_view LastComponent(std::string_view path);
+
+// A name marks its entry hidden when it starts with ".".
+inline bool IsHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }
+
+// Display text of native bytes: invalid UTF-8 shows as replacement characters.
+inline QString DisplayText(std::string_view native)
+{
+    return QString::fromUtf8(native.data(), qsizetype(native.size()));
+}
+// Native bytes of a display text.
+std::string NativePath(const QString& path);
+
+// A folder holds the trash when it is the home trash or its name is ".Trash" or ".Trash-" followed
+// by digits (the per-volume trash folders).
+bool IsTrashFolderName(std::string_view name);
+
+} // namespace platform

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The per-user profile store: named integers and strings in named sections. It lives in the
+// native settings file of organisation "Tresmolo", application "Tresmolo"
+// (~/.config/Tresmolo/Tresmolo.conf here). A value that is missing, stored with another type, or in
+// a file that cannot be read yields the caller's default; a write is seen at once by every thread.
+namespace platform {
+
+int GetProfileInt(const QString& section, const QString& key, int defaultValue);
+bool WriteProfileInt(const QString& section, const QString& key, int value);
+QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue);
+bool WriteProfileString(const QString& section, const QString& key, const QString& value);
+
+// The file that holds the store, for tests and diagnostics.
+QString ProfileStoreFile();
+
+} // namespace platform

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <string>
+
+// A private home for one test program: HOME and the XDG folders point into a temporary folder, so
+// the settings store, the trash and the special folders are real but belong to the test alone.
+class TestHome
+{
+public:
+    TestHome();
+    QString Path() const { return m_dir.path(); }
+    QString ConfigHome() const { return m_dir.path() + QStringLiteral("/config"); }
+    QString DataHome() const { return m_dir.path() + QStringLiteral("/data"); }
+    // Removes the settings file, so every value reads as its default again.
+    void ClearSettings() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Builds files and folders under `root` from relative paths; a path ending in "/" is a folder.
+// Parent folders are made as needed.
+void MakeTree(const QString& root, const QStringList& paths);
+// Writes a file with `bytes` as content.
+void WriteFile(const QString& path, const QByteArray& bytes = {});
+
+// Removes a tree of any depth (QDir cannot remove paths beyond the system's length limit).
+void RemoveTree(const QString& root);
+
+// The main of a test program: the private home first, then the application object, then the tests.
+#define TRESMOLO_TEST_MAIN(AppType, TestClass)                                                         \
+    int main(int argc, char** argv)                                                                      \
+    {                                                                                                    \
+        TestHome home;                                                                                   \
+        AppType app(argc, argv);                                                                         \
+        TestClass test(home);                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                          \
+    }
