@@ -1,0 +1,38 @@
+#include "shell/InfoBar.h"
+
+#include "shell/Pictures.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+CInfoBar::CInfoBar(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("InfoBar"));
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    m_picture = new QLabel(this);
+    m_picture->setPixmap(Pictures::InfoBarPicture(devicePixelRatioF()));
+    m_picture->setFixedSize(20, 20);
+    m_picture->setToolTip(QStringLiteral("<b>Important</b><br>Here is an informational message for the user."));
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("InfoBarText"));
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setMinimumWidth(1); // long texts are cut, never widen the window
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(8);
+    layout->addWidget(m_picture);
+    layout->addWidget(m_text, 1);
+}
+
+void CInfoBar::SetText(const QString& text)
+{
+    m_text->setText(text);
+    m_text->setToolTip(text);
+    m_text->repaint();
+}
+
+QString CInfoBar::Text() const
+{
+    return m_text->text();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/SettingsSection.h"
+#include "view/Commands.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+
+class CFolderTree;
+class CInfoBar;
+class COutlookBar;
+class CPendrakeDoc;
+class CPendrakeView;
+class QAction;
+class QLabel;
+class QToolBar;
+
+// The program's only top-level window: the command panel, the information bar, the navigation
+// pane with the folder tree, the main view and the status bar with its two panes.
+class CMainFrame : public QMainWindow, public CCmdTarget
+{
+    Q_OBJECT
+public:
+    CMainFrame(CPendrakeDoc* document, const CCmdTarget* application);
+    ~CMainFrame() override;
+
+    // Builds the panes and selects the folder chosen last; false when a pane cannot be made.
+    bool OnCreate();
+    void UpdateFolderPanes(const QString& path);
+    // Sets every command's enabled and check state from its update handler.
+    void UpdateCommandUI();
+
+    CPendrakeView* View() const { return m_view; }
+    CFolderTree* Tree() const { return m_folderTree; }
+    CInfoBar* InfoBar() const { return m_infoBar; }
+    QLabel* FolderPane() const { return m_folderPane; }
+    QLabel* CountPane() const { return m_pCountPane; }
+    QAction* Action(int id) const { return m_actions.value(id); }
+    const CommandRoute& Route() const { return m_route; }
+
+protected:
+    void customEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void InitializeCommandPanel();
+    bool CreateNavigationPane();
+    bool CreateInfoBar();
+    void CreateStatusBar();
+    QAction* MakeAction(int id);
+    QAction* MakeMenuAction(int id, const QString& text);
+    void RegisterCommands();
+    void OnFolderSelected();
+    void OnInfoBarChanged();
+    void OnRefreshTree();
+
+    CPendrakeDoc* m_document;
+    QLabel* m_pCountPane = nullptr;
+    QLabel* m_folderPane = nullptr;
+    QString m_lastFolder;
+    CSettingsSection m_settings;
+    QString m_scratchText;
+    QToolBar* m_homeBar = nullptr;
+    QToolBar* m_infoBarHolder = nullptr;
+    COutlookBar* m_navigationPane = nullptr;
+    CFolderTree* m_folderTree = nullptr;
+    CInfoBar* m_infoBar = nullptr;
+    CPendrakeView* m_view = nullptr;
+    QHash<int, QAction*> m_actions;
+    CommandRoute m_route;
+    QTimer m_updateTimer;
+};

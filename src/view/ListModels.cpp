@@ -1,0 +1,215 @@
+#include "view/ListModels.h"
+
+#include "platform/Paths.h"
+
+namespace {
+
+const QStringList kFileHeadings = {QStringLiteral("Sr"), QStringLiteral("File Name"), QStringLiteral("Folder")};
+const QStringList kFolderHeadings = {QStringLiteral("Sr"), QStringLiteral("Folder"), QStringLiteral("Files Count")};
+
+} // namespace
+
+FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent), m_headings(kFileHeadings) {}
+
+int FileListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int FileListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 3;
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    if (!index.isValid() || size_t(index.row()) >= m_rows.size())
+        return {};
+    return Text(index.row(), index.column());
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return m_headings.value(section);
+    return {};
+}
+
+QString FileListModel::Text(int row, int column) const
+{
+    const Row& r = m_rows[size_t(row)];
+    switch (column) {
+    case 0:
+        return QString::number(r.number);
+    case 1:
+        return platform::DisplayText(r.name);
+    case 2:
+        if (r.folder >= 0)
+            return m_folders[size_t(r.folder)].text;
+        return row == 0 ? m_row0Column2 : QString();
+    default:
+        return {};
+    }
+}
+
+void FileListModel::SetHeadings(const QString& column1, const QString& column2)
+{
+    m_headings = {kFileHeadings[0], column1, column2};
+    emit headerDataChanged(Qt::Horizontal, 1, 2);
+}
+
+void FileListModel::Clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_folders.clear();
+    m_row0Column2.clear();
+    endResetModel();
+}
+
+int FileListModel::AddFolder(const QString& text, const std::string& native)
+{
+    m_folders.push_back({text, native});
+    return int(m_folders.size()) - 1;
+}
+
+void FileListModel::Append(std::vector<NewRow>& rows)
+{
+    if (rows.empty())
+        return;
+    const int first = int(m_rows.size());
+    beginInsertRows({}, first, first + int(rows.size()) - 1);
+    m_rows.reserve(m_rows.size() + rows.size());
+    for (NewRow& row : rows) {
+        const int number = int(m_rows.size()) + 1;
+        m_rows.push_back({number, row.folder, std::move(row.name)});
+    }
+    endInsertRows();
+}
+
+void FileListModel::RemoveRow(int row)
+{
+    if (row < 0 || size_t(row) >= m_rows.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
+void FileListModel::SetRow0Column2(const QString& text)
+{
+    m_row0Column2 = text;
+    if (!m_rows.empty() && m_rows.front().folder < 0)
+        emit dataChanged(index(0, 2), index(0, 2));
+}
+
+QString FileListModel::FolderText(int row) const
+{
+    const Row& r = m_rows[size_t(row)];
+    return r.folder >= 0 ? m_folders[size_t(r.folder)].text : QString();
+}
+
+QString FileListModel::FilePath(int row) const
+{
+    const Row& r = m_rows[size_t(row)];
+    if (r.folder < 0)
+        return {};
+    return platform::JoinPath(m_folders[size_t(r.folder)].text, platform::DisplayText(r.name));
+}
+
+std::string FileListModel::NativePath(int row) const
+{
+    const Row& r = m_rows[size_t(row)];
+    if (r.folder < 0)
+        return {};
+    return platform::JoinNativePath(m_folders[size_t(r.folder)].native, r.name);
+}
+
+FolderListModel::FolderListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int FolderListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int FolderListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 3;
+}
+
+QVariant FolderListModel::data(const QModelIndex& index, int role) const
+{
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() ||
+        size_t(index.row()) >= m_rows.size())
+        return {};
+    return Text(index.row(), index.column());
+}
+
+QVariant FolderListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return kFolderHeadings.value(section);
+    return {};
+}
+
+QString FolderListModel::Text(int row, int column) const
+{
+    const Row& r = m_rows[size_t(row)];
+    switch (column) {
+    case 0:
+        return QString::number(r.number);
+    case 1:
+        return r.folder;
+    case 2:
+        return QString::number(r.count);
+    default:
+        return {};
+    }
+}
+
+void FolderListModel::Clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rowOfFolder.clear();
+    endResetModel();
+}
+
+int FolderListModel::UpdateFolderRow(const QString& folder, int count)
+{
+    // Folder texts that name the same path share a row; on this system that is the same text.
+    auto it = m_rowOfFolder.find(folder);
+    int row;
+    if (it == m_rowOfFolder.end()) {
+        row = int(m_rows.size());
+        beginInsertRows({}, row, row);
+        m_rows.push_back({row + 1, folder, count});
+        endInsertRows();
+        m_rowOfFolder.insert(folder, row);
+    } else {
+        row = it.value();
+        m_rows[size_t(row)].count = count;
+        emit dataChanged(index(row, 2), index(row, 2));
+    }
+    return row;
+}
+
+void FolderListModel::RemoveRow(int row)
+{
+    if (row < 0 || size_t(row) >= m_rows.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+    RebuildIndex();
+}
+
+void FolderListModel::RebuildIndex()
+{
+    m_rowOfFolder.clear();
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        m_rowOfFolder.insert(m_rows[row].folder, int(row)); // later rows win
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QString>
+#include <string>
+#include <vector>
+
+// The upper list: numbered rows of found files (name and folder) or of status lines. A file row
+// keeps its name's exact bytes and points into a table of folders, so a million rows stay small
+// and the exact path of every file is at hand.
+class FileListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    struct Folder
+    {
+        QString text;       // as shown: no trailing "/" except the root
+        std::string native; // exact bytes
+    };
+    // A row to append: a found file (folder >= 0, name in native bytes) or a text line (folder -1,
+    // text in UTF-8).
+    struct NewRow
+    {
+        int folder = -1;
+        std::string name;
+    };
+
+    explicit FileListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void SetHeadings(const QString& column1, const QString& column2);
+    QString Heading(int column) const { return m_headings.value(column); }
+    // Deletes every row and forgets the folders.
+    void Clear();
+    int AddFolder(const QString& text, const std::string& native);
+    // Appends rows in one insertion; each is numbered with the row count before it plus one.
+    void Append(std::vector<NewRow>& rows);
+    void RemoveRow(int row);
+    void SetRow0Column2(const QString& text);
+
+    QString Text(int row, int column) const;
+    bool IsFileRow(int row) const { return m_rows[size_t(row)].folder >= 0; }
+    QString FilePath(int row) const;
+    std::string NativePath(int row) const;
+    QString FolderText(int row) const;
+
+private:
+    struct Row
+    {
+        int number;
+        int folder;
+        std::string name;
+    };
+    std::vector<Row> m_rows;
+    std::vector<Folder> m_folders;
+    QStringList m_headings;
+    QString m_row0Column2;
+};
+
+// The lower list: one numbered row per folder with its file count. Rows are found by folder text
+// through an index that keeps, for each text, the highest row holding it.
+class FolderListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit FolderListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void Clear();
+    // Finds the folder's row (appending one when there is none) and writes its count; returns the row.
+    int UpdateFolderRow(const QString& folder, int count);
+    void RemoveRow(int row);
+    QString Text(int row, int column) const;
+    QString Folder(int row) const { return m_rows[size_t(row)].folder; }
+
+private:
+    struct Row
+    {
+        int number;
+        QString folder;
+        int count;
+    };
+    void RebuildIndex();
+    std::vector<Row> m_rows;
+    QHash<QString, int> m_rowOfFolder;
+};

@@ -1,0 +1,253 @@
+#include "view/PendrakeView.h"
+
+#include "platform/Paths.h"
+#include "view/PendrakeDoc.h"
+
+#include <QHeaderView>
+#include <QThread>
+#include <QTreeView>
+
+using Settings::Key;
+
+namespace {
+
+constexpr int kFileListWidths[3] = {100, 150, 400};
+constexpr int kFolderListWidths[3] = {100, 500, 125};
+// Rows reach the lists in batches at most this far apart while a search runs.
+constexpr int kApplyIntervalMs = 30;
+
+QTreeView* MakeList(QWidget* parent, QAbstractItemModel* model, const QString& name)
+{
+    auto* list = new QTreeView(parent);
+    list->setObjectName(name);
+    list->setModel(model);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setItemsExpandable(false);
+    list->setAlternatingRowColors(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setAllColumnsShowFocus(true);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionsMovable(false);
+    return list;
+}
+
+} // namespace
+
+CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
+    : QWidget(parent), m_document(document), m_fileModel(this), m_folderModel(this)
+{
+    setObjectName(QStringLiteral("PendrakeView"));
+    m_run = false;
+    m_fileList = MakeList(this, &m_fileModel, QStringLiteral("FileList"));
+    m_folderList = MakeList(this, &m_folderModel, QStringLiteral("FolderList"));
+    m_applyTimer.setInterval(kApplyIntervalMs);
+    connect(&m_applyTimer, &QTimer::timeout, this, &CPendrakeView::ApplyPending);
+    RegisterCommands();
+}
+
+CPendrakeView::~CPendrakeView()
+{
+    OnDestroy();
+}
+
+void CPendrakeView::RegisterCommands()
+{
+    const auto idle = [this](CCmdUI& ui) { ui.Enable(!m_run && !m_searching); };
+    OnCommand(Commands::StartSearch, [this] { OnStartSearch(); });
+    OnUpdate(Commands::StartSearch, idle);
+    OnUpdate(Commands::ExportFileList, idle);
+    OnUpdate(Commands::DuplicateFiles, idle);
+    OnCommand(Commands::StopSearch, [this] { OnStopSearch(); });
+    OnUpdate(Commands::StopSearch, [this](CCmdUI& ui) { ui.Enable(m_run); });
+    OnCommand(Commands::ViewFilesCount, [this] { OnViewFilesCount(); });
+    OnUpdate(Commands::ViewFilesCount,
+             [this](CCmdUI& ui) { ui.SetCheck(m_settings.GetSwitch(Key::ViewFilesCount)); });
+    OnCommand(Commands::AutoSearchAtStartup, [this] { m_settings.ToggleSwitch(Key::AutoListLastFolderAtStartup); });
+    OnUpdate(Commands::AutoSearchAtStartup,
+             [this](CCmdUI& ui) { ui.SetCheck(m_settings.GetSwitch(Key::AutoListLastFolderAtStartup)); });
+}
+
+void CPendrakeView::SetUpList(QTreeView* list, int listNumber, const int* defaultWidths)
+{
+    for (int column = 0; column < 3; ++column) {
+        const int width = m_settings.GetInt(Settings::ColumnWidthKey(listNumber, column), defaultWidths[column]);
+        list->header()->resizeSection(column, width);
+    }
+}
+
+void CPendrakeView::OnInitialUpdate()
+{
+    ArrangeLists();
+    SetUpList(m_fileList, 0, kFileListWidths);
+    SetUpList(m_folderList, 1, kFolderListWidths);
+    if (m_settings.GetSwitch(Key::ViewFilesCount)) {
+        m_folderList->show();
+    } else {
+        m_folderModel.Clear();
+        m_folderList->hide();
+    }
+    m_initialized = true;
+    emit firstUpdateDone();
+    if (m_settings.GetSwitch(Key::AutoListLastFolderAtStartup))
+        QMetaObject::invokeMethod(this, &CPendrakeView::OnStartSearch, Qt::QueuedConnection);
+}
+
+void CPendrakeView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ArrangeLists();
+}
+
+void CPendrakeView::ArrangeLists()
+{
+    const int w = width();
+    const int h = height();
+    // The stored value decides, not the running search's copy.
+    if (m_settings.GetSwitch(Key::ViewFilesCount)) {
+        const int half = h / 2;
+        m_fileList->setGeometry(0, 0, w, half);
+        m_folderList->setGeometry(0, half, w, half);
+    } else {
+        m_fileList->setGeometry(0, 0, w, h);
+    }
+}
+
+void CPendrakeView::OnViewFilesCount()
+{
+    m_settings.ToggleSwitch(Key::ViewFilesCount);
+    ArrangeLists();
+    if (m_settings.GetSwitch(Key::ViewFilesCount)) {
+        m_folderList->show();
+    } else {
+        m_folderModel.Clear();
+        m_folderList->hide();
+    }
+}
+
+void CPendrakeView::SaveListColumnWidths(QTreeView* list, int listNumber)
+{
+    QHeaderView* header = list->header();
+    for (int column = 0; column < header->count(); ++column)
+        m_settings.WriteInt(Settings::ColumnWidthKey(listNumber, column), header->sectionSize(column));
+}
+
+void CPendrakeView::OnDestroy()
+{
+    if (m_destroyed)
+        return;
+    m_destroyed = true;
+    // Ask a running walk to stop and wait for it; the worker never waits for this thread once
+    // closing is set, so this cannot deadlock.
+    m_run = false;
+    {
+        std::unique_lock locker(m_lock);
+        m_closing = true;
+        m_applied.notify_all();
+    }
+    if (m_worker) {
+        m_worker->wait();
+        delete m_worker;
+        m_worker = nullptr;
+    }
+    m_applyTimer.stop();
+    if (m_initialized) {
+        SaveListColumnWidths(m_fileList, 0);
+        SaveListColumnWidths(m_folderList, 1);
+    }
+}
+
+// --- Rows from the worker ---------------------------------------------------------------------
+
+void CPendrakeView::OnFileFound(const CFileFind& find)
+{
+    m_currentFolder = find.GetFolderText();
+    if (m_displayFileList) {
+        const std::string& native = find.GetNativeFolder();
+        if (m_lastFolderIndex < 0 || native != m_lastNativeFolder) {
+            const auto [it, added] = m_folderIndex.try_emplace(native, int(m_folderIndex.size()));
+            if (added) {
+                std::unique_lock locker(m_lock);
+                m_pending.folders.push_back({m_currentFolder, native});
+            }
+            m_lastNativeFolder = native;
+            m_lastFolderIndex = it->second;
+        }
+        std::unique_lock locker(m_lock);
+        m_pending.fileRows.push_back({m_lastFolderIndex, std::string(find.GetNativeName())});
+    } else {
+        m_currentFilePath = find.GetFilePath();
+        m_foundPaths.append(m_currentFilePath);
+        std::unique_lock locker(m_lock);
+        m_pending.row0Column2 = m_currentFilePath;
+    }
+    if (m_viewFilesCount)
+        UpdateFolderRow(m_currentFolder, GetFolderFileCount(find.GetNativeFolder()));
+}
+
+void CPendrakeView::AppendFileRow(const QString& name, const QString& folder)
+{
+    int folderIndex = -1;
+    if (!folder.isEmpty()) {
+        const std::string native = platform::NativePath(folder);
+        const auto [it, added] = m_folderIndex.try_emplace(native, int(m_folderIndex.size()));
+        if (added) {
+            std::unique_lock locker(m_lock);
+            m_pending.folders.push_back({folder, native});
+        }
+        folderIndex = it->second;
+    }
+    std::unique_lock locker(m_lock);
+    m_pending.fileRows.push_back({folderIndex, name.toUtf8().toStdString()});
+}
+
+void CPendrakeView::UpdateFolderRow(const QString& folder, int count)
+{
+    std::unique_lock locker(m_lock);
+    m_pending.folderRows.emplace_back(folder, count);
+}
+
+void CPendrakeView::ApplyPending()
+{
+    Pending batch;
+    quint64 ticket;
+    {
+        std::unique_lock locker(m_lock);
+        std::swap(batch, m_pending);
+        ticket = m_flushRequested;
+    }
+    if (batch.headings)
+        m_fileModel.SetHeadings(batch.headings->first, batch.headings->second);
+    for (const FileListModel::Folder& folder : batch.folders)
+        m_fileModel.AddFolder(folder.text, folder.native);
+    if (!batch.fileRows.empty()) {
+        m_fileModel.Append(batch.fileRows);
+        m_fileList->scrollToBottom();
+    }
+    if (batch.row0Column2)
+        m_fileModel.SetRow0Column2(*batch.row0Column2);
+    int lastFolderRow = -1;
+    for (const auto& [folder, count] : batch.folderRows)
+        lastFolderRow = m_folderModel.UpdateFolderRow(folder, count);
+    if (lastFolderRow >= 0)
+        m_folderList->scrollTo(m_folderModel.index(lastFolderRow, 0));
+
+    std::unique_lock locker(m_lock);
+    m_fileRowsSeen = m_fileModel.rowCount();
+    m_folderRowsSeen = m_folderModel.rowCount();
+    m_flushServed = std::max(m_flushServed, ticket);
+    m_applied.notify_all();
+}
+
+std::pair<int, int> CPendrakeView::ListRowCounts()
+{
+    std::unique_lock locker(m_lock);
+    const quint64 ticket = ++m_flushRequested;
+    locker.unlock();
+    QMetaObject::invokeMethod(this, &CPendrakeView::ApplyPending, Qt::QueuedConnection);
+    locker.lock();
+    m_applied.wait(locker, [&] { return m_flushServed >= ticket || m_closing; });
+    return {m_fileRowsSeen, m_folderRowsSeen};
+}

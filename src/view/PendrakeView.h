@@ -1,0 +1,109 @@
+#pragma once
+
+#include "engine/AppHelper.h"
+#include "view/Commands.h"
+#include "view/ListModels.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
+
+class CPendrakeDoc;
+class QThread;
+class QTreeView;
+
+// The main view: the upper list of found files (or status lines), the lower list of folders with
+// their file counts, and the search run. The view is also the search engine: the walk reports each
+// found file to OnFileFound on the worker thread, which queues rows for the user-interface thread.
+class CPendrakeView : public QWidget, public CAppHelper, public CCmdTarget
+{
+    Q_OBJECT
+public:
+    explicit CPendrakeView(CPendrakeDoc* document, QWidget* parent = nullptr);
+    ~CPendrakeView() override;
+
+    // First update: lays out the lists, makes their columns, shows or hides the folder list and,
+    // when asked to, queues Start.
+    void OnInitialUpdate();
+    void ArrangeLists();
+    // Stops a run and waits for the worker, then saves the column widths. Safe to call twice.
+    void OnDestroy();
+
+    // Commands of the view.
+    void OnStartSearch();
+    void OnStopSearch();
+    void OnViewFilesCount();
+    bool IsSearching() const { return m_searching; }
+
+    // The lists, for the commands that act on their rows and for tests.
+    QTreeView* FileList() const { return m_fileList; }
+    QTreeView* FolderList() const { return m_folderList; }
+    FileListModel& FileModel() { return m_fileModel; }
+    FolderListModel& FolderModel() { return m_folderModel; }
+    bool DisplayFileList() const { return m_displayFileList; }
+    // Applies every queued row now (the user-interface thread only).
+    void ApplyPending();
+
+signals:
+    void firstUpdateDone();
+    void searchFinished();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Engine hook and list operations; these run on the worker thread during a run.
+    void OnFileFound(const CFileFind& find) override;
+    void AppendFileRow(const QString& name, const QString& folder);
+    void UpdateFolderRow(const QString& folder, int count);
+    void DoSearch(const QString& folder);
+    void ShowSearchStatus(const QString& folder);
+    // Has every queued row applied, then gives the row counts of both lists.
+    std::pair<int, int> ListRowCounts();
+
+    void SaveListColumnWidths(QTreeView* list, int listNumber);
+    void SetUpList(QTreeView* list, int listNumber, const int* defaultWidths);
+    void OnWorkerFinished();
+    void RegisterCommands();
+
+    CPendrakeDoc* m_document;
+    QTreeView* m_fileList;
+    QTreeView* m_folderList;
+    FileListModel m_fileModel;
+    FolderListModel m_folderModel;
+    QString m_workText;
+    std::atomic<bool> m_displayFileList{false};
+    bool m_initialized = false;
+    bool m_destroyed = false;
+
+    // The worker and what it hands over. Everything below the lock is shared with the worker.
+    QThread* m_worker = nullptr;
+    bool m_searching = false; // from the dialog's OK until the worker has returned
+    QString m_currentFilePath;
+    QString m_currentFolder;
+    std::string m_lastNativeFolder;
+    int m_lastFolderIndex = -1;
+    std::unordered_map<std::string, int> m_folderIndex;
+
+    struct Pending
+    {
+        std::vector<FileListModel::Folder> folders;
+        std::vector<FileListModel::NewRow> fileRows;
+        std::vector<std::pair<QString, int>> folderRows;
+        std::optional<QString> row0Column2;
+        std::optional<std::pair<QString, QString>> headings;
+    };
+    std::mutex m_lock;
+    std::condition_variable m_applied;
+    Pending m_pending;
+    quint64 m_flushRequested = 0;
+    quint64 m_flushServed = 0;
+    int m_fileRowsSeen = 0;
+    int m_folderRowsSeen = 0;
+    bool m_closing = false;
+    QTimer m_applyTimer;
+};

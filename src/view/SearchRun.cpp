@@ -1,0 +1,143 @@
+// The search run: Start asks for the word and starts the worker; the worker loads the options,
+// writes the "Searching..." state, walks, and writes the summary; Stop only clears the run flag.
+#include "view/AppMessages.h"
+#include "view/DlgSearchParameters.h"
+#include "view/FoundFilesText.h"
+#include "view/PendrakeDoc.h"
+#include "view/PendrakeView.h"
+#include "view/Seams.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+using Settings::Key;
+
+void CPendrakeView::OnStartSearch()
+{
+    if (m_run) {
+        // Start during a run acts as Stop.
+        QMetaObject::invokeMethod(this, &CPendrakeView::OnStopSearch, Qt::QueuedConnection);
+        return;
+    }
+    if (m_searching || m_destroyed)
+        return; // the last worker is still finishing; one worker at a time
+    const QString folder = m_document ? m_document->SelectedFolder() : QString();
+    if (folder.isEmpty()) {
+        Seams::MessageBox(this,
+                          QStringLiteral("Please Select a Folder from the List of Folders (from the Left Hand "
+                                         "Side) & then Press the Start Button."),
+                          QCoreApplication::applicationName(), QMessageBox::Information);
+        return;
+    }
+    {
+        CDlgSearchParameters dialog(this);
+        if (Seams::RunDialog(dialog) != QDialog::Accepted)
+            return;
+    }
+    ApplyPending();
+    m_fileModel.Clear();
+    m_folderModel.Clear();
+
+    m_searching = true;
+    m_worker = QThread::create([this, folder] { DoSearch(folder); });
+    m_worker->setObjectName(QStringLiteral("SearchWorker"));
+    connect(m_worker, &QThread::finished, this, &CPendrakeView::OnWorkerFinished);
+    m_applyTimer.start();
+    m_worker->start();
+}
+
+void CPendrakeView::OnStopSearch()
+{
+    m_run = false;
+}
+
+void CPendrakeView::OnWorkerFinished()
+{
+    if (!m_worker)
+        return;
+    ApplyPending();
+    m_applyTimer.stop();
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    m_searching = false;
+    emit searchFinished();
+}
+
+void CPendrakeView::DoSearch(const QString& folder)
+{
+    m_run = true;
+    m_folderIndex.clear();
+    m_lastFolderIndex = -1;
+    QString word;
+    m_settings.ReadSearchWord(word);
+    m_displayFileList = m_settings.GetSwitch(Key::DisplayFileList) != 0;
+    LoadOptions();
+    ShowSearchStatus(folder);
+    m_startFolder = folder;
+    m_searchWord = word;
+    RunSearch();
+    ShowSearchStatus(folder);
+    m_run = false;
+}
+
+void CPendrakeView::ShowSearchStatus(const QString& folder)
+{
+    const bool statusMode = !m_displayFileList;
+    const bool bothValid =
+        m_startTime.m_status == DateTimeStatus::valid && m_stopTime.m_status == DateTimeStatus::valid;
+    const bool summary =
+        bothValid && (IsEarlier(m_startTime, m_stopTime) || m_startTime.m_date == m_stopTime.m_date);
+    const QString start = FormatTimeOfDay(m_startTime);
+    if (!summary) {
+        FoundFiles::SetText(QStringLiteral("Searching..."));
+        m_workText = QStringLiteral("File Search for Folder %1, Started At %2").arg(folder, start);
+        if (statusMode)
+            AppendFileRow(m_workText, {});
+    } else {
+        const QString stop = FormatTimeOfDay(m_stopTime);
+        m_workText = QStringLiteral("File Search Started At %1 , Stopped At %2. Parsed %3 Folder(s). ")
+                         .arg(start, stop, QString::number(m_foldersParsed));
+        if (statusMode) {
+            AppendFileRow(QStringLiteral("File Search Stopped At %1.").arg(stop), {});
+            AppendFileRow(QStringLiteral("%1 Folder(s) Parsed. ").arg(m_foldersParsed), {});
+        }
+        if (m_foldersIgnored > 0) {
+            const QString text = QStringLiteral("%1 Folder(s) Ignored. ").arg(m_foldersIgnored);
+            m_workText += text;
+            if (statusMode)
+                AppendFileRow(text, {});
+        }
+        const auto [fileRows, folderRows] = ListRowCounts();
+        const int withoutFiles = m_foldersParsed - folderRows;
+        if (withoutFiles > 0) {
+            const QString text = QStringLiteral("%1 Folder(s) Do Not Contain Files. ").arg(withoutFiles);
+            m_workText += text;
+            if (statusMode)
+                AppendFileRow(text, {});
+        }
+        const int files = statusMode ? int(m_foundPaths.size()) : fileRows;
+        const QString found = QStringLiteral("%1 File(s) Found.").arg(files);
+        FoundFiles::SetText(found);
+        if (statusMode)
+            AppendFileRow(found, {});
+        const QString duration = FormatDuration(Difference(m_stopTime, m_startTime));
+        if (!duration.isEmpty()) {
+            const QString text = QStringLiteral("It Took Aound %1.").arg(duration);
+            m_workText += text;
+            if (statusMode)
+                AppendFileRow(text, {});
+        }
+        if (statusMode) {
+            std::unique_lock locker(m_lock);
+            m_pending.row0Column2 = QString();
+        }
+    }
+    m_settings.WriteInfoBarText(m_workText);
+    AppMessages::Post(AppMessages::UWM_INFOBAR_CHANGED);
+    std::unique_lock locker(m_lock);
+    if (statusMode)
+        m_pending.headings = {QStringLiteral("Status"), QString()};
+    else
+        m_pending.headings = {QStringLiteral("File Name"), QStringLiteral("Folder")};
+}

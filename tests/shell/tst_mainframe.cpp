@@ -1,0 +1,195 @@
+// The program as a user meets it: start-up, folder selection, a whole search from the frame's
+// commands, the switches' check marks, and closing during a run.
+#include "shell/FolderTree.h"
+#include "shell/InfoBar.h"
+#include "shell/MainFrame.h"
+#include "shell/PendrakeApp.h"
+#include "support/TestSupport.h"
+#include "view/DlgSearchParameters.h"
+#include "view/PendrakeView.h"
+#include "view/Seams.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTreeView>
+
+using Settings::Key;
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TestMainFrame(const TestHome& home) : m_home(home) {}
+
+private:
+    const TestHome& m_home;
+    CSettingsSection m_settings;
+    QTemporaryDir m_tree;
+    int m_dialogs = 0;
+    QString m_dialogPath;
+
+    void Set(Key key, int value) { m_settings.WriteInt(Settings::Name(key), value); }
+    QString Stored(Key key)
+    {
+        QString text;
+        m_settings.GetString(Settings::Name(key), Settings::StringDefault(key), text);
+        return text;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        MakeTree(m_tree.path(), {QStringLiteral("a.txt"), QStringLiteral("sub/b.txt"), QStringLiteral("sub/c.doc")});
+        Seams::SetDialogRunner([this](QDialog& dialog) {
+            ++m_dialogs;
+            if (auto* parameters = qobject_cast<CDlgSearchParameters*>(&dialog))
+                m_dialogPath = parameters->PathEdit()->text();
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+        Seams::SetMessageBoxHandler([](const Seams::MessageBoxCall&) { return QMessageBox::Ok; });
+    }
+    void init()
+    {
+        m_home.ClearSettings();
+        m_dialogs = 0;
+    }
+
+    void startUpTextsAndTheFirstSelection()
+    {
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Tresmolo"));
+        QCOMPARE(frame->InfoBar()->Text(), QStringLiteral("Select Folder from the Left Hand Side to be Searched."));
+        QCOMPARE(frame->CountPane()->text(), QStringLiteral("Number of Files Found in Search."));
+        QCOMPARE(frame->FolderPane()->text(), QStringLiteral("/"));
+        // The tree's selection of the stored folder ("/" by default) reaches the frame.
+        QTRY_COMPARE(frame->InfoBar()->Text(),
+                     QStringLiteral("Press the Start Button to Start Searching File(s) from the Folder /."));
+        QCOMPARE(app.Document().SelectedFolder(), QStringLiteral("/"));
+        QCOMPARE(frame->FolderPane()->toolTip(), QStringLiteral("Folder / Selected to Search File(s)."));
+        QCOMPARE(m_dialogs, 0);
+
+        // Commands without a handler show disabled; Stop is disabled while idle.
+        frame->UpdateCommandUI();
+        QVERIFY(!frame->Action(Commands::EditCut)->isEnabled());
+        QVERIFY(!frame->Action(Commands::StopSearch)->isEnabled());
+        QVERIFY(frame->Action(Commands::StartSearch)->isEnabled());
+        QCOMPARE(frame->Action(Commands::StartSearch)->shortcut(), QKeySequence(Qt::Key_F9));
+    }
+
+    void aStoredFolderThatIsGoneIsForgotten()
+    {
+        m_settings.WriteLastFolderSelected(m_tree.path() + QStringLiteral("/gone"));
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        QCOMPARE(Stored(Key::LastFolderSelected), QString());
+        QCOMPARE(app.MainFrame()->FolderPane()->text(),
+                 QStringLiteral("Please Select a Folder from the Folder List to Search for File(s)."));
+        QCOMPARE(app.MainFrame()->FolderPane()->toolTip(),
+                 QStringLiteral("Folder Name Selected from the Folder List will Appear Here."));
+    }
+
+    void selectAndSearchFromTheFrame()
+    {
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        QVERIFY(frame->Tree()->SelectPath(m_tree.path()));
+        QTRY_COMPARE(app.Document().SelectedFolder(), m_tree.path());
+        QCOMPARE(Stored(Key::LastFolderSelected), m_tree.path());
+        QCOMPARE(frame->FolderPane()->text(), m_tree.path());
+
+        QSignalSpy finished(frame->View(), &CPendrakeView::searchFinished);
+        frame->Action(Commands::StartSearch)->trigger();
+        QCOMPARE(m_dialogs, 1);
+        QCOMPARE(m_dialogPath, m_tree.path());
+        frame->UpdateCommandUI();
+        QVERIFY(!frame->Action(Commands::StartSearch)->isEnabled());
+        QVERIFY(finished.wait(20000));
+        QTRY_COMPARE(frame->CountPane()->text(), QStringLiteral("3 File(s) Found."));
+        QTRY_VERIFY(frame->InfoBar()->Text().startsWith(QStringLiteral("File Search Started At ")));
+        QCOMPARE(frame->View()->FileModel().rowCount(), 3);
+        QTRY_VERIFY(frame->Action(Commands::StartSearch)->isEnabled());
+    }
+
+    void switchesFollowTheStoredValues()
+    {
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        QAction* windows = frame->Action(Commands::IgnoreWindowsFolder);
+        QAction* readOnly = frame->Action(Commands::IgnoreReadOnlyFiles);
+        QVERIFY(windows->isChecked());
+        QVERIFY(!readOnly->isChecked());
+        windows->trigger();
+        QCOMPARE(m_settings.GetSwitch(Key::IgnoreWindowsFolder), 0);
+        QVERIFY(!windows->isChecked());
+        readOnly->trigger();
+        QCOMPARE(m_settings.GetSwitch(Key::IgnoreReadOnlyFiles), 1);
+        QVERIFY(readOnly->isChecked());
+
+        // A change made outside the program shows at the next refresh.
+        QTest::qWait(20);
+        QFile file(m_home.ConfigHome() + QStringLiteral("/Tresmolo/Tresmolo.conf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        QVERIFY(text.contains("IgnoreWindowsFolder=0"));
+        text.replace("IgnoreWindowsFolder=0", "IgnoreWindowsFolder=1");
+        WriteFile(file.fileName(), text);
+        QTRY_VERIFY(windows->isChecked());
+
+        // The files-count command lives in the View menu and re-lays out the lists.
+        frame->Action(Commands::ViewFilesCount)->trigger();
+        QVERIFY(frame->Action(Commands::ViewFilesCount)->isChecked());
+        QVERIFY(!frame->View()->FolderList()->isHidden());
+
+        // The information bar can be hidden and keeps taking texts.
+        frame->Action(Commands::CaptionBar)->trigger();
+        QVERIFY(!frame->Action(Commands::CaptionBar)->isChecked());
+        QVERIFY(frame->Tree()->SelectPath(m_tree.path()));
+        QTRY_VERIFY(frame->InfoBar()->Text().contains(m_tree.path()));
+    }
+
+    void autoSearchUsesTheStoredFolder()
+    {
+        Set(Key::AutoListLastFolderAtStartup, 1);
+        m_settings.WriteLastFolderSelected(m_tree.path());
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        QSignalSpy finished(app.MainFrame()->View(), &CPendrakeView::searchFinished);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(m_dialogs, 1);
+        QCOMPARE(app.MainFrame()->View()->FileModel().rowCount(), 3);
+        QCOMPARE(app.Document().SelectedFolder(), m_tree.path());
+    }
+
+    void closingDuringARun()
+    {
+        QTemporaryDir wide;
+        QStringList paths;
+        for (int i = 0; i < 500; ++i)
+            paths << QStringLiteral("d%1/e/f.txt").arg(i);
+        MakeTree(wide.path(), paths);
+        m_settings.WriteLastFolderSelected(wide.path());
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        QTRY_COMPARE(app.Document().SelectedFolder(), wide.path());
+        frame->View()->FileList()->header()->resizeSection(2, 333);
+        frame->Action(Commands::StartSearch)->trigger();
+        frame->close();
+        QVERIFY(!frame->View()->IsSearching() || !frame->View()->m_run);
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 2), 0), 333);
+    }
+};
+
+TRESMOLO_TEST_MAIN(QApplication, TestMainFrame)
+#include "tst_mainframe.moc"

@@ -1,0 +1,315 @@
+// One whole search through the real view: Start, the dialog, the worker, the rows and the summary.
+#include "platform/Clock.h"
+#include "support/TestSupport.h"
+#include "view/AppMessages.h"
+#include "view/DlgSearchParameters.h"
+#include "view/FoundFilesText.h"
+#include "view/PendrakeDoc.h"
+#include "view/PendrakeView.h"
+#include "view/Seams.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTreeView>
+#include <atomic>
+
+using Settings::Key;
+
+namespace {
+
+// A clock that moves 65 seconds at every reading.
+std::atomic<std::int64_t> g_ticks{0};
+std::int64_t SlowClock()
+{
+    return 1700000000 + 65 * g_ticks++;
+}
+
+// Counts the notices that reach the main window.
+class NoticeCounter : public QObject
+{
+public:
+    int infoBarChanged = 0;
+
+protected:
+    void customEvent(QEvent* event) override
+    {
+        if (event->type() == AppMessages::UWM_INFOBAR_CHANGED)
+            ++infoBarChanged;
+    }
+};
+
+} // namespace
+
+class TestSearchRun : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TestSearchRun(const TestHome& home) : m_home(home) {}
+
+private:
+    const TestHome& m_home;
+    CSettingsSection m_settings;
+    QTemporaryDir m_tree;
+    QList<Seams::MessageBoxCall> m_boxes;
+    int m_dialogs = 0;
+    QString m_word;
+    bool m_accept = true;
+
+    void Set(Key key, int value) { m_settings.WriteInt(Settings::Name(key), value); }
+
+    // Starts a search and waits for its end.
+    void Run(CPendrakeView& view)
+    {
+        QSignalSpy finished(&view, &CPendrakeView::searchFinished);
+        view.OnStartSearch();
+        QVERIFY(view.IsSearching());
+        QVERIFY(finished.wait(20000));
+        QVERIFY(!view.IsSearching());
+    }
+
+    QStringList Column(QAbstractItemModel* model, int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, column).data().toString();
+        return texts;
+    }
+
+    QString InfoBarText()
+    {
+        QString text;
+        m_settings.ReadInfoBarText(text);
+        return text;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // top.txt, two files in a, nothing but a hidden file in empty, and a hidden folder.
+        MakeTree(m_tree.path(), {QStringLiteral("top.txt"), QStringLiteral("a/one.txt"), QStringLiteral("a/two.doc"),
+                                 QStringLiteral("empty/.hidden"), QStringLiteral(".secret/x.txt")});
+        Seams::SetMessageBoxHandler([this](const Seams::MessageBoxCall& call) {
+            m_boxes << call;
+            return QMessageBox::Ok;
+        });
+        Seams::SetDialogRunner([this](QDialog& dialog) {
+            ++m_dialogs;
+            auto* parameters = qobject_cast<CDlgSearchParameters*>(&dialog);
+            if (!parameters || !m_accept) {
+                dialog.reject();
+                return int(QDialog::Rejected);
+            }
+            parameters->WordEdit()->setText(m_word);
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+    }
+    void init()
+    {
+        m_home.ClearSettings();
+        m_boxes.clear();
+        m_dialogs = 0;
+        m_word.clear();
+        m_accept = true;
+        platform::SetClock(nullptr);
+    }
+
+    void startWithoutFolderShowsTheBoxOnly()
+    {
+        CPendrakeDoc doc;
+        CPendrakeView view(&doc);
+        view.OnInitialUpdate();
+        view.OnStartSearch();
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].text, QStringLiteral("Please Select a Folder from the List of Folders (from the Left Hand "
+                                                 "Side) & then Press the Start Button."));
+        QCOMPARE(m_boxes[0].icon, QMessageBox::Information);
+        QCOMPARE(m_dialogs, 0);
+        QVERIFY(!view.IsSearching());
+    }
+
+    void cancelledDialogChangesNothing()
+    {
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(m_tree.path());
+        CPendrakeView view(&doc);
+        view.OnInitialUpdate();
+        m_word = QStringLiteral("txt");
+        Run(view);
+        const int rows = view.FileModel().rowCount();
+        QVERIFY(rows > 0);
+        m_accept = false;
+        m_word = QStringLiteral("other");
+        view.OnStartSearch();
+        QCOMPARE(m_dialogs, 2);
+        QVERIFY(!view.IsSearching());
+        QCOMPARE(view.FileModel().rowCount(), rows);
+        QString word;
+        m_settings.ReadSearchWord(word);
+        QCOMPARE(word, QStringLiteral("txt"));
+    }
+
+    void fileModeRowsAndSummary()
+    {
+        Set(Key::ViewFilesCount, 1);
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(m_tree.path());
+        CPendrakeView view(&doc);
+        NoticeCounter frame;
+        AppMessages::SetMainWindow(&frame);
+        view.resize(600, 401);
+        view.OnInitialUpdate();
+        Run(view);
+        AppMessages::SetMainWindow(nullptr);
+
+        QAbstractItemModel* files = view.FileList()->model();
+        QCOMPARE(Column(files, 0), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+        QStringList names = Column(files, 1);
+        names.sort();
+        QCOMPARE(names, (QStringList{QStringLiteral("one.txt"), QStringLiteral("top.txt"), QStringLiteral("two.doc")}));
+        QVERIFY(Column(files, 2).contains(m_tree.path() + QStringLiteral("/a")));
+        QCOMPARE(files->headerData(1, Qt::Horizontal).toString(), QStringLiteral("File Name"));
+        QCOMPARE(files->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Folder"));
+
+        // One folder row per folder with a found file, counting every file enumerated there.
+        QAbstractItemModel* folders = view.FolderList()->model();
+        QCOMPARE(folders->rowCount(), 2);
+        const int aRow = int(Column(folders, 1).indexOf(m_tree.path() + QStringLiteral("/a")));
+        QVERIFY(aRow >= 0);
+        QCOMPARE(folders->index(aRow, 2).data().toString(), QStringLiteral("2"));
+
+        // Parsed: the tree, a and empty; ignored: the hidden folder; empty holds no found file.
+        const QString info = InfoBarText();
+        QVERIFY2(info.startsWith(QStringLiteral("File Search Started At ")), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral(". Parsed 3 Folder(s). 1 Folder(s) Ignored. 1 Folder(s) Do Not Contain Files. ")),
+                 qPrintable(info));
+        QVERIFY(!info.contains(QStringLiteral("Aound")));
+        QCOMPARE(FoundFiles::Text(), QStringLiteral("3 File(s) Found."));
+        QCoreApplication::processEvents();
+        QCOMPARE(frame.infoBarChanged, 2);
+
+        // With the folder list shown the two lists share the height, truncated.
+        QCOMPARE(view.FileList()->geometry(), QRect(0, 0, 600, 200));
+        QCOMPARE(view.FolderList()->geometry(), QRect(0, 200, 600, 200));
+        QVERIFY(!view.FolderList()->isHidden());
+    }
+
+    void statusModeLinesAndSlowRun()
+    {
+        Set(Key::DisplayFileList, 0);
+        Set(Key::IgnoreHiddenFolders, 0);
+        g_ticks = 0;
+        platform::SetClock(&SlowClock);
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(m_tree.path());
+        CPendrakeView view(&doc);
+        view.OnInitialUpdate();
+        m_word = QStringLiteral("TXT");
+        Run(view);
+
+        QAbstractItemModel* files = view.FileList()->model();
+        const QStringList lines = Column(files, 1);
+        QCOMPARE(lines.size(), 6);
+        QVERIFY(lines[0].startsWith(QStringLiteral("File Search for Folder %1, Started At ").arg(m_tree.path())));
+        QVERIFY(lines[1].startsWith(QStringLiteral("File Search Stopped At ")));
+        QCOMPARE(lines[2], QStringLiteral("4 Folder(s) Parsed. "));
+        // Without per-folder counts the folder list is empty, so every parsed folder counts here.
+        QCOMPARE(lines[3], QStringLiteral("4 Folder(s) Do Not Contain Files. "));
+        QCOMPARE(lines[4], QStringLiteral("3 File(s) Found."));
+        QCOMPARE(lines[5], QStringLiteral("It Took Aound 1 Minute 5 Seconds."));
+        QCOMPARE(Column(files, 0), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                                QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+        QCOMPARE(files->index(0, 2).data().toString(), QString());
+        QCOMPARE(files->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Status"));
+        QCOMPARE(files->headerData(2, Qt::Horizontal).toString(), QString());
+        QCOMPARE(view.m_foundPaths.size(), 3);
+        QVERIFY(view.m_foundPaths.contains(m_tree.path() + QStringLiteral("/.secret/x.txt")));
+        QVERIFY(InfoBarText().endsWith(QStringLiteral("Parsed 4 Folder(s). 4 Folder(s) Do Not Contain Files. It Took Aound 1 Minute 5 Seconds.")));
+        QVERIFY(view.FolderList()->isHidden());
+    }
+
+    void stopAndCloseDuringARun()
+    {
+        // A wide tree so the walk is still going when Stop comes.
+        QTemporaryDir wide;
+        QStringList paths;
+        for (int i = 0; i < 400; ++i)
+            paths << QStringLiteral("d%1/e/f.txt").arg(i);
+        MakeTree(wide.path(), paths);
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(wide.path());
+        {
+            CPendrakeView view(&doc);
+            view.OnInitialUpdate();
+            QSignalSpy finished(&view, &CPendrakeView::searchFinished);
+            view.OnStartSearch();
+            view.OnStopSearch();
+            QVERIFY(finished.wait(20000));
+            QVERIFY(InfoBarText().startsWith(QStringLiteral("File Search Started At ")));
+            // Start right after a run works again.
+            Run(view);
+            QCOMPARE(view.FileModel().rowCount(), 400);
+
+            // Closing in the middle of a run waits for the worker and keeps the widths.
+            view.FileList()->header()->resizeSection(1, 222);
+            view.OnStartSearch();
+            view.OnDestroy();
+            QVERIFY(!view.m_run);
+        }
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 1), 0), 222);
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(1, 2), 0), 125);
+    }
+
+    void columnWidthsComeBack()
+    {
+        CPendrakeDoc doc;
+        {
+            CPendrakeView view(&doc);
+            view.OnInitialUpdate();
+            QCOMPARE(view.FileList()->header()->sectionSize(2), 400);
+            QCOMPARE(view.FolderList()->header()->sectionSize(1), 500);
+            view.FolderList()->header()->resizeSection(1, 321);
+        }
+        CPendrakeView again(&doc);
+        again.OnInitialUpdate();
+        QCOMPARE(again.FolderList()->header()->sectionSize(1), 321);
+        QCOMPARE(again.FileList()->header()->sectionSize(0), 100);
+    }
+
+    void filesCountCommandShowsAndHidesTheFolderList()
+    {
+        CPendrakeDoc doc;
+        CPendrakeView view(&doc);
+        view.resize(500, 301);
+        view.OnInitialUpdate();
+        QVERIFY(view.FolderList()->isHidden());
+        QCOMPARE(view.FileList()->geometry(), QRect(0, 0, 500, 301));
+        view.FolderModel().UpdateFolderRow(QStringLiteral("/x"), 1);
+        view.OnViewFilesCount();
+        QCOMPARE(m_settings.GetSwitch(Key::ViewFilesCount), 1);
+        QVERIFY(!view.FolderList()->isHidden());
+        QCOMPARE(view.FileList()->height(), 150);
+        view.OnViewFilesCount();
+        QVERIFY(view.FolderList()->isHidden());
+        QCOMPARE(view.FolderModel().rowCount(), 0);
+        QCOMPARE(view.FileList()->height(), 301);
+    }
+
+    void autoSearchAtStartupQueuesStart()
+    {
+        Set(Key::AutoListLastFolderAtStartup, 1);
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(m_tree.path());
+        CPendrakeView view(&doc);
+        QSignalSpy finished(&view, &CPendrakeView::searchFinished);
+        view.OnInitialUpdate();
+        QCOMPARE(m_dialogs, 0); // queued, not run from inside the first update
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(m_dialogs, 1);
+    }
+};
+
+TRESMOLO_TEST_MAIN(QApplication, TestSearchRun)
+#include "tst_searchrun.moc"
