@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// What the program asks of the desktop: opening files and folders with their default handler,
+// showing a file selected in the file manager, property sheets, the trash, a terminal. Paths are
+// native bytes, so a name that is not valid UTF-8 still reaches the very file it names.
+namespace Shell {
+
+using NativePath = std::string;
+
+// Opens a file or folder with the desktop's default handler, detached; the outcome is not reported.
+void Open(const NativePath& path);
+// Opens the file manager on the file's folder with the file selected; nothing for a missing path.
+void ShowItemSelected(const NativePath& path);
+// Shows the properties of a file or folder: the file manager's own sheet, or ours when none answers.
+void ShowProperties(QWidget* owner, const NativePath& path);
+// Moves files or folders to the trash after asking the user; shows progress when many go and names
+// every item that could not go and why. True only when every item went and nothing was cancelled.
+// Never deletes anything for good.
+bool SendToTrash(QWidget* owner, const std::vector<NativePath>& paths);
+// A terminal whose working folder is `folder`.
+void OpenTerminal(const NativePath& folder);
+// The desktop's view of the trash.
+void OpenTrashView();
+
+// Every program start goes through here, so tests can record launches instead of making them.
+struct Launch
+{
+    std::string program;
+    std::vector<std::string> arguments;
+    std::string workingFolder;
+};
+using Launcher = std::function<bool(const Launch&)>;
+void SetLauncher(Launcher launcher); // empty: really start programs again
+bool StartDetached(const Launch& launch);
+
+} // namespace Shell
