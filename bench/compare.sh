@@ -5,9 +5,9 @@
 #
 # Uses the benchmarks of the build folder (TRESMOLO_BUILD_DIR, default build/ at the top of the
 # repository) and builds them there only when they are missing. Warms the caches with one untimed
-# pass of every tool, then times N runs of each (hyperfine when installed, else a shell loop) and
-# prints a markdown table of median wall times. Optional tools that are missing get a note, not an
-# error. With --strict the exit code is 1 when a speed goal is missed.
+# pass of every tool, then times N runs of each (hyperfine when installed, else a shell loop that
+# takes the tools in turn) and prints a markdown table of median wall times. Optional tools that
+# are missing get a note, not an error. With --strict the exit code is 1 when a speed goal is missed.
 
 set -u
 
@@ -82,23 +82,17 @@ now() {
     if [ -n "${EPOCHREALTIME:-}" ]; then echo "${EPOCHREALTIME/,/.}"; else date +%s.%N; fi
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
 
-# Median wall seconds of RUNS runs of one command line.
-measure() {
-    local cmd=$1 i t0 t1
-    if command -v hyperfine >/dev/null 2>&1 && command -v python3 >/dev/null 2>&1; then
-        if hyperfine --style none --runs "$RUNS" --export-json "$WORK/h.json" "$cmd >/dev/null" >/dev/null 2>&1; then
-            python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][0]["median"])' "$WORK/h.json"
-            return
-        fi
-    fi
-    for ((i = 0; i < RUNS; i++)); do
-        t0=$(now)
-        eval "$cmd" >/dev/null 2>&1
-        t1=$(now)
-        awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.6f\n", b - a }'
-    done | median
+# Wall seconds of one run of a command line.
+time_once() {
+    local t0 t1
+    t0=$(now)
+    eval "$1" >/dev/null 2>&1
+    t1=$(now)
+    awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.6f\n", b - a }'
 }
 
 FILES=()
@@ -107,8 +101,24 @@ for i in "${!CMDS[@]}"; do
     FILES[i]=$(eval "${COUNTS[i]}" 2>/dev/null) # the untimed pass: warms the caches, gives the count
     [ -n "${FILES[i]}" ] || FILES[i]="?"
 done
+if command -v hyperfine >/dev/null 2>&1 && command -v python3 >/dev/null 2>&1; then
+    for i in "${!CMDS[@]}"; do
+        if hyperfine --style none --runs "$RUNS" --export-json "$WORK/h$i.json" "${CMDS[i]} >/dev/null" \
+            >/dev/null 2>&1; then
+            TIMES[i]=$(python3 -c 'import json, sys
+print(json.load(open(sys.argv[1]))["results"][0]["median"])' "$WORK/h$i.json")
+        fi
+    done
+fi
+# The shell loop takes the tools in turn, run after run, so that anything else the machine does
+# meanwhile slows all of them alike rather than whichever tool happens to be running.
+for ((run = 0; run < RUNS; run++)); do
+    for i in "${!CMDS[@]}"; do
+        [ -n "${TIMES[i]:-}" ] || time_once "${CMDS[i]}" >>"$WORK/t$i"
+    done
+done
 for i in "${!CMDS[@]}"; do
-    TIMES[i]=$(measure "${CMDS[i]}")
+    [ -n "${TIMES[i]:-}" ] || TIMES[i]=$(median <"$WORK/t$i")
 done
 
 FLOOR_TIME=${TIMES[0]}
@@ -129,7 +139,9 @@ inner() { "$@" 2>/dev/null | tail -n 1 | sed -n 's/.* seconds=\([0-9.]*\).*/\1/p
 IN_FLOOR=$(inner "$FLOOR" "$FOLDER" --runs "$RUNS")
 IN_WALK=$(inner "$BENCH" walk "$FOLDER" --runs "$RUNS")
 IN_WORD=$(inner "$BENCH" walk "$FOLDER" --word TXT --runs "$RUNS")
-inratio() { awk -v t="$1" -v f="$IN_FLOOR" 'BEGIN { if (f > 0 && t != "") printf "%.2f", t / f; else print "?" }'; }
+inratio() {
+    awk -v t="$1" -v f="$IN_FLOOR" 'BEGIN { if (f > 0 && t != "") printf "%.2f", t / f; else print "?" }'
+}
 echo
 echo "In-process medians: floor ${IN_FLOOR:-?} s, walk ${IN_WALK:-?} s ($(inratio "$IN_WALK")x)," \
     "walk --word TXT ${IN_WORD:-?} s ($(inratio "$IN_WORD")x)"

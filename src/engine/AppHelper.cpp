@@ -145,7 +145,7 @@ CFileFind& CAppHelper::Level(size_t depth)
     return *m_levels[depth];
 }
 
-void CAppHelper::WalkFolder(CFileFind* parent, const std::string& folder, const WordMatcher& word, size_t depth)
+void CAppHelper::WalkFolder(CFileFind* parent, std::string folder, const WordMatcher& word, size_t depth)
 {
     if (!m_run)
         return;
@@ -153,13 +153,15 @@ void CAppHelper::WalkFolder(CFileFind* parent, const std::string& folder, const 
         ++m_foldersIgnored;
         return;
     }
-    const auto [entry, entered] = m_folderFileCounts.try_emplace(folder, 0);
+    const auto [entry, entered] = m_folderFileCounts.try_emplace(std::move(folder), 0);
     if (!entered)
         return; // a folder is entered at most once per run
-    int& fileCount = entry->second; // nodes of the map stay put while it grows
+    // Nodes of the map stay put while it grows, so its key and count can be used in place.
+    const std::string& path = entry->first;
+    int& fileCount = entry->second;
 
     CFileFind& find = Level(depth);
-    const bool listed = parent ? find.FindSubFolder(*parent, folder) : find.FindFile(folder);
+    const bool listed = parent ? find.FindSubFolder(*parent, path) : find.FindFile(path);
     if (depth >= kOpenLevels)
         m_levels[depth - kOpenLevels]->ReleaseHandle();
     if (listed) {

@@ -68,7 +68,7 @@ private:
     struct WordMatcher;
     struct NativeFolders;
 
-    void WalkFolder(CFileFind* parent, const std::string& folder, const WordMatcher& word, size_t depth);
+    void WalkFolder(CFileFind* parent, std::string folder, const WordMatcher& word, size_t depth);
     bool IsIgnoredNative(const std::string& path, bool knownToExist) const;
     CFileFind& Level(size_t depth);
 

@@ -82,8 +82,8 @@ bool CFileFind::FindSubFolder(CFileFind& parent, const std::string& nativeFolder
     Close();
     m_folder = nativeFolder;
     const int parentFd = parent.Handle();
-    const std::string name(parent.m_name);
-    const int fd = parentFd >= 0 ? ::openat(parentFd, name.c_str(), kFolderFlags) : -1;
+    // The entry's name stands in the read buffer with its terminating NUL.
+    const int fd = parentFd >= 0 ? ::openat(parentFd, parent.m_name.data(), kFolderFlags) : -1;
     return ReadEntries(fd);
 }
 
@@ -149,8 +149,7 @@ std::uint32_t CFileFind::Mode() const
         m_mode = 0;
         struct stat st;
         const int fd = Handle();
-        const std::string name(m_name);
-        if (fd >= 0 && ::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        if (fd >= 0 && ::fstatat(fd, m_name.data(), &st, AT_SYMLINK_NOFOLLOW) == 0)
             m_mode = st.st_mode;
     }
     return m_mode;
@@ -194,7 +193,24 @@ const QString& CFileFind::GetFolderText() const
 
 QString CFileFind::GetFilePath() const
 {
-    return platform::JoinPath(GetFolderText(), GetFileName());
+    // One allocation per path: plain ASCII names are appended as they are.
+    const QString& folder = GetFolderText();
+    QString path;
+    path.reserve(folder.size() + 1 + qsizetype(m_name.size()));
+    path += folder;
+    if (!folder.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    bool ascii = true;
+    for (char c : m_name)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        path += QLatin1StringView(m_name.data(), qsizetype(m_name.size()));
+    else
+        path += GetFileName();
+    return path;
 }
 
 QString CFileFind::GetRoot() const

@@ -2,7 +2,9 @@
 
 #include "view/AppMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -34,13 +36,14 @@ void CFolderTreeModel::setSourceModel(QAbstractItemModel* model)
         QFileSystemModel* fs = m_fs;
         m_connections = {
             connect(fs, &QAbstractItemModel::rowsInserted, this, &CFolderTreeModel::OnRowsInserted),
-            connect(fs, &QAbstractItemModel::rowsAboutToBeRemoved, this, &CFolderTreeModel::OnRowsAboutToBeRemoved),
+            connect(fs, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+                    &CFolderTreeModel::OnRowsAboutToBeRemoved),
             connect(fs, &QAbstractItemModel::rowsRemoved, this, &CFolderTreeModel::OnRowsRemoved),
             connect(fs, &QAbstractItemModel::layoutAboutToBeChanged, this,
                     &CFolderTreeModel::OnLayoutAboutToBeChanged),
             connect(fs, &QAbstractItemModel::layoutChanged, this, &CFolderTreeModel::OnLayoutChanged),
             connect(fs, &QAbstractItemModel::dataChanged, this, &CFolderTreeModel::OnDataChanged),
-            connect(fs, &QAbstractItemModel::modelAboutToBeReset, this, &CFolderTreeModel::OnSourceAboutToBeReset),
+            connect(fs, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); }),
             connect(fs, &QAbstractItemModel::modelReset, this, &CFolderTreeModel::OnSourceReset),
         };
         ResolveEntries();
@@ -152,7 +155,8 @@ QModelIndex CFolderTreeModel::mapToSource(const QModelIndex& proxy) const
         return m_entries[size_t(proxy.row())];
     if (!node->source.isValid())
         return {};
-    return sourceModel()->index(ToSourceRow(node->entry, node->source, proxy.row()), proxy.column(), node->source);
+    return sourceModel()->index(ToSourceRow(node->entry, node->source, proxy.row()), proxy.column(),
+                                node->source);
 }
 
 QModelIndex CFolderTreeModel::ProxyParent(const QModelIndex& sourceParent, int entry) const
@@ -181,15 +185,9 @@ QModelIndex CFolderTreeModel::parent(const QModelIndex& child) const
     if (!node->up)
         return createIndex(node->entry, 0);
     // The node above holds the parent's own parent folder.
-    const int row = node->source.isValid() ? ToProxyRow(node->entry, node->up->source, node->source.row()) : -1;
+    const int row =
+        node->source.isValid() ? ToProxyRow(node->entry, node->up->source, node->source.row()) : -1;
     return row >= 0 ? createIndex(row, 0, node->up) : QModelIndex();
-}
-
-QModelIndex CFolderTreeModel::sibling(int row, int column, const QModelIndex& index) const
-{
-    if (index.isValid() && row == index.row() && column == index.column())
-        return index;
-    return this->index(row, column, parent(index));
 }
 
 int CFolderTreeModel::rowCount(const QModelIndex& parent) const
@@ -264,6 +262,16 @@ QMap<int, QVariant> CFolderTreeModel::itemData(const QModelIndex& index) const
 // on one after the other, each complete: until its turn comes an entry keeps showing the rows as they
 // were, by hiding the new rows or, once told of a removal, the going ones.
 
+QList<QPersistentModelIndex> CFolderTreeModel::ProxyParents(const QList<QPersistentModelIndex>& parents) const
+{
+    QList<QPersistentModelIndex> proxyParents;
+    for (const QPersistentModelIndex& parent : parents)
+        for (int entry = 0; entry < EntryCount; ++entry)
+            if (const QModelIndex proxyParent = ProxyParent(parent, entry); proxyParent.isValid())
+                proxyParents << proxyParent;
+    return proxyParents;
+}
+
 bool CFolderTreeModel::RemovesAnEntry(const QModelIndex& sourceParent, int first, int last) const
 {
     for (const QPersistentModelIndex& entry : m_entries)
@@ -331,12 +339,7 @@ void CFolderTreeModel::OnLayoutAboutToBeChanged(const QList<QPersistentModelInde
 {
     if (m_resolving)
         return;
-    QList<QPersistentModelIndex> proxyParents;
-    for (const QPersistentModelIndex& parent : parents)
-        for (int entry = 0; entry < EntryCount; ++entry)
-            if (const QModelIndex proxyParent = ProxyParent(parent, entry); proxyParent.isValid())
-                proxyParents << proxyParent;
-    emit layoutAboutToBeChanged(proxyParents, hint);
+    emit layoutAboutToBeChanged(ProxyParents(parents), hint);
     m_layoutProxy = persistentIndexList();
     m_layoutSource.clear();
     for (const QModelIndex& index : std::as_const(m_layoutProxy))
@@ -354,12 +357,7 @@ void CFolderTreeModel::OnLayoutChanged(const QList<QPersistentModelIndex>& paren
     changePersistentIndexList(m_layoutProxy, moved);
     m_layoutProxy.clear();
     m_layoutSource.clear();
-    QList<QPersistentModelIndex> proxyParents;
-    for (const QPersistentModelIndex& parent : parents)
-        for (int entry = 0; entry < EntryCount; ++entry)
-            if (const QModelIndex proxyParent = ProxyParent(parent, entry); proxyParent.isValid())
-                proxyParents << proxyParent;
-    emit layoutChanged(proxyParents, hint);
+    emit layoutChanged(ProxyParents(parents), hint);
 }
 
 void CFolderTreeModel::OnDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
@@ -370,18 +368,13 @@ void CFolderTreeModel::OnDataChanged(const QModelIndex& topLeft, const QModelInd
     const QModelIndex parent = topLeft.parent();
     for (int entry = 0; entry < EntryCount; ++entry) {
         if (ProxyParent(parent, entry).isValid())
-            emit dataChanged(mapFromSource(topLeft, entry), mapFromSource(bottomRight.siblingAtColumn(0), entry),
-                             roles);
+            emit dataChanged(mapFromSource(topLeft, entry),
+                             mapFromSource(bottomRight.siblingAtColumn(0), entry), roles);
         const QPersistentModelIndex& own = m_entries[size_t(entry)];
         if (own.isValid() && parent == m_entryParents[size_t(entry)] && own.row() >= topLeft.row() &&
             own.row() <= bottomRight.row())
             emit dataChanged(createIndex(entry, 0), createIndex(entry, 0), roles);
     }
-}
-
-void CFolderTreeModel::OnSourceAboutToBeReset()
-{
-    beginResetModel();
 }
 
 void CFolderTreeModel::OnSourceReset()
@@ -408,10 +401,37 @@ bool IsInside(const QString& path, const QString& folder)
     return path == folder || folder == QLatin1String("/") || path.startsWith(folder + QLatin1Char('/'));
 }
 
+// Icons and type names by the kind of entry alone. The default provider guesses a file's type from its
+// content, on the user-interface thread, for every entry of a listed folder, files included; some files
+// (/proc/kmsg) block the reader. The tree shows folders only, so the kind is all it needs.
+class FolderIconProvider : public QFileIconProvider
+{
+public:
+    using QFileIconProvider::icon;
+
+    QIcon icon(const QFileInfo& info) const override
+    {
+        if (info.isRoot())
+            return icon(Drive);
+        if (!info.isDir())
+            return icon(File);
+        if (QDir::cleanPath(info.absoluteFilePath()) == HomeFolder())
+            return QIcon::fromTheme(QStringLiteral("user-home"), icon(Folder));
+        return icon(Folder);
+    }
+
+    QString type(const QFileInfo& info) const override
+    {
+        return info.isDir() ? QCoreApplication::translate("CFolderTree", "Folder")
+                            : QCoreApplication::translate("CFolderTree", "File");
+    }
+};
+
 } // namespace
 
 CFolderTree::CFolderTree(QWidget* parent)
-    : QTreeView(parent), m_model(new CFolderTreeModel(QStringLiteral("/"), HomeFolder(), this))
+    : QTreeView(parent), m_icons(std::make_unique<FolderIconProvider>()),
+      m_model(new CFolderTreeModel(QStringLiteral("/"), HomeFolder(), this))
 {
     setHeaderHidden(true);
     setUniformRowHeights(true);
@@ -442,11 +462,17 @@ CFolderTree::CFolderTree(QWidget* parent)
     Rebuild();
 }
 
-CFolderTree::~CFolderTree() = default;
+CFolderTree::~CFolderTree()
+{
+    // The file-system models use the icon provider, so they go before it.
+    m_model->setSourceModel(nullptr);
+    qDeleteAll(findChildren<QFileSystemModel*>(Qt::FindDirectChildrenOnly));
+}
 
 void CFolderTree::Rebuild()
 {
     auto* fs = new QFileSystemModel(this);
+    fs->setIconProvider(m_icons.get());
     fs->setReadOnly(true);
     // Without QDir::Hidden the model leaves out the folders whose names start with ".".
     fs->setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Drives);

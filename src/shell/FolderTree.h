@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+class QAbstractFileIconProvider;
 class QFileSystemModel;
 
 // The folders of a QFileSystemModel under two top-level entries: a top folder (normally "/") and the
@@ -23,7 +24,12 @@ class CFolderTreeModel : public QAbstractProxyModel
 {
     Q_OBJECT
 public:
-    enum Entry { TopEntry = 0, HomeEntry = 1, EntryCount = 2 };
+    enum Entry
+    {
+        TopEntry = 0,
+        HomeEntry = 1,
+        EntryCount = 2
+    };
 
     CFolderTreeModel(const QString& topPath, const QString& homePath, QObject* parent = nullptr);
     ~CFolderTreeModel() override;
@@ -47,7 +53,6 @@ public:
 
     QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex& child) const override;
-    QModelIndex sibling(int row, int column, const QModelIndex& index) const override;
     QModelIndex buddy(const QModelIndex& index) const override { return index; }
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -76,11 +81,15 @@ private:
     };
 
     Node* NodeFor(int entry, const QModelIndex& sourceParent) const;
-    static const Node* NodeOf(const QModelIndex& index) { return static_cast<const Node*>(index.internalPointer()); }
+    static const Node* NodeOf(const QModelIndex& index)
+    {
+        return static_cast<const Node*>(index.internalPointer());
+    }
     int ToSourceRow(int entry, const QModelIndex& sourceParent, int row) const;
     int ToProxyRow(int entry, const QModelIndex& sourceParent, int row) const;
     // Where the children of a source folder show under `entry`; invalid when they do not show there.
     QModelIndex ProxyParent(const QModelIndex& sourceParent, int entry) const;
+    QList<QPersistentModelIndex> ProxyParents(const QList<QPersistentModelIndex>& sourceParents) const;
     bool RemovesAnEntry(const QModelIndex& sourceParent, int first, int last) const;
     void ResolveEntries();
 
@@ -90,19 +99,18 @@ private:
     void OnLayoutAboutToBeChanged(const QList<QPersistentModelIndex>& parents, LayoutChangeHint hint);
     void OnLayoutChanged(const QList<QPersistentModelIndex>& parents, LayoutChangeHint hint);
     void OnDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles);
-    void OnSourceAboutToBeReset();
     void OnSourceReset();
 
     QPointer<QFileSystemModel> m_fs;
     std::array<QString, EntryCount> m_entryPaths;
-    std::array<QPersistentModelIndex, EntryCount> m_entries;       // the entries' folders in the source
-    std::array<QPersistentModelIndex, EntryCount> m_entryParents;  // and their parents there
+    std::array<QPersistentModelIndex, EntryCount> m_entries;      // the entries' folders in the source
+    std::array<QPersistentModelIndex, EntryCount> m_entryParents; // and their parents there
     mutable std::map<std::pair<int, quintptr>, std::unique_ptr<Node>> m_nodes;
     std::vector<QMetaObject::Connection> m_connections;
     std::vector<Hidden> m_hidden;
-    bool m_resetting = false;        // a removal took an entry's own folder: starting over
-    bool m_resolving = false;        // looking up the entries: the source's changes are not ours yet
-    QModelIndexList m_layoutProxy;   // persistent items across a source layout change
+    bool m_resetting = false;      // a removal took an entry's own folder: starting over
+    bool m_resolving = false;      // looking up the entries: the source's changes are not ours yet
+    QModelIndexList m_layoutProxy; // persistent items across a source layout change
     std::vector<std::pair<int, QPersistentModelIndex>> m_layoutSource;
 };
 
@@ -141,6 +149,7 @@ private:
     void StopRevealing() { m_reveal = QPersistentModelIndex(); }
     void CollectExpanded(const QModelIndex& parent, std::vector<std::pair<int, QString>>& out) const;
 
+    std::unique_ptr<QAbstractFileIconProvider> m_icons; // shared by the file-system models
     CFolderTreeModel* m_model;
     QPersistentModelIndex m_reveal; // kept in view until the user takes over
     QTimer m_revealTimer;

@@ -28,7 +28,8 @@ COutlookBar::COutlookBar(QWidget* parent)
 
     m_foldersButton = new QToolButton;
     m_foldersButton->setText(tr("Folders"));
-    m_foldersButton->setIcon(QIcon::fromTheme(QStringLiteral("folder"), QIcon(QStringLiteral(":/pane/folder.svg"))));
+    m_foldersButton->setIcon(
+        QIcon::fromTheme(QStringLiteral("folder"), QIcon(QStringLiteral(":/pane/folder.svg"))));
     m_foldersButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_foldersButton->setAutoRaise(true);
     m_foldersButton->setCheckable(true);

@@ -5,7 +5,7 @@
 namespace Commands {
 namespace {
 
-constexpr std::array<Info, 27> kCommands = {{
+constexpr std::array<Info, 28> kCommands = {{
     {CaptionBar, "Caption Bar", "Show or hide the caption bar", "Toggle Caption Bar", true},
     {IgnoreWindowsFolder, "Windows", "Ignore Windows Folder ( e.g C:\\Windows ) While Searching.",
      "Do Not Search in Files of Windows Folder", true},
@@ -41,6 +41,8 @@ constexpr std::array<Info, 27> kCommands = {{
     {DuplicateFiles, "Duplicate Files", "Search Duplicate Files from the List by Comparing File Size",
      "Duplicate Files of Same Size", false},
     {WebPage, "User Guide", "Open the Tresmolo User Guide", "Tresmolo User Guide", false},
+    {OpenFileFolder, "Open File's Folder", "Open Folder of Selected File", "Display Selected File's Folder in Windows Explorer",
+     false},
     {EditCopy, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard", "Copy", false},
     {EditCut, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard", "Cut", false},
     {EditPaste, "&Paste\tCtrl+V", "Insert Clipboard contents", "Paste", false},

@@ -128,6 +128,38 @@ std::string FileListModel::NativePath(int row) const
     return platform::JoinNativePath(m_folders[size_t(r.folder)].native, r.name);
 }
 
+std::string FileListModel::NativeFolder(int row) const
+{
+    const Row& r = m_rows[size_t(row)];
+    return r.folder >= 0 ? m_folders[size_t(r.folder)].native : std::string();
+}
+
+int FileListModel::RemoveFolderRows(const QString& folder)
+{
+    // Rows of one folder mostly stand together: remove them run by run, from the last row up.
+    int removed = 0;
+    int row = int(m_rows.size()) - 1;
+    while (row >= 0) {
+        const auto matches = [&](int r) {
+            const int f = m_rows[size_t(r)].folder;
+            return f >= 0 && platform::SamePath(m_folders[size_t(f)].text, folder);
+        };
+        if (!matches(row)) {
+            --row;
+            continue;
+        }
+        int first = row;
+        while (first > 0 && matches(first - 1))
+            --first;
+        beginRemoveRows({}, first, row);
+        m_rows.erase(m_rows.begin() + first, m_rows.begin() + row + 1);
+        endRemoveRows();
+        removed += row - first + 1;
+        row = first - 1;
+    }
+    return removed;
+}
+
 FolderListModel::FolderListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int FolderListModel::rowCount(const QModelIndex& parent) const
@@ -178,7 +210,7 @@ void FolderListModel::Clear()
     endResetModel();
 }
 
-int FolderListModel::UpdateFolderRow(const QString& folder, int count)
+int FolderListModel::UpdateFolderRow(const QString& folder, int count, const std::string& native)
 {
     // Folder texts that name the same path share a row; on this system that is the same text.
     auto it = m_rowOfFolder.find(folder);
@@ -186,7 +218,7 @@ int FolderListModel::UpdateFolderRow(const QString& folder, int count)
     if (it == m_rowOfFolder.end()) {
         row = int(m_rows.size());
         beginInsertRows({}, row, row);
-        m_rows.push_back({row + 1, folder, count});
+        m_rows.push_back({row + 1, folder, native.empty() ? platform::NativePath(folder) : native, count});
         endInsertRows();
         m_rowOfFolder.insert(folder, row);
     } else {

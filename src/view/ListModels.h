@@ -48,6 +48,9 @@ public:
     QString FilePath(int row) const;
     std::string NativePath(int row) const;
     QString FolderText(int row) const;
+    std::string NativeFolder(int row) const;
+    // Deletes every file row whose folder is `folder`; returns how many went.
+    int RemoveFolderRows(const QString& folder);
 
 private:
     struct Row
@@ -77,16 +80,18 @@ public:
 
     void Clear();
     // Finds the folder's row (appending one when there is none) and writes its count; returns the row.
-    int UpdateFolderRow(const QString& folder, int count);
+    int UpdateFolderRow(const QString& folder, int count, const std::string& native = {});
     void RemoveRow(int row);
     QString Text(int row, int column) const;
     QString Folder(int row) const { return m_rows[size_t(row)].folder; }
+    const std::string& NativeFolder(int row) const { return m_rows[size_t(row)].native; }
 
 private:
     struct Row
     {
         int number;
         QString folder;
+        std::string native;
         int count;
     };
     void RebuildIndex();

@@ -29,6 +29,11 @@ void OpenTerminal(const NativePath& folder);
 // The desktop's view of the trash.
 void OpenTrashView();
 
+// The file: URI of a path, made from its bytes: everything but letters, digits, "-._~" and "/" is
+// percent-encoded, so a name that is not valid UTF-8 keeps its identity. Relative paths are taken
+// from the current folder.
+QString FileUri(const NativePath& path);
+
 // Every program start goes through here, so tests can record launches instead of making them.
 struct Launch
 {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QIcon>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -124,7 +125,7 @@ private slots:
         QVERIFY(tree.SelectPath(target));
         QTRY_COMPARE_WITH_TIMEOUT(tree.GetItemPath(), target, LoadTimeout);
         QCOMPARE(tree.FolderModel()->EntryOf(Selected(tree)), int(CFolderTreeModel::HomeEntry));
-        const QModelIndex alpha = Selected(tree).parent().parent();
+        const QPersistentModelIndex alpha = Selected(tree).parent().parent();
         QCOMPARE(alpha.data().toString(), QStringLiteral("alpha"));
         QTRY_COMPARE_WITH_TIMEOUT(tree.model()->rowCount(alpha), 81, LoadTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(IsShown(tree, Selected(tree)), LoadTimeout);
@@ -195,7 +196,8 @@ private slots:
 
         // The same folder reached through "/" is a separate item with the same contents.
         CFolderTreeModel& model = *tree.FolderModel();
-        const QModelIndex viaRoot = model.IndexForPath(m_home + QStringLiteral("/list"), CFolderTreeModel::TopEntry);
+        const QPersistentModelIndex viaRoot =
+            model.IndexForPath(m_home + QStringLiteral("/list"), CFolderTreeModel::TopEntry);
         QVERIFY(viaRoot.isValid());
         QVERIFY(viaRoot != Selected(tree));
         QCOMPARE(model.EntryOf(viaRoot), int(CFolderTreeModel::TopEntry));
@@ -225,11 +227,12 @@ private slots:
         // The folders that were open are open again, without what was removed.
         const QModelIndex homeEntry = tree.model()->index(1, 0);
         QVERIFY(tree.isExpanded(homeEntry));
-        QModelIndex gone;
+        QPersistentModelIndex gone;
         QTRY_VERIFY_WITH_TIMEOUT((gone = Child(*tree.model(), homeEntry, QStringLiteral("gone"))).isValid(),
                                  LoadTimeout);
         QVERIFY(tree.isExpanded(gone));
-        QTRY_COMPARE_WITH_TIMEOUT(ChildNames(*tree.model(), gone), QStringList{QStringLiteral("keep")}, LoadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(ChildNames(*tree.model(), gone), QStringList{QStringLiteral("keep")},
+                                  LoadTimeout);
         QCOMPARE(spy.count(), 0);
         QVERIFY(tree.GetItemPath().isEmpty());
         RemoveTree(m_home + QStringLiteral("/gone"));
@@ -269,13 +272,15 @@ private slots:
         const QModelIndex homeEntry = model.index(1, 0);
         model.fetchMore(topEntry);
         model.fetchMore(homeEntry);
-        QTRY_COMPARE_WITH_TIMEOUT(ChildNames(model, topEntry),
-                                  QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("home")}),
+        QTRY_COMPARE_WITH_TIMEOUT(
+            ChildNames(model, topEntry),
+            QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("home")}), LoadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(ChildNames(model, homeEntry), QStringList{QStringLiteral("c")},
                                   LoadTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(ChildNames(model, homeEntry), QStringList{QStringLiteral("c")}, LoadTimeout);
-        const QModelIndex nestedHome = Child(model, topEntry, QStringLiteral("home"));
+        const QPersistentModelIndex nestedHome = Child(model, topEntry, QStringLiteral("home"));
         QCOMPARE(model.mapToSource(nestedHome), model.mapToSource(homeEntry));
-        QCOMPARE(model.mapFromSource(model.mapToSource(nestedHome), CFolderTreeModel::TopEntry), nestedHome);
+        QCOMPARE(model.mapFromSource(model.mapToSource(nestedHome), CFolderTreeModel::TopEntry),
+                 QModelIndex(nestedHome));
         QCOMPARE(model.mapFromSource(model.mapToSource(nestedHome)), homeEntry); // the innermost entry
 
         // Changes inside the home folder show in both places; the tester checks every step.
@@ -302,19 +307,12 @@ private slots:
     void paneHoldsTheTree()
     {
         COutlookBar bar;
-        QCOMPARE(bar.objectName(), QStringLiteral("OutlookBar"));
-        QCOMPARE(bar.windowTitle(), QStringLiteral("Shortcuts"));
-        QCOMPARE(bar.toggleViewAction()->text(), QStringLiteral("Outlook Bar"));
-        QVERIFY(!(bar.features() & (QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetFloatable)));
-        QCOMPARE(bar.sizeHint().width(), 250);
         QVERIFY(bar.Tree() && bar.isAncestorOf(bar.Tree()));
         const auto buttons = bar.findChildren<QToolButton*>();
-        const auto folders = std::find_if(buttons.begin(), buttons.end(),
-                                          [](QToolButton* b) { return b->text() == QStringLiteral("Folders"); });
-        QVERIFY(folders != buttons.end());
-        QVERIFY((*folders)->isChecked());
-        QVERIFY(!(*folders)->icon().isNull());
-        QVERIFY(QFile::exists(QStringLiteral(":/pane/folder.svg"))); // the picture when the theme has none
+        QCOMPARE(buttons.size(), 1);
+        QVERIFY(buttons.first()->isChecked());
+        // The picture used when the icon theme has no folder is compiled in and draws.
+        QVERIFY(!QIcon(QStringLiteral(":/pane/folder.svg")).pixmap(16, 16).isNull());
     }
 };
 
