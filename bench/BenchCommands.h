@@ -13,3 +13,5 @@ struct BenchCommand
 
 // walk FOLDER [--word W] [--runs N]: the engine's walk of FOLDER, timed.
 int RunWalkBench(const QStringList& args);
+// run FOLDER --mode file|status [--word W] [--runs N]: a whole search through the real main frame.
+int RunFrameBench(const QStringList& args);

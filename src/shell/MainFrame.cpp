@@ -3,10 +3,13 @@
 #include "shell/FolderTree.h"
 #include "shell/InfoBar.h"
 #include "shell/OutlookBar.h"
+#include "platform/Paths.h"
+#include "platform/SpecialFolders.h"
 #include "view/AppMessages.h"
 #include "view/FoundFilesText.h"
 #include "view/PendrakeDoc.h"
 #include "view/PendrakeView.h"
+#include "view/ShellServices.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -147,6 +150,8 @@ void CMainFrame::InitializeCommandPanel()
          Commands::IgnoreLocalAppDataFolder, Commands::IgnoreHiddenFolders},
         {Commands::IgnoreHiddenFiles, Commands::IgnoreReadOnlyFiles, 0, 0, 0},
         {Commands::StartSearch, Commands::StopSearch, Commands::SearchSubFolders, Commands::AutoSearchAtStartup, 0},
+        {Commands::LaunchExplorer, Commands::LaunchCommandPrompt, Commands::LaunchRecycleBin, 0, 0},
+        {Commands::ExportFileList, 0, 0, 0, 0},
     };
     for (const auto& group : groups) {
         for (int id : group)
@@ -205,6 +210,14 @@ void CMainFrame::RegisterCommands()
     }
     OnCommand(Commands::CaptionBar, [this] { m_infoBarHolder->setVisible(!m_infoBarHolder->isVisible()); });
     OnUpdate(Commands::CaptionBar, [this](CCmdUI& ui) { ui.SetCheck(m_infoBarHolder && m_infoBarHolder->isVisible()); });
+    // The launchers: the file manager and a terminal on the folder chosen last (the documents
+    // folder when there is none), and the trash.
+    const auto launchFolder = [this] {
+        return platform::NativePath(m_lastFolder.isEmpty() ? platform::DocumentsFolder() : m_lastFolder);
+    };
+    OnCommand(Commands::LaunchExplorer, [launchFolder] { Shell::Open(launchFolder()); });
+    OnCommand(Commands::LaunchCommandPrompt, [launchFolder] { Shell::OpenTerminal(launchFolder()); });
+    OnCommand(Commands::LaunchRecycleBin, [] { Shell::OpenTrashView(); });
     OnCommand(Commands::StatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     OnUpdate(Commands::StatusBar, [this](CCmdUI& ui) { ui.SetCheck(statusBar()->isVisible()); });
 }

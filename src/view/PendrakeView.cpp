@@ -46,6 +46,8 @@ CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
     m_applyTimer.setInterval(kApplyIntervalMs);
     connect(&m_applyTimer, &QTimer::timeout, this, &CPendrakeView::ApplyPending);
     RegisterCommands();
+    RegisterFileActionCommands();
+    CreateListMenus();
 }
 
 CPendrakeView::~CPendrakeView()
@@ -179,12 +181,20 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
         m_pending.fileRows.push_back({m_lastFolderIndex, std::string(find.GetNativeName())});
     } else {
         m_currentFilePath = find.GetFilePath();
+        if (m_currentFilePath.contains(QChar(QChar::ReplacementCharacter)))
+            m_foundNativePaths.emplace(int(m_foundPaths.size()), find.GetNativePath());
         m_foundPaths.append(m_currentFilePath);
         std::unique_lock locker(m_lock);
         m_pending.row0Column2 = m_currentFilePath;
     }
     if (m_viewFilesCount)
-        UpdateFolderRow(m_currentFolder, GetFolderFileCount(find.GetNativeFolder()));
+        UpdateFolderRow(m_currentFolder, GetFolderFileCount(find.GetNativeFolder()), find.GetNativeFolder());
+}
+
+std::string CPendrakeView::FoundNativePath(int index) const
+{
+    const auto odd = m_foundNativePaths.find(index);
+    return odd != m_foundNativePaths.end() ? odd->second : platform::NativePath(m_foundPaths.at(index));
 }
 
 void CPendrakeView::AppendFileRow(const QString& name, const QString& folder)
@@ -203,10 +213,10 @@ void CPendrakeView::AppendFileRow(const QString& name, const QString& folder)
     m_pending.fileRows.push_back({folderIndex, name.toUtf8().toStdString()});
 }
 
-void CPendrakeView::UpdateFolderRow(const QString& folder, int count)
+void CPendrakeView::UpdateFolderRow(const QString& folder, int count, const std::string& native)
 {
     std::unique_lock locker(m_lock);
-    m_pending.folderRows.emplace_back(folder, count);
+    m_pending.folderRows.push_back({folder, count, native});
 }
 
 void CPendrakeView::ApplyPending()
@@ -229,8 +239,8 @@ void CPendrakeView::ApplyPending()
     if (batch.row0Column2)
         m_fileModel.SetRow0Column2(*batch.row0Column2);
     int lastFolderRow = -1;
-    for (const auto& [folder, count] : batch.folderRows)
-        lastFolderRow = m_folderModel.UpdateFolderRow(folder, count);
+    for (const PendingFolderRow& row : batch.folderRows)
+        lastFolderRow = m_folderModel.UpdateFolderRow(row.folder, row.count, row.native);
     if (lastFolderRow >= 0)
         m_folderList->scrollTo(m_folderModel.index(lastFolderRow, 0));
 

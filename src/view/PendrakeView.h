@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 class CPendrakeDoc;
+class QMenu;
 class QThread;
 class QTreeView;
 
@@ -47,6 +48,15 @@ public:
     bool DisplayFileList() const { return m_displayFileList; }
     // Applies every queued row now (the user-interface thread only).
     void ApplyPending();
+    // The exact path of found file `index` of the last status-mode run.
+    std::string FoundNativePath(int index) const;
+
+    // File actions on the selected rows.
+    void ViewSelectedFile();
+    void OpenSelectedFolder();
+    void ExportFileList();
+    QMenu* TopListMenu() const { return m_topListMenu; }
+    QMenu* BottomListMenu() const { return m_bottomListMenu; }
 
 signals:
     void firstUpdateDone();
@@ -59,18 +69,28 @@ private:
     // Engine hook and list operations; these run on the worker thread during a run.
     void OnFileFound(const CFileFind& find) override;
     void AppendFileRow(const QString& name, const QString& folder);
-    void UpdateFolderRow(const QString& folder, int count);
+    void UpdateFolderRow(const QString& folder, int count, const std::string& native = {});
     void DoSearch(const QString& folder);
     void ShowSearchStatus(const QString& folder);
     // Has every queued row applied, then gives the row counts of both lists.
     std::pair<int, int> ListRowCounts();
 
     void SaveListColumnWidths(QTreeView* list, int listNumber);
+    void CreateListMenus();
+    void RegisterFileActionCommands();
+    int SelectedRow(QTreeView* list) const;
+    bool SendToRecycleBin(const std::string& path);
+    void ShowShellProperties(const std::string& path);
+    void RemoveFolderFileRows(const QString& folder);
+    std::string GetExportLine(int index) const;
+    static bool WriteAll(int fd, const std::string& text);
     void SetUpList(QTreeView* list, int listNumber, const int* defaultWidths);
     void OnWorkerFinished();
     void RegisterCommands();
 
     CPendrakeDoc* m_document;
+    QMenu* m_topListMenu = nullptr;
+    QMenu* m_bottomListMenu = nullptr;
     QTreeView* m_fileList;
     QTreeView* m_folderList;
     FileListModel m_fileModel;
@@ -85,15 +105,23 @@ private:
     bool m_searching = false; // from the dialog's OK until the worker has returned
     QString m_currentFilePath;
     QString m_currentFolder;
+    // Found paths of a status-mode run whose bytes a display text cannot carry, by index.
+    std::unordered_map<int, std::string> m_foundNativePaths;
     std::string m_lastNativeFolder;
     int m_lastFolderIndex = -1;
     std::unordered_map<std::string, int> m_folderIndex;
 
+    struct PendingFolderRow
+    {
+        QString folder;
+        int count;
+        std::string native;
+    };
     struct Pending
     {
         std::vector<FileListModel::Folder> folders;
         std::vector<FileListModel::NewRow> fileRows;
-        std::vector<std::pair<QString, int>> folderRows;
+        std::vector<PendingFolderRow> folderRows;
         std::optional<QString> row0Column2;
         std::optional<std::pair<QString, QString>> headings;
     };

@@ -69,6 +69,7 @@ void CPendrakeView::DoSearch(const QString& folder)
     m_run = true;
     m_folderIndex.clear();
     m_lastFolderIndex = -1;
+    m_foundNativePaths.clear();
     QString word;
     m_settings.ReadSearchWord(word);
     m_displayFileList = m_settings.GetSwitch(Key::DisplayFileList) != 0;

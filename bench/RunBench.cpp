@@ -1,0 +1,122 @@
+// run FOLDER --mode file|status [--word W] [--runs N]: a whole search through the real main frame,
+// offscreen, from the tree's selection to the summary.
+#include "BenchCommands.h"
+#include "BenchSupport.h"
+
+#include "engine/SettingsSection.h"
+#include "shell/FolderTree.h"
+#include "shell/MainFrame.h"
+#include "shell/PendrakeApp.h"
+#include "view/PendrakeView.h"
+#include "view/Seams.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <sys/resource.h>
+
+namespace bench {
+
+double PeakResidentMegabytes()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// The longest gap between ticks of a 10 ms timer on the user-interface thread while it runs.
+class StallWatch : public QObject
+{
+public:
+    StallWatch()
+    {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            m_longest = std::max(m_longest, m_clock.restart());
+        });
+    }
+    void Start()
+    {
+        m_longest = 0;
+        m_clock.start();
+        m_timer.start();
+    }
+    qint64 Stop()
+    {
+        m_timer.stop();
+        return std::max(m_longest, m_clock.elapsed());
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+};
+
+} // namespace bench
+
+int RunFrameBench(const QStringList& args)
+{
+    using namespace bench;
+    Arguments parsed;
+    QString error;
+    int runs = 0;
+    if (!ParseArguments(args, {QStringLiteral("mode"), QStringLiteral("word"), QStringLiteral("runs")}, parsed, error) ||
+        !ParseCount(parsed, QStringLiteral("runs"), 3, runs, error)) {
+        PrintError(error);
+        return 2;
+    }
+    const QString mode = parsed.options.value(QStringLiteral("mode"), QStringLiteral("file"));
+    const QString folder = parsed.positional.size() == 1 ? FolderArgument(parsed.positional[0]) : QString();
+    if (folder.isEmpty() || (mode != QLatin1String("file") && mode != QLatin1String("status"))) {
+        PrintError(QStringLiteral("usage: tresmolo-bench run FOLDER --mode file|status [--word W] [--runs N]"));
+        return 2;
+    }
+    CSettingsSection settings;
+    settings.WriteInt(QStringLiteral("DisplayFileList"), mode == QLatin1String("file") ? 1 : 0);
+    Seams::SetDialogRunner([](QDialog& dialog) {
+        dialog.accept(); // OK stores the word that is already there
+        return int(QDialog::Accepted);
+    });
+
+    CPendrakeApp app;
+    if (!app.InitInstance())
+        return 1;
+    CMainFrame* frame = app.MainFrame();
+    CPendrakeView* view = frame->View();
+    if (!frame->Tree()->SelectPath(folder)) {
+        PrintError(QStringLiteral("the folder tree cannot select %1").arg(folder));
+        return 1;
+    }
+    QEventLoop loop;
+    while (app.Document().SelectedFolder() != folder)
+        loop.processEvents(QEventLoop::AllEvents, 50);
+    settings.WriteSearchWord(parsed.options.value(QStringLiteral("word")));
+
+    std::vector<double> seconds;
+    qint64 worstStall = 0;
+    int files = 0;
+    StallWatch watch;
+    QObject::connect(view, &CPendrakeView::searchFinished, &loop, &QEventLoop::quit);
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer clock;
+        watch.Start();
+        clock.start();
+        frame->Action(314)->trigger();
+        loop.exec();
+        seconds.push_back(double(clock.nsecsElapsed()) / 1e9);
+        worstStall = std::max(worstStall, watch.Stop());
+        files = mode == QLatin1String("file") ? view->FileModel().rowCount() : int(view->m_foundPaths.size());
+        PrintLine(QStringLiteral("run %1: %2 s, %3 files").arg(run + 1).arg(seconds.back(), 0, 'f', 4).arg(files));
+    }
+    PrintLine(QStringLiteral("run mode=%1 files=%2 seconds=%3 rss_mb=%4 max_stall_ms=%5")
+                  .arg(mode)
+                  .arg(files)
+                  .arg(Median(seconds), 0, 'f', 4)
+                  .arg(PeakResidentMegabytes(), 0, 'f', 1)
+                  .arg(worstStall));
+    frame->close();
+    return 0;
+}

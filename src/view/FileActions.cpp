@@ -1,0 +1,225 @@
+// The commands that act on the rows of the two lists: open, locate, properties, send to the trash,
+// export, and their popup menus.
+#include "platform/Paths.h"
+#include "platform/TempFile.h"
+#include "view/AppMessages.h"
+#include "view/PendrakeView.h"
+#include "view/ShellServices.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QTreeView>
+#include <unistd.h>
+
+namespace {
+
+// The busy cursor for the scope of a command.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+QMenu* MakeMenu(QWidget* owner, const QString& name, const std::vector<std::pair<int, const char*>>& items,
+                int defaultCommand, const std::function<void(int)>& run)
+{
+    auto* menu = new QMenu(owner);
+    menu->setObjectName(name);
+    for (const auto& [id, text] : items) {
+        if (id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(text));
+        action->setObjectName(QStringLiteral("command%1").arg(id));
+        if (id == defaultCommand) {
+            QFont bold = action->font();
+            bold.setBold(true);
+            action->setFont(bold);
+            menu->setDefaultAction(action);
+        }
+        const int command = id;
+        QObject::connect(action, &QAction::triggered, owner, [run, command] { run(command); });
+    }
+    return menu;
+}
+
+} // namespace
+
+void CPendrakeView::CreateListMenus()
+{
+    const auto run = [this](int id) { Execute(id); };
+    m_topListMenu = MakeMenu(this, QStringLiteral("_POPUPTOPLIST_"),
+                             {{Commands::ViewSelectedFile, "View Selected File"},
+                              {Commands::OpenFileFolder, "Open File's Folder"},
+                              {Commands::LocateFile, "Locate File in Explorer"},
+                              {0, nullptr},
+                              {Commands::RecycleFile, "Send File to Recycle Bin"},
+                              {0, nullptr},
+                              {Commands::FileProperties, "File Properties"},
+                              {0, nullptr},
+                              {Commands::FileFolderProperties, "Folder Properties"}},
+                             Commands::ViewSelectedFile, run);
+    m_bottomListMenu = MakeMenu(this, QStringLiteral("_POPUP_BOTTOM_LISTCTRL_"),
+                                {{Commands::OpenSelectedFolder, "Open Selected Folder"},
+                                 {0, nullptr},
+                                 {Commands::RecycleFolder, "Send Folder to Recycle Bin"},
+                                 {0, nullptr},
+                                 {Commands::FolderProperties, "Folder Properties"}},
+                                Commands::OpenSelectedFolder, run);
+
+    m_fileList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_folderList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_fileList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (m_displayFileList) // status lines have no menu
+            m_topListMenu->popup(m_fileList->viewport()->mapToGlobal(at));
+    });
+    connect(m_folderList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_bottomListMenu->popup(m_folderList->viewport()->mapToGlobal(at)); });
+    connect(m_fileList, &QAbstractItemView::doubleClicked, this, [this] { ViewSelectedFile(); });
+    connect(m_folderList, &QAbstractItemView::doubleClicked, this, [this] { OpenSelectedFolder(); });
+}
+
+void CPendrakeView::RegisterFileActionCommands()
+{
+    OnCommand(Commands::ViewSelectedFile, [this] { ViewSelectedFile(); });
+    OnCommand(Commands::OpenFileFolder, [this] {
+        const int row = SelectedRow(m_fileList);
+        if (row >= 0 && m_fileModel.IsFileRow(row))
+            Shell::Open(m_fileModel.NativeFolder(row));
+    });
+    OnCommand(Commands::LocateFile, [this] {
+        BusyCursor busy;
+        const int row = SelectedRow(m_fileList);
+        if (row >= 0 && m_fileModel.IsFileRow(row))
+            Shell::ShowItemSelected(m_fileModel.NativePath(row));
+    });
+    OnCommand(Commands::RecycleFile, [this] {
+        BusyCursor busy;
+        const int row = SelectedRow(m_fileList);
+        if (row >= 0 && m_fileModel.IsFileRow(row) && SendToRecycleBin(m_fileModel.NativePath(row)))
+            m_fileModel.RemoveRow(row);
+    });
+    OnCommand(Commands::FileProperties, [this] {
+        BusyCursor busy;
+        const int row = SelectedRow(m_fileList);
+        if (row >= 0 && m_fileModel.IsFileRow(row))
+            ShowShellProperties(m_fileModel.NativePath(row));
+    });
+    OnCommand(Commands::FileFolderProperties, [this] {
+        BusyCursor busy;
+        const int row = SelectedRow(m_fileList);
+        if (row >= 0 && m_fileModel.IsFileRow(row))
+            ShowShellProperties(m_fileModel.NativeFolder(row));
+    });
+    OnCommand(Commands::OpenSelectedFolder, [this] { OpenSelectedFolder(); });
+    OnCommand(Commands::RecycleFolder, [this] {
+        BusyCursor busy;
+        const int row = SelectedRow(m_folderList);
+        if (row < 0)
+            return;
+        const QString folder = m_folderModel.Folder(row);
+        if (folder.isEmpty() || !SendToRecycleBin(m_folderModel.NativeFolder(row)))
+            return;
+        m_folderModel.RemoveRow(row);
+        AppMessages::Post(AppMessages::UWM_REFRESH_TREE);
+        RemoveFolderFileRows(folder);
+    });
+    OnCommand(Commands::FolderProperties, [this] {
+        BusyCursor busy;
+        const int row = SelectedRow(m_folderList);
+        if (row >= 0 && !m_folderModel.Folder(row).isEmpty())
+            ShowShellProperties(m_folderModel.NativeFolder(row));
+    });
+    OnCommand(Commands::ExportFileList, [this] { ExportFileList(); });
+}
+
+int CPendrakeView::SelectedRow(QTreeView* list) const
+{
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    int first = -1;
+    for (const QModelIndex& index : rows)
+        if (first < 0 || index.row() < first)
+            first = index.row();
+    return first;
+}
+
+void CPendrakeView::ViewSelectedFile()
+{
+    if (m_fileList->selectionModel()->selectedRows().size() != 1)
+        return;
+    const int row = SelectedRow(m_fileList);
+    if (m_fileModel.IsFileRow(row))
+        Shell::Open(m_fileModel.NativePath(row));
+}
+
+void CPendrakeView::OpenSelectedFolder()
+{
+    const int row = SelectedRow(m_folderList);
+    if (row >= 0 && !m_folderModel.Folder(row).isEmpty())
+        Shell::Open(m_folderModel.NativeFolder(row));
+}
+
+bool CPendrakeView::SendToRecycleBin(const std::string& path)
+{
+    return Shell::SendToTrash(m_fileList, {path});
+}
+
+void CPendrakeView::ShowShellProperties(const std::string& path)
+{
+    Shell::ShowProperties(this, path);
+}
+
+void CPendrakeView::RemoveFolderFileRows(const QString& folder)
+{
+    m_fileModel.RemoveFolderRows(folder);
+}
+
+std::string CPendrakeView::GetExportLine(int index) const
+{
+    if (m_displayFileList)
+        return m_fileModel.NativePath(index);
+    return FoundNativePath(index);
+}
+
+void CPendrakeView::ExportFileList()
+{
+    BusyCursor busy;
+    std::string path;
+    int fd = -1;
+    if (!platform::CreateExportFile(&path, &fd))
+        return;
+    const int n = m_displayFileList ? m_fileModel.rowCount() : int(m_foundPaths.size());
+    std::string text;
+    for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            text.push_back('\n');
+        text += GetExportLine(i);
+        if (text.size() >= (1 << 20) || i == n - 1) {
+            if (!WriteAll(fd, text))
+                break;
+            text.clear();
+        }
+    }
+    ::close(fd);
+    Shell::Open(path);
+}
+
+bool CPendrakeView::WriteAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += size_t(n);
+    }
+    return true;
+}
