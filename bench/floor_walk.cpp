@@ -3,10 +3,12 @@
 // relative to their parent, skips every entry whose name starts with "." (files and folders),
 // never follows a symbolic link and only counts: no paths are built, nothing is kept.
 //
-//   floor-walk FOLDER [--runs N]
+//   floor-walk FOLDER [--runs N] [--sizes]
 //
 // The last line of the output is "floor files=<n> folders=<n> seconds=<median>", where folders
-// counts the folders entered, FOLDER included.
+// counts the folders entered, FOLDER included. With --sizes it also reads every file's size with
+// fstatat and groups the sizes (the yardstick for the duplicates scan): the line then ends with
+// "rows=<files whose size occurs more than once>".
 
 #include <algorithm>
 #include <cerrno>
@@ -31,15 +33,30 @@ struct Counts
 {
     unsigned long long files = 0;
     unsigned long long folders = 0;
+    unsigned long long rows = 0; // with sizes: files whose size occurs more than once
 };
 
 class FloorWalker
 {
 public:
+    explicit FloorWalker(bool sizes) : m_withSizes(sizes) {}
+
     Counts Walk(int fd)
     {
         m_counts = Counts();
+        m_sizes.clear();
         WalkFolder(fd, 0);
+        if (m_withSizes) {
+            std::sort(m_sizes.begin(), m_sizes.end());
+            for (size_t i = 0; i < m_sizes.size();) {
+                size_t j = i;
+                while (j < m_sizes.size() && m_sizes[j] == m_sizes[i])
+                    ++j;
+                if (j - i > 1)
+                    m_counts.rows += j - i;
+                i = j;
+            }
+        }
         return m_counts;
     }
 
@@ -72,6 +89,10 @@ private:
                 }
                 if (!folder) {
                     ++m_counts.files;
+                    struct stat st;
+                    if (m_withSizes && ::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                        S_ISREG(st.st_mode))
+                        m_sizes.push_back(st.st_size);
                     continue;
                 }
                 const int child = ::openat(fd, entry->d_name, kFolderFlags);
@@ -83,7 +104,9 @@ private:
         }
     }
 
+    bool m_withSizes;
     Counts m_counts;
+    std::vector<long long> m_sizes;
     std::vector<std::unique_ptr<char[]>> m_buffers;
 };
 
@@ -96,7 +119,7 @@ double Now()
 
 int Usage()
 {
-    std::fputs("usage: floor-walk FOLDER [--runs N]\n", stderr);
+    std::fputs("usage: floor-walk FOLDER [--runs N] [--sizes]\n", stderr);
     return 2;
 }
 
@@ -106,8 +129,11 @@ int main(int argc, char** argv)
 {
     const char* folder = nullptr;
     long runs = 5;
+    bool sizes = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--runs") == 0 || std::strncmp(argv[i], "--runs=", 7) == 0) {
+        if (std::strcmp(argv[i], "--sizes") == 0) {
+            sizes = true;
+        } else if (std::strcmp(argv[i], "--runs") == 0 || std::strncmp(argv[i], "--runs=", 7) == 0) {
             const char* text = argv[i][6] == '=' ? argv[i] + 7 : (i + 1 < argc ? argv[++i] : nullptr);
             char* end = nullptr;
             runs = text ? std::strtol(text, &end, 10) : 0;
@@ -122,7 +148,7 @@ int main(int argc, char** argv)
     if (folder == nullptr)
         return Usage();
 
-    FloorWalker walker;
+    FloorWalker walker(sizes);
     std::vector<double> times;
     Counts first;
     bool steady = true;
@@ -149,6 +175,10 @@ int main(int argc, char** argv)
     std::sort(times.begin(), times.end());
     const size_t middle = times.size() / 2;
     const double median = times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
-    std::printf("floor files=%llu folders=%llu seconds=%.4f\n", first.files, first.folders, median);
+    if (sizes)
+        std::printf("floor files=%llu folders=%llu seconds=%.4f rows=%llu\n", first.files, first.folders, median,
+                    first.rows);
+    else
+        std::printf("floor files=%llu folders=%llu seconds=%.4f\n", first.files, first.folders, median);
     return steady ? 0 : 1;
 }

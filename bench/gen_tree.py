@@ -141,6 +141,8 @@ def main():
     parser.add_argument("--folders", type=int, default=20000)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--max-depth", type=int, default=8)
+    parser.add_argument("--sizes", action="store_true",
+                        help="give files seeded sizes (sparse, so no disk space is used), a few of them shared")
     args = parser.parse_args()
     if args.files < 0 or args.folders < 0 or args.max_depth < 1:
         parser.error("sizes must not be negative and --max-depth must be at least 1")
@@ -154,8 +156,14 @@ def main():
     for folder in folders:
         os.mkdir(os.path.join(out, folder))
     flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | getattr(os, "O_CLOEXEC", 0)
+    sizes = random.Random(args.seed * 7919 + 1)
     for path in files:
-        os.close(os.open(os.path.join(out, path), flags, 0o644))
+        fd = os.open(os.path.join(out, path), flags, 0o644)
+        if args.sizes:
+            # Mostly distinct sizes over a wide range, with about one file in ten sharing a small one.
+            size = sizes.randrange(1, 4096) if sizes.random() < 0.1 else sizes.randrange(1, 1 << 34)
+            os.ftruncate(fd, size)
+        os.close(fd)
 
     hidden_folders = sum(1 for f in folders if os.path.basename(f).startswith("."))
     hidden_files = sum(1 for f in files if os.path.basename(f).startswith("."))
