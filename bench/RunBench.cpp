@@ -33,9 +33,8 @@ public:
     StallWatch()
     {
         m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            m_longest = std::max(m_longest, m_clock.restart());
-        });
+        connect(&m_timer, &QTimer::timeout, this,
+                [this] { m_longest = std::max(m_longest, m_clock.restart()); });
     }
     void Start()
     {
@@ -63,7 +62,8 @@ int RunFrameBench(const QStringList& args)
     Arguments parsed;
     QString error;
     int runs = 0;
-    if (!ParseArguments(args, {QStringLiteral("mode"), QStringLiteral("word"), QStringLiteral("runs")}, parsed, error) ||
+    if (!ParseArguments(args, {QStringLiteral("mode"), QStringLiteral("word"), QStringLiteral("runs")},
+                        parsed, error) ||
         !ParseCount(parsed, QStringLiteral("runs"), 3, runs, error)) {
         PrintError(error);
         return 2;
@@ -71,7 +71,8 @@ int RunFrameBench(const QStringList& args)
     const QString mode = parsed.options.value(QStringLiteral("mode"), QStringLiteral("file"));
     const QString folder = parsed.positional.size() == 1 ? FolderArgument(parsed.positional[0]) : QString();
     if (folder.isEmpty() || (mode != QLatin1String("file") && mode != QLatin1String("status"))) {
-        PrintError(QStringLiteral("usage: tresmolo-bench run FOLDER --mode file|status [--word W] [--runs N]"));
+        PrintError(
+            QStringLiteral("usage: tresmolo-bench run FOLDER --mode file|status [--word W] [--runs N]"));
         return 2;
     }
     CSettingsSection settings;
@@ -109,7 +110,8 @@ int RunFrameBench(const QStringList& args)
         seconds.push_back(double(clock.nsecsElapsed()) / 1e9);
         worstStall = std::max(worstStall, watch.Stop());
         files = mode == QLatin1String("file") ? view->FileModel().rowCount() : int(view->m_foundPaths.size());
-        PrintLine(QStringLiteral("run %1: %2 s, %3 files").arg(run + 1).arg(seconds.back(), 0, 'f', 4).arg(files));
+        PrintLine(
+            QStringLiteral("run %1: %2 s, %3 files").arg(run + 1).arg(seconds.back(), 0, 'f', 4).arg(files));
     }
     PrintLine(QStringLiteral("run mode=%1 files=%2 seconds=%3 rss_mb=%4 max_stall_ms=%5")
                   .arg(mode)

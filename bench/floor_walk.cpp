@@ -176,8 +176,8 @@ int main(int argc, char** argv)
     const size_t middle = times.size() / 2;
     const double median = times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
     if (sizes)
-        std::printf("floor files=%llu folders=%llu seconds=%.4f rows=%llu\n", first.files, first.folders, median,
-                    first.rows);
+        std::printf("floor files=%llu folders=%llu seconds=%.4f rows=%llu\n", first.files, first.folders,
+                    median, first.rows);
     else
         std::printf("floor files=%llu folders=%llu seconds=%.4f\n", first.files, first.folders, median);
     return steady ? 0 : 1;

@@ -42,7 +42,8 @@ int main(int argc, char** argv)
     const bool windows = argc > 1 && std::string_view(argv[1]) != "walk";
     if (windows && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
+    std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv)
+                                                  : new QCoreApplication(argc, argv));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) {

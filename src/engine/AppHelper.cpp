@@ -216,8 +216,8 @@ bool CAppHelper::IsIgnoredNative(const std::string& path, bool knownToExist) con
         if (!knownToExist && ::lstat(path.c_str(), &st) != 0)
             return true;
     }
-    if (m_ignoreLocalAppDataFolder && (path == n.localAppData || path == n.localAppDataLow ||
-                                       path == n.appData || path == n.commonAppData))
+    if (m_ignoreLocalAppDataFolder &&
+        (path == n.localAppData || path == n.localAppDataLow || path == n.appData || path == n.commonAppData))
         return true;
     return false;
 }

@@ -7,7 +7,12 @@
 // time, whose fraction is the time of day; before that date the whole days count backwards while the
 // fraction still counts forwards (-1.25 is 29 December 1899, 06:00). Arithmetic works on the
 // "linear" value, which counts forwards throughout.
-enum class DateTimeStatus { valid = 0, invalid = 1, null = 2 };
+enum class DateTimeStatus
+{
+    valid = 0,
+    invalid = 1,
+    null = 2
+};
 
 struct CTimeStamp
 {

@@ -36,12 +36,14 @@ const Entry& EntryOf(Key key)
     return kTable[size_t(key)];
 }
 
-static_assert([] {
-    for (size_t i = 0; i < kTable.size(); ++i)
-        if (size_t(kTable[i].key) != i)
-            return false;
-    return true;
-}(), "the table lists the keys in their order");
+static_assert(
+    [] {
+        for (size_t i = 0; i < kTable.size(); ++i)
+            if (size_t(kTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the table lists the keys in their order");
 
 } // namespace
 

@@ -6,7 +6,8 @@
 // takes the default from here.
 namespace Settings {
 
-enum class Key {
+enum class Key
+{
     IgnoreWindowsFolder,
     IgnoreProgramsFolder,
     IgnoreHiddenFiles,

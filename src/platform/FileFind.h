@@ -13,7 +13,8 @@ class CFileFind
 {
 public:
     // Attribute bits, as the walk asks for them.
-    enum Attribute : unsigned {
+    enum Attribute : unsigned
+    {
         kReadOnly = 0x1,
         kHidden = 0x2,
         kDirectory = 0x10,

@@ -11,7 +11,10 @@ namespace platform {
 // Whether two path texts name the same path. POSIX file names are case-sensitive, so this is an
 // exact comparison; a case-insensitive file system would fold case here and nowhere else.
 bool SamePath(const QString& a, const QString& b);
-inline bool SamePath(std::string_view a, std::string_view b) { return a == b; }
+inline bool SamePath(std::string_view a, std::string_view b)
+{
+    return a == b;
+}
 
 // folder + "/" + name, never doubling the separator (the root stays "/").
 QString JoinPath(const QString& folder, const QString& name);
@@ -24,7 +27,10 @@ QString FolderText(const QString& path);
 std::string_view LastComponent(std::string_view path);
 
 // A name marks its entry hidden when it starts with ".".
-inline bool IsHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }
+inline bool IsHiddenName(std::string_view name)
+{
+    return !name.empty() && name.front() == '.';
+}
 
 // Display text of native bytes: invalid UTF-8 shows as replacement characters.
 inline QString DisplayText(std::string_view native)

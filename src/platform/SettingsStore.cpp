@@ -7,8 +7,7 @@ namespace {
 
 // A fresh settings object per call: QSettings objects are not to be shared between threads, and
 // objects of one process on one file see each other's writes at once.
-template <class Action>
-auto WithStore(Action action)
+template <class Action> auto WithStore(Action action)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tresmolo"),
                     QStringLiteral("Tresmolo"));

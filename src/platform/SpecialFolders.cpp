@@ -44,8 +44,8 @@ std::string UnescapeMountField(std::string_view field)
 bool IsVirtualFileSystem(std::string_view type)
 {
     static constexpr std::array<std::string_view, 20> kTypes = {
-        "proc",     "sysfs",  "devtmpfs",  "devpts",   "cgroup",    "cgroup2",     "debugfs",
-        "tracefs",  "securityfs", "pstore", "bpf",     "configfs",  "fusectl",     "mqueue",
+        "proc",      "sysfs",       "devtmpfs", "devpts", "cgroup",     "cgroup2", "debugfs",
+        "tracefs",   "securityfs",  "pstore",   "bpf",    "configfs",   "fusectl", "mqueue",
         "hugetlbfs", "binfmt_misc", "efivarfs", "autofs", "rpc_pipefs", "nsfs"};
     for (auto t : kTypes)
         if (t == type)
@@ -55,12 +55,30 @@ bool IsVirtualFileSystem(std::string_view type)
 
 } // namespace
 
-QString SystemProgramsFolder() { return QStringLiteral("/usr"); }
-QString ProgramsFolder() { return QStringLiteral("/opt"); }
-QString LocalAppDataFolder() { return XdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")); }
-QString AppDataFolder() { return XdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config")); }
-QString CommonAppDataFolder() { return QStringLiteral("/var/lib"); }
-QString HomeTrashFolder() { return LocalAppDataFolder() + QStringLiteral("/Trash"); }
+QString SystemProgramsFolder()
+{
+    return QStringLiteral("/usr");
+}
+QString ProgramsFolder()
+{
+    return QStringLiteral("/opt");
+}
+QString LocalAppDataFolder()
+{
+    return XdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share"));
+}
+QString AppDataFolder()
+{
+    return XdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
+}
+QString CommonAppDataFolder()
+{
+    return QStringLiteral("/var/lib");
+}
+QString HomeTrashFolder()
+{
+    return LocalAppDataFolder() + QStringLiteral("/Trash");
+}
 
 QString DocumentsFolder()
 {

@@ -7,13 +7,13 @@
 // The well-known folders of this system, resolved fresh on every call (the environment decides).
 namespace platform {
 
-QString SystemProgramsFolder();      // the operating system's own programs and libraries: /usr
-QString ProgramsFolder();            // add-on application packages: /opt
-QString LocalAppDataFolder();        // $XDG_DATA_HOME, default ~/.local/share
-QString AppDataFolder();             // $XDG_CONFIG_HOME, default ~/.config
-QString CommonAppDataFolder();       // /var/lib
-QString DocumentsFolder();           // the XDG documents folder, or the home folder when it does not exist
-QString HomeTrashFolder();           // $XDG_DATA_HOME/Trash
+QString SystemProgramsFolder(); // the operating system's own programs and libraries: /usr
+QString ProgramsFolder();       // add-on application packages: /opt
+QString LocalAppDataFolder();   // $XDG_DATA_HOME, default ~/.local/share
+QString AppDataFolder();        // $XDG_CONFIG_HOME, default ~/.config
+QString CommonAppDataFolder();  // /var/lib
+QString DocumentsFolder();      // the XDG documents folder, or the home folder when it does not exist
+QString HomeTrashFolder();      // $XDG_DATA_HOME/Trash
 
 // Mount points of virtual file systems (proc, sysfs, ...), as native paths, read from
 // /proc/self/mountinfo. Such folders hold no user files and reading them can hang.

@@ -1,10 +1,10 @@
 #include "shell/MainFrame.h"
 
+#include "platform/Paths.h"
+#include "platform/SpecialFolders.h"
 #include "shell/FolderTree.h"
 #include "shell/InfoBar.h"
 #include "shell/OutlookBar.h"
-#include "platform/Paths.h"
-#include "platform/SpecialFolders.h"
 #include "view/AppMessages.h"
 #include "view/FoundFilesText.h"
 #include "view/PendrakeDoc.h"
@@ -98,8 +98,9 @@ QAction* CMainFrame::MakeAction(int id)
     const Commands::Info* info = Commands::Find(id);
     action->setCheckable(info && info->checkable);
     action->setStatusTip(Commands::Description(id));
-    action->setToolTip(QStringLiteral("<b>%1</b><br>%2").arg(Commands::Tooltip(id).toHtmlEscaped(),
-                                                             Commands::Description(id).toHtmlEscaped()));
+    action->setToolTip(
+        QStringLiteral("<b>%1</b><br>%2")
+            .arg(Commands::Tooltip(id).toHtmlEscaped(), Commands::Description(id).toHtmlEscaped()));
     connect(action, &QAction::triggered, this, [this, id] {
         m_route.Execute(id);
         UpdateCommandUI();
@@ -149,7 +150,8 @@ void CMainFrame::InitializeCommandPanel()
         {Commands::IgnoreWindowsFolder, Commands::IgnoreProgramsFolder, Commands::IgnoreRecycleBinFolder,
          Commands::IgnoreLocalAppDataFolder, Commands::IgnoreHiddenFolders},
         {Commands::IgnoreHiddenFiles, Commands::IgnoreReadOnlyFiles, 0, 0, 0},
-        {Commands::StartSearch, Commands::StopSearch, Commands::SearchSubFolders, Commands::AutoSearchAtStartup, 0},
+        {Commands::StartSearch, Commands::StopSearch, Commands::SearchSubFolders,
+         Commands::AutoSearchAtStartup, 0},
         {Commands::LaunchExplorer, Commands::LaunchCommandPrompt, Commands::LaunchRecycleBin, 0, 0},
         {Commands::ExportFileList, 0, 0, 0, 0},
     };
@@ -209,7 +211,8 @@ void CMainFrame::RegisterCommands()
         OnUpdate(s.command, [this, key](CCmdUI& ui) { ui.SetCheck(m_settings.GetSwitch(key)); });
     }
     OnCommand(Commands::CaptionBar, [this] { m_infoBarHolder->setVisible(!m_infoBarHolder->isVisible()); });
-    OnUpdate(Commands::CaptionBar, [this](CCmdUI& ui) { ui.SetCheck(m_infoBarHolder && m_infoBarHolder->isVisible()); });
+    OnUpdate(Commands::CaptionBar,
+             [this](CCmdUI& ui) { ui.SetCheck(m_infoBarHolder && m_infoBarHolder->isVisible()); });
     // The launchers: the file manager and a terminal on the folder chosen last (the documents
     // folder when there is none), and the trash.
     const auto launchFolder = [this] {
@@ -235,8 +238,10 @@ void CMainFrame::UpdateCommandUI()
 void CMainFrame::UpdateFolderPanes(const QString& path)
 {
     if (path.isEmpty()) {
-        m_folderPane->setText(QStringLiteral("Please Select a Folder from the Folder List to Search for File(s)."));
-        m_folderPane->setToolTip(QStringLiteral("Folder Name Selected from the Folder List will Appear Here."));
+        m_folderPane->setText(
+            QStringLiteral("Please Select a Folder from the Folder List to Search for File(s)."));
+        m_folderPane->setToolTip(
+            QStringLiteral("Folder Name Selected from the Folder List will Appear Here."));
     } else {
         m_folderPane->setText(path);
         m_scratchText = QStringLiteral("Folder %1 Selected to Search File(s).").arg(path);
@@ -269,7 +274,8 @@ void CMainFrame::OnFolderSelected()
     m_settings.WriteLastFolderSelected(m_lastFolder);
     UpdateFolderPanes(m_lastFolder);
     m_document->SetSelectedFolder(m_lastFolder);
-    m_scratchText = QStringLiteral("Press the Start Button to Start Searching File(s) from the Folder %1.").arg(m_lastFolder);
+    m_scratchText = QStringLiteral("Press the Start Button to Start Searching File(s) from the Folder %1.")
+                        .arg(m_lastFolder);
     m_settings.WriteInfoBarText(m_scratchText);
     m_settings.ReadInfoBarText(m_scratchText);
     m_infoBar->SetText(m_scratchText);

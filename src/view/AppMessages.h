@@ -8,7 +8,8 @@
 // handles them later on the user-interface thread in the order posted; any thread may post them.
 namespace AppMessages {
 
-inline const QEvent::Type UWM_FOLDER_SELECTED = QEvent::Type(QEvent::User + 1); // the tree's selection changed
+inline const QEvent::Type UWM_FOLDER_SELECTED =
+    QEvent::Type(QEvent::User + 1); // the tree's selection changed
 inline const QEvent::Type UWM_INFOBAR_CHANGED = QEvent::Type(QEvent::User + 2); // a run wrote a new report
 inline const QEvent::Type UWM_NEXT_LOOK = QEvent::Type(QEvent::User + 3);       // step to the next style
 inline const QEvent::Type UWM_REFRESH_TREE = QEvent::Type(QEvent::User + 4);    // rebuild the folder tree

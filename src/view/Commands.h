@@ -9,7 +9,8 @@
 // its tooltip title after it; the label is what the command panel writes on its element.
 namespace Commands {
 
-enum Id : int {
+enum Id : int
+{
     CaptionBar = 221,
     IgnoreWindowsFolder = 310,
     IgnoreProgramsFolder = 311,

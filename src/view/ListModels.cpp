@@ -4,8 +4,10 @@
 
 namespace {
 
-const QStringList kFileHeadings = {QStringLiteral("Sr"), QStringLiteral("File Name"), QStringLiteral("Folder")};
-const QStringList kFolderHeadings = {QStringLiteral("Sr"), QStringLiteral("Folder"), QStringLiteral("Files Count")};
+const QStringList kFileHeadings = {QStringLiteral("Sr"), QStringLiteral("File Name"),
+                                   QStringLiteral("Folder")};
+const QStringList kFolderHeadings = {QStringLiteral("Sr"), QStringLiteral("Folder"),
+                                     QStringLiteral("Files Count")};
 
 } // namespace
 

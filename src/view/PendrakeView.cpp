@@ -67,7 +67,8 @@ void CPendrakeView::RegisterCommands()
     OnCommand(Commands::ViewFilesCount, [this] { OnViewFilesCount(); });
     OnUpdate(Commands::ViewFilesCount,
              [this](CCmdUI& ui) { ui.SetCheck(m_settings.GetSwitch(Key::ViewFilesCount)); });
-    OnCommand(Commands::AutoSearchAtStartup, [this] { m_settings.ToggleSwitch(Key::AutoListLastFolderAtStartup); });
+    OnCommand(Commands::AutoSearchAtStartup,
+              [this] { m_settings.ToggleSwitch(Key::AutoListLastFolderAtStartup); });
     OnUpdate(Commands::AutoSearchAtStartup,
              [this](CCmdUI& ui) { ui.SetCheck(m_settings.GetSwitch(Key::AutoListLastFolderAtStartup)); });
 }
@@ -75,7 +76,8 @@ void CPendrakeView::RegisterCommands()
 void CPendrakeView::SetUpList(QTreeView* list, int listNumber, const int* defaultWidths)
 {
     for (int column = 0; column < 3; ++column) {
-        const int width = m_settings.GetInt(Settings::ColumnWidthKey(listNumber, column), defaultWidths[column]);
+        const int width =
+            m_settings.GetInt(Settings::ColumnWidthKey(listNumber, column), defaultWidths[column]);
         list->header()->resizeSection(column, width);
     }
 }

@@ -23,10 +23,11 @@ void CPendrakeView::OnStartSearch()
         return; // the last worker is still finishing; one worker at a time
     const QString folder = m_document ? m_document->SelectedFolder() : QString();
     if (folder.isEmpty()) {
-        Seams::MessageBox(this,
-                          QStringLiteral("Please Select a Folder from the List of Folders (from the Left Hand "
-                                         "Side) & then Press the Start Button."),
-                          QCoreApplication::applicationName(), QMessageBox::Information);
+        Seams::MessageBox(
+            this,
+            QStringLiteral("Please Select a Folder from the List of Folders (from the Left Hand "
+                           "Side) & then Press the Start Button."),
+            QCoreApplication::applicationName(), QMessageBox::Information);
         return;
     }
     {

@@ -80,7 +80,8 @@ private slots:
         double date = 0;
         QVERIFY(CalendarToDate({1899, 12, 29, 6, 0, 0}, date));
         QCOMPARE(date, -1.25);
-        QVERIFY(IsEarlier({-1.25, DateTimeStatus::valid}, {-1.5, DateTimeStatus::valid})); // 06:00 before 12:00
+        QVERIFY(
+            IsEarlier({-1.25, DateTimeStatus::valid}, {-1.5, DateTimeStatus::valid})); // 06:00 before 12:00
         QCOMPARE(FormatDuration(Difference({-1.5, DateTimeStatus::valid}, {-1.25, DateTimeStatus::valid})),
                  QStringLiteral("6 Hours"));
         QVERIFY(!CalendarToDate({2023, 2, 29, 0, 0, 0}, date));

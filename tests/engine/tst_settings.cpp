@@ -76,7 +76,8 @@ private slots:
 
     void stringsSurviveAsWritten()
     {
-        const QString text = QStringLiteral("File Search Started At 10:00:00 , Stopped At 10:01:00. Parsed 3 Folder(s). %d \"q\" ; é");
+        const QString text = QStringLiteral(
+            "File Search Started At 10:00:00 , Stopped At 10:01:00. Parsed 3 Folder(s). %d \"q\" ; é");
         m_settings.WriteInfoBarText(text);
         QString back;
         m_settings.ReadInfoBarText(back);
@@ -98,7 +99,9 @@ private slots:
             std::thread reader([&] { seen = CSettingsSection().GetInt(key, -1); });
             reader.join();
             QCOMPARE(seen, round);
-            std::thread writer([&] { CSettingsSection().WriteString(QStringLiteral("InfoBarText"), QString::number(round)); });
+            std::thread writer([&] {
+                CSettingsSection().WriteString(QStringLiteral("InfoBarText"), QString::number(round));
+            });
             writer.join();
             QString text;
             m_settings.ReadInfoBarText(text);
@@ -109,7 +112,9 @@ private slots:
     void damagedValuesAndFilesReadAsDefaults()
     {
         const QString file = platform::ProfileStoreFile();
-        WriteFile(file, "[Settings]\nIgnoreHiddenFiles=abc\nSearchSubFolders=\nViewFilesCount=1, 2\nDisplayFileList=0\n");
+        WriteFile(
+            file,
+            "[Settings]\nIgnoreHiddenFiles=abc\nSearchSubFolders=\nViewFilesCount=1, 2\nDisplayFileList=0\n");
         QCOMPARE(m_settings.GetSwitch(Key::IgnoreHiddenFiles), 1);
         QCOMPARE(m_settings.GetSwitch(Key::SearchSubFolders), 1);
         QCOMPARE(m_settings.GetSwitch(Key::ViewFilesCount), 0);

@@ -64,14 +64,15 @@ private slots:
     void wordMatchesPartOfTheNameWithoutRegardToCase()
     {
         QTemporaryDir dir;
-        MakeTree(dir.path(), {QStringLiteral("notes.txt"), QStringLiteral("Txt-files.doc"), QStringLiteral("other.doc"),
-                              QStringLiteral("sub.txt/inside.doc"), QStringLiteral("Äpfel.TXT"),
-                              QStringLiteral("grüße.md")});
+        MakeTree(dir.path(), {QStringLiteral("notes.txt"), QStringLiteral("Txt-files.doc"),
+                              QStringLiteral("other.doc"), QStringLiteral("sub.txt/inside.doc"),
+                              QStringLiteral("Äpfel.TXT"), QStringLiteral("grüße.md")});
         RecordingEngine engine;
         engine.Search(dir.path(), QStringLiteral("TXT"));
         // The folder name does not count, only the file's own name.
-        QCOMPARE(engine.SortedNames(), (QStringList{QStringLiteral("Txt-files.doc"), QStringLiteral("notes.txt"),
-                                                    QStringLiteral("Äpfel.TXT")}));
+        QCOMPARE(engine.SortedNames(),
+                 (QStringList{QStringLiteral("Txt-files.doc"), QStringLiteral("notes.txt"),
+                              QStringLiteral("Äpfel.TXT")}));
 
         RecordingEngine unicode;
         unicode.Search(dir.path(), QStringLiteral("äPF"));
@@ -93,7 +94,8 @@ private slots:
     void subFoldersSwitch()
     {
         QTemporaryDir dir;
-        MakeTree(dir.path(), {QStringLiteral("top.txt"), QStringLiteral("a/deep.txt"), QStringLiteral(".hidden/h.txt")});
+        MakeTree(dir.path(),
+                 {QStringLiteral("top.txt"), QStringLiteral("a/deep.txt"), QStringLiteral(".hidden/h.txt")});
         Set(Key::SearchSubFolders, 0);
         RecordingEngine engine;
         engine.Search(dir.path());
@@ -190,8 +192,9 @@ private slots:
     void perFolderCountsTakeEveryFileBeforeTheFilters()
     {
         QTemporaryDir dir;
-        MakeTree(dir.path(), {QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.doc"),
-                              QStringLiteral(".d.txt"), QStringLiteral(".e.txt"), QStringLiteral("sub/f.txt")});
+        MakeTree(dir.path(),
+                 {QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.doc"),
+                  QStringLiteral(".d.txt"), QStringLiteral(".e.txt"), QStringLiteral("sub/f.txt")});
         Set(Key::ViewFilesCount, 1);
         RecordingEngine engine;
         QList<int> seen;
@@ -227,7 +230,8 @@ private slots:
         // A chain a/b/c with files at every level and side folders that the stop keeps out.
         QTemporaryDir dir;
         QStringList paths;
-        for (const QString& level : {QString(), QStringLiteral("a/"), QStringLiteral("a/b/"), QStringLiteral("a/b/c/")}) {
+        for (const QString& level :
+             {QString(), QStringLiteral("a/"), QStringLiteral("a/b/"), QStringLiteral("a/b/c/")}) {
             for (int i = 0; i < 5; ++i) {
                 paths << level + QStringLiteral("file%1.txt").arg(i);
                 paths << level + QStringLiteral("side%1/s.txt").arg(i);
@@ -242,9 +246,11 @@ private slots:
                 engine.m_run = false;
         };
         engine.Search(dir.path());
-        for (const QString& level : {QString(), QStringLiteral("a/"), QStringLiteral("a/b/"), QStringLiteral("a/b/c/")})
+        for (const QString& level :
+             {QString(), QStringLiteral("a/"), QStringLiteral("a/b/"), QStringLiteral("a/b/c/")})
             for (int i = 0; i < 5; ++i)
-                QVERIFY2(engine.found.contains(dir.path() + QLatin1Char('/') + level + QStringLiteral("file%1.txt").arg(i)),
+                QVERIFY2(engine.found.contains(dir.path() + QLatin1Char('/') + level +
+                                               QStringLiteral("file%1.txt").arg(i)),
                          qPrintable(level));
         // Side folders entered before the stop were listed whole; none was entered after it.
         const int sideFiles = int(engine.found.filter(QStringLiteral("/s.txt")).size());

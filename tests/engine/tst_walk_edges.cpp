@@ -100,7 +100,8 @@ private slots:
             ::strncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path - 1);
             QVERIFY(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
         }
-        const bool device = ::mknod(QByteArray(root + "/null").constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+        const bool device =
+            ::mknod(QByteArray(root + "/null").constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
         RecordingEngine engine;
         // Even the read-only test must not open them.
         SetSwitch(Key::IgnoreReadOnlyFiles, 1);
@@ -146,7 +147,8 @@ private slots:
         // gives up its privileges first.
         const QString base = QStringLiteral("/tmp/tresmolo-unreadable-%1").arg(::getpid());
         QDir(base).removeRecursively();
-        MakeTree(base, {QStringLiteral("open/seen.txt"), QStringLiteral("locked/hidden.txt"), QStringLiteral("top.txt")});
+        MakeTree(base, {QStringLiteral("open/seen.txt"), QStringLiteral("locked/hidden.txt"),
+                        QStringLiteral("top.txt")});
         ::chmod(QFile::encodeName(base).constData(), 0755);
         ::chmod(QFile::encodeName(base + QStringLiteral("/open")).constData(), 0755);
         ::chmod(QFile::encodeName(base + QStringLiteral("/locked")).constData(), 0);
@@ -159,8 +161,9 @@ private slots:
                 ::_exit(77);
             RecordingEngine engine;
             engine.Search(base);
-            const bool ok = engine.SortedNames() == QStringList{QStringLiteral("seen.txt"), QStringLiteral("top.txt")} &&
-                            engine.m_foldersParsed == 3 && engine.m_foldersIgnored == 0;
+            const bool ok =
+                engine.SortedNames() == QStringList{QStringLiteral("seen.txt"), QStringLiteral("top.txt")} &&
+                engine.m_foldersParsed == 3 && engine.m_foldersIgnored == 0;
             ::_exit(ok ? 0 : 1);
         }
         int status = 0;

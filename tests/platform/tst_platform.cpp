@@ -58,12 +58,11 @@ private slots:
 
     void virtualMountPoints()
     {
-        const std::string info =
-            "22 1 0:21 / /proc rw,nosuid - proc proc rw\n"
-            "23 1 0:22 / /sys rw shared:7 - sysfs sysfs rw\n"
-            "24 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
-            "25 1 0:40 / /mnt/with\\040blank rw - autofs systemd-1 rw\n"
-            "26 1 0:41 / /mnt/fuse rw - fuse.sshfs host: rw\n";
+        const std::string info = "22 1 0:21 / /proc rw,nosuid - proc proc rw\n"
+                                 "23 1 0:22 / /sys rw shared:7 - sysfs sysfs rw\n"
+                                 "24 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                 "25 1 0:40 / /mnt/with\\040blank rw - autofs systemd-1 rw\n"
+                                 "26 1 0:41 / /mnt/fuse rw - fuse.sshfs host: rw\n";
         const auto points = platform::ParseVirtualMountPoints(info);
         QCOMPARE(points.size(), size_t(3));
         QVERIFY(points.count("/proc"));

@@ -11,10 +11,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTreeView>
 
@@ -44,7 +44,8 @@ private:
 private slots:
     void initTestCase()
     {
-        MakeTree(m_tree.path(), {QStringLiteral("a.txt"), QStringLiteral("sub/b.txt"), QStringLiteral("sub/c.doc")});
+        MakeTree(m_tree.path(),
+                 {QStringLiteral("a.txt"), QStringLiteral("sub/b.txt"), QStringLiteral("sub/c.doc")});
         Seams::SetDialogRunner([this](QDialog& dialog) {
             ++m_dialogs;
             if (auto* parameters = qobject_cast<CDlgSearchParameters*>(&dialog))
@@ -66,7 +67,8 @@ private slots:
         QVERIFY(app.InitInstance());
         CMainFrame* frame = app.MainFrame();
         QCOMPARE(frame->windowTitle(), QStringLiteral("Tresmolo"));
-        QCOMPARE(frame->InfoBar()->Text(), QStringLiteral("Select Folder from the Left Hand Side to be Searched."));
+        QCOMPARE(frame->InfoBar()->Text(),
+                 QStringLiteral("Select Folder from the Left Hand Side to be Searched."));
         QCOMPARE(frame->CountPane()->text(), QStringLiteral("Number of Files Found in Search."));
         QCOMPARE(frame->FolderPane()->text(), QStringLiteral("/"));
         // The tree's selection of the stored folder ("/" by default) reaches the frame.

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -57,7 +57,8 @@ TestHome::TestHome()
     const QString base = m_dir.path();
     for (const char* sub : {"config", "data", "cache", "runtime"})
         QDir(base).mkpath(QString::fromLatin1(sub));
-    QFile::setPermissions(base + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(base + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("HOME", base.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (base + QStringLiteral("/config")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", (base + QStringLiteral("/data")).toLocal8Bit());

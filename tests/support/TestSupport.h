@@ -32,11 +32,11 @@ void WriteFile(const QString& path, const QByteArray& bytes = {});
 void RemoveTree(const QString& root);
 
 // The main of a test program: the private home first, then the application object, then the tests.
-#define TRESMOLO_TEST_MAIN(AppType, TestClass)                                                         \
-    int main(int argc, char** argv)                                                                      \
-    {                                                                                                    \
-        TestHome home;                                                                                   \
-        AppType app(argc, argv);                                                                         \
-        TestClass test(home);                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                          \
+#define TRESMOLO_TEST_MAIN(AppType, TestClass)                                                               \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        TestHome home;                                                                                       \
+        AppType app(argc, argv);                                                                             \
+        TestClass test(home);                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }

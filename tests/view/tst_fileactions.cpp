@@ -147,7 +147,8 @@ private slots:
     void recyclingAFileRow()
     {
         QTemporaryDir dir;
-        MakeTree(dir.path(), {QStringLiteral("keep.txt"), QStringLiteral("go.txt"), QStringLiteral("last.txt")});
+        MakeTree(dir.path(),
+                 {QStringLiteral("keep.txt"), QStringLiteral("go.txt"), QStringLiteral("last.txt")});
         m_settings.WriteInt(Settings::Name(Key::ViewFilesCount), 1);
         CPendrakeDoc doc;
         CPendrakeView view(&doc);
@@ -179,8 +180,8 @@ private slots:
     void recyclingAFolderRow()
     {
         QTemporaryDir dir;
-        MakeTree(dir.path(), {QStringLiteral("top.txt"), QStringLiteral("gone/a.txt"), QStringLiteral("gone/b.txt"),
-                              QStringLiteral("gone/deeper/c.txt")});
+        MakeTree(dir.path(), {QStringLiteral("top.txt"), QStringLiteral("gone/a.txt"),
+                              QStringLiteral("gone/b.txt"), QStringLiteral("gone/deeper/c.txt")});
         m_settings.WriteInt(Settings::Name(Key::ViewFilesCount), 1);
         CPendrakeDoc doc;
         CPendrakeView view(&doc);

@@ -50,7 +50,8 @@ private slots:
         QCOMPARE(model.Text(1, 1), QStringLiteral("2 Folder(s) Parsed. "));
         QVERIFY(!model.IsFileRow(0));
         QCOMPARE(model.FilePath(0), QString());
-        QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("File Name"));
+        QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("File Name"));
         model.SetHeadings(QStringLiteral("Status"), QString());
         QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Status"));
         QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QString());
@@ -65,7 +66,8 @@ private slots:
         QCOMPARE(model.UpdateFolderRow(QStringLiteral("/a"), 3), 0);
         QCOMPARE(model.Text(0, 2), QStringLiteral("3"));
         QCOMPARE(model.UpdateFolderRow(QStringLiteral("/A"), 1), 2); // letter case matters here
-        QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Files Count"));
+        QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Files Count"));
 
         // After a removal the index still finds each folder's row.
         model.RemoveRow(0);

@@ -88,8 +88,9 @@ private slots:
     void initTestCase()
     {
         // top.txt, two files in a, nothing but a hidden file in empty, and a hidden folder.
-        MakeTree(m_tree.path(), {QStringLiteral("top.txt"), QStringLiteral("a/one.txt"), QStringLiteral("a/two.doc"),
-                                 QStringLiteral("empty/.hidden"), QStringLiteral(".secret/x.txt")});
+        MakeTree(m_tree.path(),
+                 {QStringLiteral("top.txt"), QStringLiteral("a/one.txt"), QStringLiteral("a/two.doc"),
+                  QStringLiteral("empty/.hidden"), QStringLiteral(".secret/x.txt")});
         Seams::SetMessageBoxHandler([this](const Seams::MessageBoxCall& call) {
             m_boxes << call;
             return QMessageBox::Ok;
@@ -123,8 +124,9 @@ private slots:
         view.OnInitialUpdate();
         view.OnStartSearch();
         QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].text, QStringLiteral("Please Select a Folder from the List of Folders (from the Left Hand "
-                                                 "Side) & then Press the Start Button."));
+        QCOMPARE(m_boxes[0].text,
+                 QStringLiteral("Please Select a Folder from the List of Folders (from the Left Hand "
+                                "Side) & then Press the Start Button."));
         QCOMPARE(m_boxes[0].icon, QMessageBox::Information);
         QCOMPARE(m_dialogs, 0);
         QVERIFY(!view.IsSearching());
@@ -165,10 +167,12 @@ private slots:
         AppMessages::SetMainWindow(nullptr);
 
         QAbstractItemModel* files = view.FileList()->model();
-        QCOMPARE(Column(files, 0), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+        QCOMPARE(Column(files, 0),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
         QStringList names = Column(files, 1);
         names.sort();
-        QCOMPARE(names, (QStringList{QStringLiteral("one.txt"), QStringLiteral("top.txt"), QStringLiteral("two.doc")}));
+        QCOMPARE(names, (QStringList{QStringLiteral("one.txt"), QStringLiteral("top.txt"),
+                                     QStringLiteral("two.doc")}));
         QVERIFY(Column(files, 2).contains(m_tree.path() + QStringLiteral("/a")));
         QCOMPARE(files->headerData(1, Qt::Horizontal).toString(), QStringLiteral("File Name"));
         QCOMPARE(files->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Folder"));
@@ -183,7 +187,8 @@ private slots:
         // Parsed: the tree, a and empty; ignored: the hidden folder; empty holds no found file.
         const QString info = InfoBarText();
         QVERIFY2(info.startsWith(QStringLiteral("File Search Started At ")), qPrintable(info));
-        QVERIFY2(info.contains(QStringLiteral(". Parsed 3 Folder(s). 1 Folder(s) Ignored. 1 Folder(s) Do Not Contain Files. ")),
+        QVERIFY2(info.contains(QStringLiteral(
+                     ". Parsed 3 Folder(s). 1 Folder(s) Ignored. 1 Folder(s) Do Not Contain Files. ")),
                  qPrintable(info));
         QVERIFY(!info.contains(QStringLiteral("Aound")));
         QCOMPARE(FoundFiles::Text(), QStringLiteral("3 File(s) Found."));
@@ -212,21 +217,24 @@ private slots:
         QAbstractItemModel* files = view.FileList()->model();
         const QStringList lines = Column(files, 1);
         QCOMPARE(lines.size(), 6);
-        QVERIFY(lines[0].startsWith(QStringLiteral("File Search for Folder %1, Started At ").arg(m_tree.path())));
+        QVERIFY(
+            lines[0].startsWith(QStringLiteral("File Search for Folder %1, Started At ").arg(m_tree.path())));
         QVERIFY(lines[1].startsWith(QStringLiteral("File Search Stopped At ")));
         QCOMPARE(lines[2], QStringLiteral("4 Folder(s) Parsed. "));
         // Without per-folder counts the folder list is empty, so every parsed folder counts here.
         QCOMPARE(lines[3], QStringLiteral("4 Folder(s) Do Not Contain Files. "));
         QCOMPARE(lines[4], QStringLiteral("3 File(s) Found."));
         QCOMPARE(lines[5], QStringLiteral("It Took Aound 1 Minute 5 Seconds."));
-        QCOMPARE(Column(files, 0), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                                QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+        QCOMPARE(Column(files, 0),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                              QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
         QCOMPARE(files->index(0, 2).data().toString(), QString());
         QCOMPARE(files->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Status"));
         QCOMPARE(files->headerData(2, Qt::Horizontal).toString(), QString());
         QCOMPARE(view.m_foundPaths.size(), 3);
         QVERIFY(view.m_foundPaths.contains(m_tree.path() + QStringLiteral("/.secret/x.txt")));
-        QVERIFY(InfoBarText().endsWith(QStringLiteral("Parsed 4 Folder(s). 4 Folder(s) Do Not Contain Files. It Took Aound 1 Minute 5 Seconds.")));
+        QVERIFY(InfoBarText().endsWith(QStringLiteral(
+            "Parsed 4 Folder(s). 4 Folder(s) Do Not Contain Files. It Took Aound 1 Minute 5 Seconds.")));
         QVERIFY(view.FolderList()->isHidden());
     }
 
