@@ -173,6 +173,19 @@ private slots:
         QCOMPARE(app.Document().SelectedFolder(), m_tree.path());
     }
 
+    void aDamagedSettingsFileReadsAsDefaults()
+    {
+        QByteArray junk;
+        for (int i = 0; i < 2048; ++i)
+            junk.append(char((i * 131) % 251));
+        WriteFile(m_home.ConfigHome() + QStringLiteral("/Tresmolo/Tresmolo.conf"), junk);
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        QVERIFY(app.MainFrame()->Action(Commands::IgnoreWindowsFolder)->isChecked());
+        QVERIFY(!app.MainFrame()->Action(Commands::IgnoreReadOnlyFiles)->isChecked());
+        QTRY_COMPARE(app.Document().SelectedFolder(), QStringLiteral("/"));
+    }
+
     void closingDuringARun()
     {
         QTemporaryDir wide;

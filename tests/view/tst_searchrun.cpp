@@ -260,6 +260,20 @@ private slots:
             Run(view);
             QCOMPARE(view.FileModel().rowCount(), 400);
 
+            // The files-count switch turned over during a run: the run keeps its own copy.
+            m_settings.WriteInt(Settings::Name(Key::ViewFilesCount), 1);
+            QSignalSpy again(&view, &CPendrakeView::searchFinished);
+            view.OnStartSearch();
+            QTRY_VERIFY(view.FileModel().rowCount() > 0); // the run has taken its options
+            const int before = view.FolderModel().rowCount();
+            view.OnViewFilesCount(); // off: emptied and hidden, rows keep coming
+            QVERIFY(view.FolderList()->isHidden());
+            view.OnViewFilesCount();
+            QVERIFY(again.wait(20000) || !view.IsSearching());
+            QCOMPARE(view.FileModel().rowCount(), 400);
+            QCOMPARE(view.FolderModel().rowCount(), 400 - before);
+            QVERIFY(!view.FolderList()->isHidden());
+
             // Closing in the middle of a run waits for the worker and keeps the widths.
             view.FileList()->header()->resizeSection(1, 222);
             view.OnStartSearch();
