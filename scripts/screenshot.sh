@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Starts Tresmolo under a virtual X server with a private settings folder, selects FOLDER, runs a
 # search in file mode with the folder list on, and saves a picture of the whole screen.
-#   scripts/screenshot.sh OUT.png [FOLDER]
+#   scripts/screenshot.sh [--style N] OUT.png [FOLDER]     (N: a visual style, 210 to 218)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=$(realpath -m "${1:?usage: $0 OUT.png [FOLDER]}")
+style=""
+if [[ "${1:-}" == "--style" ]]; then
+  style=${2:?usage: $0 [--style N] OUT.png [FOLDER]}
+  shift 2
+fi
+out=$(realpath -m "${1:?usage: $0 [--style N] OUT.png [FOLDER]}")
 folder=$(realpath "${2:-$PWD}")
 
 scripts/setup.sh >/dev/null
@@ -21,6 +26,9 @@ ViewFilesCount=1
 DisplayFileList=1
 AutoListLastFolderAtStartup=1
 CONF
+if [[ -n "$style" ]]; then
+  printf '\n[Workspace]\nApplicationLook=%s\n' "$style" >> "$home/config/Tresmolo/Tresmolo.conf"
+fi
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &

@@ -3,8 +3,11 @@
 #include "platform/Paths.h"
 #include "platform/SpecialFolders.h"
 #include "shell/FolderTree.h"
+#include "shell/HelpPage.h"
 #include "shell/InfoBar.h"
 #include "shell/OutlookBar.h"
+#include "shell/Ribbon.h"
+#include "shell/VisualStyles.h"
 #include "view/AppMessages.h"
 #include "view/FoundFilesText.h"
 #include "view/PendrakeDoc.h"
@@ -12,12 +15,15 @@
 #include "view/ShellServices.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 using Settings::Key;
 
@@ -52,7 +58,8 @@ int TemplateWidth(const QLabel* pane, int letters)
 
 } // namespace
 
-CMainFrame::CMainFrame(CPendrakeDoc* document, const CCmdTarget* application) : m_document(document)
+CMainFrame::CMainFrame(CPendrakeDoc* document, const CCmdTarget* application)
+    : m_document(document), m_appLook(VisualStyles::StoredLook())
 {
     setObjectName(QStringLiteral("MainFrame"));
     m_view = new CPendrakeView(document, this);
@@ -73,6 +80,7 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::OnCreate()
 {
+    OnApplicationLook(m_appLook);
     InitializeCommandPanel();
     CreateStatusBar();
     if (!CreateNavigationPane() || !CreateInfoBar())
@@ -116,51 +124,91 @@ QAction* CMainFrame::MakeMenuAction(int id, const QString& text)
     return action;
 }
 
+QAction* CMainFrame::MakeMirrorAction(int id, const QString& text)
+{
+    QAction* primary = MakeAction(id);
+    auto* mirror = new QAction(text, this);
+    mirror->setCheckable(primary->isCheckable());
+    mirror->setStatusTip(primary->statusTip());
+    connect(mirror, &QAction::triggered, primary, [primary] { primary->trigger(); });
+    m_mirrors.insert(id, mirror);
+    return mirror;
+}
+
+QMenu* CMainFrame::MakeApplicationLookMenu()
+{
+    auto* looks = new QMenu(QStringLiteral("&Application Look"), this);
+    auto* group = new QActionGroup(this);
+    auto* office2007 = new QMenu(VisualStyles::Office2007MenuText(), looks);
+    for (int id : VisualStyles::Looks()) {
+        QAction* action = MakeAction(id);
+        action->setCheckable(true);
+        if (VisualStyles::IsOffice2007(id)) {
+            // The command panel's "Style" drop-down names them in full; this menu briefly.
+            action->setText(VisualStyles::StyleMenuText(id));
+            QAction* entry = MakeMirrorAction(id, VisualStyles::MenuText(id));
+            group->addAction(entry);
+            office2007->addAction(entry);
+        } else {
+            action->setText(VisualStyles::MenuText(id));
+            group->addAction(action);
+            looks->addAction(action);
+        }
+    }
+    looks->addMenu(office2007);
+    return looks;
+}
+
 void CMainFrame::InitializeCommandPanel()
 {
-    // The frame menu.
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(MakeAction(Commands::AppExit));
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    // The frame menu. Its Exit lives in the application menu, which Alt+F opens.
+    m_menuBar = new QMenuBar;
+    m_menuBar->setObjectName(QStringLiteral("FrameMenu"));
+    QMenu* edit = m_menuBar->addMenu(QStringLiteral("&Edit"));
     edit->addAction(MakeAction(Commands::EditUndo));
     edit->addSeparator();
     edit->addAction(MakeAction(Commands::EditCut));
     edit->addAction(MakeAction(Commands::EditCopy));
     edit->addAction(MakeAction(Commands::EditPaste));
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = m_menuBar->addMenu(QStringLiteral("&View"));
     view->addAction(MakeMenuAction(Commands::StatusBar, QStringLiteral("&Status Bar")));
     view->addAction(MakeMenuAction(Commands::CaptionBar, QStringLiteral("&Caption Bar")));
+    view->addMenu(MakeApplicationLookMenu());
     view->addSeparator();
-    view->addAction(MakeMenuAction(Commands::ViewFilesCount, QStringLiteral("&Files Count in Every Folder")));
-    view->addAction(MakeMenuAction(Commands::DisplayFileList, QStringLiteral("&Display File List")));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(MakeMenuAction(Commands::AppAbout, QStringLiteral("&About Pendrake...")));
-    for (QMenu* menu : {file, edit, view, help})
+    view->addAction(MakeMirrorAction(Commands::ViewFilesCount, QStringLiteral("&Files Count in Every Folder")));
+    view->addAction(MakeMirrorAction(Commands::DisplayFileList, QStringLiteral("&Display File List")));
+    view->addAction(MakeMirrorAction(Commands::DuplicateFiles, QStringLiteral("D&uplicate Files of Same Size")));
+    QMenu* help = m_menuBar->addMenu(QStringLiteral("&Help"));
+    help->addAction(MakeMirrorAction(Commands::AppAbout, QStringLiteral("&About Pendrake...")));
+    for (QMenu* menu : {edit, view, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 
     MakeAction(Commands::StartSearch)->setShortcut(QKeySequence(Qt::Key_F9));
     MakeAction(Commands::StartSearch)->setShortcutContext(Qt::ApplicationShortcut);
 
-    // The command panel's elements, in its order, on a plain tool bar for now.
-    m_homeBar = addToolBar(QStringLiteral("Home"));
-    m_homeBar->setObjectName(QStringLiteral("HomeBar"));
-    m_homeBar->setMovable(false);
-    m_homeBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const int groups[][5] = {
-        {Commands::IgnoreWindowsFolder, Commands::IgnoreProgramsFolder, Commands::IgnoreRecycleBinFolder,
-         Commands::IgnoreLocalAppDataFolder, Commands::IgnoreHiddenFolders},
-        {Commands::IgnoreHiddenFiles, Commands::IgnoreReadOnlyFiles, 0, 0, 0},
-        {Commands::StartSearch, Commands::StopSearch, Commands::SearchSubFolders,
-         Commands::AutoSearchAtStartup, 0},
-        {Commands::LaunchExplorer, Commands::LaunchCommandPrompt, Commands::LaunchRecycleBin, 0, 0},
-        {Commands::ExportFileList, 0, 0, 0, 0},
-    };
-    for (const auto& group : groups) {
-        for (int id : group)
-            if (id)
-                m_homeBar->addAction(MakeAction(id));
-        m_homeBar->addSeparator();
-    }
+    // The command panel, on the frame's actions, under the frame menu.
+    m_ribbon = new CRibbonBar([this](int id) { return MakeAction(id); }, this);
+    m_ribbon->SetApplicationMenu({MakeAction(Commands::ExportFileList), MakeAction(Commands::DuplicateFiles), nullptr,
+                                  MakeAction(Commands::WebPage), MakeAction(Commands::AppAbout)},
+                                 MakeAction(Commands::AppExit));
+    auto* top = new QWidget(this);
+    auto* layout = new QVBoxLayout(top);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_menuBar);
+    layout->addWidget(m_ribbon);
+    setMenuWidget(top);
+}
+
+void CMainFrame::OnApplicationLook(int id)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_appLook = id;
+    VisualStyles::Apply(id);
+    VisualStyles::StoreLook(id);
+    QApplication::restoreOverrideCursor();
+    if (!m_actions.isEmpty())
+        UpdateCommandUI();
 }
 
 void CMainFrame::CreateStatusBar()
@@ -221,17 +269,27 @@ void CMainFrame::RegisterCommands()
     OnCommand(Commands::LaunchExplorer, [launchFolder] { Shell::Open(launchFolder()); });
     OnCommand(Commands::LaunchCommandPrompt, [launchFolder] { Shell::OpenTerminal(launchFolder()); });
     OnCommand(Commands::LaunchRecycleBin, [] { Shell::OpenTrashView(); });
+    OnCommand(Commands::WebPage, [] { HelpPage::Open(); });
+    for (int id : VisualStyles::Looks()) {
+        OnCommand(id, [this, id] { OnApplicationLook(id); });
+        OnUpdate(id, [this, id](CCmdUI& ui) { ui.SetRadio(m_appLook == id); });
+    }
     OnCommand(Commands::StatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     OnUpdate(Commands::StatusBar, [this](CCmdUI& ui) { ui.SetCheck(statusBar()->isVisible()); });
 }
 
 void CMainFrame::UpdateCommandUI()
 {
+    const auto apply = [](QAction* action, const CCmdUI& state) {
+        action->setEnabled(state.m_enabled);
+        if (action->isCheckable())
+            action->setChecked(state.m_checked);
+    };
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const CCmdUI state = m_route.State(it.key());
-        it.value()->setEnabled(state.m_enabled);
-        if (it.value()->isCheckable())
-            it.value()->setChecked(state.m_checked);
+        apply(it.value(), state);
+        for (QAction* mirror : m_mirrors.values(it.key()))
+            apply(mirror, state);
     }
 }
 
@@ -258,6 +316,8 @@ void CMainFrame::customEvent(QEvent* event)
         OnInfoBarChanged();
     else if (event->type() == AppMessages::UWM_REFRESH_TREE)
         OnRefreshTree();
+    else if (event->type() == AppMessages::UWM_NEXT_LOOK)
+        OnApplicationLook(VisualStyles::NextLook(m_appLook));
     else
         QMainWindow::customEvent(event);
 }

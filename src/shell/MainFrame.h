@@ -8,12 +8,14 @@
 #include <QTimer>
 
 class CFolderTree;
+class CRibbonBar;
 class CInfoBar;
 class COutlookBar;
 class CPendrakeDoc;
 class CPendrakeView;
 class QAction;
 class QLabel;
+class QMenuBar;
 class QToolBar;
 
 // The program's only top-level window: the command panel, the information bar, the navigation
@@ -37,6 +39,11 @@ public:
     QLabel* FolderPane() const { return m_folderPane; }
     QLabel* CountPane() const { return m_pCountPane; }
     QAction* Action(int id) const { return m_actions.value(id); }
+    CRibbonBar* Ribbon() const { return m_ribbon; }
+    QMenuBar* FrameMenu() const { return m_menuBar; }
+    int AppLook() const { return m_appLook; }
+    // Shows the whole window in visual style `id` (210 to 218) and keeps the choice.
+    void OnApplicationLook(int id);
     const CommandRoute& Route() const { return m_route; }
 
 protected:
@@ -50,6 +57,9 @@ private:
     void CreateStatusBar();
     QAction* MakeAction(int id);
     QAction* MakeMenuAction(int id, const QString& text);
+    // A second menu entry for a command, with a text of its own, kept in step with the command.
+    QAction* MakeMirrorAction(int id, const QString& text);
+    QMenu* MakeApplicationLookMenu();
     void RegisterCommands();
     void OnFolderSelected();
     void OnInfoBarChanged();
@@ -61,13 +71,16 @@ private:
     QString m_lastFolder;
     CSettingsSection m_settings;
     QString m_scratchText;
-    QToolBar* m_homeBar = nullptr;
+    QMenuBar* m_menuBar = nullptr;
+    CRibbonBar* m_ribbon = nullptr;
+    int m_appLook;
     QToolBar* m_infoBarHolder = nullptr;
     COutlookBar* m_navigationPane = nullptr;
     CFolderTree* m_folderTree = nullptr;
     CInfoBar* m_infoBar = nullptr;
     CPendrakeView* m_view = nullptr;
     QHash<int, QAction*> m_actions;
+    QMultiHash<int, QAction*> m_mirrors;
     CommandRoute m_route;
     QTimer m_updateTimer;
 };

@@ -4,7 +4,9 @@
 #include "shell/InfoBar.h"
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
+#include "platform/SettingsStore.h"
 #include "support/TestSupport.h"
+#include "view/AppMessages.h"
 #include "view/DlgSearchParameters.h"
 #include "view/PendrakeView.h"
 #include "view/Seams.h"
@@ -184,6 +186,42 @@ private slots:
         QVERIFY(app.MainFrame()->Action(Commands::IgnoreWindowsFolder)->isChecked());
         QVERIFY(!app.MainFrame()->Action(Commands::IgnoreReadOnlyFiles)->isChecked());
         QTRY_COMPARE(app.Document().SelectedFolder(), QStringLiteral("/"));
+    }
+
+    void visualStylesStepAndPersist()
+    {
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance());
+            CMainFrame* frame = app.MainFrame();
+            QCOMPARE(frame->AppLook(), 216);
+            QVERIFY(frame->Action(216)->isChecked());
+            frame->Action(210)->trigger();
+            QCOMPARE(frame->AppLook(), 210);
+            QVERIFY(frame->Action(210)->isChecked());
+            QVERIFY(!frame->Action(216)->isChecked());
+            QCOMPARE(platform::GetProfileInt(QStringLiteral("Workspace"), QStringLiteral("ApplicationLook"), 0), 210);
+            // Nine steps from the first style: 211 ... 218, then back to 215.
+            for (int i = 0; i < 9; ++i)
+                QCoreApplication::postEvent(frame, new QEvent(AppMessages::UWM_NEXT_LOOK));
+            QCoreApplication::processEvents();
+            QCOMPARE(frame->AppLook(), 215);
+            QVERIFY(frame->Action(215)->isChecked());
+        }
+        {
+            CPendrakeApp app; // the choice survives a restart
+            QVERIFY(app.InitInstance());
+            QCOMPARE(app.MainFrame()->AppLook(), 215);
+        }
+        platform::WriteProfileInt(QStringLiteral("Workspace"), QStringLiteral("ApplicationLook"), 300);
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        for (int id = 210; id <= 218; ++id)
+            QVERIFY(!app.MainFrame()->Action(id)->isChecked());
+        QCoreApplication::postEvent(app.MainFrame(), new QEvent(AppMessages::UWM_NEXT_LOOK));
+        QCoreApplication::processEvents();
+        QCOMPARE(app.MainFrame()->AppLook(), 215);
+        QCOMPARE(platform::GetProfileInt(QStringLiteral("Workspace"), QStringLiteral("OutlookAnimation"), -1), -1);
     }
 
     void closingDuringARun()
