@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/SpecialFolders.h"
+#include "duplicates/DlgDuplicateResults.h"
 #include "shell/FolderTree.h"
 #include "shell/HelpPage.h"
 #include "shell/InfoBar.h"
@@ -12,6 +13,7 @@
 #include "view/FoundFilesText.h"
 #include "view/PendrakeDoc.h"
 #include "view/PendrakeView.h"
+#include "view/Seams.h"
 #include "view/ShellServices.h"
 
 #include <QAction>
@@ -270,6 +272,16 @@ void CMainFrame::RegisterCommands()
     OnCommand(Commands::LaunchCommandPrompt, [launchFolder] { Shell::OpenTerminal(launchFolder()); });
     OnCommand(Commands::LaunchRecycleBin, [] { Shell::OpenTrashView(); });
     OnCommand(Commands::WebPage, [] { HelpPage::Open(); });
+    // The duplicate candidates of the current result: the file list itself in file mode, the found
+    // paths in status mode. The view keeps it disabled while a search runs.
+    OnCommand(Commands::DuplicateFiles, [this] {
+        CDlgDuplicateResults dialog(m_view);
+        if (m_view->DisplayFileList())
+            dialog.m_pSourceList = &m_view->FileModel();
+        else
+            dialog.m_pSourcePaths = &m_view->m_foundPaths;
+        Seams::RunDialog(dialog);
+    });
     for (int id : VisualStyles::Looks()) {
         OnCommand(id, [this, id] { OnApplicationLook(id); });
         OnUpdate(id, [this, id](CCmdUI& ui) { ui.SetRadio(m_appLook == id); });

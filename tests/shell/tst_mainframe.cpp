@@ -1,5 +1,6 @@
 // The program as a user meets it: start-up, folder selection, a whole search from the frame's
 // commands, the switches' check marks, and closing during a run.
+#include "duplicates/DlgDuplicateResults.h"
 #include "shell/FolderTree.h"
 #include "shell/InfoBar.h"
 #include "shell/MainFrame.h"
@@ -33,6 +34,7 @@ private:
     CSettingsSection m_settings;
     QTemporaryDir m_tree;
     int m_dialogs = 0;
+    std::pair<const void*, const void*> m_duplicateSources{nullptr, nullptr};
     QString m_dialogPath;
 
     void Set(Key key, int value) { m_settings.WriteInt(Settings::Name(key), value); }
@@ -49,6 +51,11 @@ private slots:
         MakeTree(m_tree.path(),
                  {QStringLiteral("a.txt"), QStringLiteral("sub/b.txt"), QStringLiteral("sub/c.doc")});
         Seams::SetDialogRunner([this](QDialog& dialog) {
+            if (auto* duplicates = qobject_cast<CDlgDuplicateResults*>(&dialog)) {
+                m_duplicateSources = {duplicates->m_pSourceList, duplicates->m_pSourcePaths};
+                dialog.reject();
+                return int(QDialog::Rejected);
+            }
             ++m_dialogs;
             if (auto* parameters = qobject_cast<CDlgSearchParameters*>(&dialog))
                 m_dialogPath = parameters->PathEdit()->text();
@@ -121,6 +128,20 @@ private slots:
         QTRY_VERIFY(frame->InfoBar()->Text().startsWith(QStringLiteral("File Search Started At ")));
         QCOMPARE(frame->View()->FileModel().rowCount(), 3);
         QTRY_VERIFY(frame->Action(Commands::StartSearch)->isEnabled());
+
+        // The duplicates window reads the file list in file mode and the found paths in status mode.
+        QVERIFY(frame->Action(Commands::DuplicateFiles)->isEnabled());
+        frame->Action(Commands::DuplicateFiles)->trigger();
+        QCOMPARE(m_duplicateSources.first, static_cast<const void*>(&frame->View()->FileModel()));
+        QCOMPARE(m_duplicateSources.second, nullptr);
+        Set(Key::DisplayFileList, 0);
+        QSignalSpy again(frame->View(), &CPendrakeView::searchFinished);
+        frame->Action(Commands::StartSearch)->trigger();
+        QVERIFY(again.wait(20000));
+        QTRY_VERIFY(frame->Action(Commands::DuplicateFiles)->isEnabled());
+        frame->Action(Commands::DuplicateFiles)->trigger();
+        QCOMPARE(m_duplicateSources.first, nullptr);
+        QCOMPARE(m_duplicateSources.second, static_cast<const void*>(&frame->View()->m_foundPaths));
     }
 
     void switchesFollowTheStoredValues()

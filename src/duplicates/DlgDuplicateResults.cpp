@@ -1,0 +1,218 @@
+// The results window as a window: set-up, the popup menu and its commands, fitting the list,
+// saving the column widths and closing. The scan itself is in DuplicateScan.cpp.
+#include "duplicates/DlgDuplicateResults.h"
+
+#include "engine/SettingsKeys.h"
+#include "view/Seams.h"
+#include "view/ShellServices.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+namespace {
+
+constexpr int kDefaultWidths[CResultsModel::kColumnCount] = {60, 150, 250, 100, 100};
+
+const char* const kHelpText =
+    "This Window Displays Possibly Duplicate Files Grouped by File Size.\n\n"
+    "Files of Same Size Might be Duplicate or Different.\n\n"
+    "Have a Close Look before Deleting Any File(s).\n\n"
+    "Right Click to View Available Commands.\n\n"
+    "In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.";
+
+const char* const kCheckFirstText =
+    "Check the Files which you wish to Send to Recyle Bin and then try again.";
+
+} // namespace
+
+CDlgDuplicateResults::BusyCursor::BusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+CDlgDuplicateResults::BusyCursor::~BusyCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
+    : QDialog(parent), m_menuPopup(this), m_listResults(this)
+{
+    setObjectName(QStringLiteral("DuplicateResults"));
+    // A resizable frame with caption, system menu, maximize and close boxes; no minimize box.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    m_listResults.setObjectName(QStringLiteral("ResultsList"));
+    resize(980, 425);
+    m_applyTimer.setInterval(30);
+    connect(&m_applyTimer, &QTimer::timeout, this, &CDlgDuplicateResults::ApplyPending);
+    connect(&m_listResults, &QWidget::customContextMenuRequested, this,
+            &CDlgDuplicateResults::OnListRightClick);
+}
+
+CDlgDuplicateResults::~CDlgDuplicateResults()
+{
+    StopScan();
+    SaveColumnWidths();
+}
+
+void CDlgDuplicateResults::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    OnInitDialog();
+}
+
+void CDlgDuplicateResults::OnInitDialog()
+{
+    if (m_initialized)
+        return;
+    m_initialized = true;
+    m_widthsSaved = false;
+
+    m_hIcon = QApplication::windowIcon();
+    setWindowIcon(m_hIcon);
+    setWindowTitle(QStringLiteral("Duplicate Search Results - %1").arg(QCoreApplication::applicationName()));
+
+    m_menuPopup.setTitle(QStringLiteral("_POPUP_SEARCH_RESULTS_"));
+    m_menuPopup.addAction(QStringLiteral("Display Selected File(s) in Explorer"), this,
+                          &CDlgDuplicateResults::OnShowInExplorer);
+    m_menuPopup.addSeparator();
+    m_menuPopup.addAction(QStringLiteral("Send Checked File(s) to Recycle Bin"), this,
+                          &CDlgDuplicateResults::OnRecycleChecked);
+    m_menuPopup.addSeparator();
+    m_menuPopup.addAction(QStringLiteral("Check All"), this, &CDlgDuplicateResults::OnCheckAll);
+    m_menuPopup.addAction(QStringLiteral("UnCheck All"), this, &CDlgDuplicateResults::OnUncheckAll);
+
+    QHeaderView* header = m_listResults.horizontalHeader();
+    for (int column = 0; column < CResultsModel::kColumnCount; ++column)
+        header->resizeSection(
+            column, m_settings.GetInt(Settings::ResultsColumnWidthKey(column), kDefaultWidths[column]));
+    FitList();
+
+    StartScan();
+    HelpThreadProc();
+}
+
+void CDlgDuplicateResults::HelpThreadProc()
+{
+    // The help text must not hold up the scan: the box is modal to this window only and is opened
+    // rather than run, so the list keeps filling behind it.
+    auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::applicationName(),
+                                QString::fromLatin1(kHelpText), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    m_helpBox = box;
+    box->open();
+}
+
+// --- Fitting and closing ----------------------------------------------------------------------
+
+void CDlgDuplicateResults::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    FitList();
+}
+
+void CDlgDuplicateResults::FitList()
+{
+    m_listResults.setGeometry(rect());
+}
+
+void CDlgDuplicateResults::SaveColumnWidths()
+{
+    if (!m_initialized || m_widthsSaved)
+        return;
+    m_widthsSaved = true;
+    const QHeaderView* header = m_listResults.horizontalHeader();
+    for (int column = 0; column < header->count(); ++column)
+        m_settings.WriteInt(Settings::ResultsColumnWidthKey(column), header->sectionSize(column));
+}
+
+void CDlgDuplicateResults::OnOK()
+{
+    m_bStop = true;
+    QDialog::accept();
+}
+
+void CDlgDuplicateResults::OnCancel()
+{
+    m_bStop = true;
+    QDialog::reject();
+}
+
+void CDlgDuplicateResults::closeEvent(QCloseEvent* event)
+{
+    m_bStop = true;
+    QDialog::closeEvent(event);
+}
+
+void CDlgDuplicateResults::done(int result)
+{
+    // The window goes away here as far as the user can tell: the scan stops and the widths are kept.
+    StopScan();
+    SaveColumnWidths();
+    QDialog::done(result);
+}
+
+void CDlgDuplicateResults::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no buttons, so Enter is its default command, OK.
+    if (event->modifiers() == Qt::NoModifier || (event->modifiers() == Qt::KeypadModifier)) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            OnOK();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// --- Commands ---------------------------------------------------------------------------------
+
+void CDlgDuplicateResults::OnListRightClick(const QPoint& position)
+{
+    m_menuPopup.popup(m_listResults.viewport()->mapToGlobal(position));
+}
+
+void CDlgDuplicateResults::OnCheckAll()
+{
+    m_listResults.Model().SetAllChecks(true);
+}
+
+void CDlgDuplicateResults::OnUncheckAll()
+{
+    m_listResults.Model().SetAllChecks(false);
+}
+
+void CDlgDuplicateResults::OnShowInExplorer()
+{
+    BusyCursor busy;
+    // One request per selected file, even when several share a folder.
+    for (int row : m_listResults.SelectedRows())
+        Shell::ShowItemSelected(m_listResults.Model().NativePath(row));
+}
+
+void CDlgDuplicateResults::OnRecycleChecked()
+{
+    BusyCursor busy;
+    const CResultsModel& model = m_listResults.Model();
+    std::vector<std::string> paths;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.GetCheck(row))
+            paths.push_back(model.NativePath(row));
+    }
+    if (paths.empty()) {
+        Seams::MessageBox(this, QString::fromLatin1(kCheckFirstText), QString(), QMessageBox::Information);
+        return;
+    }
+    // On failure or cancel the list stays as it is, checks included, even if some files went.
+    if (RecycleFiles(paths))
+        ScanFiles();
+}
+
+bool CDlgDuplicateResults::RecycleFiles(const std::vector<std::string>& paths)
+{
+    // The desktop asks for confirmation, shows progress and reports its own failures.
+    return Shell::SendToTrash(&m_listResults, paths);
+}

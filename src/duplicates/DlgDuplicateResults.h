@@ -1,0 +1,138 @@
+#pragma once
+
+#include "duplicates/ColorListCtrl.h"
+#include "engine/SettingsSection.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+class FileListModel;
+
+// The duplicate candidates of the main view's current result: every listed file that shares its
+// size with another, largest sizes first, with alternate sizes drawn in black and red. Files are
+// never compared by content.
+//
+// The opener sets exactly one of m_pSourceList (the main view's file list, file mode) and
+// m_pSourcePaths (the engine's found paths, status mode) and runs the window modally; neither may
+// change while the window is open. When the window is first shown, a worker thread reads the size
+// and last-write time of every file, and this thread takes the rows over in batches on a timer.
+// The ordering, the removal of sizes that occur once, the numbering and the banding then run here
+// on the list.
+// Every way of closing stops the worker and waits for it before anything goes away.
+class CDlgDuplicateResults : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CDlgDuplicateResults(QWidget* parent = nullptr);
+    ~CDlgDuplicateResults() override;
+
+    // Set-up: caption, icon, popup menu, columns with their stored widths, then the scan on its
+    // worker and the help text. Runs once, when the window is first shown.
+    void OnInitDialog();
+
+    // The scan, on this thread: clears the list and fills it again from the same input, then
+    // orders, removes, numbers and bands the rows. Used after a successful recycle.
+    void ScanFiles();
+
+    // Commands of the popup menu.
+    void OnListRightClick(const QPoint& position);
+    void OnCheckAll();
+    void OnUncheckAll();
+    void OnShowInExplorer();
+    void OnRecycleChecked();
+
+    // Closing: each asks a running scan to stop first.
+    void OnOK();
+    void OnCancel();
+
+    // For the opener and for tests.
+    CColorListCtrl& ResultsList() { return m_listResults; }
+    QMenu& PopupMenu() { return m_menuPopup; }
+    // The help box while it is open; null once it has been closed.
+    QMessageBox* HelpBox() const { return m_helpBox && m_helpBox->isVisible() ? m_helpBox.data() : nullptr; }
+    bool IsScanning() const { return m_scanning; }
+
+    const FileListModel* m_pSourceList = nullptr;
+    const QStringList* m_pSourcePaths = nullptr;
+
+signals:
+    // A scan has gone through every step and the list is enabled again.
+    void scanFinished();
+
+public slots:
+    void accept() override { OnOK(); }
+    void reject() override { OnCancel(); }
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // On the apply timer: moves the rows the worker has read into the list; once the worker is
+    // done, joins it and finishes the scan.
+    void ApplyPending();
+
+    // Shows the busy cursor for its lifetime.
+    class BusyCursor
+    {
+    public:
+        BusyCursor();
+        ~BusyCursor();
+        BusyCursor(const BusyCursor&) = delete;
+        BusyCursor& operator=(const BusyCursor&) = delete;
+    };
+    // What reading the input carries from one file to the next.
+    struct ScanCursor;
+    using HandOver = std::function<void(ResultBatch&)>;
+
+    void StartScan();
+    void ScanThreadProc();
+    void HelpThreadProc();
+    // Reads every input file in input order while the stop flag is clear, handing rows over in
+    // batches.
+    void ReadInput(const HandOver& handOver);
+    // Looks one path up and, when it names an existing entry, adds its row to the cursor's batch.
+    void AddFileRow(const std::string& path, ScanCursor& cursor);
+    // The steps after the input: ordering, removal, numbering, banding, then the list is enabled.
+    void OrderAndGroup();
+    // Sets the stop flag, waits for the worker and drops what it had not handed over.
+    void StopScan();
+    bool RecycleFiles(const std::vector<std::string>& paths);
+    void SaveColumnWidths();
+    void FitList();
+
+    std::atomic<bool> m_bStop{false};
+    QMenu m_menuPopup;
+    QIcon m_hIcon;
+    CColorListCtrl m_listResults;
+
+    CSettingsSection m_settings;
+    QPointer<QMessageBox> m_helpBox;
+    bool m_initialized = false;
+    bool m_widthsSaved = false;
+    bool m_scanning = false;
+    std::optional<BusyCursor> m_scanBusy;
+    QTimer m_applyTimer;
+
+    // The worker and what it hands over; the members below the lock are shared with it.
+    std::thread m_scanThread;
+    std::mutex m_lock;
+    ResultBatch m_pending;
+    bool m_inputRead = false;
+    bool m_scanFailed = false;
+};

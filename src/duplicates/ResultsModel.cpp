@@ -1,0 +1,258 @@
+#include "duplicates/ResultsModel.h"
+
+#include "platform/Clock.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace {
+
+const char* const kHeadings[CResultsModel::kColumnCount] = {"Sr", "File Name", "Folder", "Size",
+                                                            "Last Modified"};
+
+// The C library's text of one directive for a local time; empty when it gives nothing.
+QString FormatLocal(const std::tm& time, const char* directive)
+{
+    char text[128];
+    const size_t n = std::strftime(text, sizeof text, directive, &time);
+    return QString::fromLocal8Bit(text, qsizetype(n));
+}
+
+// Whether two rows show the same "Size" text.
+bool SameSizeText(const ResultRow& a, const ResultRow& b)
+{
+    return a.opened == b.opened && (!a.opened || a.size == b.size);
+}
+
+} // namespace
+
+CResultsModel::CResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int CResultsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CResultsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant CResultsModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || size_t(index.row()) >= m_rows.size())
+        return {};
+    const ResultRow& row = m_rows[size_t(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return Text(index.row(), index.column());
+    case Qt::ForegroundRole:
+        return TextColor(row.key);
+    case Qt::CheckStateRole:
+        if (index.column() == kNumber)
+            return row.checked ? Qt::Checked : Qt::Unchecked;
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool CResultsModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || !index.isValid() || index.column() != kNumber ||
+        size_t(index.row()) >= m_rows.size())
+        return false;
+    SetCheck(index.row(), Qt::CheckState(value.toInt()) == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags CResultsModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == kNumber)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+QVariant CResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromLatin1(kHeadings[section]);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+void CResultsModel::Clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_folders.clear();
+    endResetModel();
+}
+
+void CResultsModel::Append(ResultBatch& batch)
+{
+    for (ResultFolder& folder : batch.folders)
+        m_folders.push_back(std::move(folder));
+    batch.folders.clear();
+    if (batch.rows.empty())
+        return;
+    const int first = int(m_rows.size());
+    beginInsertRows({}, first, first + int(batch.rows.size()) - 1);
+    m_rows.reserve(m_rows.size() + batch.rows.size());
+    for (ResultRow& row : batch.rows)
+        m_rows.push_back(std::move(row));
+    endInsertRows();
+    batch.rows.clear();
+}
+
+QString CResultsModel::Text(int row, int column) const
+{
+    const ResultRow& r = m_rows[size_t(row)];
+    switch (column) {
+    case kNumber:
+        return QString::number(r.number);
+    case kName:
+        return platform::DisplayText(r.name);
+    case kFolder:
+        return r.folder >= 0 ? m_folders[size_t(r.folder)].text : QString();
+    case kSize:
+        return r.opened ? QString::number(r.size) : QString();
+    case kModified:
+        return r.timeKnown ? DateText(r) : QString();
+    default:
+        return {};
+    }
+}
+
+QString CResultsModel::DateText(const ResultRow& row) const
+{
+    // Date, one space, time; either half that cannot be made stays empty.
+    std::tm local{};
+    if (!platform::LocalCalendarTime(row.modified, local))
+        return QStringLiteral(" ");
+    return FormatLocal(local, "%x") + QLatin1Char(' ') + FormatLocal(local, "%X");
+}
+
+std::string CResultsModel::NativePath(int row) const
+{
+    const ResultRow& r = m_rows[size_t(row)];
+    if (r.folder < 0)
+        return r.name;
+    return m_folders[size_t(r.folder)].native + r.name;
+}
+
+void CResultsModel::SetCheck(int row, bool checked)
+{
+    if (row < 0 || size_t(row) >= m_rows.size() || m_rows[size_t(row)].checked == checked)
+        return;
+    m_rows[size_t(row)].checked = checked;
+    const QModelIndex cell = index(row, kNumber);
+    emit dataChanged(cell, cell, {Qt::CheckStateRole});
+}
+
+void CResultsModel::SetAllChecks(bool checked)
+{
+    if (m_rows.empty())
+        return;
+    for (ResultRow& row : m_rows)
+        row.checked = checked;
+    emit dataChanged(index(0, kNumber), index(int(m_rows.size()) - 1, kNumber), {Qt::CheckStateRole});
+}
+
+int CResultsModel::CompareBySizeDescending(std::uint64_t first, std::uint64_t second)
+{
+    if (first > second)
+        return -1;
+    return first < second ? 1 : 0;
+}
+
+QColor CResultsModel::TextColor(std::uint64_t key)
+{
+    return (key & 1) ? QColor(236, 0, 0) : QColor(0, 0, 0);
+}
+
+void CResultsModel::SortBySizeDescending(const std::atomic<bool>& stop)
+{
+    if (stop)
+        return;
+    beginResetModel();
+    std::stable_sort(m_rows.begin(), m_rows.end(), [](const ResultRow& a, const ResultRow& b) {
+        return CompareBySizeDescending(a.key, b.key) < 0;
+    });
+    endResetModel();
+}
+
+void CResultsModel::RemoveUniqueSizes(const std::atomic<bool>& stop)
+{
+    const size_t n = m_rows.size();
+    const auto key = [this](size_t i) { return m_rows[i].key; };
+    // Mark first, delete afterwards: a stop while marking deletes nothing.
+    std::vector<bool> unique(n, false);
+    if (n >= 2 && key(0) != key(1))
+        unique[0] = true;
+    for (size_t i = 1; i + 1 < n; ++i) {
+        if (stop)
+            return;
+        unique[i] = key(i) != key(i - 1) && key(i) != key(i + 1);
+    }
+    if (n >= 2 && key(n - 1) != key(n - 2))
+        unique[n - 1] = true;
+    if (stop)
+        return;
+
+    beginResetModel();
+    size_t kept = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (!unique[i]) {
+            if (kept != i)
+                m_rows[kept] = std::move(m_rows[i]);
+            ++kept;
+        }
+    }
+    m_rows.resize(kept);
+    // A row left alone has nothing to be compared with (the input held a single file).
+    if (m_rows.size() == 1)
+        m_rows.clear();
+    endResetModel();
+}
+
+void CResultsModel::RenumberRows(const std::atomic<bool>& stop)
+{
+    size_t done = 0;
+    for (; done < m_rows.size() && !stop; ++done)
+        m_rows[done].number = int(done) + 1;
+    if (done > 0)
+        emit dataChanged(index(0, kNumber), index(int(done) - 1, kNumber), {Qt::DisplayRole});
+}
+
+void CResultsModel::AssignSizeBands(const std::atomic<bool>& stop)
+{
+    if (m_rows.size() < 2)
+        return;
+    std::uint64_t band = 0;
+    m_rows[0].key = band;
+    size_t previous = 0;
+    for (size_t j = 1; j < m_rows.size(); ++j) {
+        if (stop)
+            return;
+        if (!SameSizeText(m_rows[j], m_rows[previous]))
+            ++band;
+        m_rows[j].key = band;
+        previous = j;
+    }
+}
+
+void CResultsModel::RedrawAll()
+{
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, kColumnCount - 1));
+}

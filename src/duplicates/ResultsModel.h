@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QString>
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One file of the results list. The texts of the "Size" and "Last Modified" columns are made from
+// the numbers here when a row is drawn.
+struct ResultRow
+{
+    int number = 0;            // the "Sr" column
+    int folder = -1;           // index into the model's folder table
+    std::string name;          // exact bytes
+    std::uint64_t size = 0;    // valid when opened
+    std::int64_t modified = 0; // last write, seconds since the epoch; valid when timeKnown
+    std::uint64_t key = 0;     // the size while filling and ordering, the size band afterwards
+    bool opened = false;       // false: the file could not be opened, so "Size" stays empty
+    bool timeKnown = false;
+    bool checked = false;
+};
+
+// A folder of the results list: its text and its exact bytes, both ending with "/".
+struct ResultFolder
+{
+    QString text;
+    std::string native;
+};
+
+// Rows and folders that a scan hands to the list in one go.
+struct ResultBatch
+{
+    std::vector<ResultFolder> folders;
+    std::vector<ResultRow> rows;
+    bool empty() const { return folders.empty() && rows.empty(); }
+};
+
+// The duplicate candidates: five text columns, a check box in the first column and a key per row
+// whose lowest bit picks the text colour. The scan's later steps (ordering, removing sizes that
+// occur once, numbering and banding) are carried out here, each in one pass over the rows; each
+// returns early, leaving the rows as far as it got, when `stop` is set.
+class CResultsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        kNumber,
+        kName,
+        kFolder,
+        kSize,
+        kModified,
+        kColumnCount
+    };
+
+    explicit CResultsModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Deletes every row and forgets the folders.
+    void Clear();
+    // Adds the batch's folders to the folder table, then appends its rows in one insertion. A row's
+    // folder index counts every folder handed over since the last Clear.
+    void Append(ResultBatch& batch);
+
+    QString Text(int row, int column) const;
+    std::uint64_t Key(int row) const { return m_rows[size_t(row)].key; }
+    bool GetCheck(int row) const { return m_rows[size_t(row)].checked; }
+    void SetCheck(int row, bool checked);
+    void SetAllChecks(bool checked);
+    // Folder bytes followed by the name's bytes.
+    std::string NativePath(int row) const;
+
+    // Negative when the first size is the larger, positive when the second is, 0 when equal.
+    static int CompareBySizeDescending(std::uint64_t first, std::uint64_t second);
+    // Text colour of a row with this key: red when bit 0 is set, else black.
+    static QColor TextColor(std::uint64_t key);
+
+    // Orders the rows by key, largest first; rows of equal key keep their order.
+    void SortBySizeDescending(const std::atomic<bool>& stop);
+    // On rows ordered by key, removes every row whose key no neighbour shares, then a single row
+    // left on its own.
+    void RemoveUniqueSizes(const std::atomic<bool>& stop);
+    // Numbers the rows 1, 2, ... from the top.
+    void RenumberRows(const std::atomic<bool>& stop);
+    // Sets each row's key to its band: 0 for the first size text, one more at each change of text.
+    void AssignSizeBands(const std::atomic<bool>& stop);
+    // Asks the views to draw every row again.
+    void RedrawAll();
+
+private:
+    QString DateText(const ResultRow& row) const;
+
+    std::vector<ResultRow> m_rows;
+    std::vector<ResultFolder> m_folders;
+};
