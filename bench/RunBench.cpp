@@ -3,6 +3,7 @@
 #include "BenchCommands.h"
 #include "BenchSupport.h"
 
+#include "duplicates/DlgDuplicateResults.h"
 #include "engine/SettingsSection.h"
 #include "shell/FolderTree.h"
 #include "shell/MainFrame.h"
@@ -14,6 +15,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QTimer>
 #include <sys/resource.h>
 
@@ -56,6 +58,25 @@ private:
 
 } // namespace bench
 
+namespace {
+
+// Brings the program up offscreen and selects `folder` as the tree would; null when it cannot.
+CMainFrame* OpenFrameOn(CPendrakeApp& app, const QString& folder, QEventLoop& loop)
+{
+    if (!app.InitInstance())
+        return nullptr;
+    CMainFrame* frame = app.MainFrame();
+    if (!frame->Tree()->SelectPath(folder)) {
+        bench::PrintError(QStringLiteral("the folder tree cannot select %1").arg(folder));
+        return nullptr;
+    }
+    while (app.Document().SelectedFolder() != folder)
+        loop.processEvents(QEventLoop::AllEvents, 50);
+    return frame;
+}
+
+} // namespace
+
 int RunFrameBench(const QStringList& args)
 {
     using namespace bench;
@@ -83,17 +104,11 @@ int RunFrameBench(const QStringList& args)
     });
 
     CPendrakeApp app;
-    if (!app.InitInstance())
-        return 1;
-    CMainFrame* frame = app.MainFrame();
-    CPendrakeView* view = frame->View();
-    if (!frame->Tree()->SelectPath(folder)) {
-        PrintError(QStringLiteral("the folder tree cannot select %1").arg(folder));
-        return 1;
-    }
     QEventLoop loop;
-    while (app.Document().SelectedFolder() != folder)
-        loop.processEvents(QEventLoop::AllEvents, 50);
+    CMainFrame* frame = OpenFrameOn(app, folder, loop);
+    if (!frame)
+        return 1;
+    CPendrakeView* view = frame->View();
     settings.WriteSearchWord(parsed.options.value(QStringLiteral("word")));
 
     std::vector<double> seconds;
@@ -116,6 +131,80 @@ int RunFrameBench(const QStringList& args)
     PrintLine(QStringLiteral("run mode=%1 files=%2 seconds=%3 rss_mb=%4 max_stall_ms=%5")
                   .arg(mode)
                   .arg(files)
+                  .arg(Median(seconds), 0, 'f', 4)
+                  .arg(PeakResidentMegabytes(), 0, 'f', 1)
+                  .arg(worstStall));
+    frame->close();
+    return 0;
+}
+
+int RunDupesBench(const QStringList& args)
+{
+    using namespace bench;
+    Arguments parsed;
+    QString error;
+    int runs = 0;
+    if (!ParseArguments(args, {QStringLiteral("runs")}, parsed, error) ||
+        !ParseCount(parsed, QStringLiteral("runs"), 3, runs, error)) {
+        PrintError(error);
+        return 2;
+    }
+    const QString folder = parsed.positional.size() == 1 ? FolderArgument(parsed.positional[0]) : QString();
+    if (folder.isEmpty()) {
+        PrintError(QStringLiteral("usage: tresmolo-bench dupes FOLDER [--runs N]"));
+        return 2;
+    }
+    CSettingsSection settings;
+    settings.WriteInt(QStringLiteral("DisplayFileList"), 1);
+    settings.WriteSearchWord(QString());
+
+    // The results window is shown, timed from its first show to the end of its scan, then closed.
+    std::vector<double> seconds;
+    qint64 worstStall = 0;
+    int rows = 0;
+    StallWatch watch;
+    Seams::SetDialogRunner([&](QDialog& dialog) {
+        auto* results = qobject_cast<CDlgDuplicateResults*>(&dialog);
+        if (!results) {
+            dialog.accept(); // the search dialog: OK
+            return int(QDialog::Accepted);
+        }
+        QEventLoop wait;
+        QObject::connect(results, &CDlgDuplicateResults::scanFinished, &wait, &QEventLoop::quit);
+        QElapsedTimer clock;
+        watch.Start();
+        clock.start();
+        results->show();
+        if (results->IsScanning())
+            wait.exec();
+        seconds.push_back(double(clock.nsecsElapsed()) / 1e9);
+        worstStall = std::max(worstStall, watch.Stop());
+        rows = results->ResultsList().GetItemCount();
+        if (QMessageBox* help = results->HelpBox())
+            help->accept();
+        results->accept();
+        return int(QDialog::Accepted);
+    });
+
+    CPendrakeApp app;
+    QEventLoop loop;
+    CMainFrame* frame = OpenFrameOn(app, folder, loop);
+    if (!frame)
+        return 1;
+    CPendrakeView* view = frame->View();
+    QObject::connect(view, &CPendrakeView::searchFinished, &loop, &QEventLoop::quit);
+    frame->Action(314)->trigger();
+    loop.exec();
+    const int files = view->FileModel().rowCount();
+    for (int run = 0; run < runs; ++run) {
+        frame->UpdateCommandUI();
+        frame->Action(327)->trigger();
+        PrintLine(
+            QStringLiteral("run %1: %2 s, %3 rows").arg(run + 1).arg(seconds.back(), 0, 'f', 4).arg(rows));
+    }
+    PrintLine(QStringLiteral("dupes files=%1 rows=%2 seconds=%3 rss_mb=%4 max_stall_ms=%5")
+                  .arg(files)
+                  .arg(rows)
                   .arg(Median(seconds), 0, 'f', 4)
                   .arg(PeakResidentMegabytes(), 0, 'f', 1)
                   .arg(worstStall));

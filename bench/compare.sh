@@ -160,6 +160,22 @@ for line in "$RUN_FILE" "$RUN_STATUS"; do
         "$(field "$line" rss_mb)" "$(field "$line" max_stall_ms)"
 done
 
+# The duplicates window's scan of a file-mode result, beside the floor walker's size mode (the walk,
+# fstatat of every file and the grouping). Its sizes only mean something on a tree with real sizes
+# (bench/gen_tree.py --sizes).
+FLOOR_SIZES=$("$FLOOR" "$FOLDER" --sizes --runs "$RUNS" 2>/dev/null | tail -n 1)
+DUPES=$("$BENCH" dupes "$FOLDER" --runs "$RUNS" 2>/dev/null | tail -n 1)
+FLOOR_SIZES_S=$(field "$FLOOR_SIZES" seconds)
+echo
+echo "| duplicates scan | files | rows | median s | ratio to floor with sizes | peak MB | longest UI stall ms |"
+echo "|---|---:|---:|---:|---:|---:|---:|"
+printf '| floor-walk --sizes | %s | %s | %s | 1.00 | | |\n' "$(field "$FLOOR_SIZES" files)" \
+    "$(field "$FLOOR_SIZES" rows)" "$FLOOR_SIZES_S"
+printf '| tresmolo-bench dupes | %s | %s | %s | %s | %s | %s |\n' "$(field "$DUPES" files)" "$(field "$DUPES" rows)" \
+    "$(field "$DUPES" seconds)" \
+    "$(awk -v t="$(field "$DUPES" seconds)" -v f="$FLOOR_SIZES_S" 'BEGIN { if (f > 0 && t != "") printf "%.2f", t / f; else print "?" }')" \
+    "$(field "$DUPES" rss_mb)" "$(field "$DUPES" max_stall_ms)"
+
 # The goals, on the wall times of the table.
 MISSED=0
 goal() { # goal TEXT TIME LIMIT-RATIO-OR-EMPTY OTHER-TIME-OR-EMPTY
@@ -196,6 +212,12 @@ for line in "$RUN_FILE" "$RUN_STATUS"; do
     [ "$verdict" = met ] || MISSED=1
     echo "- UI never stalled over 100 ms ($(echo "$line" | sed -n 's/.*mode=\([a-z]*\).*/\1/p') mode): $verdict"
 done
+verdict=$(awk -v t="$(field "$DUPES" seconds)" -v f="$FLOOR_SIZES_S" 'BEGIN { print (t != "" && f > 0 && t <= f * 1.5) ? "met" : "MISSED" }')
+[ "$verdict" = met ] || MISSED=1
+echo "- duplicates scan within 1.5x of the floor with sizes: $verdict"
+verdict=$(awk -v s="$(field "$DUPES" max_stall_ms)" 'BEGIN { print (s != "" && s <= 100) ? "met" : "MISSED" }')
+[ "$verdict" = met ] || MISSED=1
+echo "- UI never stalled over 100 ms (duplicates scan): $verdict"
 if [ -n "$D" ]; then
     goal "walk faster than fdfind -j1" "${TIMES[W]}" "" "${TIMES[D]}"
 fi

@@ -14,6 +14,7 @@ namespace {
 const BenchCommand kCommands[] = {
     {"walk", "walk FOLDER [--word W] [--runs N]", RunWalkBench},
     {"run", "run FOLDER --mode file|status [--word W] [--runs N]", RunFrameBench},
+    {"dupes", "dupes FOLDER [--runs N]", RunDupesBench},
 };
 
 void PrintUsage()
