@@ -56,6 +56,27 @@ private:
     qint64 m_longest = 0;
 };
 
+// The timed runs of one benchmark and the tail of its last line.
+struct TimedRuns
+{
+    std::vector<double> seconds;
+    qint64 worstStall = 0;
+
+    void Add(double runSeconds, qint64 stallMs)
+    {
+        seconds.push_back(runSeconds);
+        worstStall = std::max(worstStall, stallMs);
+    }
+    // "seconds=<median> rss_mb=<peak> max_stall_ms=<longest>"
+    QString Tail() const
+    {
+        return QStringLiteral("seconds=%1 rss_mb=%2 max_stall_ms=%3")
+            .arg(Median(seconds), 0, 'f', 4)
+            .arg(PeakResidentMegabytes(), 0, 'f', 1)
+            .arg(worstStall);
+    }
+};
+
 } // namespace bench
 
 namespace {
@@ -111,8 +132,7 @@ int RunFrameBench(const QStringList& args)
     CPendrakeView* view = frame->View();
     settings.WriteSearchWord(parsed.options.value(QStringLiteral("word")));
 
-    std::vector<double> seconds;
-    qint64 worstStall = 0;
+    TimedRuns timed;
     int files = 0;
     StallWatch watch;
     QObject::connect(view, &CPendrakeView::searchFinished, &loop, &QEventLoop::quit);
@@ -122,18 +142,14 @@ int RunFrameBench(const QStringList& args)
         clock.start();
         frame->Action(314)->trigger();
         loop.exec();
-        seconds.push_back(double(clock.nsecsElapsed()) / 1e9);
-        worstStall = std::max(worstStall, watch.Stop());
+        timed.Add(double(clock.nsecsElapsed()) / 1e9, watch.Stop());
         files = mode == QLatin1String("file") ? view->FileModel().rowCount() : int(view->m_foundPaths.size());
-        PrintLine(
-            QStringLiteral("run %1: %2 s, %3 files").arg(run + 1).arg(seconds.back(), 0, 'f', 4).arg(files));
+        PrintLine(QStringLiteral("run %1: %2 s, %3 files")
+                      .arg(run + 1)
+                      .arg(timed.seconds.back(), 0, 'f', 4)
+                      .arg(files));
     }
-    PrintLine(QStringLiteral("run mode=%1 files=%2 seconds=%3 rss_mb=%4 max_stall_ms=%5")
-                  .arg(mode)
-                  .arg(files)
-                  .arg(Median(seconds), 0, 'f', 4)
-                  .arg(PeakResidentMegabytes(), 0, 'f', 1)
-                  .arg(worstStall));
+    PrintLine(QStringLiteral("run mode=%1 files=%2 ").arg(mode).arg(files) + timed.Tail());
     frame->close();
     return 0;
 }
@@ -159,8 +175,7 @@ int RunDupesBench(const QStringList& args)
     settings.WriteSearchWord(QString());
 
     // The results window is shown, timed from its first show to the end of its scan, then closed.
-    std::vector<double> seconds;
-    qint64 worstStall = 0;
+    TimedRuns timed;
     int rows = 0;
     StallWatch watch;
     Seams::SetDialogRunner([&](QDialog& dialog) {
@@ -177,8 +192,7 @@ int RunDupesBench(const QStringList& args)
         results->show();
         if (results->IsScanning())
             wait.exec();
-        seconds.push_back(double(clock.nsecsElapsed()) / 1e9);
-        worstStall = std::max(worstStall, watch.Stop());
+        timed.Add(double(clock.nsecsElapsed()) / 1e9, watch.Stop());
         rows = results->ResultsList().GetItemCount();
         if (QMessageBox* help = results->HelpBox())
             help->accept();
@@ -199,15 +213,12 @@ int RunDupesBench(const QStringList& args)
     for (int run = 0; run < runs; ++run) {
         frame->UpdateCommandUI();
         frame->Action(327)->trigger();
-        PrintLine(
-            QStringLiteral("run %1: %2 s, %3 rows").arg(run + 1).arg(seconds.back(), 0, 'f', 4).arg(rows));
+        PrintLine(QStringLiteral("run %1: %2 s, %3 rows")
+                      .arg(run + 1)
+                      .arg(timed.seconds.back(), 0, 'f', 4)
+                      .arg(rows));
     }
-    PrintLine(QStringLiteral("dupes files=%1 rows=%2 seconds=%3 rss_mb=%4 max_stall_ms=%5")
-                  .arg(files)
-                  .arg(rows)
-                  .arg(Median(seconds), 0, 'f', 4)
-                  .arg(PeakResidentMegabytes(), 0, 'f', 1)
-                  .arg(worstStall));
+    PrintLine(QStringLiteral("dupes files=%1 rows=%2 ").arg(files).arg(rows) + timed.Tail());
     frame->close();
     return 0;
 }

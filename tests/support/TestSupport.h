@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QEvent>
+#include <QHash>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,6 +33,19 @@ void WriteFile(const QString& path, const QByteArray& bytes = {});
 
 // Removes a tree of any depth (QDir cannot remove paths beyond the system's length limit).
 void RemoveTree(const QString& root);
+
+// Stands in for the main window: counts the posted notices of each type that reach it.
+class NoticeCounter : public QObject
+{
+public:
+    int Count(QEvent::Type type) const { return m_counts.value(int(type)); }
+
+protected:
+    void customEvent(QEvent* event) override { ++m_counts[int(event->type())]; }
+
+private:
+    QHash<int, int> m_counts;
+};
 
 // The main of a test program: the private home first, then the application object, then the tests.
 #define TRESMOLO_TEST_MAIN(AppType, TestClass)                                                               \

@@ -15,23 +15,6 @@
 
 using Settings::Key;
 
-namespace {
-
-class NoticeCounter : public QObject
-{
-public:
-    int refreshTree = 0;
-
-protected:
-    void customEvent(QEvent* event) override
-    {
-        if (event->type() == AppMessages::UWM_REFRESH_TREE)
-            ++refreshTree;
-    }
-};
-
-} // namespace
-
 class TestFileActions : public QObject
 {
     Q_OBJECT
@@ -200,7 +183,7 @@ private slots:
         QCoreApplication::processEvents();
         AppMessages::SetMainWindow(nullptr);
 
-        QCOMPARE(frame.refreshTree, 1);
+        QCOMPARE(frame.Count(AppMessages::UWM_REFRESH_TREE), 1);
         QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/gone")));
         QCOMPARE(view.FolderModel().rowCount(), 2);
         // The folder's own rows went; the sub-folder's rows stay in both lists.

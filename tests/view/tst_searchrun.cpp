@@ -27,18 +27,6 @@ std::int64_t SlowClock()
 }
 
 // Counts the notices that reach the main window.
-class NoticeCounter : public QObject
-{
-public:
-    int infoBarChanged = 0;
-
-protected:
-    void customEvent(QEvent* event) override
-    {
-        if (event->type() == AppMessages::UWM_INFOBAR_CHANGED)
-            ++infoBarChanged;
-    }
-};
 
 } // namespace
 
@@ -193,7 +181,7 @@ private slots:
         QVERIFY(!info.contains(QStringLiteral("Aound")));
         QCOMPARE(FoundFiles::Text(), QStringLiteral("3 File(s) Found."));
         QCoreApplication::processEvents();
-        QCOMPARE(frame.infoBarChanged, 2);
+        QCOMPARE(frame.Count(AppMessages::UWM_INFOBAR_CHANGED), 2);
 
         // With the folder list shown the two lists share the height, truncated.
         QCOMPARE(view.FileList()->geometry(), QRect(0, 0, 600, 200));
