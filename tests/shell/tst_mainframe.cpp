@@ -11,6 +11,7 @@
 #include "view/DlgSearchParameters.h"
 #include "view/PendrakeView.h"
 #include "view/Seams.h"
+#include "view/ShellServices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -207,6 +208,37 @@ private slots:
         QVERIFY(app.MainFrame()->Action(Commands::IgnoreWindowsFolder)->isChecked());
         QVERIFY(!app.MainFrame()->Action(Commands::IgnoreReadOnlyFiles)->isChecked());
         QTRY_COMPARE(app.Document().SelectedFolder(), QStringLiteral("/"));
+    }
+
+    void launchersOpenTheChosenFolder()
+    {
+        QList<Shell::Launch> launches;
+        Shell::SetLauncher([&](const Shell::Launch& launch) {
+            launches << launch;
+            return true;
+        });
+        qputenv("TERMINAL", "sh"); // a terminal that is surely there
+        m_settings.WriteLastFolderSelected(m_tree.path() + QStringLiteral("/gone"));
+        {
+            // No folder chosen: the documents folder (the home folder here) stands in.
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance());
+            app.MainFrame()->Action(Commands::LaunchExplorer)->trigger();
+            QCOMPARE(launches.size(), 1);
+            QCOMPARE(QByteArray::fromStdString(launches[0].arguments.back()), QFile::encodeName(m_home.Path()));
+        }
+        m_settings.WriteLastFolderSelected(m_tree.path());
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        QTRY_COMPARE(app.Document().SelectedFolder(), m_tree.path());
+        frame->Action(Commands::LaunchExplorer)->trigger();
+        QCOMPARE(QByteArray::fromStdString(launches.last().arguments.back()), QFile::encodeName(m_tree.path()));
+        frame->Action(Commands::LaunchCommandPrompt)->trigger();
+        QCOMPARE(QByteArray::fromStdString(launches.last().workingFolder), QFile::encodeName(m_tree.path()));
+        frame->Action(Commands::LaunchRecycleBin)->trigger();
+        QCOMPARE(launches.last().arguments.back(), std::string("trash:///"));
+        Shell::SetLauncher({});
     }
 
     void visualStylesStepAndPersist()
