@@ -18,22 +18,6 @@ namespace {
 
 constexpr int LoadTimeout = 20000; // folders load on a thread; a busy machine may be slow
 
-// Takes the notices the tree posts to the main window.
-class NoticeCounter : public QObject
-{
-public:
-    int notices = 0;
-
-protected:
-    bool event(QEvent* event) override
-    {
-        if (event->type() != AppMessages::UWM_FOLDER_SELECTED)
-            return QObject::event(event);
-        ++notices;
-        return true;
-    }
-};
-
 QStringList ChildNames(const QAbstractItemModel& model, const QModelIndex& parent)
 {
     QStringList names;
@@ -90,7 +74,7 @@ private:
 private slots:
     void init()
     {
-        m_counter.notices = 0;
+        m_counter.Reset();
         AppMessages::SetMainWindow(&m_counter);
     }
 
@@ -131,7 +115,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(IsShown(tree, Selected(tree)), LoadTimeout);
         QCOMPARE(tree.GetItemPath(), target);
         QVERIFY(spy.count() >= 1);
-        QTRY_VERIFY(m_counter.notices >= 1);
+        QTRY_VERIFY(m_counter.Count(AppMessages::UWM_FOLDER_SELECTED) >= 1);
         RemoveTree(m_home + QStringLiteral("/alpha"));
     }
 
@@ -168,7 +152,7 @@ private slots:
         QCOMPARE(Selected(tree), tree.model()->index(1, 0));
         QSignalSpy spy(&tree, &CFolderTree::folderSelected);
         QCoreApplication::processEvents();
-        const int notices = m_counter.notices;
+        const int notices = m_counter.Count(AppMessages::UWM_FOLDER_SELECTED);
 
         QVERIFY(!tree.SelectPath(QString()));
         QVERIFY(!tree.SelectPath(m_home + QStringLiteral("/missing")));
@@ -178,7 +162,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(tree.GetItemPath(), m_home);
         QCOMPARE(spy.count(), 0);
-        QCOMPARE(m_counter.notices, notices);
+        QCOMPARE(m_counter.Count(AppMessages::UWM_FOLDER_SELECTED), notices);
         RemoveTree(m_home + QStringLiteral("/plain"));
     }
 
@@ -247,7 +231,7 @@ private slots:
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(homeEntry).center());
         QCOMPARE(tree.GetItemPath(), m_home);
         QVERIFY(spy.count() >= 1);
-        QTRY_VERIFY(m_counter.notices >= 1);
+        QTRY_VERIFY(m_counter.Count(AppMessages::UWM_FOLDER_SELECTED) >= 1);
 
         const int before = int(spy.count());
         QTest::keyClick(&tree, Qt::Key_Up);

@@ -39,6 +39,7 @@ class NoticeCounter : public QObject
 {
 public:
     int Count(QEvent::Type type) const { return m_counts.value(int(type)); }
+    void Reset() { m_counts.clear(); }
 
 protected:
     void customEvent(QEvent* event) override { ++m_counts[int(event->type())]; }
