@@ -52,20 +52,6 @@ public:
     QSet<int> missing;
 };
 
-// Stands in for the main frame and counts the next-look notices it is sent.
-class NoticeCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    void customEvent(QEvent* event) override
-    {
-        if (event->type() == AppMessages::UWM_NEXT_LOOK)
-            ++count;
-    }
-};
-
 struct PanelLayout
 {
     QString caption;
@@ -282,7 +268,9 @@ private slots:
                 QApplication::sendEvent(button, &event);
             }
             QCoreApplication::sendPostedEvents(&receiver, AppMessages::UWM_NEXT_LOOK);
-            return std::exchange(receiver.count, 0);
+            const int posted = receiver.Count(AppMessages::UWM_NEXT_LOOK);
+            receiver.Reset();
+            return posted;
         };
         const auto press = QEvent::MouseButtonPress, release = QEvent::MouseButtonRelease;
         const auto doubleClick = QEvent::MouseButtonDblClick;
