@@ -47,7 +47,6 @@ CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_listResults.setObjectName(QStringLiteral("ResultsList"));
     resize(980, 425);
-    m_applyTimer.setInterval(30);
     connect(&m_applyTimer, &QTimer::timeout, this, &CDlgDuplicateResults::ApplyPending);
     connect(&m_listResults, &QWidget::customContextMenuRequested, this,
             &CDlgDuplicateResults::OnListRightClick);

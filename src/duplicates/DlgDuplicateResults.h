@@ -15,6 +15,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -106,8 +107,12 @@ private:
     // Reads every input file in input order while the stop flag is clear, handing rows over in
     // batches.
     void ReadInput(const HandOver& handOver);
-    // Looks one path up and, when it names an existing entry, adds its row to the cursor's batch.
-    void AddFileRow(const std::string& path, ScanCursor& cursor);
+    // Reads the input lines [begin, end) into the cursor, handing rows over in batches.
+    void ReadRange(int begin, int end, ScanCursor& cursor, const HandOver& handOver);
+    // Looks one path up, given as its folder (exact bytes ending with "/") and name, and, when it
+    // names an existing entry, adds its row to the cursor's batch. `knownRegular`: the folder walk
+    // saw a regular file there, so the file is opened without looking it up first.
+    void AddFileRow(std::string_view folder, std::string_view name, bool knownRegular, ScanCursor& cursor);
     // The steps after the input: ordering, removal, numbering, banding, then the list is enabled.
     void OrderAndGroup();
     // Sets the stop flag, waits for the worker and drops what it had not handed over.

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <climits>
 #include <fcntl.h>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -19,6 +20,10 @@ namespace {
 // Rows reach the list at least this often while the worker reads, and at the end.
 constexpr auto kHandOverInterval = std::chrono::milliseconds(20);
 constexpr size_t kHandOverRows = 512;
+// How often this thread takes the rows over while the worker reads.
+constexpr auto kApplyInterval = std::chrono::milliseconds(30);
+// From this many input lines on, two threads read the files.
+constexpr int kSplitRows = 4096;
 
 // A folder by its exact bytes (ending with "/"); only a path reference is needed to look its
 // entries up and open them, so a folder that may be entered but not listed still works.
@@ -78,6 +83,25 @@ struct CDlgDuplicateResults::ScanCursor
 
 namespace {
 
+// Takes the size and last-write time from a file that is open; only a regular file counts.
+bool ReadOpenFile(int fd, ResultRow& row)
+{
+    struct stat opened;
+    // Still a regular file once open (the entry may have been replaced since it was looked up).
+    const bool ok = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+    ::close(fd);
+    if (!ok)
+        return false;
+    row.opened = true;
+    row.size = std::uint64_t(opened.st_size);
+    row.key = row.size;
+    row.modified = std::int64_t(opened.st_mtim.tv_sec);
+    row.timeKnown = true;
+    return true;
+}
+
+constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
 // Reads the size and last-write time of the entry `name` in the folder open at `folderFd`, which
 // `entry` describes (not following a link). Only a regular file, or a link to one, is opened;
 // pipes, sockets, devices and folders count as files that failed to open.
@@ -85,7 +109,7 @@ void ReadSizeAndTime(int folderFd, const char* name, const struct stat& entry, c
                      ResultRow& row)
 {
     struct stat target = entry;
-    int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW;
+    int flags = kOpenFlags | O_NOFOLLOW;
     if (S_ISLNK(entry.st_mode)) {
         if (::fstatat(folderFd, name, &target, 0) != 0)
             return;
@@ -94,19 +118,12 @@ void ReadSizeAndTime(int folderFd, const char* name, const struct stat& entry, c
     if (!S_ISREG(target.st_mode))
         return;
     const int fd = ::openat(folderFd, name, flags);
-    if (fd < 0)
+    if (fd < 0 || stop) {
+        if (fd >= 0)
+            ::close(fd);
         return;
-    struct stat opened;
-    // Still a regular file once open (the entry may have been replaced since it was looked up).
-    const bool ok = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
-    ::close(fd);
-    if (!ok || stop)
-        return;
-    row.opened = true;
-    row.size = std::uint64_t(opened.st_size);
-    row.key = row.size;
-    row.modified = std::int64_t(opened.st_mtim.tv_sec);
-    row.timeKnown = true;
+    }
+    ReadOpenFile(fd, row);
 }
 
 } // namespace
@@ -133,7 +150,7 @@ void CDlgDuplicateResults::StartScan()
         return;
     }
     m_scanning = true;
-    m_applyTimer.start();
+    m_applyTimer.start(kApplyInterval);
 }
 
 void CDlgDuplicateResults::ScanThreadProc()
@@ -180,6 +197,12 @@ void CDlgDuplicateResults::ApplyPending()
     if (!batch.empty()) {
         m_listResults.Model().Append(batch);
         m_listResults.scrollToBottom();
+        if (inputRead) {
+            // The last rows are in; the remaining steps come on the next turn, so that this
+            // thread gets to its other events in between.
+            m_applyTimer.start(0);
+            return;
+        }
     }
     if (!inputRead)
         return;
@@ -233,50 +256,143 @@ void CDlgDuplicateResults::ScanFiles()
 
 void CDlgDuplicateResults::ReadInput(const HandOver& handOver)
 {
+    const int count = m_pSourcePaths  ? int(m_pSourcePaths->size())
+                      : m_pSourceList ? m_pSourceList->rowCount()
+                                      : 0;
+    // A long input is read by two threads: this one reads the first half and hands it over as it
+    // goes, a helper reads the second half aside; that half follows once the first is done, with
+    // its numbers and folder indices moved on past the first half's, so the rows come in input
+    // order exactly as one thread would give them.
+    int split = count;
+    ResultBatch tail;
+    int tailRows = 0;
+    int tailFolders = 0;
+    bool tailFailed = false;
+    std::thread helper;
+    if (count >= kSplitRows && std::thread::hardware_concurrency() > 1) {
+        split = count / 2;
+        try {
+            helper = std::thread([&, split, count] {
+                try {
+                    ScanCursor second;
+                    ReadRange(split, count, second, [&tail](ResultBatch& batch) {
+                        for (ResultFolder& folder : batch.folders)
+                            tail.folders.push_back(std::move(folder));
+                        for (ResultRow& row : batch.rows)
+                            tail.rows.push_back(std::move(row));
+                    });
+                    tailRows = second.rowsAdded;
+                    tailFolders = second.foldersAdded;
+                } catch (...) {
+                    tailFailed = true;
+                }
+            });
+        } catch (const std::system_error&) {
+            split = count; // no second thread to be had: this one reads everything
+        }
+    }
+    // The helper is waited for however this thread leaves.
+    struct Joiner
+    {
+        std::thread& thread;
+        ~Joiner()
+        {
+            if (thread.joinable())
+                thread.join();
+        }
+    } joiner{helper};
+
     ScanCursor cursor;
+    ReadRange(0, split, cursor, handOver);
+    if (helper.joinable())
+        helper.join();
+    if (tailFailed)
+        throw std::runtime_error("reading the second half failed");
+    if (split < count && !m_bStop) {
+        for (ResultRow& row : tail.rows) {
+            row.number += cursor.rowsAdded;
+            row.folder += cursor.foldersAdded;
+        }
+        for (ResultFolder& folder : tail.folders)
+            cursor.batch.folders.push_back(std::move(folder));
+        for (ResultRow& row : tail.rows)
+            cursor.batch.rows.push_back(std::move(row));
+        cursor.rowsAdded += tailRows;
+        cursor.foldersAdded += tailFolders;
+    }
+    cursor.Flush(handOver, true);
+}
+
+void CDlgDuplicateResults::ReadRange(int begin, int end, ScanCursor& cursor, const HandOver& handOver)
+{
     if (m_pSourcePaths) {
-        for (const QString& path : *m_pSourcePaths) {
-            if (m_bStop)
-                break;
-            AddFileRow(QFile::encodeName(path).toStdString(), cursor);
+        for (int i = begin; i < end && !m_bStop; ++i) {
+            const QByteArray native = QFile::encodeName((*m_pSourcePaths)[i]);
+            const std::string_view bytes(native.constData(), size_t(native.size()));
+            const size_t slash = bytes.rfind('/');
+            if (slash != std::string_view::npos)
+                AddFileRow(bytes.substr(0, slash + 1), bytes.substr(slash + 1), false, cursor);
             cursor.Flush(handOver, false);
         }
     } else if (m_pSourceList) {
         // Each file row gives folder and name; its exact bytes are kept, so any name works.
-        const int count = m_pSourceList->rowCount();
-        for (int row = 0; row < count && !m_bStop; ++row) {
-            if (m_pSourceList->IsFileRow(row))
-                AddFileRow(m_pSourceList->NativePath(row), cursor);
+        int listFolder = -1;
+        std::string folder;
+        for (int row = begin; row < end && !m_bStop; ++row) {
+            if (m_pSourceList->IsFileRow(row)) {
+                const int index = m_pSourceList->FolderIndex(row);
+                if (index != listFolder) {
+                    listFolder = index;
+                    folder = m_pSourceList->NativeFolderAt(index);
+                    if (folder.empty() || folder.back() != '/')
+                        folder.push_back('/');
+                }
+                AddFileRow(folder, m_pSourceList->NativeName(row), m_pSourceList->IsKnownRegular(row),
+                           cursor);
+            }
             cursor.Flush(handOver, false);
         }
     }
     cursor.Flush(handOver, true);
 }
 
-void CDlgDuplicateResults::AddFileRow(const std::string& path, ScanCursor& cursor)
+void CDlgDuplicateResults::AddFileRow(std::string_view folder, std::string_view name, bool knownRegular,
+                                      ScanCursor& cursor)
 {
     // Look the path up: its folder, then the entry itself. A path that names nothing adds nothing.
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos || slash + 1 == path.size())
+    if (name.empty() || name == "." || name == "..")
         return;
-    const std::string name = path.substr(slash + 1);
-    if (name == "." || name == "..")
-        return;
-    if (cursor.folder.size() != slash + 1 || path.compare(0, slash + 1, cursor.folder) != 0)
-        cursor.Enter(path.substr(0, slash + 1));
+    if (cursor.folder != folder)
+        cursor.Enter(std::string(folder));
     if (cursor.fd < 0)
         return;
+    ResultRow row;
+    row.name = name;
+    if (knownRegular) {
+        // The walk saw a regular file: open it straight away. Should the entry have changed since,
+        // the look-up below decides as for any other path.
+        const int fd = ::openat(cursor.fd, row.name.c_str(), kOpenFlags | O_NOFOLLOW);
+        if (fd >= 0) {
+            if (m_bStop) {
+                ::close(fd);
+                return;
+            }
+            ReadOpenFile(fd, row);
+            row.number = ++cursor.rowsAdded;
+            row.folder = cursor.FolderIndex();
+            cursor.batch.rows.push_back(std::move(row));
+            return;
+        }
+    }
     struct stat entry;
-    if (::fstatat(cursor.fd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(cursor.fd, row.name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
         return;
     if (m_bStop)
         return;
 
-    ResultRow row;
     row.number = ++cursor.rowsAdded;
     row.folder = cursor.FolderIndex();
-    row.name = name;
-    ReadSizeAndTime(cursor.fd, name.c_str(), entry, m_bStop, row);
+    ReadSizeAndTime(cursor.fd, row.name.c_str(), entry, m_bStop, row);
     cursor.batch.rows.push_back(std::move(row));
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -107,7 +108,10 @@ void CResultsModel::Append(ResultBatch& batch)
         return;
     const int first = int(m_rows.size());
     beginInsertRows({}, first, first + int(batch.rows.size()) - 1);
-    m_rows.reserve(m_rows.size() + batch.rows.size());
+    // Room grows by doubling: reserving the exact size would move every row at every batch.
+    const size_t needed = m_rows.size() + batch.rows.size();
+    if (needed > m_rows.capacity())
+        m_rows.reserve(std::max(needed, 2 * m_rows.capacity()));
     for (ResultRow& row : batch.rows)
         m_rows.push_back(std::move(row));
     endInsertRows();
@@ -184,10 +188,22 @@ void CResultsModel::SortBySizeDescending(const std::atomic<bool>& stop)
 {
     if (stop)
         return;
-    beginResetModel();
-    std::stable_sort(m_rows.begin(), m_rows.end(), [](const ResultRow& a, const ResultRow& b) {
-        return CompareBySizeDescending(a.key, b.key) < 0;
+    // Keys and positions are ordered, rather than the rows themselves, and each row then moves
+    // once; the position breaks ties, so rows of equal key keep their order.
+    std::vector<std::pair<std::uint64_t, size_t>> order;
+    order.reserve(m_rows.size());
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        order.emplace_back(m_rows[i].key, i);
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        const int compared = CompareBySizeDescending(a.first, b.first);
+        return compared != 0 ? compared < 0 : a.second < b.second;
     });
+    std::vector<ResultRow> sorted;
+    sorted.reserve(m_rows.size());
+    for (const auto& entry : order)
+        sorted.push_back(std::move(m_rows[entry.second]));
+    beginResetModel();
+    m_rows.swap(sorted);
     endResetModel();
 }
 

@@ -167,6 +167,11 @@ bool CFileFind::IsDirectory() const
     return S_ISDIR(Mode());
 }
 
+bool CFileFind::IsKnownRegular() const
+{
+    return m_type == DT_REG;
+}
+
 bool CFileFind::MatchesMask(unsigned attributes) const
 {
     if ((attributes & kDirectory) && IsDirectory())

@@ -47,6 +47,8 @@ public:
     const QString& GetFolderText() const;
     bool IsDots() const;
     bool IsDirectory() const;
+    // Whether the entry's type, as the folder listing gave it, says regular file (not a link).
+    bool IsKnownRegular() const;
     bool MatchesMask(unsigned attributes) const;
 
     // The exact bytes of the current entry's name and path, and of the folder.

@@ -84,10 +84,9 @@ void FileListModel::Append(std::vector<NewRow>& rows)
         return;
     const int first = int(m_rows.size());
     beginInsertRows({}, first, first + int(rows.size()) - 1);
-    m_rows.reserve(m_rows.size() + rows.size());
     for (NewRow& row : rows) {
         const int number = int(m_rows.size()) + 1;
-        m_rows.push_back({number, row.folder, std::move(row.name)});
+        m_rows.push_back({number, row.folder, std::move(row.name), row.knownRegular});
     }
     endInsertRows();
 }

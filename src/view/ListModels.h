@@ -24,6 +24,7 @@ public:
     {
         int folder = -1;
         std::string name;
+        bool knownRegular = false; // the walk saw a regular file (not a link) by its entry type
     };
 
     explicit FileListModel(QObject* parent = nullptr);
@@ -45,6 +46,12 @@ public:
 
     QString Text(int row, int column) const;
     bool IsFileRow(int row) const { return m_rows[size_t(row)].folder >= 0; }
+    // Whether the walk saw this file row as a regular file, not a link, without looking it up.
+    bool IsKnownRegular(int row) const { return m_rows[size_t(row)].knownRegular; }
+    // A file row's index into the folder table, its folder's exact bytes and its name's.
+    int FolderIndex(int row) const { return m_rows[size_t(row)].folder; }
+    const std::string& NativeFolderAt(int folder) const { return m_folders[size_t(folder)].native; }
+    const std::string& NativeName(int row) const { return m_rows[size_t(row)].name; }
     QString FilePath(int row) const;
     std::string NativePath(int row) const;
     QString FolderText(int row) const;
@@ -58,6 +65,7 @@ private:
         int number;
         int folder;
         std::string name;
+        bool knownRegular;
     };
     std::vector<Row> m_rows;
     std::vector<Folder> m_folders;

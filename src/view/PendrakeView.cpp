@@ -180,7 +180,8 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
             m_lastFolderIndex = it->second;
         }
         std::unique_lock locker(m_lock);
-        m_pending.fileRows.push_back({m_lastFolderIndex, std::string(find.GetNativeName())});
+        m_pending.fileRows.push_back(
+            {m_lastFolderIndex, std::string(find.GetNativeName()), find.IsKnownRegular()});
     } else {
         m_currentFilePath = find.GetFilePath();
         if (m_currentFilePath.contains(QChar(QChar::ReplacementCharacter)))

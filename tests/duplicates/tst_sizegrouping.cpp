@@ -3,9 +3,11 @@
 #include "DuplicatesTestUtil.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <clocale>
 #include <ctime>
 #include <fcntl.h>
@@ -289,6 +291,83 @@ private slots:
         QCOMPARE(model.Text(0, CResultsModel::kFolder), dir.path() + QLatin1Char('/'));
         QCOMPARE(Column(Shown(window), &ShownRow::number), (QStringList{"1", "2"}));
         QCOMPARE(Column(Shown(window), &ShownRow::size), (QStringList{"3", "3"}));
+    }
+
+    void rowsSeenAsRegularAreStillLookedUpWhenTheyChanged()
+    {
+        // Every row says the walk saw a regular file, yet one is gone, one is now a link and one a
+        // folder: each is taken for what it is now, as if the walk had said nothing.
+        QTemporaryDir dir;
+        const QString plain = MakeSized(dir.path() + QStringLiteral("/plain"), 3);
+        MakeSized(dir.path() + QStringLiteral("/empty"), 0);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        QCOMPARE(::symlink(QFile::encodeName(plain).constData(),
+                           QFile::encodeName(dir.path() + QStringLiteral("/toPlain")).constData()),
+                 0);
+        FileListModel list;
+        const int index = list.AddFolder(dir.path(), QFile::encodeName(dir.path()).toStdString());
+        std::vector<FileListModel::NewRow> rows;
+        for (const char* name : {"gone", "plain", "sub", "empty", "toPlain"})
+            rows.push_back({index, name, true});
+        list.Append(rows);
+        QVERIFY(list.IsKnownRegular(1));
+        CDlgDuplicateResults window;
+        window.m_pSourceList = &list;
+        QVERIFY(OpenAndScan(window));
+
+        const std::vector<ShownRow> shown = Shown(window);
+        QCOMPARE(Column(shown, &ShownRow::name), (QStringList{"plain", "toPlain", "sub", "empty"}));
+        QCOMPARE(Column(shown, &ShownRow::size), (QStringList{"3", "3", "", "0"}));
+        QCOMPARE(Column(shown, &ShownRow::number), (QStringList{"1", "2", "3", "4"}));
+        QCOMPARE(Colours(shown), QStringLiteral("BBRB"));
+    }
+
+    void longInputKeepsInputOrder_data()
+    {
+        QTest::addColumn<bool>("seenAsRegular");
+        QTest::newRow("looked up") << false;
+        QTest::newRow("seen as regular") << true;
+    }
+    void longInputKeepsInputOrder()
+    {
+        // Enough files for the reading to be shared out, in two folders, the first holding most:
+        // equal sizes keep input order, numbers have no gaps and every row keeps its own folder.
+        QFETCH(bool, seenAsRegular);
+        QTemporaryDir dir;
+        const QString first = dir.path() + QStringLiteral("/first");
+        const QString second = dir.path() + QStringLiteral("/second");
+        QVERIFY(QDir().mkpath(first) && QDir().mkpath(second));
+        constexpr int kFiles = 5001;
+        FileListModel list;
+        const int firstIndex = list.AddFolder(first, QFile::encodeName(first).toStdString());
+        const int secondIndex = list.AddFolder(second, QFile::encodeName(second).toStdString());
+        std::vector<FileListModel::NewRow> rows;
+        std::vector<std::pair<int, int>> sizes; // size and input position of each file
+        for (int i = 0; i < kFiles; ++i) {
+            const bool inFirst = i < 3000;
+            const int size = i + 1 == kFiles ? 1000 : i % 50; // the last size occurs once
+            const QString name = QStringLiteral("f%1").arg(i);
+            MakeSized((inFirst ? first : second) + QLatin1Char('/') + name, size);
+            rows.push_back({inFirst ? firstIndex : secondIndex, name.toStdString(), seenAsRegular});
+            if (i + 1 < kFiles)
+                sizes.emplace_back(size, i);
+        }
+        list.Append(rows);
+        std::stable_sort(sizes.begin(), sizes.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        CDlgDuplicateResults window;
+        window.m_pSourceList = &list;
+        QVERIFY(OpenAndScan(window));
+
+        const std::vector<ShownRow> shown = Shown(window);
+        QCOMPARE(int(shown.size()), kFiles - 1);
+        for (size_t row = 0; row < shown.size(); ++row) {
+            const int position = sizes[row].second;
+            QCOMPARE(shown[row].name, QStringLiteral("f%1").arg(position));
+            QCOMPARE(shown[row].number, QString::number(row + 1));
+            QCOMPARE(shown[row].size, QString::number(sizes[row].first));
+            QCOMPARE(shown[row].folder, (position < 3000 ? first : second) + QLatin1Char('/'));
+        }
     }
 };
 
