@@ -1,6 +1,7 @@
 #include "view/PendrakeView.h"
 
 #include "platform/Paths.h"
+#include "view/AppMessages.h"
 #include "view/PendrakeDoc.h"
 
 #include <QHeaderView>
@@ -226,10 +227,12 @@ void CPendrakeView::ApplyPending()
 {
     Pending batch;
     quint64 ticket;
+    bool workerDone;
     {
         std::unique_lock locker(m_lock);
         std::swap(batch, m_pending);
         ticket = m_flushRequested;
+        workerDone = m_workerDone; // set after the worker's last row: this batch holds them all
     }
     if (batch.headings)
         m_fileModel.SetHeadings(batch.headings->first, batch.headings->second);
@@ -241,26 +244,32 @@ void CPendrakeView::ApplyPending()
     }
     if (batch.row0Column2)
         m_fileModel.SetRow0Column2(*batch.row0Column2);
+    // The worker writes its reports; the notices go out from here, in order, after their rows.
+    for (int i = 0; i < batch.infoBarChanged; ++i)
+        AppMessages::Post(AppMessages::UWM_INFOBAR_CHANGED);
     int lastFolderRow = -1;
     for (const PendingFolderRow& row : batch.folderRows)
         lastFolderRow = m_folderModel.UpdateFolderRow(row.folder, row.count, row.native);
     if (lastFolderRow >= 0)
         m_folderList->scrollTo(m_folderModel.index(lastFolderRow, 0));
 
-    std::unique_lock locker(m_lock);
-    m_fileRowsSeen = m_fileModel.rowCount();
-    m_folderRowsSeen = m_folderModel.rowCount();
-    m_flushServed = std::max(m_flushServed, ticket);
-    m_applied.notify_all();
+    {
+        std::unique_lock locker(m_lock);
+        m_fileRowsSeen = m_fileModel.rowCount();
+        m_folderRowsSeen = m_folderModel.rowCount();
+        m_flushServed = std::max(m_flushServed, ticket);
+        m_applied.notify_all();
+    }
+    if (workerDone)
+        OnWorkerFinished();
 }
 
 std::pair<int, int> CPendrakeView::ListRowCounts()
 {
+    // The apply timer, which runs for the whole search, serves the request within one interval;
+    // nothing is posted from this thread.
     std::unique_lock locker(m_lock);
     const quint64 ticket = ++m_flushRequested;
-    locker.unlock();
-    QMetaObject::invokeMethod(this, &CPendrakeView::ApplyPending, Qt::QueuedConnection);
-    locker.lock();
     m_applied.wait(locker, [&] { return m_flushServed >= ticket || m_closing; });
     return {m_fileRowsSeen, m_folderRowsSeen};
 }

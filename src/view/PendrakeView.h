@@ -124,6 +124,7 @@ private:
         std::vector<PendingFolderRow> folderRows;
         std::optional<QString> row0Column2;
         std::optional<std::pair<QString, QString>> headings;
+        int infoBarChanged = 0; // reports written; the user-interface thread posts the notices
     };
     std::mutex m_lock;
     std::condition_variable m_applied;
@@ -133,5 +134,6 @@ private:
     int m_fileRowsSeen = 0;
     int m_folderRowsSeen = 0;
     bool m_closing = false;
+    bool m_workerDone = false;
     QTimer m_applyTimer;
 };

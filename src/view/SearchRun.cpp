@@ -1,6 +1,5 @@
 // The search run: Start asks for the word and starts the worker; the worker loads the options,
 // writes the "Searching..." state, walks, and writes the summary; Stop only clears the run flag.
-#include "view/AppMessages.h"
 #include "view/DlgSearchParameters.h"
 #include "view/FoundFilesText.h"
 #include "view/PendrakeDoc.h"
@@ -40,9 +39,17 @@ void CPendrakeView::OnStartSearch()
     m_folderModel.Clear();
 
     m_searching = true;
-    m_worker = QThread::create([this, folder] { DoSearch(folder); });
+    {
+        std::unique_lock locker(m_lock);
+        m_workerDone = false;
+    }
+    // The worker says it is done through the hand-over; the apply timer sees it and ends the run.
+    m_worker = QThread::create([this, folder] {
+        DoSearch(folder);
+        std::unique_lock locker(m_lock);
+        m_workerDone = true;
+    });
     m_worker->setObjectName(QStringLiteral("SearchWorker"));
-    connect(m_worker, &QThread::finished, this, &CPendrakeView::OnWorkerFinished);
     m_applyTimer.start();
     m_worker->start();
 }
@@ -56,8 +63,11 @@ void CPendrakeView::OnWorkerFinished()
 {
     if (!m_worker)
         return;
-    ApplyPending();
     m_applyTimer.stop();
+    {
+        std::unique_lock locker(m_lock);
+        m_workerDone = false;
+    }
     m_worker->wait();
     delete m_worker;
     m_worker = nullptr;
@@ -136,8 +146,8 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
         }
     }
     m_settings.WriteInfoBarText(m_workText);
-    AppMessages::Post(AppMessages::UWM_INFOBAR_CHANGED);
     std::unique_lock locker(m_lock);
+    ++m_pending.infoBarChanged;
     if (statusMode)
         m_pending.headings = {QStringLiteral("Status"), QString()};
     else
