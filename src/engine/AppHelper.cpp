@@ -1,7 +1,7 @@
 #include "engine/AppHelper.h"
 
+#include "platform/KnownFolders.h"
 #include "platform/Paths.h"
-#include "platform/SpecialFolders.h"
 
 #include <sys/stat.h>
 

@@ -1,6 +1,6 @@
 #include "platform/Trash.h"
 
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "shell/MainFrame.h"
 
-#include "platform/Paths.h"
-#include "platform/SpecialFolders.h"
 #include "duplicates/DlgDuplicateResults.h"
+#include "platform/KnownFolders.h"
+#include "platform/Paths.h"
 #include "shell/FolderTree.h"
 #include "shell/HelpPage.h"
 #include "shell/InfoBar.h"
@@ -177,9 +177,11 @@ void CMainFrame::InitializeCommandPanel()
     view->addAction(MakeMenuAction(Commands::CaptionBar, QStringLiteral("&Caption Bar")));
     view->addMenu(MakeApplicationLookMenu());
     view->addSeparator();
-    view->addAction(MakeMirrorAction(Commands::ViewFilesCount, QStringLiteral("&Files Count in Every Folder")));
+    view->addAction(
+        MakeMirrorAction(Commands::ViewFilesCount, QStringLiteral("&Files Count in Every Folder")));
     view->addAction(MakeMirrorAction(Commands::DisplayFileList, QStringLiteral("&Display File List")));
-    view->addAction(MakeMirrorAction(Commands::DuplicateFiles, QStringLiteral("D&uplicate Files of Same Size")));
+    view->addAction(
+        MakeMirrorAction(Commands::DuplicateFiles, QStringLiteral("D&uplicate Files of Same Size")));
     QMenu* help = m_menuBar->addMenu(QStringLiteral("&Help"));
     help->addAction(MakeMirrorAction(Commands::AppAbout, QStringLiteral("&About Pendrake...")));
     for (QMenu* menu : {edit, view, help})
@@ -190,8 +192,8 @@ void CMainFrame::InitializeCommandPanel()
 
     // The command panel, on the frame's actions, under the frame menu.
     m_ribbon = new CRibbonBar([this](int id) { return MakeAction(id); }, this);
-    m_ribbon->SetApplicationMenu({MakeAction(Commands::ExportFileList), MakeAction(Commands::DuplicateFiles), nullptr,
-                                  MakeAction(Commands::WebPage), MakeAction(Commands::AppAbout)},
+    m_ribbon->SetApplicationMenu({MakeAction(Commands::ExportFileList), MakeAction(Commands::DuplicateFiles),
+                                  nullptr, MakeAction(Commands::WebPage), MakeAction(Commands::AppAbout)},
                                  MakeAction(Commands::AppExit));
     auto* top = new QWidget(this);
     auto* layout = new QVBoxLayout(top);

@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(off.SortedNames(), (QStringList{QStringLiteral("one.txt"), QStringLiteral("two.txt")}));
     }
 
-    void ignoreRulesOnSpecialFolders()
+    void ignoreRulesOnKnownFolders()
     {
         RecordingEngine engine;
         engine.LoadOptions();

@@ -1,7 +1,7 @@
 // Path texts, trash and virtual-file-system recognition, and the folder cursor.
 #include "platform/FileFind.h"
+#include "platform/KnownFolders.h"
 #include "platform/Paths.h"
-#include "platform/SpecialFolders.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
