@@ -3,6 +3,7 @@
 #include "view/AppMessages.h"
 #include "view/PendrakeDoc.h"
 #include "view/PendrakeView.h"
+#include "view/PropertiesDialog.h"
 #include "view/Seams.h"
 #include "view/ShellServices.h"
 
@@ -110,6 +111,19 @@ private slots:
         // Without a file manager, locating opens the file's folder.
         view.Execute(Commands::LocateFile);
         QTRY_COMPARE(LastLaunchedFile(), QFile::encodeName(dir.path() + QStringLiteral("/sub")));
+
+        // Properties: without a file manager, our own sheet of the file, of its folder, and of a
+        // folder row.
+        const auto sheets = [&view] {
+            QStringList names;
+            for (auto* sheet : view.findChildren<Shell::PropertiesDialog*>())
+                names << sheet->Text(Shell::PropertiesDialog::Field::Name);
+            return names;
+        };
+        view.Execute(Commands::FileProperties);
+        QTRY_VERIFY(sheets().contains(QStringLiteral("b.txt")));
+        view.Execute(Commands::FileFolderProperties);
+        QTRY_VERIFY(sheets().contains(QStringLiteral("sub")));
 
         // The file list's menu exists in file mode, with its default item in bold.
         QCOMPARE(view.TopListMenu()->defaultAction()->text(), QStringLiteral("View Selected File"));
