@@ -85,6 +85,15 @@ inline QStringList Column(const std::vector<ShownRow>& rows, QString ShownRow::*
 }
 
 // The colour of each row: B black, R red, ? anything else.
+// A list of plain ASCII texts, for comparisons.
+inline QStringList Texts(std::initializer_list<const char*> texts)
+{
+    QStringList list;
+    for (const char* t : texts)
+        list << QLatin1String(t);
+    return list;
+}
+
 inline QString Colours(const std::vector<ShownRow>& rows)
 {
     QString text;

@@ -69,9 +69,9 @@ private:
     QStringList MakeGroups(const QString& folder)
     {
         QStringList paths;
-        for (const auto& [name, size] : std::vector<std::pair<QString, int>>{
+        for (const auto& [name, size] : std::vector<std::pair<const char*, int>>{
                  {"p3a", 3}, {"g5a", 5}, {"p9a", 9}, {"g5b", 5}, {"p3b", 3}, {"g5c", 5}, {"p9b", 9}})
-            paths << MakeSized(folder + QLatin1Char('/') + name, size);
+            paths << MakeSized(folder + QLatin1Char('/') + QLatin1String(name), size);
         return paths;
     }
 
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(Checks(Shown(window)), QStringLiteral("xxxxxxx"));
         Trigger(window, QStringLiteral("UnCheck All"));
         QCOMPARE(Checks(Shown(window)), QStringLiteral("......."));
-        QCOMPARE(Column(Shown(window), &ShownRow::number), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
+        QCOMPARE(Column(Shown(window), &ShownRow::number), Texts({"1", "2", "3", "4", "5", "6", "7"}));
 
         // On an empty list neither does anything, and neither says anything.
         CDlgDuplicateResults empty;
@@ -156,7 +156,7 @@ private slots:
         window.m_pSourcePaths = &paths;
         QVERIFY(OpenAndScan(window));
         QCOMPARE(Column(Shown(window), &ShownRow::name),
-                 (QStringList{"p9a", "p9b", "g5a", "g5b", "g5c", "p3a", "p3b"}));
+                 Texts({"p9a", "p9b", "g5a", "g5b", "g5c", "p3a", "p3b"}));
         Check(window, 2); // g5a
         Check(window, 4); // g5c
 
@@ -169,8 +169,8 @@ private slots:
         // The five-byte group lost two of its files, so its last one has no partner any more; the
         // rest is numbered and banded again, and every check is clear.
         const std::vector<ShownRow> rows = Shown(window);
-        QCOMPARE(Column(rows, &ShownRow::name), (QStringList{"p9a", "p9b", "p3a", "p3b"}));
-        QCOMPARE(Column(rows, &ShownRow::number), (QStringList{"1", "2", "3", "4"}));
+        QCOMPARE(Column(rows, &ShownRow::name), Texts({"p9a", "p9b", "p3a", "p3b"}));
+        QCOMPARE(Column(rows, &ShownRow::number), Texts({"1", "2", "3", "4"}));
         QCOMPARE(Colours(rows), QStringLiteral("BBRR"));
         QCOMPARE(Checks(rows), QStringLiteral("...."));
         QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/g5a")));

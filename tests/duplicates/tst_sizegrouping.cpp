@@ -195,8 +195,8 @@ private slots:
         QCOMPARE(Column(rows, &ShownRow::name),
                  (QStringList{QStringLiteral("n1"), QStringLiteral("n2"), QStringLiteral("pipe"),
                               QStringLiteral("zero")}));
-        QCOMPARE(Column(rows, &ShownRow::number), (QStringList{"1", "2", "3", "4"}));
-        QCOMPARE(Column(rows, &ShownRow::size), (QStringList{"9", "9", "", "0"}));
+        QCOMPARE(Column(rows, &ShownRow::number), Texts({"1", "2", "3", "4"}));
+        QCOMPARE(Column(rows, &ShownRow::size), Texts({"9", "9", "", "0"}));
         QCOMPARE(Colours(rows), QStringLiteral("BBRB"));
         QCOMPARE(rows[2].modified, QString());
         QVERIFY(!rows[3].modified.trimmed().isEmpty());
@@ -222,8 +222,8 @@ private slots:
 
         // Bands follow the size texts from row to row: "6", "6", "", "0", "" make bands 0, 0, 1, 2, 3.
         const std::vector<ShownRow> rows = Shown(window);
-        QCOMPARE(Column(rows, &ShownRow::name), (QStringList{"a", "toA", "dangling", "zero", "toFolder"}));
-        QCOMPARE(Column(rows, &ShownRow::size), (QStringList{"6", "6", "", "0", ""}));
+        QCOMPARE(Column(rows, &ShownRow::name), Texts({"a", "toA", "dangling", "zero", "toFolder"}));
+        QCOMPARE(Column(rows, &ShownRow::size), Texts({"6", "6", "", "0", ""}));
         QCOMPARE(Colours(rows), QStringLiteral("BBRBR"));
     }
 
@@ -244,8 +244,8 @@ private slots:
         QVERIFY(OpenAndScan(window));
 
         const std::vector<ShownRow> rows = Shown(window);
-        QCOMPARE(Column(rows, &ShownRow::name), (QStringList{"big1", "big2", "s1", "s2"}));
-        QCOMPARE(Column(rows, &ShownRow::size), (QStringList{"4294967306", "4294967306", "7", "7"}));
+        QCOMPARE(Column(rows, &ShownRow::name), Texts({"big1", "big2", "s1", "s2"}));
+        QCOMPARE(Column(rows, &ShownRow::size), Texts({"4294967306", "4294967306", "7", "7"}));
         QCOMPARE(Colours(rows), QStringLiteral("BBRR"));
         QCOMPARE(rows[2].modified, QStringLiteral("03/04/21 05:06:07"));
         QCOMPARE(rows[3].modified, QStringLiteral("12/31/19 23:59:58"));
@@ -289,8 +289,8 @@ private slots:
         QCOMPARE(model.NativePath(1), folder + "/plain");
         QVERIFY(model.Text(0, CResultsModel::kName).contains(QChar(QChar::ReplacementCharacter)));
         QCOMPARE(model.Text(0, CResultsModel::kFolder), dir.path() + QLatin1Char('/'));
-        QCOMPARE(Column(Shown(window), &ShownRow::number), (QStringList{"1", "2"}));
-        QCOMPARE(Column(Shown(window), &ShownRow::size), (QStringList{"3", "3"}));
+        QCOMPARE(Column(Shown(window), &ShownRow::number), Texts({"1", "2"}));
+        QCOMPARE(Column(Shown(window), &ShownRow::size), Texts({"3", "3"}));
     }
 
     void rowsSeenAsRegularAreStillLookedUpWhenTheyChanged()
@@ -316,9 +316,9 @@ private slots:
         QVERIFY(OpenAndScan(window));
 
         const std::vector<ShownRow> shown = Shown(window);
-        QCOMPARE(Column(shown, &ShownRow::name), (QStringList{"plain", "toPlain", "sub", "empty"}));
-        QCOMPARE(Column(shown, &ShownRow::size), (QStringList{"3", "3", "", "0"}));
-        QCOMPARE(Column(shown, &ShownRow::number), (QStringList{"1", "2", "3", "4"}));
+        QCOMPARE(Column(shown, &ShownRow::name), Texts({"plain", "toPlain", "sub", "empty"}));
+        QCOMPARE(Column(shown, &ShownRow::size), Texts({"3", "3", "", "0"}));
+        QCOMPARE(Column(shown, &ShownRow::number), Texts({"1", "2", "3", "4"}));
         QCOMPARE(Colours(shown), QStringLiteral("BBRB"));
     }
 

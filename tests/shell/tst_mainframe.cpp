@@ -1,11 +1,11 @@
 // The program as a user meets it: start-up, folder selection, a whole search from the frame's
 // commands, the switches' check marks, and closing during a run.
 #include "duplicates/DlgDuplicateResults.h"
+#include "platform/SettingsStore.h"
 #include "shell/FolderTree.h"
 #include "shell/InfoBar.h"
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
-#include "platform/SettingsStore.h"
 #include "support/TestSupport.h"
 #include "view/AppMessages.h"
 #include "view/DlgSearchParameters.h"
@@ -225,7 +225,8 @@ private slots:
             QVERIFY(app.InitInstance());
             app.MainFrame()->Action(Commands::LaunchExplorer)->trigger();
             QCOMPARE(launches.size(), 1);
-            QCOMPARE(QByteArray::fromStdString(launches[0].arguments.back()), QFile::encodeName(m_home.Path()));
+            QCOMPARE(QByteArray::fromStdString(launches[0].arguments.back()),
+                     QFile::encodeName(m_home.Path()));
         }
         m_settings.WriteLastFolderSelected(m_tree.path());
         CPendrakeApp app;
@@ -233,7 +234,8 @@ private slots:
         CMainFrame* frame = app.MainFrame();
         QTRY_COMPARE(app.Document().SelectedFolder(), m_tree.path());
         frame->Action(Commands::LaunchExplorer)->trigger();
-        QCOMPARE(QByteArray::fromStdString(launches.last().arguments.back()), QFile::encodeName(m_tree.path()));
+        QCOMPARE(QByteArray::fromStdString(launches.last().arguments.back()),
+                 QFile::encodeName(m_tree.path()));
         frame->Action(Commands::LaunchCommandPrompt)->trigger();
         QCOMPARE(QByteArray::fromStdString(launches.last().workingFolder), QFile::encodeName(m_tree.path()));
         frame->Action(Commands::LaunchRecycleBin)->trigger();
@@ -253,7 +255,9 @@ private slots:
             QCOMPARE(frame->AppLook(), 210);
             QVERIFY(frame->Action(210)->isChecked());
             QVERIFY(!frame->Action(216)->isChecked());
-            QCOMPARE(platform::GetProfileInt(QStringLiteral("Workspace"), QStringLiteral("ApplicationLook"), 0), 210);
+            QCOMPARE(
+                platform::GetProfileInt(QStringLiteral("Workspace"), QStringLiteral("ApplicationLook"), 0),
+                210);
             // Nine steps from the first style: 211 ... 218, then back to 215.
             for (int i = 0; i < 9; ++i)
                 QCoreApplication::postEvent(frame, new QEvent(AppMessages::UWM_NEXT_LOOK));
@@ -274,7 +278,8 @@ private slots:
         QCoreApplication::postEvent(app.MainFrame(), new QEvent(AppMessages::UWM_NEXT_LOOK));
         QCoreApplication::processEvents();
         QCOMPARE(app.MainFrame()->AppLook(), 215);
-        QCOMPARE(platform::GetProfileInt(QStringLiteral("Workspace"), QStringLiteral("OutlookAnimation"), -1), -1);
+        QCOMPARE(platform::GetProfileInt(QStringLiteral("Workspace"), QStringLiteral("OutlookAnimation"), -1),
+                 -1);
     }
 
     void closingDuringARun()
