@@ -161,20 +161,24 @@ void CDlgDuplicateResults::OnVerifyContents()
 
 void CDlgDuplicateResults::FinishContentsCheck()
 {
-    if (!m_contentsCheck)
+    // Setting the progress of a modal window handles events, this timer's among them.
+    if (!m_contentsCheck || m_contentsFinishing)
         return;
-    const std::uint64_t total = m_contentsCheck->BytesToRead();
-    if (m_contentsProgress && total > 0)
-        m_contentsProgress->setValue(
-            int(double(m_contentsCheck->Progress()) * kProgressSteps / double(total)));
-    if (!m_contentsDone)
+    if (!m_contentsDone) {
+        const std::uint64_t total = m_contentsCheck->BytesToRead();
+        if (m_contentsProgress && total > 0) {
+            m_contentsFinishing = true;
+            m_contentsProgress->setValue(
+                int(double(m_contentsCheck->Progress()) * kProgressSteps / double(total)));
+            m_contentsFinishing = false;
+        }
         return;
+    }
     if (m_contentsThread.joinable())
         m_contentsThread.join();
     m_contentsTimer.stop();
-    if (m_contentsProgress)
-        m_contentsProgress->close();
-    const bool applied = !m_contentsStop;
+    const bool applied = !m_contentsStop && !(m_contentsProgress && m_contentsProgress->wasCanceled());
+    CloseContentsProgress();
     if (applied) {
         // Only groups of identical contents stay, with the unreadable files, in the same order.
         CResultsModel& model = m_listResults.Model();
@@ -213,6 +217,15 @@ void CDlgDuplicateResults::StopContentsCheck()
         m_contentsThread.join();
     m_contentsTimer.stop();
     m_contentsCheck.reset();
-    if (m_contentsProgress)
-        m_contentsProgress->close();
+    CloseContentsProgress();
+}
+
+void CDlgDuplicateResults::CloseContentsProgress()
+{
+    if (QProgressDialog* progress = m_contentsProgress) {
+        m_contentsProgress.clear();
+        // Closing a progress window counts as its Cancel; that is no longer wanted here.
+        progress->disconnect(this);
+        progress->close();
+    }
 }

@@ -149,6 +149,7 @@ private:
     void UpdateSummary();
     void FinishContentsCheck();
     void StopContentsCheck();
+    void CloseContentsProgress();
     void BuildBand();
     void SaveColumnWidths();
     void FitList();
@@ -181,4 +182,5 @@ private:
     std::unique_ptr<ContentsCheck> m_contentsCheck;
     QPointer<QProgressDialog> m_contentsProgress;
     QTimer m_contentsTimer;
+    bool m_contentsFinishing = false;
 };
