@@ -79,6 +79,8 @@ public:
     // The contents check's progress window while it runs; null otherwise.
     QProgressDialog* ContentsProgress() const { return m_contentsProgress; }
     bool IsCheckingContents() const { return m_contentsThread.joinable(); }
+    // Bytes the last contents check read.
+    std::uint64_t LastBytesRead() const { return m_lastBytesRead; }
 
     const FileListModel* m_pSourceList = nullptr;
     const QStringList* m_pSourcePaths = nullptr;
@@ -183,4 +185,5 @@ private:
     QPointer<QProgressDialog> m_contentsProgress;
     QTimer m_contentsTimer;
     bool m_contentsFinishing = false;
+    std::uint64_t m_lastBytesRead = 0;
 };
