@@ -39,18 +39,13 @@ void CPendrakeView::OnStartSearch()
     m_folderModel.Clear();
 
     m_searching = true;
-    {
-        std::unique_lock locker(m_lock);
-        m_workerDone = false;
-    }
     // The worker says it is done through the hand-over; the apply timer sees it and ends the run.
     m_worker = QThread::create([this, folder] {
         DoSearch(folder);
-        std::unique_lock locker(m_lock);
-        m_workerDone = true;
+        m_handOver.Finish();
     });
     m_worker->setObjectName(QStringLiteral("SearchWorker"));
-    m_applyTimer.start();
+    m_handOver.Start();
     m_worker->start();
 }
 
@@ -63,11 +58,6 @@ void CPendrakeView::OnWorkerFinished()
 {
     if (!m_worker)
         return;
-    m_applyTimer.stop();
-    {
-        std::unique_lock locker(m_lock);
-        m_workerDone = false;
-    }
     m_worker->wait();
     delete m_worker;
     m_worker = nullptr;
@@ -140,16 +130,15 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
             if (statusMode)
                 AppendFileRow(text, {});
         }
-        if (statusMode) {
-            std::unique_lock locker(m_lock);
-            m_pending.row0Column2 = QString();
-        }
+        if (statusMode)
+            m_handOver.Add([](Pending& p) { p.row0Column2 = QString(); });
     }
     m_settings.WriteInfoBarText(m_workText);
-    std::unique_lock locker(m_lock);
-    ++m_pending.infoBarChanged;
-    if (statusMode)
-        m_pending.headings = {QStringLiteral("Status"), QString()};
-    else
-        m_pending.headings = {QStringLiteral("File Name"), QStringLiteral("Folder")};
+    m_handOver.Add([statusMode](Pending& p) {
+        ++p.infoBarChanged;
+        if (statusMode)
+            p.headings = {QStringLiteral("Status"), QString()};
+        else
+            p.headings = {QStringLiteral("File Name"), QStringLiteral("Folder")};
+    });
 }
