@@ -84,7 +84,8 @@ private:
     void ShowShellProperties(const std::string& path);
     void RemoveFolderFileRows(const QString& folder);
     std::string GetExportLine(int index) const;
-    static bool WriteAll(int fd, const std::string& text);
+    // Writes all of `text`; 0, or the error that stopped it.
+    static int WriteAll(int fd, const std::string& text);
     void SetUpList(QTreeView* list, int listNumber, const int* defaultWidths);
     void OnWorkerFinished();
     void RegisterCommands();

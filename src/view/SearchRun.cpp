@@ -39,6 +39,9 @@ void CPendrakeView::OnStartSearch()
     m_folderModel.Clear();
 
     m_searching = true;
+    // The run flag is up from the OK on, and only Stop and the worker's end lower it: a Stop at any
+    // moment after the OK ends the walk.
+    m_run = true;
     // The worker says it is done through the hand-over; the apply timer sees it and ends the run.
     m_worker = QThread::create([this, folder] {
         DoSearch(folder);
@@ -67,7 +70,6 @@ void CPendrakeView::OnWorkerFinished()
 
 void CPendrakeView::DoSearch(const QString& folder)
 {
-    m_run = true;
     m_folderIndex.clear();
     m_lastFolderIndex = -1;
     m_foundNativePaths.clear();
@@ -78,7 +80,7 @@ void CPendrakeView::DoSearch(const QString& folder)
     ShowSearchStatus(folder);
     m_startFolder = folder;
     m_searchWord = word;
-    RunSearch();
+    RunSearch(false); // the flag was raised at the OK; a Stop since then stands
     ShowSearchStatus(folder);
     m_run = false;
 }
@@ -111,8 +113,9 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
                 AppendFileRow(text, {});
         }
         const auto [fileRows, folderRows] = ListRowCounts();
+        // Only the folder list of a run with per-folder counts tells which folders hold files.
         const int withoutFiles = m_foldersParsed - folderRows;
-        if (withoutFiles > 0) {
+        if (m_viewFilesCount && withoutFiles > 0) {
             const QString text = QStringLiteral("%1 Folder(s) Do Not Contain Files. ").arg(withoutFiles);
             m_workText += text;
             if (statusMode)
