@@ -3,6 +3,7 @@
 #include "duplicates/DlgDuplicateResults.h"
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
+#include "platform/SettingsStore.h"
 #include "shell/FolderTree.h"
 #include "shell/HelpPage.h"
 #include "shell/InfoBar.h"
@@ -51,6 +52,7 @@ constexpr Switch kSwitches[] = {
 
 // How often the commands' states are refreshed while nothing else asks for it.
 constexpr int kUpdateIntervalMs = 250;
+constexpr int kSettingsNoticeMs = 30000; // how long the notice of unsaved settings shows
 
 // A pane as wide as its template text, whatever it shows.
 int TemplateWidth(const QLabel* pane, int letters)
@@ -294,6 +296,11 @@ void CMainFrame::RegisterCommands()
 
 void CMainFrame::UpdateCommandUI()
 {
+    if (platform::TakeProfileWriteFailure())
+        statusBar()->showMessage(tr("The settings cannot be saved in %1. Changes made now may be lost "
+                                    "when Tresmolo closes.")
+                                     .arg(platform::ProfileStoreFile()),
+                                 kSettingsNoticeMs);
     const auto apply = [](QAction* action, const CCmdUI& state) {
         action->setEnabled(state.m_enabled);
         if (action->isCheckable())
