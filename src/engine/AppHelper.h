@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DateTime.h"
+#include "engine/FoundPaths.h"
 #include "engine/SettingsSection.h"
 #include "platform/FileFind.h"
 
@@ -54,7 +55,7 @@ public:
     QString m_appDataFolder;
     QString m_commonAppDataFolder;
     QString m_startFolder;
-    QStringList m_foundPaths;
+    FoundPaths m_foundPaths;
     CTimeStamp m_startTime;
     CTimeStamp m_stopTime;
     int m_viewFilesCount = 0;
