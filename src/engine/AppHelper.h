@@ -2,6 +2,7 @@
 
 #include "engine/DateTime.h"
 #include "engine/FolderTable.h"
+#include "engine/FoundPaths.h"
 #include "engine/SettingsSection.h"
 #include "platform/FileFind.h"
 
@@ -53,7 +54,7 @@ public:
     QString m_appDataFolder;
     QString m_commonAppDataFolder;
     QString m_startFolder;
-    QStringList m_foundPaths;
+    FoundPaths m_foundPaths;
     CTimeStamp m_startTime;
     CTimeStamp m_stopTime;
     int m_viewFilesCount = 0;
