@@ -2,6 +2,7 @@
 # Starts Tresmolo under a virtual X server with a private settings folder, selects FOLDER, runs a
 # search in file mode with the folder list on, and saves a picture of the whole screen.
 #   scripts/screenshot.sh [--style N] OUT.png [FOLDER]     (N: a visual style, 210 to 218)
+# SCREENSHOT_SCREEN=WxH sets the screen's size (default 1400x900).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 style=""
@@ -31,7 +32,7 @@ if [[ -n "$style" ]]; then
 fi
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${SCREENSHOT_SCREEN:-1400x900}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 export DISPLAY=$display HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
