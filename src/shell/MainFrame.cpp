@@ -54,6 +54,7 @@ constexpr Switch kSwitches[] = {
 
 // How often the commands' states are refreshed while nothing else asks for it.
 constexpr int kUpdateIntervalMs = 250;
+constexpr int kSettingsNoticeMs = 30000; // how long the notice of unsaved settings shows
 
 // The workspace values that keep the window's place.
 const QString kWorkspace = QStringLiteral("Workspace");
@@ -315,6 +316,11 @@ void CMainFrame::RegisterCommands()
 
 void CMainFrame::UpdateCommandUI()
 {
+    if (platform::TakeProfileWriteFailure())
+        statusBar()->showMessage(tr("The settings cannot be saved in %1. Changes made now may be lost "
+                                    "when Tresmolo closes.")
+                                     .arg(platform::ProfileStoreFile()),
+                                 kSettingsNoticeMs);
     const auto apply = [](QAction* action, const CCmdUI& state) {
         action->setEnabled(state.m_enabled);
         if (action->isCheckable())
