@@ -4,6 +4,7 @@
 #   scripts/screenshot.sh [--style N] [--width W] OUT.png [FOLDER]
 # N: a visual style, 210 to 218. W: the window's width in pixels; the screen is made as wide as the
 # window, so the picture shows the window alone across its whole width.
+# SCREENSHOT_SCREEN=WxH sets the screen's size instead (e.g. 1024x768 to see a small screen).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 usage="usage: $0 [--style N] [--width W] OUT.png [FOLDER]"
@@ -39,7 +40,7 @@ if [[ -n "$style" ]]; then
 fi
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 "${width:-1400}x900x24" -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${SCREENSHOT_SCREEN:-${width:-1400}x900}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 export DISPLAY=$display HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime

@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
   xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
   fd-find xdotool
   clang-format libxxhash-dev
 )
