@@ -38,10 +38,15 @@ if [[ -n "$style" ]]; then
   printf '\n[Workspace]\nApplicationLook=%s\n' "$style" >> "$home/config/Tresmolo/Tresmolo.conf"
 fi
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 "${width:-1400}x900x24" -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number, so two pictures taken at the same
+# time never share a screen.
+Xvfb -displayfd 3 -screen 0 "${width:-1400}x900x24" -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
+for _ in $(seq 50); do
+  [[ -s "$home/display" ]] && break
+  sleep 0.1
+done
+display=:$(tr -d '[:space:]' < "$home/display")
 export DISPLAY=$display HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
 unset QT_QPA_PLATFORM
 build/src/tresmolo >/dev/null 2>&1 &
