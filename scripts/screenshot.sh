@@ -53,7 +53,7 @@ build/src/tresmolo >/dev/null 2>&1 &
 app=$!
 
 # The automatic search opens the search dialog: wait for it and press OK.
-for _ in $(seq 50); do
+for _ in $(seq 150); do
   if xdotool search --name "Specify Search Parameters" >/dev/null 2>&1; then break; fi
   sleep 0.2
 done
@@ -62,7 +62,11 @@ xdotool windowactivate --sync "$win" 2>/dev/null || true
 xdotool key --window "$win" Return
 if [[ -n "$width" ]]; then
   # No window manager runs here: the main window sits at the top left and takes any size.
-  main=$(xdotool search --onlyvisible --name "^Tresmolo$" | head -n1)
+  main=""
+  for _ in $(seq 50); do
+    main=$(xdotool search --onlyvisible --name "^Tresmolo$" 2>/dev/null | head -n1) && [[ -n "$main" ]] && break
+    sleep 0.2
+  done
   xdotool windowsize "$main" "$width" 860
 fi
 sleep "${SCREENSHOT_WAIT:-3}"
