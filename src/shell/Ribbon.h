@@ -18,7 +18,8 @@ class QToolButton;
 
 // The command panel: the application button, one "Home" tab with the Style drop-down and the About
 // button beside it, and the tab page with its captioned panels. Every element works through the
-// frame's action for its command; the panel makes no command actions of its own.
+// frame's action for its command; the panel makes no command actions of its own (the menu items of
+// a collapsed panel only stand for the frame's actions).
 class CRibbonBar : public QWidget
 {
     Q_OBJECT
