@@ -15,5 +15,6 @@ struct BenchCommand
 int RunWalkBench(const QStringList& args);
 // run FOLDER --mode file|status [--word W] [--runs N]: a whole search through the real main frame.
 int RunFrameBench(const QStringList& args);
-// dupes FOLDER [--runs N]: a file-mode search, then the duplicates window's scan of its result.
+// dupes FOLDER [--mode file|status] [--runs N]: a search (file mode unless asked otherwise), then
+// the duplicates window's scan of its result.
 int RunDupesBench(const QStringList& args);
