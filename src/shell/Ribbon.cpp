@@ -137,7 +137,7 @@ QWidget* CRibbonBar::MakePage()
         {tr("View"), QStringLiteral("view"), {{true, {WebPage}}, {false, {StatusBar, CaptionBar}}}},
     };
 
-    m_page = new CRibbonPage;
+    m_page = new RibbonPage;
     for (const PanelLayout& panel : panels)
         m_page->AddPanel(MakePanel(panel), MakeCollapsedPanel(panel));
     return m_page;
@@ -196,7 +196,7 @@ QToolButton* CRibbonBar::MakeCollapsedPanel(const PanelLayout& layoutOf)
         if (!menu->isEmpty())
             menu->addSeparator();
         for (int id : column.commands)
-            menu->addAction(new CRibbonMenuAction(id, ActionFor(id), menu));
+            menu->addAction(new RibbonMenuAction(id, ActionFor(id), menu));
     }
     connect(menu, &QMenu::aboutToShow, this, &CRibbonBar::menuAboutToShow);
     button->setMenu(menu);

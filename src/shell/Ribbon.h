@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <functional>
 
-class CRibbonPage;
+class RibbonPage;
 class QAction;
 class QMenu;
 class QShortcut;
@@ -81,7 +81,7 @@ private:
 
     ActionSource m_actionFor;
     QList<Panel> m_panels;
-    CRibbonPage* m_page = nullptr;
+    RibbonPage* m_page = nullptr;
     CCustomMFCRibbonApplicationButton* m_appButton = nullptr;
     QMenu* m_appMenu = nullptr;
     QTabBar* m_tabs = nullptr;

@@ -3,7 +3,7 @@
 #include "shell/RibbonElements.h"
 #include "view/Commands.h"
 
-CRibbonMenuAction::CRibbonMenuAction(int id, QAction* frameAction, QObject* parent)
+RibbonMenuAction::RibbonMenuAction(int id, QAction* frameAction, QObject* parent)
     : QAction(parent), m_id(id), m_frameAction(frameAction)
 {
     setObjectName(QStringLiteral("menuItem%1").arg(id));
@@ -13,13 +13,13 @@ CRibbonMenuAction::CRibbonMenuAction(int id, QAction* frameAction, QObject* pare
     setToolTip(RibbonElements::ElementToolTip(id));
     setStatusTip(Commands::Description(id));
     setCheckable(frameAction && frameAction->isCheckable());
-    connect(this, &QAction::triggered, this, &CRibbonMenuAction::OnTriggered);
+    connect(this, &QAction::triggered, this, &RibbonMenuAction::OnTriggered);
     if (frameAction)
-        connect(frameAction, &QAction::changed, this, &CRibbonMenuAction::FollowAction);
+        connect(frameAction, &QAction::changed, this, &RibbonMenuAction::FollowAction);
     FollowAction();
 }
 
-void CRibbonMenuAction::OnTriggered()
+void RibbonMenuAction::OnTriggered()
 {
     // A check item has already flipped; the frame's action decides what it really shows.
     if (m_frameAction)
@@ -27,7 +27,7 @@ void CRibbonMenuAction::OnTriggered()
     FollowAction();
 }
 
-void CRibbonMenuAction::FollowAction()
+void RibbonMenuAction::FollowAction()
 {
     setEnabled(m_frameAction && m_frameAction->isEnabled());
     if (m_frameAction && m_frameAction->isCheckable() != isCheckable())

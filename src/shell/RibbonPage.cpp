@@ -23,7 +23,7 @@ QWidget* MakeSeparator()
 
 } // namespace
 
-CRibbonPage::CRibbonPage(QWidget* parent) : QWidget(parent), m_layout(new QHBoxLayout(this))
+RibbonPage::RibbonPage(QWidget* parent) : QWidget(parent), m_layout(new QHBoxLayout(this))
 {
     setObjectName(QStringLiteral("RibbonPage"));
     setAttribute(Qt::WA_StyledBackground);
@@ -32,7 +32,7 @@ CRibbonPage::CRibbonPage(QWidget* parent) : QWidget(parent), m_layout(new QHBoxL
     m_layout->addStretch(1);
 }
 
-void CRibbonPage::AddPanel(QWidget* panel, QToolButton* collapsed)
+void RibbonPage::AddPanel(QWidget* panel, QToolButton* collapsed)
 {
     const int at = m_layout->count() - 1; // before the closing stretch
     if (!m_slots.isEmpty())
@@ -45,12 +45,12 @@ void CRibbonPage::AddPanel(QWidget* panel, QToolButton* collapsed)
     Arrange();
 }
 
-bool CRibbonPage::IsCollapsed(int index) const
+bool RibbonPage::IsCollapsed(int index) const
 {
     return index >= 0 && index < m_slots.size() && m_slots[index].panel->isHidden();
 }
 
-int CRibbonPage::WidthWith(int collapsed) const
+int RibbonPage::WidthWith(int collapsed) const
 {
     const QMargins margins = m_layout->contentsMargins();
     int width = margins.left() + margins.right();
@@ -66,7 +66,7 @@ int CRibbonPage::WidthWith(int collapsed) const
     return width;
 }
 
-int CRibbonPage::CollapsedAt(int width) const
+int RibbonPage::CollapsedAt(int width) const
 {
     int collapsed = 0;
     while (collapsed < m_slots.size() && WidthWith(collapsed) > width)
@@ -74,7 +74,7 @@ int CRibbonPage::CollapsedAt(int width) const
     return collapsed;
 }
 
-int CRibbonPage::ContentHeight() const
+int RibbonPage::ContentHeight() const
 {
     int height = 0;
     for (const Slot& slot : m_slots) {
@@ -86,17 +86,17 @@ int CRibbonPage::ContentHeight() const
     return height + margins.top() + margins.bottom();
 }
 
-QSize CRibbonPage::sizeHint() const
+QSize RibbonPage::sizeHint() const
 {
     return {WidthWith(0), ContentHeight()};
 }
 
-QSize CRibbonPage::minimumSizeHint() const
+QSize RibbonPage::minimumSizeHint() const
 {
     return {WidthWith(int(m_slots.size())), ContentHeight()};
 }
 
-void CRibbonPage::Arrange()
+void RibbonPage::Arrange()
 {
     if (m_arranging)
         return;
@@ -117,7 +117,7 @@ void CRibbonPage::Arrange()
     m_arranging = false;
 }
 
-bool CRibbonPage::event(QEvent* event)
+bool RibbonPage::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     switch (event->type()) {
@@ -134,7 +134,7 @@ bool CRibbonPage::event(QEvent* event)
     return handled;
 }
 
-void CRibbonPage::resizeEvent(QResizeEvent* event)
+void RibbonPage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Arrange();

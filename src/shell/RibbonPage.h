@@ -10,11 +10,11 @@ class QToolButton;
 // two panels. When the page is too narrow for all of them, panels collapse from the right, each into
 // its single drop-down button, until the rest fit at their full size; so no element is ever squeezed
 // below the size its label needs. A wide page shows every panel in full.
-class CRibbonPage : public QWidget
+class RibbonPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CRibbonPage(QWidget* parent = nullptr);
+    explicit RibbonPage(QWidget* parent = nullptr);
 
     // Adds a panel at the right end: its full form and the button that stands for it when collapsed.
     // The page takes both.

@@ -74,7 +74,7 @@ QList<int> MenuCommands(const QMenu* menu)
 {
     QList<int> ids;
     for (const QAction* item : menu->actions())
-        if (const auto* entry = qobject_cast<const CRibbonMenuAction*>(item))
+        if (const auto* entry = qobject_cast<const RibbonMenuAction*>(item))
             ids.append(entry->Command());
     return ids;
 }
@@ -226,7 +226,7 @@ private slots:
             const QMenu* menu = ribbon->PanelButton(caption)->menu();
             QCOMPARE(MenuCommands(menu), ribbon->PanelCommands(caption));
             for (QAction* item : menu->actions()) {
-                const auto* entry = qobject_cast<CRibbonMenuAction*>(item);
+                const auto* entry = qobject_cast<RibbonMenuAction*>(item);
                 if (!entry) {
                     QVERIFY(item->isSeparator());
                     continue;
@@ -321,7 +321,7 @@ private slots:
             QCOMPARE(Picture(button->icon()), own);
             // A menu item shows the same picture as the element it stands for.
             for (const QAction* item : button->menu()->actions())
-                if (const auto* entry = qobject_cast<const CRibbonMenuAction*>(item);
+                if (const auto* entry = qobject_cast<const RibbonMenuAction*>(item);
                     entry && entry->Command())
                     if (const auto* element = qobject_cast<QToolButton*>(ribbon.Element(entry->Command())))
                         QCOMPARE(Picture(item->icon()), Picture(element->icon()));
