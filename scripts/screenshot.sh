@@ -52,21 +52,26 @@ unset QT_QPA_PLATFORM
 build/src/tresmolo >/dev/null 2>&1 &
 app=$!
 
-# The automatic search opens the search dialog: wait for it and press OK.
+# The automatic search opens the search dialog: wait until it shows and press OK; a window that is
+# found just before it is mapped refuses the key, so try again until the dialog is gone.
 for _ in $(seq 150); do
-  if xdotool search --name "Specify Search Parameters" >/dev/null 2>&1; then break; fi
+  win=$(xdotool search --onlyvisible --name "Specify Search Parameters" 2>/dev/null | head -n1) || true
+  if [[ -n "$win" ]]; then
+    xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+    xdotool key --window "$win" Return >/dev/null 2>&1 || true
+    sleep 0.3
+    xdotool search --onlyvisible --name "Specify Search Parameters" >/dev/null 2>&1 || break
+  fi
   sleep 0.2
 done
-win=$(xdotool search --name "Specify Search Parameters" | head -n1)
-xdotool windowactivate --sync "$win" 2>/dev/null || true
-xdotool key --window "$win" Return
 if [[ -n "$width" ]]; then
-  # No window manager runs here: the main window sits at the top left and takes any size.
+  # No window manager runs here: the main window takes any place and size.
   main=""
   for _ in $(seq 50); do
     main=$(xdotool search --onlyvisible --name "^Tresmolo$" 2>/dev/null | head -n1) && [[ -n "$main" ]] && break
     sleep 0.2
   done
+  xdotool windowmove "$main" 0 0
   xdotool windowsize "$main" "$width" 860
 fi
 sleep "${SCREENSHOT_WAIT:-3}"
