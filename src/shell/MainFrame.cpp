@@ -211,6 +211,7 @@ void CMainFrame::InitializeCommandPanel()
 
     // The command panel, on the frame's actions, under the frame menu.
     m_ribbon = new CRibbonBar([this](int id) { return MakeAction(id); }, this);
+    connect(m_ribbon, &CRibbonBar::menuAboutToShow, this, &CMainFrame::UpdateCommandUI);
     m_ribbon->SetApplicationMenu({MakeAction(Commands::ExportFileList), MakeAction(Commands::DuplicateFiles),
                                   nullptr, MakeAction(Commands::WebPage), MakeAction(Commands::AppAbout)},
                                  MakeAction(Commands::AppExit));
