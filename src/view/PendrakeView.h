@@ -1,14 +1,12 @@
 #pragma once
 
 #include "engine/AppHelper.h"
+#include "view/BatchHandOver.h"
 #include "view/Commands.h"
 #include "view/ListModels.h"
 
-#include <QTimer>
 #include <QWidget>
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
 #include <optional>
 #include <unordered_map>
 
@@ -74,6 +72,9 @@ private:
     void ShowSearchStatus(const QString& folder);
     // Has every queued row applied, then gives the row counts of both lists.
     std::pair<int, int> ListRowCounts();
+    struct Pending;
+    // Applies one batch from the worker; returns the row counts of both lists after it.
+    std::pair<int, int> ApplyBatch(Pending& batch);
 
     void SaveListColumnWidths(QTreeView* list, int listNumber);
     void CreateListMenus();
@@ -83,7 +84,8 @@ private:
     void ShowShellProperties(const std::string& path);
     void RemoveFolderFileRows(const QString& folder);
     std::string GetExportLine(int index) const;
-    static bool WriteAll(int fd, const std::string& text);
+    // Writes all of `text`; 0, or the error that stopped it.
+    static int WriteAll(int fd, const std::string& text);
     void SetUpList(QTreeView* list, int listNumber, const int* defaultWidths);
     void OnWorkerFinished();
     void RegisterCommands();
@@ -103,10 +105,7 @@ private:
     // The worker and what it hands over. Everything below the lock is shared with the worker.
     QThread* m_worker = nullptr;
     bool m_searching = false; // from the dialog's OK until the worker has returned
-    QString m_currentFilePath;
     QString m_currentFolder;
-    // Found paths of a status-mode run whose bytes a display text cannot carry, by index.
-    std::unordered_map<int, std::string> m_foundNativePaths;
     std::string m_lastNativeFolder;
     int m_lastFolderIndex = -1;
     std::unordered_map<std::string, int> m_folderIndex;
@@ -124,16 +123,13 @@ private:
         std::vector<PendingFolderRow> folderRows;
         std::optional<QString> row0Column2;
         std::optional<std::pair<QString, QString>> headings;
-        int infoBarChanged = 0; // reports written; the user-interface thread posts the notices
+        int infoBarChanged = 0;         // reports written; the user-interface thread posts the notices
+        bool foundPathsStarted = false; // status mode: this run's first file is in m_foundPaths
     };
-    std::mutex m_lock;
-    std::condition_variable m_applied;
-    Pending m_pending;
-    quint64 m_flushRequested = 0;
-    quint64 m_flushServed = 0;
-    int m_fileRowsSeen = 0;
-    int m_folderRowsSeen = 0;
-    bool m_closing = false;
-    bool m_workerDone = false;
-    QTimer m_applyTimer;
+    // Rows, status lines and notices on their way from the worker to the lists.
+    BatchHandOver<Pending, std::pair<int, int>> m_handOver;
+    // The user-interface thread's side of status mode: row 0 shows the path found last, read from
+    // m_foundPaths at each take-over, from the run's first file until its summary.
+    bool m_showLastFound = false;
+    int m_lastFoundShown = 0;
 };

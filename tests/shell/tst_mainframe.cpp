@@ -36,6 +36,7 @@ private:
     QTemporaryDir m_tree;
     int m_dialogs = 0;
     std::pair<const void*, const void*> m_duplicateSources{nullptr, nullptr};
+    QStringList m_duplicatePaths; // what the window got in status mode
     QString m_dialogPath;
 
     void Set(Key key, int value) { m_settings.WriteInt(Settings::Name(key), value); }
@@ -54,6 +55,7 @@ private slots:
         Seams::SetDialogRunner([this](QDialog& dialog) {
             if (auto* duplicates = qobject_cast<CDlgDuplicateResults*>(&dialog)) {
                 m_duplicateSources = {duplicates->m_pSourceList, duplicates->m_pSourcePaths};
+                m_duplicatePaths = duplicates->m_pSourcePaths ? *duplicates->m_pSourcePaths : QStringList();
                 dialog.reject();
                 return int(QDialog::Rejected);
             }
@@ -142,7 +144,9 @@ private slots:
         QTRY_VERIFY(frame->Action(Commands::DuplicateFiles)->isEnabled());
         frame->Action(Commands::DuplicateFiles)->trigger();
         QCOMPARE(m_duplicateSources.first, nullptr);
-        QCOMPARE(m_duplicateSources.second, static_cast<const void*>(&frame->View()->m_foundPaths));
+        QVERIFY(m_duplicateSources.second);
+        QCOMPARE(m_duplicatePaths, frame->View()->m_foundPaths.Texts());
+        QCOMPARE(m_duplicatePaths.size(), 3);
     }
 
     void switchesFollowTheStoredValues()
