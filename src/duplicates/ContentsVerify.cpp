@@ -125,9 +125,11 @@ void CDlgDuplicateResults::OnVerifyContents()
         file.size = row.size;
         file.device = row.device;
         file.inode = row.inode;
-        file.opened = row.opened;
+        file.opened = row.opened && !row.unreadable; // an unreadable file stays so
         // Before a check the key is the size band; after one, the contents group stands for it.
-        file.sizeGroup = model.ContentsShown() ? (long long)row.contentsGroup : (long long)row.key;
+        file.sizeGroup = !model.ContentsShown()  ? (long long)row.key
+                         : row.contentsGroup > 0 ? (long long)row.contentsGroup
+                                                 : -1;
         files.push_back(std::move(file));
     }
     m_contentsStop = false;

@@ -392,6 +392,16 @@ private slots:
         QCOMPARE(check.BytesRead(), std::uint64_t(6 * 2 * 4096 + 4 * 20000 + 3 * 5 + 2 * 5));
         QCOMPARE(watch.Opens(), 0);
 
+        // Files of different sizes given as one group are never taken for one another, even when
+        // one begins with the other.
+        WriteFile(d + QStringLiteral("short"), base.left(12000));
+        std::vector<ContentsFile> mixed = {files[0], Candidate(d + QStringLiteral("short")), files[2]};
+        mixed[1].sizeGroup = mixed[0].sizeGroup;
+        ContentsCheck sizes(mixed, go);
+        QVERIFY(sizes.Run());
+        QCOMPARE(Outcomes(sizes), Split("1 0 1"));
+        QCOMPARE(sizes.BytesToRead(), std::uint64_t(2 * 20000));
+
         // Stopped: no outcome counts.
         const std::atomic<bool> stop{true};
         ContentsCheck stopped(files, stop);

@@ -31,35 +31,35 @@ struct Descriptors
 ContentsCheck::ContentsCheck(std::vector<ContentsFile> files, const std::atomic<bool>& stop)
     : m_files(std::move(files)), m_outcomes(m_files.size()), m_settled(m_files.size(), 0), m_stop(stop)
 {
-    // Hard links first: a file seen earlier in its size group is that file again.
-    std::map<std::pair<std::uint64_t, std::uint64_t>, size_t> seen;
-    std::vector<size_t> distinct(m_files.size(), 0); // per file: distinct files of its group
-    for (size_t i = 0; i < m_files.size();) {
-        size_t end = i + 1;
-        while (end < m_files.size() && m_files[end].sizeGroup == m_files[i].sizeGroup)
-            ++end;
-        seen.clear();
-        size_t count = 0;
-        for (size_t j = i; j < end; ++j) {
-            const ContentsFile& file = m_files[j];
-            if (!file.opened || file.sizeGroup < 0) {
-                m_outcomes[j].unreadable = !file.opened;
-                continue;
-            }
-            const auto [it, added] = seen.try_emplace({file.device, file.inode}, j);
-            if (!added)
-                m_outcomes[j].hardLinkOf = int(it->second);
-            else
-                ++count;
-        }
-        for (size_t j = i; j < end; ++j)
-            distinct[j] = count;
-        i = end;
-    }
+    // The groups, by their number and size, each in file order.
+    std::map<std::pair<long long, std::uint64_t>, size_t> groupOf;
+    std::vector<Members> groups;
     for (size_t i = 0; i < m_files.size(); ++i) {
-        if (m_files[i].opened && m_files[i].sizeGroup >= 0 && m_outcomes[i].hardLinkOf < 0 &&
-            distinct[i] >= 2)
+        const ContentsFile& file = m_files[i];
+        m_outcomes[i].unreadable = !file.opened;
+        if (!file.opened || file.sizeGroup < 0)
+            continue;
+        const auto [it, added] = groupOf.try_emplace({file.sizeGroup, file.size}, groups.size());
+        if (added)
+            groups.emplace_back();
+        groups[it->second].push_back(i);
+    }
+    // Hard links: a file seen earlier in its group is that file again.
+    for (const Members& group : groups) {
+        std::map<std::pair<std::uint64_t, std::uint64_t>, size_t> seen;
+        Members distinct;
+        for (size_t i : group) {
+            const auto [it, added] = seen.try_emplace({m_files[i].device, m_files[i].inode}, i);
+            if (added)
+                distinct.push_back(i);
+            else
+                m_outcomes[i].hardLinkOf = int(it->second);
+        }
+        if (distinct.size() < 2)
+            continue;
+        for (size_t i : distinct)
             m_bytesToRead += m_files[i].size;
+        m_groups.push_back(std::move(distinct));
     }
 }
 
@@ -284,21 +284,7 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
 
 bool ContentsCheck::Run()
 {
-    // The groups worth reading: two or more distinct files.
-    std::vector<Members> groups;
-    for (size_t i = 0; i < m_files.size();) {
-        size_t end = i + 1;
-        while (end < m_files.size() && m_files[end].sizeGroup == m_files[i].sizeGroup)
-            ++end;
-        Members distinct;
-        for (size_t j = i; j < end; ++j) {
-            if (m_files[j].opened && m_files[j].sizeGroup >= 0 && m_outcomes[j].hardLinkOf < 0)
-                distinct.push_back(j);
-        }
-        if (distinct.size() >= 2)
-            groups.push_back(std::move(distinct));
-        i = end;
-    }
+    const std::vector<Members>& groups = m_groups;
     // Each thread takes the next group; each group's classes go to its own place.
     std::vector<std::vector<Members>> found(groups.size());
     std::atomic<size_t> next{0};

@@ -14,7 +14,8 @@ struct ContentsFile
     std::uint64_t device = 0; // of the file the scan opened
     std::uint64_t inode = 0;
     bool opened = false; // the scan could open it
-    // Files of one size group share this number and stand together; -1: in no group.
+    // Files of one size group share this number (files of different sizes never count as one
+    // group); -1: in no group.
     long long sizeGroup = -1;
 };
 
@@ -35,6 +36,8 @@ struct ContentsOutcome
 // groups in turn; the outcome does not depend on which read what.
 class ContentsCheck
 {
+    using Members = std::vector<size_t>;
+
 public:
     static constexpr std::uint64_t kBlock = 4096;
     static constexpr std::uint64_t kChunk = 256 * 1024;
@@ -55,7 +58,6 @@ public:
     const std::vector<ContentsOutcome>& Outcomes() const { return m_outcomes; }
 
 private:
-    using Members = std::vector<size_t>;
     // What one reading thread keeps: the folder it opened last.
     struct Reader
     {
@@ -74,6 +76,8 @@ private:
 
     std::vector<ContentsFile> m_files;
     std::vector<ContentsOutcome> m_outcomes;
+    // The groups worth reading: two or more distinct files each, in file order.
+    std::vector<Members> m_groups;
     std::vector<std::uint64_t> m_settled;
     const std::atomic<bool>& m_stop;
     std::uint64_t m_bytesToRead = 0;
