@@ -143,6 +143,9 @@ void CDlgDuplicateResults::OnVerifyContents()
     progress->setMinimumDuration(0);
     progress->setAutoClose(false);
     progress->setAutoReset(false);
+    // A window kept off the screen keeps its progress off the screen too.
+    progress->setAttribute(Qt::WA_DontShowOnScreen, testAttribute(Qt::WA_DontShowOnScreen));
+    progress->setUpdatesEnabled(updatesEnabled());
     connect(progress, &QProgressDialog::canceled, this, [this] { m_contentsStop = true; });
     m_contentsProgress = progress;
     m_listResults.setEnabled(false);
