@@ -159,7 +159,7 @@ void CDlgDuplicateResults::OnVerifyContents()
         m_contentsDone = true;
     }
     progress->show();
-    m_contentsTimer.start(50);
+    m_contentsTimer.start(20);
     if (!m_contentsThread.joinable())
         FinishContentsCheck();
 }

@@ -217,6 +217,11 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
         classes.push_back(members); // nothing to read: all are alike
         return;
     }
+    // A file of one block at most: that block is its whole contents, read once, side by side.
+    if (size <= kBlock && members.size() <= kSideBySide) {
+        CompareSideBySide(reader, members, classes);
+        return;
+    }
     // A block at the start and one at the end.
     std::map<std::pair<std::uint64_t, std::uint64_t>, Members> byEnds;
     for (size_t file : members) {
