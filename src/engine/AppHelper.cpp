@@ -22,9 +22,9 @@ constexpr size_t kOpenLevels = 64;
 constexpr size_t kReadAheadLimit = 160;
 // Every this many listings the walk looks whether the disk was read meanwhile: reading ahead pays
 // only then (a busy processor also makes listings slow, so their time tells nothing).
-constexpr int kListingsPerLook = 32;
+constexpr int kListingsPerLook = 8;
 // Reading ahead stops after this many looks in a row without a read from the disk.
-constexpr int kQuietLooks = 4;
+constexpr int kQuietLooks = 16;
 
 // Blocks this process read from storage so far.
 long BlocksRead()
@@ -264,8 +264,7 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
         std::vector<char> entries;
         std::vector<CReadAhead::RequestPtr> children;
         size_t scanned = 0;
-        if (request) {
-            m_readAhead->Take(*request, m_frames.size(), children, scanned);
+        if (request && m_readAhead->Take(*request, m_frames.size(), children, scanned)) {
             opened = request->opened;
             request->opened.fd = -1;
             entries = std::move(request->entries);

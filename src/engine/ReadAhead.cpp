@@ -15,6 +15,28 @@ std::uint32_t Anchor(size_t depth)
     return UINT32_MAX - std::uint32_t(depth);
 }
 
+// Frees what a request holds.
+void Release(CReadAhead::Request& request)
+{
+    if (request.parentFd >= 0)
+        ::close(request.parentFd);
+    if (request.opened.fd >= 0)
+        ::close(request.opened.fd);
+    request.parentFd = request.opened.fd = -1;
+    std::vector<char>().swap(request.entries);
+}
+
+void Remove(std::vector<CReadAhead::RequestPtr>& list, const CReadAhead::Request& request)
+{
+    const auto it = std::find_if(list.begin(), list.end(), [&request](const CReadAhead::RequestPtr& item) {
+        return item.get() == &request;
+    });
+    if (it != list.end()) {
+        *it = std::move(list.back());
+        list.pop_back();
+    }
+}
+
 } // namespace
 
 CReadAhead::Request::~Request()
@@ -39,6 +61,7 @@ CReadAhead::~CReadAhead()
         std::lock_guard locker(m_lock);
         m_closing = true;
         m_queue.clear();
+        m_live.clear();
     }
     m_work.notify_all();
     for (std::thread& thread : m_threads)
@@ -80,6 +103,7 @@ CReadAhead::RequestPtr CReadAhead::Submit(int parentFd, std::string name, std::s
     {
         std::lock_guard locker(m_lock);
         ++m_outstanding;
+        m_live.push_back(request);
         m_queue.push_back(request);
     }
     m_work.notify_one();
@@ -95,11 +119,16 @@ void CReadAhead::Rebase(Request& request, std::uint32_t anchor, size_t strip)
         Rebase(*child, anchor, strip);
 }
 
-void CReadAhead::Take(Request& request, size_t depth, std::vector<RequestPtr>& children, size_t& scanned)
+bool CReadAhead::Take(Request& request, size_t depth, std::vector<RequestPtr>& children, size_t& scanned)
 {
     std::unique_lock locker(m_lock);
-    if (!request.dropped)
-        --m_outstanding;
+    if (request.dropped) {
+        // It gave way to a nearer one: the walk reads it itself.
+        m_done.wait(locker, [&request] { return request.state != Request::Running; });
+        return false;
+    }
+    --m_outstanding;
+    Remove(m_live, request);
     if (request.state == Request::Queued) {
         // Not started: faster to do it here than to wait behind the others.
         const auto it = std::find_if(m_queue.begin(), m_queue.end(), [&request](const RequestPtr& queued) {
@@ -120,6 +149,7 @@ void CReadAhead::Take(Request& request, size_t depth, std::vector<RequestPtr>& c
     children = std::move(request.children);
     request.children.clear();
     scanned = request.scanned;
+    return true;
 }
 
 void CReadAhead::DropLocked(Request& request)
@@ -128,6 +158,7 @@ void CReadAhead::DropLocked(Request& request)
         return;
     request.dropped = true;
     --m_outstanding;
+    Remove(m_live, request);
     if (request.state == Request::Queued) {
         const auto it = std::find_if(m_queue.begin(), m_queue.end(), [&request](const RequestPtr& queued) {
             return queued.get() == &request;
@@ -135,6 +166,8 @@ void CReadAhead::DropLocked(Request& request)
         if (it != m_queue.end())
             m_queue.erase(it);
     }
+    if (request.state != Request::Running)
+        Release(request);
     for (const RequestPtr& child : request.children)
         DropLocked(*child);
     request.children.clear();
@@ -144,14 +177,15 @@ bool CReadAhead::MakeRoom(const std::vector<std::uint32_t>& order)
 {
     if (m_outstanding < m_limit)
         return true;
-    // Full: a request the walk reaches later than this one, and that no helper has started, gives
-    // way; the walk reads it itself when it gets there.
-    const auto last =
-        std::max_element(m_queue.begin(), m_queue.end(),
-                         [](const RequestPtr& a, const RequestPtr& b) { return a->order < b->order; });
-    if (last == m_queue.end() || !(order < (*last)->order))
+    // Full: the request the walk reaches last, unless a helper is reading it, gives way to a nearer
+    // one. A listing already read stays in the system's cache, so the walk reads it again cheaply.
+    Request* last = nullptr;
+    for (const RequestPtr& request : m_live)
+        if (request->state != Request::Running && (!last || last->order < request->order))
+            last = request.get();
+    if (!last || !(order < last->order))
         return false;
-    DropLocked(**last);
+    DropLocked(*last);
     return true;
 }
 
@@ -206,6 +240,7 @@ void CReadAhead::Expand(const RequestPtr& request)
         child->path = std::move(candidate.path);
         child->order = std::move(order);
         ++m_outstanding;
+        m_live.push_back(child);
         request->children.push_back(child);
         m_queue.push_back(std::move(child));
         m_work.notify_one();
@@ -232,6 +267,8 @@ void CReadAhead::Serve()
             Expand(request);
         locker.lock();
         request->state = Request::Done;
+        if (request->dropped)
+            Release(*request);
         m_done.notify_all();
         // Dropped meanwhile: the last reference may go here, without the lock.
         locker.unlock();

@@ -67,8 +67,9 @@ public:
     RequestPtr Submit(int parentFd, std::string name, std::string path, size_t offset, size_t depth);
     // Waits for the request (a request no helper has started yet is carried out here at once) and
     // gives its result over; its children, now under the walk's folder at `depth`, are moved to
-    // `children`, and `scanned` tells how far its listing was looked through.
-    void Take(Request& request, size_t depth, std::vector<RequestPtr>& children, size_t& scanned);
+    // `children`, and `scanned` tells how far its listing was looked through. False when it gave
+    // way to nearer requests: the walk reads the folder itself.
+    bool Take(Request& request, size_t depth, std::vector<RequestPtr>& children, size_t& scanned);
     // Forgets a request and everything asked for beneath it; listings and descriptors are freed by
     // the last holder.
     void Drop(const RequestPtr& request);
@@ -89,6 +90,7 @@ private:
     std::condition_variable m_work;
     std::condition_variable m_done;
     std::vector<RequestPtr> m_queue;
+    std::vector<RequestPtr> m_live; // outstanding: neither taken nor dropped
     size_t m_outstanding = 0;
     bool m_closing = false;
     std::vector<std::thread> m_threads;
