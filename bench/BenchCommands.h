@@ -18,3 +18,6 @@ int RunFrameBench(const QStringList& args);
 // dupes FOLDER [--mode file|status] [--runs N]: a search (file mode unless asked otherwise), then
 // the duplicates window's scan of its result.
 int RunDupesBench(const QStringList& args);
+// verify FOLDER [--runs N] [--list FILE]: a file-mode search, the duplicates window's scan and its
+// contents check, timed together.
+int RunVerifyBench(const QStringList& args);
