@@ -20,6 +20,25 @@
 #include <vector>
 
 class FileListModel;
+class FoundPaths;
+
+// Where the found paths of status mode come from: the engine's own (exact bytes) or, for callers
+// that only have texts, a list of path texts. Set from a pointer to either.
+class SourcePaths
+{
+public:
+    SourcePaths() = default;
+    // Not explicit on purpose: the member is set like the pointer it once was.
+    SourcePaths(const FoundPaths* found) : m_found(found) {}
+    SourcePaths(const QStringList* texts) : m_texts(texts) {}
+    explicit operator bool() const { return m_found || m_texts; }
+    const FoundPaths* Found() const { return m_found; }
+    const QStringList* Texts() const { return m_texts; }
+
+private:
+    const FoundPaths* m_found = nullptr;
+    const QStringList* m_texts = nullptr;
+};
 
 // The duplicate candidates of the main view's current result: every listed file that shares its
 // size with another, largest sizes first, with alternate sizes drawn in black and red. Files are
@@ -66,7 +85,7 @@ public:
     bool IsScanning() const { return m_scanning; }
 
     const FileListModel* m_pSourceList = nullptr;
-    const QStringList* m_pSourcePaths = nullptr;
+    SourcePaths m_pSourcePaths;
 
 signals:
     // A scan has gone through every step and the list is enabled again.

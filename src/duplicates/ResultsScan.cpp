@@ -2,8 +2,8 @@
 // the hand-over of its rows to this thread, and the grouping steps on the list.
 #include "duplicates/DlgDuplicateResults.h"
 
+#include "engine/FoundPaths.h"
 #include "view/ListModels.h"
-#include "view/PendrakeView.h"
 
 #include <QFile>
 #include <chrono>
@@ -38,14 +38,12 @@ private:
 
 std::unique_ptr<ScanInput> CDlgDuplicateResults::MakeInput() const
 {
-    if (m_pSourcePaths) {
-        const QStringList* paths = m_pSourcePaths;
-        // The found paths of the main view: their exact bytes come from the view, since a name
-        // that is not UTF-8 cannot be carried by its display text.
-        const auto* view = qobject_cast<const CPendrakeView*>(parentWidget());
-        if (view && paths == &view->m_foundPaths)
-            return std::make_unique<NativePathsInput>(
-                int(paths->size()), [view](int index) { return view->FoundNativePath(index); });
+    if (const FoundPaths* found = m_pSourcePaths.Found()) {
+        // The engine's found paths keep their exact bytes, so a name that is not UTF-8 works too.
+        return std::make_unique<NativePathsInput>(found->size(),
+                                                  [found](int index) { return found->Native(index); });
+    }
+    if (const QStringList* paths = m_pSourcePaths.Texts()) {
         return std::make_unique<NativePathsInput>(int(paths->size()), [paths](int index) {
             return QFile::encodeName(paths->at(index)).toStdString();
         });

@@ -300,13 +300,10 @@ void CMainFrame::RegisterCommands()
     // paths in status mode. The view keeps it disabled while a search runs.
     OnCommand(Commands::DuplicateFiles, [this] {
         CDlgDuplicateResults dialog(m_view);
-        QStringList foundPaths; // status mode: the path texts are made now, for the window
-        if (m_view->DisplayFileList()) {
+        if (m_view->DisplayFileList())
             dialog.m_pSourceList = &m_view->FileModel();
-        } else {
-            foundPaths = m_view->m_foundPaths.Texts();
-            dialog.m_pSourcePaths = &foundPaths;
-        }
+        else
+            dialog.m_pSourcePaths = &m_view->m_foundPaths;
         Seams::RunDialog(dialog);
     });
     for (int id : VisualStyles::Looks()) {
