@@ -205,6 +205,7 @@ void CDlgDuplicateResults::OrderAndGroup()
     if (m_bStop)
         return;
     model.RedrawAll();
+    UpdateSummary();
     m_listResults.setEnabled(true);
     if (model.rowCount() > 0)
         m_listResults.scrollToTop();
