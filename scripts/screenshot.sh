@@ -4,6 +4,7 @@
 #   scripts/screenshot.sh [--style N] [--width W] OUT.png [FOLDER]
 # N: a visual style, 210 to 218. W: the window's width in pixels; the screen is made as wide as the
 # window, so the picture shows the window alone across its whole width.
+# SCREENSHOT_SCREEN=WxH sets the screen's size instead (e.g. 1024x768 to see a small screen).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 usage="usage: $0 [--style N] [--width W] OUT.png [FOLDER]"
@@ -40,7 +41,7 @@ fi
 
 # The server picks a free display itself and writes its number, so two pictures taken at the same
 # time never share a screen.
-Xvfb -displayfd 3 -screen 0 "${width:-1400}x900x24" -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${SCREENSHOT_SCREEN:-${width:-1400}x900}x24" -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do
   [[ -s "$home/display" ]] && break
