@@ -17,3 +17,7 @@ int RunWalkBench(const QStringList& args);
 int RunFrameBench(const QStringList& args);
 // dupes FOLDER [--runs N]: a file-mode search, then the duplicates window's scan of its result.
 int RunDupesBench(const QStringList& args);
+// sort [--rows N] [--column name|folder] [--runs N]: sorting a file list of N made-up rows.
+int RunSortBench(const QStringList& args);
+// filter [--rows N] [--text T] [--runs N]: typing and deleting a filter text over N made-up rows.
+int RunFilterBench(const QStringList& args);

@@ -15,6 +15,8 @@ const BenchCommand kCommands[] = {
     {"walk", "walk FOLDER [--word W] [--runs N]", RunWalkBench},
     {"run", "run FOLDER --mode file|status [--word W] [--runs N]", RunFrameBench},
     {"dupes", "dupes FOLDER [--runs N]", RunDupesBench},
+    {"sort", "sort [--rows N] [--column name|folder] [--runs N]", RunSortBench},
+    {"filter", "filter [--rows N] [--text T] [--runs N]", RunFilterBench},
 };
 
 void PrintUsage()

@@ -28,11 +28,12 @@ public:
     {
         return std::string_view(m_keys).substr(m_start[i], m_start[i + 1] - m_start[i]);
     }
-    uint64_t Prefix(size_t i) const
+    // Bytes `from` to `from` + 7 of a key as a big-endian number, zeros past its end.
+    uint64_t Prefix(size_t i, size_t from) const
     {
         const std::string_view key = Key(i);
         uint64_t prefix = 0;
-        for (size_t b = 0; b < 8; ++b)
+        for (size_t b = from; b < from + 8; ++b)
             prefix = (prefix << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
         return prefix;
     }
@@ -44,8 +45,9 @@ private:
 
 struct Item
 {
-    uint64_t prefix; // of the main key
-    uint32_t rank;   // of the second key
+    uint64_t prefix[2]; // the first sixteen bytes of the main key
+    uint32_t length;    // of the main key
+    uint32_t rank;      // of the second key
     uint32_t row;
 };
 
@@ -96,14 +98,24 @@ std::vector<int> FileRows::SortedRows(int column) const
         items[row].row = uint32_t(row);
     }
     names.Finish();
-    for (Item& item : items)
-        item.prefix = names.Prefix(item.row);
+    for (Item& item : items) {
+        item.prefix[0] = names.Prefix(item.row, 0);
+        item.prefix[1] = names.Prefix(item.row, 8);
+        item.length = uint32_t(names.Key(item.row).size());
+    }
 
     const auto byName = [&](const Item& a, const Item& b) {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
-        if (const int c = names.Key(a.row).compare(names.Key(b.row)); c != 0)
+        if (a.prefix[0] != b.prefix[0])
+            return a.prefix[0] < b.prefix[0];
+        if (a.prefix[1] != b.prefix[1])
+            return a.prefix[1] < b.prefix[1];
+        // Keys of sixteen bytes or less are whole in their prefixes (no key is another padded).
+        if (a.length <= 16 && b.length <= 16) {
+            if (a.length != b.length)
+                return a.length < b.length;
+        } else if (const int c = names.Key(a.row).compare(names.Key(b.row)); c != 0) {
             return c < 0;
+        }
         return a.rank != b.rank ? a.rank < b.rank : a.row < b.row;
     };
     if (column == 2) {

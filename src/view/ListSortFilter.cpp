@@ -44,6 +44,7 @@ void ListSortFilter::setSourceModel(QAbstractItemModel* model)
     if (QAbstractItemModel* old = sourceModel())
         disconnect(old, nullptr, this, nullptr);
     QAbstractProxyModel::setSourceModel(model);
+    m_columns = model ? model->columnCount() : 0;
     m_order.resize(size_t(model ? model->rowCount() : 0));
     std::iota(m_order.begin(), m_order.end(), 0);
     Filter(m_order, m_shown);
@@ -79,9 +80,15 @@ QModelIndex ListSortFilter::mapFromSource(const QModelIndex& source) const
 
 QModelIndex ListSortFilter::index(int row, int column, const QModelIndex& parent) const
 {
-    if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+    // Asked for every row whenever a view lays the list out: no calls to other models here.
+    if (parent.isValid() || row < 0 || size_t(row) >= m_shown.size() || column < 0 || column >= m_columns)
         return {};
     return createIndex(row, column);
+}
+
+bool ListSortFilter::hasChildren(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !m_shown.empty();
 }
 
 QModelIndex ListSortFilter::parent(const QModelIndex&) const
@@ -96,7 +103,7 @@ int ListSortFilter::rowCount(const QModelIndex& parent) const
 
 int ListSortFilter::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() || !sourceModel() ? 0 : sourceModel()->columnCount();
+    return parent.isValid() ? 0 : m_columns;
 }
 
 QVariant ListSortFilter::headerData(int section, Qt::Orientation orientation, int role) const
@@ -110,7 +117,9 @@ QVariant ListSortFilter::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags ListSortFilter::flags(const QModelIndex& index) const
 {
-    return QAbstractProxyModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren | Qt::ItemIsDragEnabled;
 }
 
 QStringList ListSortFilter::mimeTypes() const
