@@ -15,7 +15,8 @@ struct BenchCommand
 int RunWalkBench(const QStringList& args);
 // run FOLDER --mode file|status [--word W] [--runs N]: a whole search through the real main frame.
 int RunFrameBench(const QStringList& args);
-// dupes FOLDER [--runs N]: a file-mode search, then the duplicates window's scan of its result.
+// dupes FOLDER [--mode file|status] [--runs N]: a search (file mode unless asked otherwise), then
+// the duplicates window's scan of its result.
 int RunDupesBench(const QStringList& args);
 // sort [--rows N] [--column name|folder] [--runs N]: sorting a file list of N made-up rows.
 int RunSortBench(const QStringList& args);

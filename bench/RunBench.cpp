@@ -160,18 +160,20 @@ int RunDupesBench(const QStringList& args)
     Arguments parsed;
     QString error;
     int runs = 0;
-    if (!ParseArguments(args, {QStringLiteral("runs")}, parsed, error) ||
+    if (!ParseArguments(args, {QStringLiteral("mode"), QStringLiteral("runs")}, parsed, error) ||
         !ParseCount(parsed, QStringLiteral("runs"), 3, runs, error)) {
         PrintError(error);
         return 2;
     }
+    const QString mode = parsed.options.value(QStringLiteral("mode"), QStringLiteral("file"));
     const QString folder = parsed.positional.size() == 1 ? FolderArgument(parsed.positional[0]) : QString();
-    if (folder.isEmpty()) {
-        PrintError(QStringLiteral("usage: tresmolo-bench dupes FOLDER [--runs N]"));
+    if (folder.isEmpty() || (mode != QLatin1String("file") && mode != QLatin1String("status"))) {
+        PrintError(QStringLiteral("usage: tresmolo-bench dupes FOLDER [--mode file|status] [--runs N]"));
         return 2;
     }
+    // The window reads the file list in file mode, the found paths in status mode.
     CSettingsSection settings;
-    settings.WriteInt(QStringLiteral("DisplayFileList"), 1);
+    settings.WriteInt(QStringLiteral("DisplayFileList"), mode == QLatin1String("file") ? 1 : 0);
     settings.WriteSearchWord(QString());
 
     // The results window is shown, timed from its first show to the end of its scan, then closed.
@@ -209,7 +211,8 @@ int RunDupesBench(const QStringList& args)
     QObject::connect(view, &CPendrakeView::searchFinished, &loop, &QEventLoop::quit);
     frame->Action(314)->trigger();
     loop.exec();
-    const int files = view->FileModel().rowCount();
+    const int files =
+        mode == QLatin1String("file") ? view->FileModel().rowCount() : int(view->m_foundPaths.size());
     for (int run = 0; run < runs; ++run) {
         frame->UpdateCommandUI();
         frame->Action(327)->trigger();
@@ -218,7 +221,8 @@ int RunDupesBench(const QStringList& args)
                       .arg(timed.seconds.back(), 0, 'f', 4)
                       .arg(rows));
     }
-    PrintLine(QStringLiteral("dupes files=%1 rows=%2 ").arg(files).arg(rows) + timed.Tail());
+    PrintLine(QStringLiteral("dupes mode=%1 files=%2 rows=%3 ").arg(mode).arg(files).arg(rows) +
+              timed.Tail());
     frame->close();
     return 0;
 }

@@ -14,7 +14,7 @@ namespace {
 const BenchCommand kCommands[] = {
     {"walk", "walk FOLDER [--word W] [--runs N]", RunWalkBench},
     {"run", "run FOLDER --mode file|status [--word W] [--runs N]", RunFrameBench},
-    {"dupes", "dupes FOLDER [--runs N]", RunDupesBench},
+    {"dupes", "dupes FOLDER [--mode file|status] [--runs N]", RunDupesBench},
     {"sort", "sort [--rows N] [--column name|folder] [--runs N]", RunSortBench},
     {"filter", "filter [--rows N] [--text T] [--runs N]", RunFilterBench},
 };

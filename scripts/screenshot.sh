@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
 # Starts Tresmolo under a virtual X server with a private settings folder, selects FOLDER, runs a
 # search in file mode with the folder list on, and saves a picture of the whole screen.
-#   scripts/screenshot.sh [--style N] OUT.png [FOLDER]     (N: a visual style, 210 to 218)
+#   scripts/screenshot.sh [--style N] [--width W] OUT.png [FOLDER]
+# N: a visual style, 210 to 218. W: the window's width in pixels; the screen is made as wide as the
+# window, so the picture shows the window alone across its whole width.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+usage="usage: $0 [--style N] [--width W] OUT.png [FOLDER]"
 style=""
-if [[ "${1:-}" == "--style" ]]; then
-  style=${2:?usage: $0 [--style N] OUT.png [FOLDER]}
-  shift 2
-fi
-out=$(realpath -m "${1:?usage: $0 [--style N] OUT.png [FOLDER]}")
+width=""
+while [[ "${1:-}" == --* ]]; do
+  case "$1" in
+    --style) style=${2:?$usage}; shift 2 ;;
+    --width) width=${2:?$usage}; shift 2 ;;
+    *) echo "$usage" >&2; exit 2 ;;
+  esac
+done
+[[ -z "$width" || "$width" =~ ^[0-9]+$ ]] || { echo "$usage" >&2; exit 2; }
+out=$(realpath -m "${1:?$usage}")
 folder=$(realpath "${2:-$PWD}")
 
 scripts/setup.sh >/dev/null
@@ -31,7 +39,7 @@ if [[ -n "$style" ]]; then
 fi
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${width:-1400}x900x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 export DISPLAY=$display HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
@@ -47,6 +55,11 @@ done
 win=$(xdotool search --name "Specify Search Parameters" | head -n1)
 xdotool windowactivate --sync "$win" 2>/dev/null || true
 xdotool key --window "$win" Return
+if [[ -n "$width" ]]; then
+  # No window manager runs here: the main window sits at the top left and takes any size.
+  main=$(xdotool search --onlyvisible --name "^Tresmolo$" | head -n1)
+  xdotool windowsize "$main" "$width" 860
+fi
 sleep "${SCREENSHOT_WAIT:-3}"
 import -window root "$out"
 echo "saved $out"

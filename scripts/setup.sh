@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
   xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
   fd-find xdotool
+  clang-format
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "duplicates/ColorListCtrl.h"
+#include "duplicates/scan/DuplicateScan.h"
 #include "engine/SettingsSection.h"
 
 #include <QDialog>
@@ -11,11 +12,10 @@
 #include <QStringList>
 #include <QTimer>
 #include <atomic>
-#include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -28,9 +28,9 @@ class FileListModel;
 // The opener sets exactly one of m_pSourceList (the main view's file list, file mode) and
 // m_pSourcePaths (the engine's found paths, status mode) and runs the window modally; neither may
 // change while the window is open. When the window is first shown, a worker thread reads the size
-// and last-write time of every file, and this thread takes the rows over in batches on a timer.
-// The ordering, the removal of sizes that occur once, the numbering and the banding then run here
-// on the list.
+// and last-write time of every file (DuplicateScan), and this thread takes the rows over in
+// batches on a timer. The ordering, the removal of sizes that occur once, the numbering and the
+// banding (SizeGrouping) then run here on the list.
 // Every way of closing stops the worker and waits for it before anything goes away.
 class CDlgDuplicateResults : public QDialog
 {
@@ -97,22 +97,27 @@ private:
         BusyCursor(const BusyCursor&) = delete;
         BusyCursor& operator=(const BusyCursor&) = delete;
     };
-    // What reading the input carries from one file to the next.
-    struct ScanCursor;
-    using HandOver = std::function<void(ResultBatch&)>;
+    // What the worker hands to this thread: the rows it has read and not yet handed, and whether
+    // it is done. Shared with the worker under its lock.
+    struct ScanHandOver
+    {
+        std::mutex lock;
+        ResultBatch pending;
+        bool inputRead = false;
+        bool failed = false;
+        void Put(ResultBatch& batch);
+        void Reset();
+    };
 
     void StartScan();
     void ScanThreadProc();
     void HelpThreadProc();
+    // The input as the scan reads it: the file list's rows, or the found paths with their exact
+    // bytes.
+    std::unique_ptr<ScanInput> MakeInput() const;
     // Reads every input file in input order while the stop flag is clear, handing rows over in
     // batches.
-    void ReadInput(const HandOver& handOver);
-    // Reads the input lines [begin, end) into the cursor, handing rows over in batches.
-    void ReadRange(int begin, int end, ScanCursor& cursor, const HandOver& handOver);
-    // Looks one path up, given as its folder (exact bytes ending with "/") and name, and, when it
-    // names an existing entry, adds its row to the cursor's batch. `knownRegular`: the folder walk
-    // saw a regular file there, so the file is opened without looking it up first.
-    void AddFileRow(std::string_view folder, std::string_view name, bool knownRegular, ScanCursor& cursor);
+    void ReadInput(const DuplicateScan::HandOver& handOver);
     // The steps after the input: ordering, removal, numbering, banding, then the list is enabled.
     void OrderAndGroup();
     // Sets the stop flag, waits for the worker and drops what it had not handed over.
@@ -134,10 +139,7 @@ private:
     std::optional<BusyCursor> m_scanBusy;
     QTimer m_applyTimer;
 
-    // The worker and what it hands over; the members below the lock are shared with it.
+    // The worker and what it hands over.
     std::thread m_scanThread;
-    std::mutex m_lock;
-    ResultBatch m_pending;
-    bool m_inputRead = false;
-    bool m_scanFailed = false;
+    ScanHandOver m_handOver;
 };

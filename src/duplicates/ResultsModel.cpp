@@ -1,5 +1,6 @@
 #include "duplicates/ResultsModel.h"
 
+#include "duplicates/scan/SizeGrouping.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 
@@ -18,12 +19,6 @@ QString FormatLocal(const std::tm& time, const char* directive)
     char text[128];
     const size_t n = std::strftime(text, sizeof text, directive, &time);
     return QString::fromLocal8Bit(text, qsizetype(n));
-}
-
-// Whether two rows show the same "Size" text.
-bool SameSizeText(const ResultRow& a, const ResultRow& b)
-{
-    return a.opened == b.opened && (!a.opened || a.size == b.size);
 }
 
 } // namespace
@@ -174,9 +169,7 @@ void CResultsModel::SetAllChecks(bool checked)
 
 int CResultsModel::CompareBySizeDescending(std::uint64_t first, std::uint64_t second)
 {
-    if (first > second)
-        return -1;
-    return first < second ? 1 : 0;
+    return SizeGrouping::CompareBySizeDescending(first, second);
 }
 
 QColor CResultsModel::TextColor(std::uint64_t key)
@@ -188,83 +181,28 @@ void CResultsModel::SortBySizeDescending(const std::atomic<bool>& stop)
 {
     if (stop)
         return;
-    // Keys and positions are ordered, rather than the rows themselves, and each row then moves
-    // once; the position breaks ties, so rows of equal key keep their order.
-    std::vector<std::pair<std::uint64_t, size_t>> order;
-    order.reserve(m_rows.size());
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        order.emplace_back(m_rows[i].key, i);
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-        const int compared = CompareBySizeDescending(a.first, b.first);
-        return compared != 0 ? compared < 0 : a.second < b.second;
-    });
-    std::vector<ResultRow> sorted;
-    sorted.reserve(m_rows.size());
-    for (const auto& entry : order)
-        sorted.push_back(std::move(m_rows[entry.second]));
     beginResetModel();
-    m_rows.swap(sorted);
+    SizeGrouping::SortBySizeDescending(m_rows, stop);
     endResetModel();
 }
 
 void CResultsModel::RemoveUniqueSizes(const std::atomic<bool>& stop)
 {
-    const size_t n = m_rows.size();
-    const auto key = [this](size_t i) { return m_rows[i].key; };
-    // Mark first, delete afterwards: a stop while marking deletes nothing.
-    std::vector<bool> unique(n, false);
-    if (n >= 2 && key(0) != key(1))
-        unique[0] = true;
-    for (size_t i = 1; i + 1 < n; ++i) {
-        if (stop)
-            return;
-        unique[i] = key(i) != key(i - 1) && key(i) != key(i + 1);
-    }
-    if (n >= 2 && key(n - 1) != key(n - 2))
-        unique[n - 1] = true;
-    if (stop)
-        return;
-
     beginResetModel();
-    size_t kept = 0;
-    for (size_t i = 0; i < n; ++i) {
-        if (!unique[i]) {
-            if (kept != i)
-                m_rows[kept] = std::move(m_rows[i]);
-            ++kept;
-        }
-    }
-    m_rows.resize(kept);
-    // A row left alone has nothing to be compared with (the input held a single file).
-    if (m_rows.size() == 1)
-        m_rows.clear();
+    SizeGrouping::RemoveUniqueSizes(m_rows, stop);
     endResetModel();
 }
 
 void CResultsModel::RenumberRows(const std::atomic<bool>& stop)
 {
-    size_t done = 0;
-    for (; done < m_rows.size() && !stop; ++done)
-        m_rows[done].number = int(done) + 1;
+    const size_t done = SizeGrouping::RenumberRows(m_rows, stop);
     if (done > 0)
         emit dataChanged(index(0, kNumber), index(int(done) - 1, kNumber), {Qt::DisplayRole});
 }
 
 void CResultsModel::AssignSizeBands(const std::atomic<bool>& stop)
 {
-    if (m_rows.size() < 2)
-        return;
-    std::uint64_t band = 0;
-    m_rows[0].key = band;
-    size_t previous = 0;
-    for (size_t j = 1; j < m_rows.size(); ++j) {
-        if (stop)
-            return;
-        if (!SameSizeText(m_rows[j], m_rows[previous]))
-            ++band;
-        m_rows[j].key = band;
-        previous = j;
-    }
+    SizeGrouping::AssignSizeBands(m_rows, stop);
 }
 
 void CResultsModel::RedrawAll()

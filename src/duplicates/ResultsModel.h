@@ -1,5 +1,7 @@
 #pragma once
 
+#include "duplicates/scan/ScanRows.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QString>
@@ -8,40 +10,10 @@
 #include <string>
 #include <vector>
 
-// One file of the results list. The texts of the "Size" and "Last Modified" columns are made from
-// the numbers here when a row is drawn.
-struct ResultRow
-{
-    int number = 0;            // the "Sr" column
-    int folder = -1;           // index into the model's folder table
-    std::string name;          // exact bytes
-    std::uint64_t size = 0;    // valid when opened
-    std::int64_t modified = 0; // last write, seconds since the epoch; valid when timeKnown
-    std::uint64_t key = 0;     // the size while filling and ordering, the size band afterwards
-    bool opened = false;       // false: the file could not be opened, so "Size" stays empty
-    bool timeKnown = false;
-    bool checked = false;
-};
-
-// A folder of the results list: its text and its exact bytes, both ending with "/".
-struct ResultFolder
-{
-    QString text;
-    std::string native;
-};
-
-// Rows and folders that a scan hands to the list in one go.
-struct ResultBatch
-{
-    std::vector<ResultFolder> folders;
-    std::vector<ResultRow> rows;
-    bool empty() const { return folders.empty() && rows.empty(); }
-};
-
 // The duplicate candidates: five text columns, a check box in the first column and a key per row
 // whose lowest bit picks the text colour. The scan's later steps (ordering, removing sizes that
-// occur once, numbering and banding) are carried out here, each in one pass over the rows; each
-// returns early, leaving the rows as far as it got, when `stop` is set.
+// occur once, numbering and banding) are those of SizeGrouping, carried out on the rows here with
+// the model's notices; each returns early, leaving the rows as far as it got, when `stop` is set.
 class CResultsModel : public QAbstractTableModel
 {
     Q_OBJECT

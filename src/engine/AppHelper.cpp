@@ -119,9 +119,10 @@ void CAppHelper::LoadOptions()
     m_stopTime = SubtractSpan(m_startTime, MakeSpan(1, 0, 0, 0));
 }
 
-void CAppHelper::RunSearch()
+void CAppHelper::RunSearch(bool startRun)
 {
-    m_run = true;
+    if (startRun)
+        m_run = true;
     m_foundPaths.clear();
     Walk(m_startFolder, m_searchWord);
     m_foldersParsed = int(m_folderFileCounts.size());

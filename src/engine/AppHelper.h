@@ -22,8 +22,9 @@ public:
     // Copies the search options from the settings store, resolves the special folders, resets the
     // ignored-folders counter and stamps the start time (the stop time one day before it).
     void LoadOptions();
-    // Walks m_startFolder with m_searchWord, then sets m_foldersParsed and the stop time.
-    void RunSearch();
+    // Walks m_startFolder with m_searchWord, then sets m_foldersParsed and the stop time. With
+    // `startRun` false the run flag is left as the caller set it, so a stop asked for since is kept.
+    void RunSearch(bool startRun = true);
     void Walk(QString folder, QString word);
     bool IsIgnoredFolder(const QString& path);
     void CountFileInFolder(const QString& folder);

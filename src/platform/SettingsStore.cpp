@@ -1,6 +1,9 @@
 #include "platform/SettingsStore.h"
 
 #include <QSettings>
+#include <atomic>
+#include <limits>
+#include <optional>
 
 namespace platform {
 namespace {
@@ -14,11 +17,17 @@ template <class Action> auto WithStore(Action action)
     return action(store);
 }
 
-// The stored value, or an invalid one when the store cannot be read or holds a list there.
+// Whether a write failed, and whether the user has been told: 0 fine, 1 failed, 2 told.
+std::atomic<int> g_writeFailure{0};
+
+// The stored value, or an invalid one when the store cannot be parsed or holds a list there.
+// A store that cannot be written (QSettings then reports AccessError on every new object, since the
+// unsaved change stays pending in its shared cache) is still read: the values on disk, and the
+// changes of this session that could not be saved.
 QVariant ReadValue(const QString& section, const QString& key)
 {
     return WithStore([&](QSettings& store) {
-        if (store.status() != QSettings::NoError)
+        if (store.status() == QSettings::FormatError)
             return QVariant();
         QVariant value = store.value(section + QLatin1Char('/') + key);
         if (value.typeId() == QMetaType::QStringList)
@@ -29,21 +38,57 @@ QVariant ReadValue(const QString& section, const QString& key)
 
 bool WriteValue(const QString& section, const QString& key, const QVariant& value)
 {
-    return WithStore([&](QSettings& store) {
+    const bool written = WithStore([&](QSettings& store) {
         store.setValue(section + QLatin1Char('/') + key, value);
         store.sync();
-        return store.status() == QSettings::NoError;
+        // A damaged file reports FormatError, yet takes the write; a failed write is AccessError.
+        return store.status() != QSettings::AccessError;
     });
+    if (!written) {
+        int fine = 0;
+        g_writeFailure.compare_exchange_strong(fine, 1);
+    }
+    return written;
+}
+
+// An integer held by a value read from the store: the text of a whole number (as every value
+// reads back from the file), or a number of an integer type within range (as a value written in
+// this session reads until the file is read again). Anything else is of another type.
+std::optional<qlonglong> WholeNumber(const QVariant& value)
+{
+    bool ok = false;
+    qlonglong number = 0;
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        number = value.toString().trimmed().toLongLong(&ok);
+        break;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        number = value.toLongLong(&ok);
+        break;
+    case QMetaType::ULongLong:
+        ok = value.toULongLong() <= quint64(std::numeric_limits<qlonglong>::max());
+        number = value.toLongLong();
+        break;
+    default:
+        break;
+    }
+    return ok ? std::optional<qlonglong>(number) : std::nullopt;
 }
 
 } // namespace
 
 int GetProfileInt(const QString& section, const QString& key, int defaultValue)
 {
-    const QVariant value = ReadValue(section, key);
-    bool ok = false;
-    const int number = value.toString().trimmed().toInt(&ok);
-    return value.isValid() && ok ? number : defaultValue;
+    const std::optional<qlonglong> number = WholeNumber(ReadValue(section, key));
+    if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
+        return defaultValue;
+    return int(*number);
 }
 
 bool WriteProfileInt(const QString& section, const QString& key, int value)
@@ -53,13 +98,25 @@ bool WriteProfileInt(const QString& section, const QString& key, int value)
 
 QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue)
 {
+    // Text, or a whole number (its text is what the file holds); a value of any other type
+    // (@ByteArray, @Variant, @Rect, ...) reads as the default.
     const QVariant value = ReadValue(section, key);
-    return value.isValid() ? value.toString() : defaultValue;
+    if (value.typeId() == QMetaType::QString)
+        return value.toString();
+    if (const std::optional<qlonglong> number = WholeNumber(value))
+        return QString::number(*number);
+    return defaultValue;
 }
 
 bool WriteProfileString(const QString& section, const QString& key, const QString& value)
 {
     return WriteValue(section, key, value);
+}
+
+bool TakeProfileWriteFailure()
+{
+    int failed = 1;
+    return g_writeFailure.compare_exchange_strong(failed, 2);
 }
 
 QString ProfileStoreFile()

@@ -13,6 +13,11 @@ bool WriteProfileInt(const QString& section, const QString& key, int value);
 QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue);
 bool WriteProfileString(const QString& section, const QString& key, const QString& value);
 
+// True once, the first time it is asked after a write failed (the store cannot be written: a
+// read-only file, folder or volume, a full disk). Such a failure is to be told to the user once per
+// session; reads go on returning the stored values, and the unsaved changes hold for the session.
+bool TakeProfileWriteFailure();
+
 // The file that holds the store, for tests and diagnostics.
 QString ProfileStoreFile();
 

@@ -1,38 +1,29 @@
 #include "platform/Trash.h"
 
 #include "platform/KnownFolders.h"
+#include "platform/TrashFolders.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace platform {
 namespace {
 
-bool Fail(std::string* error, const std::string& text)
-{
-    if (error)
-        *error = text;
-    return false;
-}
+using trash::Fail;
+using trash::FailWithErrno;
+using trash::Text;
 
-bool FailWithErrno(std::string* error, int code)
-{
-    return Fail(error, std::generic_category().message(code));
-}
-
-std::string Native(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
+// How many names a record may try before the trash gives up on that item.
+constexpr int kMostAttempts = 10000;
 
 // The absolute form of `path`, with trailing "/" removed. Links and ".." are left alone: the entry
 // named is the one that goes, not what a link points to.
@@ -56,33 +47,7 @@ bool AbsolutePath(const std::string& path, std::string* absolute, std::string* e
     return true;
 }
 
-// Whether Qt's file names can carry these bytes: they decode from UTF-8 and encode back unchanged.
-bool RoundTripsThroughUtf8(const std::string& bytes)
-{
-    const QByteArray native = QByteArray::fromStdString(bytes);
-    return QFile::encodeName(QFile::decodeName(native)) == native;
-}
-
-bool IsWithin(const std::string& path, const std::string& folder)
-{
-    return path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
-           path[folder.size()] == '/';
-}
-
-// A folder of the trash, private to the user; one that exists already is fine.
-bool MakeTrashFolder(const std::string& path, std::string* error)
-{
-    if (::mkdir(path.c_str(), 0700) == 0)
-        return true;
-    const int code = errno;
-    struct stat st;
-    if (code == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        return true;
-    return Fail(error,
-                "the trash folder " + path + " cannot be used: " + std::generic_category().message(code));
-}
-
-QByteArray TrashInfo(const std::string& absolute)
+QByteArray TrashInfo(const std::string& recordedPath)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local = {};
@@ -90,8 +55,8 @@ QByteArray TrashInfo(const std::string& absolute)
     char date[32];
     std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
     return QByteArrayLiteral("[Trash Info]\nPath=") +
-           QByteArray::fromStdString(absolute).toPercentEncoding("/") + QByteArrayLiteral("\nDeletionDate=") +
-           QByteArray(date) + '\n';
+           QByteArray::fromStdString(recordedPath).toPercentEncoding("/") +
+           QByteArrayLiteral("\nDeletionDate=") + QByteArray(date) + '\n';
 }
 
 bool WriteAll(int fd, const QByteArray& bytes)
@@ -101,141 +66,92 @@ bool WriteAll(int fd, const QByteArray& bytes)
         const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
             return false;
+        }
         done += written;
     }
     return true;
 }
 
-// The name in the trash for the n-th attempt: the item's own name, then name.2, name.3 and so on,
-// shortened when the ".trashinfo" file would otherwise have too long a name.
-std::string TrashName(const std::string& base, int attempt)
+// The longest start of `bytes` that fits in `limit` bytes and does not end inside a UTF-8 sequence.
+std::string CutAtCharacter(const std::string& bytes, size_t limit)
 {
-    static constexpr size_t kLongest = NAME_MAX - (sizeof ".trashinfo" - 1);
-    const std::string suffix = attempt == 1 ? std::string() : "." + std::to_string(attempt);
-    return base.substr(0, kLongest - suffix.size()) + suffix;
+    if (bytes.size() <= limit)
+        return bytes;
+    size_t end = limit; // bytes[end] is the first byte left out: never a continuation of one kept
+    while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+        --end;
+    return bytes.substr(0, end);
 }
 
-// The home trash by hand, for entries Qt cannot name (bytes that are not UTF-8) and for symbolic
-// links (which Qt looks through). The record of where the item came from is made first and
-// exclusively, which also claims the name in the trash; the item follows by rename, so it is never
-// copied and never lost.
-bool MoveToHomeTrash(const std::string& absolute, const struct stat& item, std::string* error)
+// The name in the trash for the n-th attempt: the item's own name, then name.2, name.3 and so on.
+// A name too long to carry ".trashinfo" within the volume's limit is shortened: the start of the
+// name is kept, cut between characters, and its extension (when short) stays at the end.
+std::string TrashName(const std::string& base, int attempt, size_t longest)
 {
-    QDir().mkpath(LocalAppDataFolder());
-    const std::string trash = Native(HomeTrashFolder());
-    const std::string files = trash + "/files";
-    const std::string info = trash + "/info";
-    if (!MakeTrashFolder(trash, error) || !MakeTrashFolder(files, error) || !MakeTrashFolder(info, error))
-        return false;
-    struct stat filesStat;
-    if (::stat(files.c_str(), &filesStat) != 0)
-        return FailWithErrno(error, errno);
-    if (filesStat.st_dev != item.st_dev)
-        return Fail(error, "it is on another volume than the trash (" + trash + ")");
+    const std::string suffix = attempt == 1 ? std::string() : "." + std::to_string(attempt);
+    if (base.size() + suffix.size() <= longest)
+        return base + suffix;
+    std::string extension;
+    const size_t dot = base.rfind('.');
+    if (dot != std::string::npos && dot > 0 && base.size() - dot <= 16)
+        extension = base.substr(dot);
+    const std::string stem = base.substr(0, base.size() - extension.size());
+    return CutAtCharacter(stem, longest - suffix.size() - extension.size()) + extension + suffix;
+}
 
-    const std::string base = absolute.substr(absolute.rfind('/') + 1);
-    const QByteArray record = TrashInfo(absolute);
-    for (int attempt = 1; attempt <= 100000; ++attempt) {
-        const std::string name = TrashName(base, attempt);
-        const std::string infoPath = info + "/" + name + ".trashinfo";
-        const int fd = ::open(infoPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+// Records the item in `place` and moves it there. The record is made first and exclusively, which
+// claims the name in the trash; the item follows by rename, never by copy. When the move cannot be
+// made the record goes again and the item stays where it is.
+bool MoveInto(const trash::Place& place, const trash::Item& item, std::string* error)
+{
+    const trash::Fd info(::open(place.info.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const trash::Fd files(::open(place.files.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const trash::Fd from(::open(item.folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (info.get() < 0 || files.get() < 0 || from.get() < 0)
+        return FailWithErrno(error, errno);
+    const long nameMax = ::fpathconf(info.get(), _PC_NAME_MAX);
+    const size_t longest = size_t(nameMax > 0 ? nameMax : NAME_MAX) - (sizeof ".trashinfo" - 1);
+
+    const QByteArray record = TrashInfo(place.recordedPath);
+    for (int attempt = 1; attempt <= kMostAttempts; ++attempt) {
+        const std::string name = TrashName(item.name, attempt, longest);
+        const std::string infoName = name + ".trashinfo";
+        const int fd = ::openat(info.get(), infoName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
             return FailWithErrno(error, errno);
         }
-        const std::string target = files + "/" + name;
         struct stat existing;
-        if (::lstat(target.c_str(), &existing) == 0) { // left over without its record: keep it
-            ::close(fd);
-            ::unlink(infoPath.c_str());
+        if (::fstatat(files.get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+            ::close(fd); // left in the trash without its record: keep it, take another name
+            ::unlinkat(info.get(), infoName.c_str(), 0);
             continue;
         }
         const bool written = WriteAll(fd, record);
         const int writeError = errno;
         if (::close(fd) != 0 || !written) {
-            ::unlink(infoPath.c_str());
-            return FailWithErrno(error, written ? EIO : writeError);
+            const int code = written ? errno : writeError;
+            ::unlinkat(info.get(), infoName.c_str(), 0);
+            return FailWithErrno(error, code);
         }
-        if (::rename(absolute.c_str(), target.c_str()) != 0) {
+        int moved = ::renameat2(from.get(), item.name.c_str(), files.get(), name.c_str(), RENAME_NOREPLACE);
+        if (moved != 0 && errno == EINVAL) // a file system without RENAME_NOREPLACE: checked just above
+            moved = ::renameat(from.get(), item.name.c_str(), files.get(), name.c_str());
+        if (moved != 0) {
             const int code = errno;
-            ::unlink(infoPath.c_str());
+            ::unlinkat(info.get(), infoName.c_str(), 0);
+            if (code == EEXIST)
+                continue;
             return FailWithErrno(error, code);
         }
         return true;
     }
-    return Fail(error, "the trash holds too many items of that name");
-}
-
-// Qt 6.4 writes the original path into the record as it is, where the trash format wants it
-// percent-encoded: a name holding "%" or a blank would be put back under another name. The record
-// is rewritten when its path is that raw text (absolute, or relative to the top of the volume as in
-// a volume's own trash); a record already encoded is left alone.
-void EncodeRecordedPath(const std::string& inTrash, const std::string& absolute)
-{
-    const size_t slash = inTrash.rfind('/');
-    const size_t filesSlash = slash == std::string::npos ? slash : inTrash.rfind('/', slash - 1);
-    if (filesSlash == std::string::npos)
-        return;
-    const std::string info =
-        inTrash.substr(0, filesSlash) + "/info/" + inTrash.substr(slash + 1) + ".trashinfo";
-    QFile file(QFile::decodeName(QByteArray::fromStdString(info)));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QList<QByteArray> lines = file.readAll().split('\n');
-    file.close();
-    bool changed = false;
-    for (QByteArray& line : lines) {
-        if (!line.startsWith("Path="))
-            continue;
-        const std::string value = line.mid(5).toStdString();
-        const std::string tail = "/" + value;
-        const bool relativeTail = !value.empty() && value.front() != '/' && absolute.size() > tail.size() &&
-                                  absolute.compare(absolute.size() - tail.size(), tail.size(), tail) == 0;
-        const bool raw = value == absolute || relativeTail;
-        const QByteArray encoded = "Path=" + QByteArray::fromStdString(value).toPercentEncoding("/");
-        if (raw && encoded != line) {
-            line = encoded;
-            changed = true;
-        }
-    }
-    if (!changed)
-        return;
-    // Written beside the record and renamed over it, so the record is never half written.
-    QByteArray temporary = QByteArray::fromStdString(info) + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return;
-    const bool written = WriteAll(fd, lines.join('\n'));
-    if (::close(fd) == 0 && written && ::rename(temporary.constData(), info.c_str()) == 0)
-        return;
-    ::unlink(temporary.constData());
-}
-
-// Qt's trash, which also knows the trash folders of other volumes. Qt 6.4 reports success but
-// leaves the item in the current folder when $XDG_DATA_HOME does not exist, so that folder is made
-// first and the outcome is checked rather than believed.
-bool MoveWithQt(const std::string& absolute, std::string* error)
-{
-    QDir().mkpath(LocalAppDataFolder());
-    QFile file(QFile::decodeName(QByteArray::fromStdString(absolute)));
-    if (!file.moveToTrash())
-        return Fail(error, file.errorString().toStdString());
-    struct stat st;
-    if (::lstat(absolute.c_str(), &st) == 0)
-        return Fail(error, "the trash did not take it");
-    const QString where = QFileInfo(file.fileName()).absoluteFilePath();
-    if (::lstat(Native(where).c_str(), &st) != 0)
-        return Fail(error, "the trash reported it moved but it cannot be found there");
-    if (!QFileInfo(file.fileName()).isAbsolute()) { // Qt lost its way: put the item back
-        if (::rename(Native(where).c_str(), absolute.c_str()) == 0)
-            return Fail(error, "the trash folder could not be found");
-        return Fail(error, "it was moved to " + Native(where) + " instead of the trash");
-    }
-    EncodeRecordedPath(Native(where), absolute);
-    return true;
+    return Fail(error, Text("the trash holds too many items of that name"));
 }
 
 } // namespace
@@ -245,20 +161,15 @@ bool MoveToTrash(const std::string& nativePath, std::string* error)
     std::string absolute;
     if (!AbsolutePath(nativePath, &absolute, error))
         return false;
-    struct stat item;
-    if (::lstat(absolute.c_str(), &item) != 0)
-        return FailWithErrno(error, errno);
     if (absolute == "/")
-        return Fail(error, "the root folder cannot go to the trash");
-    const std::string trash = Native(HomeTrashFolder());
-    if (absolute == trash || IsWithin(trash, absolute))
-        return Fail(error, "the trash folder itself is inside it");
-    if (IsWithin(absolute, trash))
-        return Fail(error, "it is in the trash already");
-    // A line break in the name would break Qt's record, which it writes unencoded.
-    if (S_ISLNK(item.st_mode) || !RoundTripsThroughUtf8(absolute) || absolute.find('\n') != std::string::npos)
-        return MoveToHomeTrash(absolute, item, error);
-    return MoveWithQt(absolute, error);
+        return Fail(error, Text("the root folder cannot go to the trash"));
+    trash::Item item;
+    if (!trash::FindItem(absolute, &item, error))
+        return false;
+    trash::Place place;
+    if (!trash::ChoosePlace(item, &place, error))
+        return false;
+    return MoveInto(place, item, error);
 }
 
 } // namespace platform

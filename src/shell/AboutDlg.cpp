@@ -1,5 +1,7 @@
 #include "shell/AboutDlg.h"
 
+#include "BuildInfo.h"
+
 #include "shell/HelpPage.h"
 #include "shell/Pictures.h"
 
@@ -19,12 +21,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     icon->setPixmap(Pictures::AppIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     icon->setFixedSize(32, 32);
 
-    auto* version = new QLabel(tr("Tresmolo, Version 1.0"), this);
+    auto* version = new QLabel(tr("Tresmolo, Version %1").arg(QStringLiteral(TRESMOLO_VERSION)), this);
     version->setObjectName(QStringLiteral("versionText"));
     auto* support = new QLabel(tr("Support: see the user guide"), this);
     support->setObjectName(QStringLiteral("supportText"));
 
-    // The link leads to the bundled guide; the handler opens it, so the target here is only a name.
+    // The link leads to the installed guide; the handler opens it, so the target here is only a name.
     auto* guide =
         new QLabel(QStringLiteral("<a href=\"#guide\">%1</a>").arg(tr("Tresmolo User Guide")), this);
     guide->setObjectName(QStringLiteral("guideLink"));

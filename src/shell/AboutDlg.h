@@ -3,7 +3,7 @@
 #include <QDialog>
 
 // The About box: the icon, the program's name and version, where to find help, a link to the user
-// guide and a Donate button. The link and Donate open the bundled guide and leave the box open;
+// guide and a Donate button. The link and Donate open the user guide and leave the box open;
 // OK closes it.
 class CAboutDlg : public QDialog
 {

@@ -1,18 +1,15 @@
 #include "shell/HelpPage.h"
 
+#include "BuildInfo.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <utility>
 
 namespace HelpPage {
 namespace {
-
-const QString kBundledGuide = QStringLiteral(":/help/index.html");
 
 Launcher& CurrentLauncher()
 {
@@ -20,54 +17,50 @@ Launcher& CurrentLauncher()
     return launcher;
 }
 
-QString InstalledCopy()
+bool IsReadableFile(const QString& path)
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString candidates[] = {
-        programFolder + QStringLiteral("/../share/tresmolo/help/index.html"),
-        programFolder + QStringLiteral("/help/index.html"),
-    };
-    for (const QString& candidate : candidates) {
-        const QFileInfo info(candidate);
-        if (info.isFile() && info.isReadable())
-            return info.canonicalFilePath();
-    }
-    return {};
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable();
 }
 
-// Writes the compiled-in guide into the application data folder unless an equal copy is there.
-QString WrittenCopy()
+// True when `path` is `folder` or lies below it.
+bool IsInside(const QString& path, const QString& folder)
 {
-    QFile bundled(kBundledGuide);
-    if (!bundled.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray text = bundled.readAll();
-
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    if (dataFolder.isEmpty())
-        return {};
-    const QString folder = dataFolder + QStringLiteral("/help");
-    const QString target = folder + QStringLiteral("/index.html");
-
-    QFile existing(target);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text)
-        return target;
-    existing.close();
-
-    if (!QDir().mkpath(folder))
-        return {};
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-        return {};
-    return target;
+    return path == folder || path.startsWith(folder + QLatin1Char('/'));
 }
 
 } // namespace
 
+Places DefaultPlaces()
+{
+    return {QCoreApplication::applicationDirPath(), QStringLiteral(TRESMOLO_HELP_FROM_PROGRAM),
+            QStringLiteral(TRESMOLO_BUILD_TREE_HELP)};
+}
+
+QString Find(const Places& places)
+{
+    if (!places.programFolder.isEmpty() && !places.fromProgram.isEmpty()) {
+        const QString installed =
+            QDir::cleanPath(QDir(places.programFolder).absoluteFilePath(places.fromProgram));
+        if (IsReadableFile(installed))
+            return installed;
+    }
+    if (!places.buildTree.isEmpty()) {
+        // The guide lies in <build>/help/; the program somewhere else below <build>.
+        const QString guide = QDir::cleanPath(places.buildTree);
+        const QString buildFolder = QFileInfo(QFileInfo(guide).absolutePath()).absolutePath();
+        const QString program = QFileInfo(places.programFolder).canonicalFilePath();
+        const QString canonicalBuild = QFileInfo(buildFolder).canonicalFilePath();
+        if (!program.isEmpty() && !canonicalBuild.isEmpty() && IsInside(program, canonicalBuild) &&
+            IsReadableFile(guide))
+            return guide;
+    }
+    return {};
+}
+
 QString Path()
 {
-    const QString installed = InstalledCopy();
-    return installed.isEmpty() ? WrittenCopy() : installed;
+    return Find(DefaultPlaces());
 }
 
 bool Open()

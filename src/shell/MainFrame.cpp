@@ -3,12 +3,14 @@
 #include "duplicates/DlgDuplicateResults.h"
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
+#include "platform/SettingsStore.h"
 #include "shell/FolderTree.h"
 #include "shell/HelpPage.h"
 #include "shell/InfoBar.h"
 #include "shell/OutlookBar.h"
 #include "shell/Ribbon.h"
 #include "shell/VisualStyles.h"
+#include "shell/WindowPlacement.h"
 #include "view/AppMessages.h"
 #include "view/FoundFilesText.h"
 #include "view/PendrakeDoc.h"
@@ -23,6 +25,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -51,6 +54,22 @@ constexpr Switch kSwitches[] = {
 
 // How often the commands' states are refreshed while nothing else asks for it.
 constexpr int kUpdateIntervalMs = 250;
+constexpr int kSettingsNoticeMs = 30000; // how long the notice of unsaved settings shows
+
+// The workspace values that keep the window's place.
+const QString kWorkspace = QStringLiteral("Workspace");
+const QString kWindowGeometry = QStringLiteral("WindowGeometry");
+const QString kWindowState = QStringLiteral("WindowState");
+
+QByteArray ReadWorkspaceBytes(const QString& key)
+{
+    return QByteArray::fromBase64(platform::GetProfileString(kWorkspace, key, QString()).toLatin1());
+}
+
+void WriteWorkspaceBytes(const QString& key, const QByteArray& bytes)
+{
+    platform::WriteProfileString(kWorkspace, key, QString::fromLatin1(bytes.toBase64()));
+}
 
 // A pane as wide as its template text, whatever it shows.
 int TemplateWidth(const QLabel* pane, int letters)
@@ -220,10 +239,13 @@ void CMainFrame::CreateStatusBar()
 {
     m_folderPane = new QLabel(QStringLiteral("Selected Folder Will Appear Here"), this);
     m_folderPane->setObjectName(QStringLiteral("FolderPane"));
-    m_folderPane->setFixedWidth(TemplateWidth(m_folderPane, 80));
+    // The panes are as wide as their templates while the window has room, narrower when it has not.
+    m_folderPane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_folderPane->setMaximumWidth(TemplateWidth(m_folderPane, 80));
     m_pCountPane = new QLabel(QStringLiteral("Number of Files Found in Search."), this);
     m_pCountPane->setObjectName(QStringLiteral("CountPane"));
-    m_pCountPane->setFixedWidth(TemplateWidth(m_pCountPane, 37));
+    m_pCountPane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_pCountPane->setMaximumWidth(TemplateWidth(m_pCountPane, 37));
     m_pCountPane->setToolTip(QStringLiteral("File Count in List"));
     statusBar()->addWidget(m_folderPane);
     statusBar()->addPermanentWidget(m_pCountPane);
@@ -295,6 +317,11 @@ void CMainFrame::RegisterCommands()
 
 void CMainFrame::UpdateCommandUI()
 {
+    if (platform::TakeProfileWriteFailure())
+        statusBar()->showMessage(tr("The settings cannot be saved in %1. Changes made now may be lost "
+                                    "when Tresmolo closes.")
+                                     .arg(platform::ProfileStoreFile()),
+                                 kSettingsNoticeMs);
     const auto apply = [](QAction* action, const CCmdUI& state) {
         action->setEnabled(state.m_enabled);
         if (action->isCheckable())
@@ -370,8 +397,37 @@ void CMainFrame::OnRefreshTree()
     m_folderTree->Refresh();
 }
 
+void CMainFrame::RestorePlacement()
+{
+    setMinimumSize(WindowPlacement::kMinimumSize);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect fallback = primary ? primary->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (!restoreGeometry(ReadWorkspaceBytes(kWindowGeometry))) {
+        setGeometry(WindowPlacement::FirstGeometry(fallback));
+        return;
+    }
+    restoreState(ReadWorkspaceBytes(kWindowState));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    const QRect placed = WindowPlacement::OntoScreens(normal, screens, fallback);
+    if (placed != normal) {
+        if (isMaximized() || isFullScreen())
+            setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+        setGeometry(placed);
+    }
+}
+
+void CMainFrame::SavePlacement() const
+{
+    WriteWorkspaceBytes(kWindowGeometry, saveGeometry());
+    WriteWorkspaceBytes(kWindowState, saveState());
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    SavePlacement();
     m_updateTimer.stop();
     m_view->OnDestroy(); // stops a run and waits for it, then keeps the column widths
     QMainWindow::closeEvent(event);

@@ -47,6 +47,13 @@ public:
     void OnApplicationLook(int id);
     const CommandRoute& Route() const { return m_route; }
 
+    // The window's place (size, position, maximised state, panes) as it was when last closed,
+    // brought back onto a screen when none shows it any more; on a first start 90% of the screen,
+    // centred. Called once before the window is first shown.
+    void RestorePlacement();
+    // Keeps the window's place in the workspace values; done on close.
+    void SavePlacement() const;
+
 protected:
     void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

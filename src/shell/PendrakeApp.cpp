@@ -1,5 +1,7 @@
 #include "shell/PendrakeApp.h"
 
+#include "BuildInfo.h"
+#include "engine/SettingsSection.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Pictures.h"
@@ -23,16 +25,25 @@ CPendrakeApp::~CPendrakeApp()
     delete m_splash;
 }
 
-bool CPendrakeApp::InitInstance()
+bool CPendrakeApp::InitInstance(const CommandLine::Options& options)
 {
     // The profile store lives under these names (~/.config/Tresmolo/Tresmolo.conf).
     QCoreApplication::setOrganizationName(QStringLiteral("Tresmolo"));
     QCoreApplication::setApplicationName(QStringLiteral("Tresmolo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TRESMOLO_VERSION));
+    // Lets docks and compositors match the window to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TRESMOLO_APP_ID));
     QApplication::setWindowIcon(Pictures::AppIcon());
 
     m_splash = new CDlgSplash;
     m_splash->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    // A folder from the command line becomes the folder chosen last, which the frame selects in the
+    // tree at its creation, as a click would.
+    const CSettingsSection settings;
+    if (!options.folder.isEmpty())
+        settings.WriteLastFolderSelected(options.folder);
 
     m_frame = std::make_unique<CMainFrame>(&m_document, this);
     if (!m_frame->OnCreate())
@@ -45,8 +56,11 @@ bool CPendrakeApp::InitInstance()
             m_splash = nullptr;
         }
     });
-    m_frame->resize(1280, 800);
+    m_frame->RestorePlacement();
     view->OnInitialUpdate();
+    // The first update starts the automatic search itself when that switch is on.
+    if (options.search && !settings.GetSwitch(Settings::Key::AutoListLastFolderAtStartup))
+        QMetaObject::invokeMethod(view, &CPendrakeView::OnStartSearch, Qt::QueuedConnection);
     m_frame->show();
     m_frame->setWindowTitle(QCoreApplication::applicationName());
     return true;

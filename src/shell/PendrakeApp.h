@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/CommandLine.h"
 #include "view/Commands.h"
 #include "view/PendrakeDoc.h"
 
@@ -16,8 +17,9 @@ public:
     CPendrakeApp();
     ~CPendrakeApp() override;
 
-    // False when the program cannot come up.
-    bool InitInstance();
+    // False when the program cannot come up. A folder in `options` is selected in the folder tree
+    // as a click would; `options.search` then starts a search as the automatic start-up search does.
+    bool InitInstance(const CommandLine::Options& options = {});
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPendrakeDoc& Document() { return m_document; }
     void OnAppAbout();

@@ -1,5 +1,7 @@
 #include "shell/Pictures.h"
 
+#include "BuildInfo.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -94,7 +96,7 @@ void PaintSplashTexts(QPainter& painter, qreal left, const QRectF& area)
     painter.setPen(QColor(255, 255, 255, 190));
     painter.setFont(SplashFont(13, QFont::Normal));
     painter.drawText(QPointF(left + 2, area.bottom() - 24), QStringLiteral("Loading..."));
-    const QString version = QStringLiteral("Version 1.0");
+    const QString version = QStringLiteral("Version " TRESMOLO_VERSION);
     const qreal versionWidth = painter.fontMetrics().horizontalAdvance(version);
     painter.drawText(QPointF(area.right() - 22 - versionWidth, area.bottom() - 24), version);
 }

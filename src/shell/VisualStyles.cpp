@@ -12,6 +12,20 @@
 namespace VisualStyles {
 namespace {
 
+// The palette of a look.
+struct PaletteColours
+{
+    QRgb window, windowText, base, alternateBase, text, button, buttonText, highlight, highlightedText;
+    QRgb toolTipBase, toolTipText, link;
+};
+
+// The colours the style sheet puts on the command panel and its neighbours (see PanelColours).
+struct SheetColours
+{
+    QRgb tabRow, tabRowText, pageTop, pageBottom, panelText, caption, separator, orb;
+    QRgb infoBar, infoBarText, statusBar, statusBarText, paneTitle, paneTitleText;
+};
+
 // One look: its texts, its base style and every colour it sets.
 struct Scheme
 {
@@ -19,67 +33,103 @@ struct Scheme
     const char* menuText;
     const char* styleMenuText;
     const char* style;
-    // The palette.
-    QRgb window, windowText, base, alternateBase, text, button, buttonText, highlight, highlightedText;
-    QRgb toolTipBase, toolTipText, link;
-    // The style sheet.
-    QRgb tabRow, tabRowText, pageTop, pageBottom, panelText, caption, separator, orb;
-    QRgb infoBar, infoBarText, statusBar, statusBarText, paneTitle, paneTitleText;
+    PaletteColours palette;
+    SheetColours sheet;
 };
 
 // clang-format off
 constexpr std::array<Scheme, 9> kSchemes = {{
     // The classic grey desktop: flat panels, navy selection, yellow tips.
-    {Windows2000, "Windows &2000", "", "Windows",
-     0xd4d0c8, 0x000000, 0xffffff, 0xf1efe9, 0x000000, 0xd4d0c8, 0x000000, 0x0a246a, 0xffffff,
-     0xffffe1, 0x000000, 0x0000ee,
-     0xd4d0c8, 0x000000, 0xd4d0c8, 0xd4d0c8, 0x000000, 0x404040, 0x808080, 0x0a246a,
-     0xffffe1, 0x000000, 0xd4d0c8, 0x000000, 0x0a246a, 0xffffff},
+    {.id = Windows2000, .menuText = "Windows &2000", .styleMenuText = "", .style = "Windows",
+     .palette = {.window = 0xd4d0c8, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf1efe9,
+                 .text = 0x000000, .button = 0xd4d0c8, .buttonText = 0x000000, .highlight = 0x0a246a,
+                 .highlightedText = 0xffffff, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
+                 .link = 0x0000ee},
+     .sheet = {.tabRow = 0xd4d0c8, .tabRowText = 0x000000, .pageTop = 0xd4d0c8, .pageBottom = 0xd4d0c8,
+               .panelText = 0x000000, .caption = 0x404040, .separator = 0x808080, .orb = 0x0a246a,
+               .infoBar = 0xffffe1, .infoBarText = 0x000000, .statusBar = 0xd4d0c8,
+               .statusBarText = 0x000000, .paneTitle = 0x0a246a, .paneTitleText = 0xffffff}},
     // Light warm greys with a pale lavender selection.
-    {OfficeXP, "Office &XP", "", "Fusion",
-     0xf0efea, 0x000000, 0xffffff, 0xf7f6f3, 0x000000, 0xf6f5f2, 0x000000, 0xb6bdd2, 0x000000,
-     0xffffe1, 0x000000, 0x0645ad,
-     0xdedbd2, 0x000000, 0xfbfaf8, 0xe6e3db, 0x000000, 0x55524b, 0xc3bfb4, 0x6d6a63,
-     0xffffe1, 0x000000, 0xeae8e1, 0x000000, 0x6d6a63, 0xffffff},
+    {.id = OfficeXP, .menuText = "Office &XP", .styleMenuText = "", .style = "Fusion",
+     .palette = {.window = 0xf0efea, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf7f6f3,
+                 .text = 0x000000, .button = 0xf6f5f2, .buttonText = 0x000000, .highlight = 0xb6bdd2,
+                 .highlightedText = 0x000000, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
+                 .link = 0x0645ad},
+     .sheet = {.tabRow = 0xdedbd2, .tabRowText = 0x000000, .pageTop = 0xfbfaf8, .pageBottom = 0xe6e3db,
+               .panelText = 0x000000, .caption = 0x55524b, .separator = 0xc3bfb4, .orb = 0x6d6a63,
+               .infoBar = 0xffffe1, .infoBarText = 0x000000, .statusBar = 0xeae8e1,
+               .statusBarText = 0x000000, .paneTitle = 0x6d6a63, .paneTitleText = 0xffffff}},
     // Beige surfaces under a bright blue title row.
-    {WindowsXP, "&Windows XP", "", "Fusion",
-     0xece9d8, 0x000000, 0xffffff, 0xf6f4ea, 0x000000, 0xece9d8, 0x000000, 0x316ac5, 0xffffff,
-     0xffffe1, 0x000000, 0x0645ad,
-     0x245edb, 0xffffff, 0xfcfcf9, 0xe3dfca, 0x000000, 0x55523f, 0xc5c2b2, 0x3a8a2e,
-     0xffffe1, 0x000000, 0xece9d8, 0x000000, 0x245edb, 0xffffff},
+    {.id = WindowsXP, .menuText = "&Windows XP", .styleMenuText = "", .style = "Fusion",
+     .palette = {.window = 0xece9d8, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf6f4ea,
+                 .text = 0x000000, .button = 0xece9d8, .buttonText = 0x000000, .highlight = 0x316ac5,
+                 .highlightedText = 0xffffff, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
+                 .link = 0x0645ad},
+     .sheet = {.tabRow = 0x245edb, .tabRowText = 0xffffff, .pageTop = 0xfcfcf9, .pageBottom = 0xe3dfca,
+               .panelText = 0x000000, .caption = 0x55523f, .separator = 0xc5c2b2, .orb = 0x3a8a2e,
+               .infoBar = 0xffffe1, .infoBarText = 0x000000, .statusBar = 0xece9d8,
+               .statusBarText = 0x000000, .paneTitle = 0x245edb, .paneTitleText = 0xffffff}},
     // Sky-blue bars with an amber selection.
-    {Office2003, "Office 200&3", "", "Fusion",
-     0xdde9fa, 0x000000, 0xffffff, 0xeef4fd, 0x000000, 0xc9dcf8, 0x000000, 0xffd58c, 0x000000,
-     0xffffe1, 0x000000, 0x0645ad,
-     0x9ebef5, 0x000000, 0xe3effe, 0xa9c8f5, 0x000000, 0x12336b, 0x7ca2dd, 0x2f5fb0,
-     0xfff4d1, 0x000000, 0x9ebef5, 0x000000, 0x2f4f8f, 0xffffff},
+    {.id = Office2003, .menuText = "Office 200&3", .styleMenuText = "", .style = "Fusion",
+     .palette = {.window = 0xdde9fa, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xeef4fd,
+                 .text = 0x000000, .button = 0xc9dcf8, .buttonText = 0x000000, .highlight = 0xffd58c,
+                 .highlightedText = 0x000000, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
+                 .link = 0x0645ad},
+     .sheet = {.tabRow = 0x9ebef5, .tabRowText = 0x000000, .pageTop = 0xe3effe, .pageBottom = 0xa9c8f5,
+               .panelText = 0x000000, .caption = 0x12336b, .separator = 0x7ca2dd, .orb = 0x2f5fb0,
+               .infoBar = 0xfff4d1, .infoBarText = 0x000000, .statusBar = 0x9ebef5,
+               .statusBarText = 0x000000, .paneTitle = 0x2f4f8f, .paneTitleText = 0xffffff}},
     // Off-white tool windows over a blue status bar.
-    {VisualStudio2005, "Visual Studio.NET 200&5", "", "Fusion",
-     0xf5f4ee, 0x000000, 0xffffff, 0xf9f8f4, 0x000000, 0xebe9dd, 0x000000, 0x316ac5, 0xffffff,
-     0xffffe1, 0x000000, 0x0645ad,
-     0xd2cfbd, 0x000000, 0xfafaf7, 0xdcd9c7, 0x000000, 0x4d4a3c, 0xb5b29e, 0x5f5a8a,
-     0xffffe1, 0x000000, 0x0e5ca8, 0xffffff, 0xc4c1ab, 0x000000},
+    {.id = VisualStudio2005, .menuText = "Visual Studio.NET 200&5", .styleMenuText = "", .style = "Fusion",
+     .palette = {.window = 0xf5f4ee, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf9f8f4,
+                 .text = 0x000000, .button = 0xebe9dd, .buttonText = 0x000000, .highlight = 0x316ac5,
+                 .highlightedText = 0xffffff, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
+                 .link = 0x0645ad},
+     .sheet = {.tabRow = 0xd2cfbd, .tabRowText = 0x000000, .pageTop = 0xfafaf7, .pageBottom = 0xdcd9c7,
+               .panelText = 0x000000, .caption = 0x4d4a3c, .separator = 0xb5b29e, .orb = 0x5f5a8a,
+               .infoBar = 0xffffe1, .infoBarText = 0x000000, .statusBar = 0x0e5ca8,
+               .statusBarText = 0xffffff, .paneTitle = 0xc4c1ab, .paneTitleText = 0x000000}},
     // The Office 2007 schemes: a tab row in the scheme's colour over a light gradient page.
-    {Office2007Blue, "&Blue Style", "Office 2007 (&Blue Style)", "Fusion",
-     0xdfe9f5, 0x000000, 0xffffff, 0xf3f7fc, 0x000000, 0xe4eefa, 0x15428b, 0xc2dcf5, 0x000000,
-     0xf4f8fd, 0x3b3b3b, 0x0645ad,
-     0xbfdbff, 0x15428b, 0xf3f7fc, 0xc9dbef, 0x15428b, 0x2f5896, 0xa7c1e2, 0x2c64b0,
-     0xe7eff9, 0x15428b, 0x2d5b9a, 0xffffff, 0xbfdbff, 0x15428b},
-    {Office2007Black, "B&lack Style", "Office 2007 (B&lack Style)", "Fusion",
-     0xdfe1e4, 0x000000, 0xffffff, 0xf2f3f4, 0x000000, 0xe8e9eb, 0x000000, 0x4a5563, 0xffffff,
-     0xf2f2f2, 0x262626, 0x0645ad,
-     0x363636, 0xffffff, 0xf4f4f4, 0xd0d3d7, 0x1a1a1a, 0x454545, 0xa8acb2, 0x2f2f2f,
-     0xebecee, 0x1a1a1a, 0x363636, 0xffffff, 0x4a4a4a, 0xffffff},
-    {Office2007Silver, "&Silver Style", "Office 2007 (&Silver Style)", "Fusion",
-     0xe9ecf0, 0x000000, 0xffffff, 0xf4f5f7, 0x000000, 0xeef0f3, 0x1e1e1e, 0x5f6f88, 0xffffff,
-     0xfafafa, 0x333333, 0x0645ad,
-     0xd3d8df, 0x1e1e1e, 0xfbfbfc, 0xdadee5, 0x1e1e1e, 0x4c5560, 0xb9bfc8, 0x6a7788,
-     0xeff1f4, 0x1e1e1e, 0xc8ced7, 0x000000, 0xd3d8df, 0x1e1e1e},
-    {Office2007Aqua, "&Aqua Style", "Office 2007 (&Aqua Style)", "Fusion",
-     0xdcecf3, 0x000000, 0xffffff, 0xeef6fa, 0x000000, 0xe6f2f7, 0x00344f, 0x1c6f96, 0xffffff,
-     0xf0f9fc, 0x1c3c4c, 0x0645ad,
-     0x9fcde0, 0x00344f, 0xeef7fb, 0xc4e1ee, 0x00344f, 0x1d5874, 0x8ec3d8, 0x1f7aa6,
-     0xe2f1f7, 0x00344f, 0x1f6b8f, 0xffffff, 0x9fcde0, 0x00344f},
+    {.id = Office2007Blue, .menuText = "&Blue Style", .styleMenuText = "Office 2007 (&Blue Style)",
+     .style = "Fusion",
+     .palette = {.window = 0xdfe9f5, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf3f7fc,
+                 .text = 0x000000, .button = 0xe4eefa, .buttonText = 0x15428b, .highlight = 0xc2dcf5,
+                 .highlightedText = 0x000000, .toolTipBase = 0xf4f8fd, .toolTipText = 0x3b3b3b,
+                 .link = 0x0645ad},
+     .sheet = {.tabRow = 0xbfdbff, .tabRowText = 0x15428b, .pageTop = 0xf3f7fc, .pageBottom = 0xc9dbef,
+               .panelText = 0x15428b, .caption = 0x2f5896, .separator = 0xa7c1e2, .orb = 0x2c64b0,
+               .infoBar = 0xe7eff9, .infoBarText = 0x15428b, .statusBar = 0x2d5b9a,
+               .statusBarText = 0xffffff, .paneTitle = 0xbfdbff, .paneTitleText = 0x15428b}},
+    {.id = Office2007Black, .menuText = "B&lack Style", .styleMenuText = "Office 2007 (B&lack Style)",
+     .style = "Fusion",
+     .palette = {.window = 0xdfe1e4, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf2f3f4,
+                 .text = 0x000000, .button = 0xe8e9eb, .buttonText = 0x000000, .highlight = 0x4a5563,
+                 .highlightedText = 0xffffff, .toolTipBase = 0xf2f2f2, .toolTipText = 0x262626,
+                 .link = 0x0645ad},
+     .sheet = {.tabRow = 0x363636, .tabRowText = 0xffffff, .pageTop = 0xf4f4f4, .pageBottom = 0xd0d3d7,
+               .panelText = 0x1a1a1a, .caption = 0x454545, .separator = 0xa8acb2, .orb = 0x2f2f2f,
+               .infoBar = 0xebecee, .infoBarText = 0x1a1a1a, .statusBar = 0x363636,
+               .statusBarText = 0xffffff, .paneTitle = 0x4a4a4a, .paneTitleText = 0xffffff}},
+    {.id = Office2007Silver, .menuText = "&Silver Style", .styleMenuText = "Office 2007 (&Silver Style)",
+     .style = "Fusion",
+     .palette = {.window = 0xe9ecf0, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf4f5f7,
+                 .text = 0x000000, .button = 0xeef0f3, .buttonText = 0x1e1e1e, .highlight = 0x5f6f88,
+                 .highlightedText = 0xffffff, .toolTipBase = 0xfafafa, .toolTipText = 0x333333,
+                 .link = 0x0645ad},
+     .sheet = {.tabRow = 0xd3d8df, .tabRowText = 0x1e1e1e, .pageTop = 0xfbfbfc, .pageBottom = 0xdadee5,
+               .panelText = 0x1e1e1e, .caption = 0x4c5560, .separator = 0xb9bfc8, .orb = 0x6a7788,
+               .infoBar = 0xeff1f4, .infoBarText = 0x1e1e1e, .statusBar = 0xc8ced7,
+               .statusBarText = 0x000000, .paneTitle = 0xd3d8df, .paneTitleText = 0x1e1e1e}},
+    {.id = Office2007Aqua, .menuText = "&Aqua Style", .styleMenuText = "Office 2007 (&Aqua Style)",
+     .style = "Fusion",
+     .palette = {.window = 0xdcecf3, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xeef6fa,
+                 .text = 0x000000, .button = 0xe6f2f7, .buttonText = 0x00344f, .highlight = 0x1c6f96,
+                 .highlightedText = 0xffffff, .toolTipBase = 0xf0f9fc, .toolTipText = 0x1c3c4c,
+                 .link = 0x0645ad},
+     .sheet = {.tabRow = 0x9fcde0, .tabRowText = 0x00344f, .pageTop = 0xeef7fb, .pageBottom = 0xc4e1ee,
+               .panelText = 0x00344f, .caption = 0x1d5874, .separator = 0x8ec3d8, .orb = 0x1f7aa6,
+               .infoBar = 0xe2f1f7, .infoBarText = 0x00344f, .statusBar = 0x1f6b8f,
+               .statusBarText = 0xffffff, .paneTitle = 0x9fcde0, .paneTitleText = 0x00344f}},
 }};
 // clang-format on
 
@@ -180,7 +230,7 @@ QString StyleName(int id)
 
 QPalette Palette(int id)
 {
-    const Scheme& s = SchemeOf(id);
+    const PaletteColours& s = SchemeOf(id).palette;
     QPalette palette{QColor(s.button), QColor(s.window)};
     const auto set = [&palette](QPalette::ColorRole role, const QColor& colour) {
         palette.setColor(QPalette::Active, role, colour);
@@ -215,7 +265,7 @@ QPalette Palette(int id)
 
 PanelColours Colours(int id)
 {
-    const Scheme& s = SchemeOf(id);
+    const SheetColours& s = SchemeOf(id).sheet;
     PanelColours c;
     c.tabRow = QColor(s.tabRow);
     c.tabRowText = QColor(s.tabRowText);
@@ -236,7 +286,8 @@ PanelColours Colours(int id)
 
 QString StyleSheet(int id)
 {
-    const Scheme& s = SchemeOf(id);
+    const SheetColours& s = SchemeOf(id).sheet;
+    const PaletteColours& p = SchemeOf(id).palette;
     const std::pair<const char*, QRgb> colours[] = {
         {"tabRow", s.tabRow},
         {"tabRowText", s.tabRowText},
@@ -252,8 +303,8 @@ QString StyleSheet(int id)
         {"statusBar", s.statusBar},
         {"paneTitle", s.paneTitle},
         {"paneTitleText", s.paneTitleText},
-        {"toolTipText", s.toolTipText},
-        {"toolTipBase", s.toolTipBase},
+        {"toolTipText", p.toolTipText},
+        {"toolTipBase", p.toolTipBase},
     };
     QString sheet = QString::fromUtf8(kStyleSheet).trimmed();
     for (const auto& [name, rgb] : colours)

@@ -26,6 +26,8 @@ enum Look : int
 inline constexpr int kFirstLook = Windows2000;
 inline constexpr int kLastLook = Office2007Aqua;
 inline constexpr int kDefaultLook = Office2007Black;
+// The four Office 2007 colour schemes, in command order: the command panel's Style drop-down.
+inline constexpr int kOffice2007Looks[] = {Office2007Blue, Office2007Black, Office2007Silver, Office2007Aqua};
 
 // The nine looks in command order.
 QList<int> Looks();

@@ -4,6 +4,7 @@
 #include "platform/TempFile.h"
 #include "view/AppMessages.h"
 #include "view/PendrakeView.h"
+#include "view/Seams.h"
 #include "view/ShellServices.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QTreeView>
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -200,30 +203,44 @@ void CPendrakeView::ExportFileList()
         return;
     const int n = m_displayFileList ? m_fileModel.rowCount() : int(m_foundPaths.size());
     std::string text;
-    for (int i = 0; i < n; ++i) {
+    int error = 0;
+    for (int i = 0; i < n && error == 0; ++i) {
         if (i > 0)
             text.push_back('\n');
         text += GetExportLine(i);
         if (text.size() >= (1 << 20) || i == n - 1) {
-            if (!WriteAll(fd, text))
-                break;
+            error = WriteAll(fd, text);
             text.clear();
         }
     }
-    ::close(fd);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0) {
+        // A list that is not whole is never shown as if it were: the partial file goes, and the
+        // user learns why.
+        ::unlink(path.c_str());
+        Seams::MessageBox(this,
+                          tr("The list of files could not be written completely to %1 (%2). The "
+                             "incomplete file has been removed.")
+                              .arg(platform::DisplayText(path), QString::fromLocal8Bit(std::strerror(error))),
+                          QString(), QMessageBox::Warning);
+        return;
+    }
     Shell::Open(path);
 }
 
-bool CPendrakeView::WriteAll(int fd, const std::string& text)
+int CPendrakeView::WriteAll(int fd, const std::string& text)
 {
     size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return ENOSPC; // nothing more is taken
         done += size_t(n);
     }
-    return true;
+    return 0;
 }

@@ -39,7 +39,10 @@ QTreeView* MakeList(QWidget* parent, QAbstractItemModel* model, const QString& n
 } // namespace
 
 CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
-    : QWidget(parent), m_document(document), m_fileModel(this), m_folderModel(this)
+    : QWidget(parent), m_document(document), m_fileModel(this), m_folderModel(this),
+      m_handOver(
+          std::chrono::milliseconds(kApplyIntervalMs), [this](Pending& batch) { return ApplyBatch(batch); },
+          [this] { OnWorkerFinished(); })
 {
     setObjectName(QStringLiteral("PendrakeView"));
     m_run = false;
@@ -47,8 +50,6 @@ CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
     m_folderOrder.setSourceModel(&m_folderModel);
     m_fileList = MakeList(this, &m_fileOrder, QStringLiteral("FileList"));
     m_folderList = MakeList(this, &m_folderOrder, QStringLiteral("FolderList"));
-    m_applyTimer.setInterval(kApplyIntervalMs);
-    connect(&m_applyTimer, &QTimer::timeout, this, &CPendrakeView::ApplyPending);
     RegisterCommands();
     RegisterFileActionCommands();
     CreateListMenus();
@@ -155,17 +156,12 @@ void CPendrakeView::OnDestroy()
     // Ask a running walk to stop and wait for it; the worker never waits for this thread once
     // closing is set, so this cannot deadlock.
     m_run = false;
-    {
-        std::unique_lock locker(m_lock);
-        m_closing = true;
-        m_applied.notify_all();
-    }
+    m_handOver.Close();
     if (m_worker) {
         m_worker->wait();
         delete m_worker;
         m_worker = nullptr;
     }
-    m_applyTimer.stop();
     if (m_initialized) {
         SaveListColumnWidths(m_fileList, 0);
         SaveListColumnWidths(m_folderList, 1);
@@ -181,23 +177,21 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
         const std::string& native = find.GetNativeFolder();
         if (m_lastFolderIndex < 0 || native != m_lastNativeFolder) {
             const auto [it, added] = m_folderIndex.try_emplace(native, int(m_folderIndex.size()));
-            if (added) {
-                std::unique_lock locker(m_lock);
-                m_pending.folders.push_back({m_currentFolder, native});
-            }
+            if (added)
+                m_handOver.Add([&](Pending& p) { p.folders.push_back({m_currentFolder, native}); });
             m_lastNativeFolder = native;
             m_lastFolderIndex = it->second;
         }
-        std::unique_lock locker(m_lock);
-        m_pending.fileRows.push_back(
-            {m_lastFolderIndex, std::string(find.GetNativeName()), find.IsKnownRegular()});
+        m_handOver.Add([&](Pending& p) {
+            p.fileRows.push_back(
+                {m_lastFolderIndex, std::string(find.GetNativeName()), find.IsKnownRegular()});
+        });
     } else {
         m_currentFilePath = find.GetFilePath();
         if (m_currentFilePath.contains(QChar(QChar::ReplacementCharacter)))
             m_foundNativePaths.emplace(int(m_foundPaths.size()), find.GetNativePath());
         m_foundPaths.append(m_currentFilePath);
-        std::unique_lock locker(m_lock);
-        m_pending.row0Column2 = m_currentFilePath;
+        m_handOver.Add([&](Pending& p) { p.row0Column2 = m_currentFilePath; });
     }
     if (m_viewFilesCount)
         UpdateFolderRow(m_currentFolder, GetFolderFileCount(find.GetNativeFolder()), find.GetNativeFolder());
@@ -215,33 +209,25 @@ void CPendrakeView::AppendFileRow(const QString& name, const QString& folder)
     if (!folder.isEmpty()) {
         const std::string native = platform::NativePath(folder);
         const auto [it, added] = m_folderIndex.try_emplace(native, int(m_folderIndex.size()));
-        if (added) {
-            std::unique_lock locker(m_lock);
-            m_pending.folders.push_back({folder, native});
-        }
+        if (added)
+            m_handOver.Add([&](Pending& p) { p.folders.push_back({folder, native}); });
         folderIndex = it->second;
     }
-    std::unique_lock locker(m_lock);
-    m_pending.fileRows.push_back({folderIndex, name.toUtf8().toStdString()});
+    m_handOver.Add([&](Pending& p) { p.fileRows.push_back({folderIndex, name.toUtf8().toStdString()}); });
 }
 
 void CPendrakeView::UpdateFolderRow(const QString& folder, int count, const std::string& native)
 {
-    std::unique_lock locker(m_lock);
-    m_pending.folderRows.push_back({folder, count, native});
+    m_handOver.Add([&](Pending& p) { p.folderRows.push_back({folder, count, native}); });
 }
 
 void CPendrakeView::ApplyPending()
 {
-    Pending batch;
-    quint64 ticket;
-    bool workerDone;
-    {
-        std::unique_lock locker(m_lock);
-        std::swap(batch, m_pending);
-        ticket = m_flushRequested;
-        workerDone = m_workerDone; // set after the worker's last row: this batch holds them all
-    }
+    m_handOver.ApplyNow();
+}
+
+std::pair<int, int> CPendrakeView::ApplyBatch(Pending& batch)
+{
     if (batch.headings)
         m_fileModel.SetHeadings(batch.headings->first, batch.headings->second);
     for (const FileListModel::Folder& folder : batch.folders)
@@ -260,24 +246,12 @@ void CPendrakeView::ApplyPending()
         lastFolderRow = m_folderModel.UpdateFolderRow(row.folder, row.count, row.native);
     if (lastFolderRow >= 0)
         m_folderList->scrollTo(m_folderOrder.mapFromSource(m_folderModel.index(lastFolderRow, 0)));
-
-    {
-        std::unique_lock locker(m_lock);
-        m_fileRowsSeen = m_fileModel.rowCount();
-        m_folderRowsSeen = m_folderModel.rowCount();
-        m_flushServed = std::max(m_flushServed, ticket);
-        m_applied.notify_all();
-    }
-    if (workerDone)
-        OnWorkerFinished();
+    return {m_fileModel.rowCount(), m_folderModel.rowCount()};
 }
 
 std::pair<int, int> CPendrakeView::ListRowCounts()
 {
     // The apply timer, which runs for the whole search, serves the request within one interval;
     // nothing is posted from this thread.
-    std::unique_lock locker(m_lock);
-    const quint64 ticket = ++m_flushRequested;
-    m_applied.wait(locker, [&] { return m_flushServed >= ticket || m_closing; });
-    return {m_fileRowsSeen, m_folderRowsSeen};
+    return m_handOver.Flush();
 }

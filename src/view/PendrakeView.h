@@ -1,17 +1,15 @@
 #pragma once
 
 #include "engine/AppHelper.h"
+#include "view/BatchHandOver.h"
 #include "view/Commands.h"
 #include "view/ListModels.h"
 #include "view/ListRowOrder.h"
 #include "view/ListSortFilter.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
 #include <optional>
 #include <unordered_map>
 
@@ -90,6 +88,9 @@ private:
     void ShowSearchStatus(const QString& folder);
     // Has every queued row applied, then gives the row counts of both lists.
     std::pair<int, int> ListRowCounts();
+    struct Pending;
+    // Applies one batch from the worker; returns the row counts of both lists after it.
+    std::pair<int, int> ApplyBatch(Pending& batch);
 
     void SaveListColumnWidths(QTreeView* list, int listNumber);
     void CreateListMenus();
@@ -99,7 +100,8 @@ private:
     void ShowShellProperties(const std::string& path);
     void RemoveFolderFileRows(const QString& folder);
     std::string GetExportLine(int index) const;
-    static bool WriteAll(int fd, const std::string& text);
+    // Writes all of `text`; 0, or the error that stopped it.
+    static int WriteAll(int fd, const std::string& text);
     void SetUpList(QTreeView* list, int listNumber, const int* defaultWidths);
     void OnWorkerFinished();
     void RegisterCommands();
@@ -149,14 +151,6 @@ private:
         std::optional<std::pair<QString, QString>> headings;
         int infoBarChanged = 0; // reports written; the user-interface thread posts the notices
     };
-    std::mutex m_lock;
-    std::condition_variable m_applied;
-    Pending m_pending;
-    quint64 m_flushRequested = 0;
-    quint64 m_flushServed = 0;
-    int m_fileRowsSeen = 0;
-    int m_folderRowsSeen = 0;
-    bool m_closing = false;
-    bool m_workerDone = false;
-    QTimer m_applyTimer;
+    // Rows, status lines and notices on their way from the worker to the lists.
+    BatchHandOver<Pending, std::pair<int, int>> m_handOver;
 };

@@ -39,18 +39,16 @@ void CPendrakeView::OnStartSearch()
     m_folderModel.Clear();
 
     m_searching = true;
-    {
-        std::unique_lock locker(m_lock);
-        m_workerDone = false;
-    }
+    // The run flag is up from the OK on, and only Stop and the worker's end lower it: a Stop at any
+    // moment after the OK ends the walk.
+    m_run = true;
     // The worker says it is done through the hand-over; the apply timer sees it and ends the run.
     m_worker = QThread::create([this, folder] {
         DoSearch(folder);
-        std::unique_lock locker(m_lock);
-        m_workerDone = true;
+        m_handOver.Finish();
     });
     m_worker->setObjectName(QStringLiteral("SearchWorker"));
-    m_applyTimer.start();
+    m_handOver.Start();
     m_worker->start();
 }
 
@@ -63,11 +61,6 @@ void CPendrakeView::OnWorkerFinished()
 {
     if (!m_worker)
         return;
-    m_applyTimer.stop();
-    {
-        std::unique_lock locker(m_lock);
-        m_workerDone = false;
-    }
     m_worker->wait();
     delete m_worker;
     m_worker = nullptr;
@@ -77,7 +70,6 @@ void CPendrakeView::OnWorkerFinished()
 
 void CPendrakeView::DoSearch(const QString& folder)
 {
-    m_run = true;
     m_folderIndex.clear();
     m_lastFolderIndex = -1;
     m_foundNativePaths.clear();
@@ -88,7 +80,7 @@ void CPendrakeView::DoSearch(const QString& folder)
     ShowSearchStatus(folder);
     m_startFolder = folder;
     m_searchWord = word;
-    RunSearch();
+    RunSearch(false); // the flag was raised at the OK; a Stop since then stands
     ShowSearchStatus(folder);
     m_run = false;
 }
@@ -121,8 +113,9 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
                 AppendFileRow(text, {});
         }
         const auto [fileRows, folderRows] = ListRowCounts();
+        // Only the folder list of a run with per-folder counts tells which folders hold files.
         const int withoutFiles = m_foldersParsed - folderRows;
-        if (withoutFiles > 0) {
+        if (m_viewFilesCount && withoutFiles > 0) {
             const QString text = QStringLiteral("%1 Folder(s) Do Not Contain Files. ").arg(withoutFiles);
             m_workText += text;
             if (statusMode)
@@ -140,16 +133,15 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
             if (statusMode)
                 AppendFileRow(text, {});
         }
-        if (statusMode) {
-            std::unique_lock locker(m_lock);
-            m_pending.row0Column2 = QString();
-        }
+        if (statusMode)
+            m_handOver.Add([](Pending& p) { p.row0Column2 = QString(); });
     }
     m_settings.WriteInfoBarText(m_workText);
-    std::unique_lock locker(m_lock);
-    ++m_pending.infoBarChanged;
-    if (statusMode)
-        m_pending.headings = {QStringLiteral("Status"), QString()};
-    else
-        m_pending.headings = {QStringLiteral("File Name"), QStringLiteral("Folder")};
+    m_handOver.Add([statusMode](Pending& p) {
+        ++p.infoBarChanged;
+        if (statusMode)
+            p.headings = {QStringLiteral("Status"), QString()};
+        else
+            p.headings = {QStringLiteral("File Name"), QStringLiteral("Folder")};
+    });
 }

@@ -4,10 +4,35 @@
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 using Settings::Key;
+
+namespace {
+
+// Ways to make the store's writes fail. Root ignores permission bits, so as root the folder is
+// made a read-only mount, or a full one, in the test's private mount namespace.
+enum class Block
+{
+    ReadOnlyFile,   // 0444 file; as root: the folder a read-only bind mount
+    ReadOnlyFolder, // 0500 folder; as root: the folder a full tmpfs holding the file
+};
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TestSettings : public QObject
 {
@@ -18,8 +43,58 @@ public:
 private:
     const TestHome& m_home;
     CSettingsSection m_settings;
+    QString m_noMounts;
+    bool m_failureTold = false;
+
+    QString Folder() const { return m_home.ConfigHome() + QStringLiteral("/Tresmolo"); }
+
+    // Makes writes fail in the way asked; false (with a skip) when this system cannot.
+    bool BlockWrites(Block block)
+    {
+        const QByteArray folder = QFile::encodeName(Folder());
+        if (::geteuid() != 0) {
+            if (block == Block::ReadOnlyFile)
+                return ::chmod(QFile::encodeName(platform::ProfileStoreFile()).constData(), 0444) == 0;
+            return ::chmod(folder.constData(), 0500) == 0;
+        }
+        if (!m_noMounts.isEmpty())
+            return false;
+        if (block == Block::ReadOnlyFile)
+            return ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0 &&
+                   ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) ==
+                       0;
+        const QByteArray content = ReadAll(platform::ProfileStoreFile());
+        if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=64k") != 0)
+            return false;
+        WriteFile(platform::ProfileStoreFile(), content);
+        QFile filler(Folder() + QStringLiteral("/filler"));
+        if (!filler.open(QIODevice::WriteOnly))
+            return false;
+        const QByteArray block64k(65536, 'z');
+        while (filler.write(block64k) > 0 && filler.flush()) {
+        }
+        return true;
+    }
+    void UnblockWrites()
+    {
+        const QByteArray folder = QFile::encodeName(Folder());
+        if (::geteuid() != 0) {
+            ::chmod(folder.constData(), 0700);
+            ::chmod(QFile::encodeName(platform::ProfileStoreFile()).constData(), 0644);
+        } else {
+            ::umount2(folder.constData(), MNT_DETACH);
+        }
+    }
 
 private slots:
+    void initTestCase()
+    {
+        if (::geteuid() == 0 &&
+            (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0))
+            m_noMounts =
+                QStringLiteral("no private mount namespace: ") + QString::fromLocal8Bit(strerror(errno));
+    }
+
     void init() { m_home.ClearSettings(); }
 
     void firstStartReadsTheDefaults()
@@ -132,8 +207,93 @@ private slots:
         m_settings.ReadInfoBarText(text);
         QCOMPARE(text, QStringLiteral("Information Bar"));
         // A write after the damage still works and is read back.
-        m_settings.WriteInt(Settings::Name(Key::IgnoreReadOnlyFiles), 1);
+        QVERIFY(m_settings.WriteInt(Settings::Name(Key::IgnoreReadOnlyFiles), 1));
         QCOMPARE(m_settings.GetSwitch(Key::IgnoreReadOnlyFiles), 1);
+        QVERIFY(!platform::TakeProfileWriteFailure()); // a damaged file is no failed write
+    }
+
+    void aStoreThatCannotBeWrittenStillReadsAsStored_data()
+    {
+        QTest::addColumn<int>("block");
+        QTest::newRow("read-only file") << int(Block::ReadOnlyFile);
+        QTest::newRow("read-only folder") << int(Block::ReadOnlyFolder);
+    }
+    void aStoreThatCannotBeWrittenStillReadsAsStored()
+    {
+        QFETCH(int, block);
+        m_settings.WriteInt(Settings::Name(Key::SearchSubFolders), 0);
+        m_settings.WriteInt(Settings::Name(Key::IgnoreHiddenFiles), 0);
+        m_settings.WriteSearchWord(QStringLiteral("needle"));
+        m_settings.WriteLastFolderSelected(QStringLiteral("/srv"));
+        const QByteArray stored = ReadAll(platform::ProfileStoreFile());
+        if (!BlockWrites(Block(block))) {
+            UnblockWrites();
+            QSKIP(qPrintable(QStringLiteral("writes cannot be made to fail here. ") + m_noMounts));
+        }
+
+        // Every write fails and says so; the first failure of the session is to be told, once.
+        QVERIFY(!m_settings.WriteInt(Settings::Name(Key::ViewFilesCount), 1));
+        QCOMPARE(platform::TakeProfileWriteFailure(), !m_failureTold);
+        m_failureTold = true;
+        QVERIFY(!m_settings.WriteInfoBarText(QStringLiteral("Searching...")));
+        QVERIFY(!platform::TakeProfileWriteFailure());
+        // What is on disk still reads as stored, here and on another thread, and in the engine.
+        RecordingEngine engine;
+        engine.LoadOptions();
+        QCOMPARE(engine.m_searchSubFolders, 0);
+        QCOMPARE(engine.m_ignoreHiddenFiles, 0);
+        QCOMPARE(engine.m_ignoreWindowsFolder, 1);
+        QString text;
+        std::thread([&] { CSettingsSection().ReadSearchWord(text); }).join();
+        QCOMPARE(text, QStringLiteral("needle"));
+        m_settings.ReadLastFolderSelected(text);
+        QCOMPARE(text, QStringLiteral("/srv"));
+        // The changes that could not be saved hold for the session.
+        QCOMPARE(engine.m_viewFilesCount, 1);
+        m_settings.ReadInfoBarText(text);
+        QCOMPARE(text, QStringLiteral("Searching..."));
+        QCOMPARE(ReadAll(platform::ProfileStoreFile()), stored);
+
+        // Once the store can be written again, the next write saves it all.
+        UnblockWrites();
+        QVERIFY(m_settings.WriteInt(Settings::Name(Key::IgnoreReadOnlyFiles), 1));
+        const QByteArray saved = ReadAll(platform::ProfileStoreFile());
+        QVERIFY(saved.contains("ViewFilesCount=1") && saved.contains("SearchSubFolders=0"));
+    }
+
+    void valuesOfAnotherTypeReadAsDefaults()
+    {
+        WriteFile(platform::ProfileStoreFile(),
+                  "[Settings]\n"
+                  "SearchWord=@Variant(\\0\\0\\0\\x1\\x1)\n" // a bool (true)
+                  "InfoBarText=@ByteArray(bytes)\n"
+                  "LastFolderSelected=@Rect(1 2 3 4)\n"
+                  "SearchSubFolders=@Variant(\\0\\0\\0\\x1\\0)\n" // a bool (false)
+                  "IgnoreHiddenFiles=@Size(0 0)\n"
+                  "IgnoreHiddenFolders=@ByteArray(0)\n"
+                  "IgnoreWindowsFolder=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0)\n" // an int (0)
+                  "IgnoreReadOnlyFiles=4294967297\n"
+                  "1%20Column%200=@String(77)\n"
+                  "2%20Column%200=@@odd\n");
+        QString text;
+        m_settings.ReadSearchWord(text);
+        QCOMPARE(text, QString());
+        m_settings.ReadInfoBarText(text);
+        QCOMPARE(text, QStringLiteral("Information Bar"));
+        m_settings.ReadLastFolderSelected(text);
+        QCOMPARE(text, QStringLiteral("/"));
+        QCOMPARE(m_settings.GetSwitch(Key::SearchSubFolders), 1);
+        QCOMPARE(m_settings.GetSwitch(Key::IgnoreHiddenFiles), 1);
+        QCOMPARE(m_settings.GetSwitch(Key::IgnoreHiddenFolders), 1);
+        QCOMPARE(m_settings.GetSwitch(Key::IgnoreReadOnlyFiles), 0); // beyond 32 bits
+        QCOMPARE(m_settings.GetSwitch(Key::IgnoreWindowsFolder), 0); // an integer is an integer
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(1, 0), 5), 77);
+        m_settings.GetString(Settings::ColumnWidthKey(2, 0), QString(), text);
+        QCOMPARE(text, QStringLiteral("@odd"));
+        // A number written in this session reads back as text, as it will from the file.
+        m_settings.WriteInt(QStringLiteral("Number"), 12);
+        m_settings.GetString(QStringLiteral("Number"), QString(), text);
+        QCOMPARE(text, QStringLiteral("12"));
     }
 };
 

@@ -1,78 +1,16 @@
 // The trash and the export file, on the real file system inside the test's private home.
+#include "TrashTestUtil.h"
 #include "platform/TempFile.h"
-#include "platform/Trash.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <filesystem>
-#include <fstream>
-#include <map>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
-namespace fs = std::filesystem;
-
-namespace {
-
-// Files and names are handled as raw bytes: Qt would blur names that are not UTF-8.
-std::string Native(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-bool Exists(const std::string& path)
-{
-    return fs::symlink_status(path).type() != fs::file_type::not_found;
-}
-void Write(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-std::string Read(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
-}
-
-// The trash's records: original path (decoded) -> {name in files/, Path= as written, DeletionDate=}.
-struct Record
-{
-    std::string name;
-    QByteArray path, date;
-};
-std::map<std::string, Record> ReadTrash(const std::string& trash)
-{
-    std::map<std::string, Record> records;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(trash + "/info", ec)) {
-        const std::string file = entry.path().filename().native();
-        Record record{file.substr(0, file.size() - std::string_view(".trashinfo").size()), {}, {}};
-        const QList<QByteArray> lines = QByteArray::fromStdString(Read(entry.path().native())).split('\n');
-        for (const QByteArray& line : lines) {
-            if (line.startsWith("Path="))
-                record.path = line.mid(5);
-            if (line.startsWith("DeletionDate="))
-                record.date = line.mid(13);
-        }
-        if (file.ends_with(".trashinfo") && lines.front() == "[Trash Info]")
-            records[QByteArray::fromPercentEncoding(record.path).toStdString()] = record;
-    }
-    return records;
-}
-
-// Sets an environment variable for one scope.
-struct EnvironmentGuard
-{
-    EnvironmentGuard(const char* name, const QByteArray& value) : name(name), saved(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvironmentGuard() { qputenv(name, saved); }
-    const char* name;
-    QByteArray saved;
-};
-
-} // namespace
+using namespace trashtest;
 
 class TestTrash : public QObject
 {
@@ -199,23 +137,43 @@ private slots:
         QCOMPARE(size_t(std::distance(fs::directory_iterator(Trash() + "/files"), {})), before);
     }
 
-    void anotherVolumeWithoutTrashKeepsTheItem()
+    void longNamesGetShortUniqueNamesAndKeepTheirPath()
     {
-        // The home trash is on the temporary folder's volume; /dev/shm is usually another one.
-        struct stat shm, home;
-        if (::stat("/dev/shm", &shm) != 0 || ::stat(Native(m_home.DataHome()).c_str(), &home) != 0 ||
-            shm.st_dev == home.st_dev || ::access("/dev/shm", W_OK) != 0)
-            QSKIP("no second writable volume");
-        QTemporaryDir work(QStringLiteral("/dev/shm/tresmolo-XXXXXX"));
-        QVERIFY(work.isValid());
-        const std::string item = Native(work.path()) + "/odd\xff";
-        Write(item, "stays");
-        std::string error;
-        QVERIFY(!platform::MoveToTrash(item, &error));
-        QVERIFY2(error.find("another volume") != std::string::npos, error.c_str());
-        QCOMPARE(Read(item), std::string("stays"));
-        QVERIFY(!ReadTrash(Trash()).count(item));
-        fs::remove(item); // QTemporaryDir cannot remove names that are not UTF-8
+        QTemporaryDir work;
+        const std::string root = Native(work.path());
+        const std::string accented = "\xc3\xa9"; // "é", two bytes
+        std::vector<std::string> names = {std::string(242, 'a') + ".txt", std::string(246, 'b'),
+                                          std::string(250, 'c'), std::string(251, 'd') + ".txt"};
+        for (const char tail : {'1', '2'}) // equal in their first 254 bytes
+            names.push_back(std::string(254, 'e') + tail);
+        std::string wide; // 255 bytes of two-byte characters and one "x": no cut may split one
+        while (wide.size() < 254)
+            wide += accented;
+        names.push_back(wide + "x");
+        for (const std::string& name : names)
+            Write(root + "/" + name, name.substr(name.size() - 3));
+        fs::create_directory(root + "/" + std::string(255, 'f'));
+        Write(root + "/" + std::string(255, 'f') + "/inner", "in");
+        names.push_back(std::string(255, 'f'));
+
+        std::set<std::string> inTrash;
+        for (const std::string& name : names) {
+            const Outcome outcome = TrashWithin(root + "/" + name);
+            QVERIFY2(!outcome.hung && outcome.moved,
+                     (std::to_string(name.size()) + ": " + outcome.error).c_str());
+            const std::string trashed = Trashed(root + "/" + name);
+            QVERIFY2(!trashed.empty(), std::to_string(name.size()).c_str());
+            const std::string short_ = fs::path(trashed).filename().native();
+            QVERIFY(short_.size() + std::string_view(".trashinfo").size() <= 255);
+            QVERIFY(QString::fromUtf8(short_).toUtf8().toStdString() == short_);
+            QCOMPARE(short_.ends_with(".txt"), name.ends_with(".txt"));
+            QVERIFY(inTrash.insert(short_).second);
+            if (name.size() > 245)
+                QVERIFY(short_.size() < name.size());
+        }
+        QCOMPARE(Read(Trashed(root + "/" + names[4])), std::string("ee1"));
+        QCOMPARE(Read(Trashed(root + "/" + names[5])), std::string("ee2"));
+        QCOMPARE(Read(Trashed(root + "/" + std::string(255, 'f')) + "/inner"), std::string("in"));
     }
 
     void exportFilesAreNewAndPrivate()

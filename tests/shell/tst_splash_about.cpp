@@ -1,3 +1,4 @@
+#include "BuildInfo.h"
 #include "shell/AboutDlg.h"
 #include "shell/HelpPage.h"
 #include "shell/Pictures.h"
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSet>
 
@@ -158,7 +158,7 @@ private slots:
         QVERIFY(icon && version && support && guide && donate && ok);
 
         QCOMPARE(icon->pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
-        QCOMPARE(version->text(), QStringLiteral("Tresmolo, Version 1.0"));
+        QCOMPARE(version->text(), QStringLiteral("Tresmolo, Version " TRESMOLO_VERSION));
         QVERIFY(support->text().startsWith(QStringLiteral("Support:")));
         QVERIFY(
             guide->text().contains(QRegularExpression(QStringLiteral("<a [^>]*>Tresmolo User Guide</a>"))));
@@ -208,59 +208,6 @@ private slots:
         QTest::keyClick(Child<QPushButton>(about, "donateButton"), Qt::Key_Return);
         QCOMPARE(about.result(), int(QDialog::Accepted));
         QVERIFY(m_launched.isEmpty());
-    }
-
-    void bundledGuideIsWrittenAndRefreshed()
-    {
-        const QByteArray bundled = ReadAll(QStringLiteral(":/help/index.html"));
-        QVERIFY(bundled.contains("<title>Tresmolo User Guide</title>"));
-
-        const QString path = HelpPage::Path();
-        QVERIFY(path.startsWith(m_home.DataHome() + QLatin1Char('/')));
-        QCOMPARE(ReadAll(path), bundled);
-
-        WriteFile(path, "<html>an older guide</html>");
-        QCOMPARE(HelpPage::Path(), path);
-        QCOMPARE(ReadAll(path), bundled);
-    }
-
-    // The guide is self-contained: every link leads to a section of the page itself.
-    void bundledGuideLinksStayInside()
-    {
-        const QString page = QString::fromUtf8(ReadAll(QStringLiteral(":/help/index.html")));
-        static const QRegularExpression reference(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""));
-        int links = 0;
-        for (auto it = reference.globalMatch(page); it.hasNext(); ++links) {
-            const QString target = it.next().captured(1);
-            QVERIFY2(target.startsWith(QLatin1Char('#')) &&
-                         page.contains(QStringLiteral("id=\"%1\"").arg(target.mid(1))),
-                     qPrintable(target));
-        }
-        QVERIFY(links > 0);
-        QVERIFY(!page.contains(QStringLiteral("://")));
-    }
-
-    void installedGuideIsPreferred()
-    {
-        const QDir programFolder(QCoreApplication::applicationDirPath());
-        const QString beside = programFolder.filePath(QStringLiteral("help"));
-        const QString sharedRoot = QDir::cleanPath(programFolder.filePath(QStringLiteral("../share")));
-        QVERIFY2(!QFileInfo::exists(beside) && !QFileInfo::exists(sharedRoot), "left over from a run");
-        const auto removeCopies = qScopeGuard([&] {
-            RemoveTree(beside);
-            RemoveTree(sharedRoot);
-        });
-
-        WriteFile(beside + QStringLiteral("/index.html"), "<html>Tresmolo beside</html>");
-        QCOMPARE(HelpPage::Path(), QFileInfo(beside + QStringLiteral("/index.html")).canonicalFilePath());
-        const QString shared = sharedRoot + QStringLiteral("/tresmolo/help/index.html");
-        WriteFile(shared, "<html>Tresmolo shared</html>");
-        QCOMPARE(HelpPage::Path(), QFileInfo(shared).canonicalFilePath());
-
-        // Open hands that file to the desktop and reports the desktop's answer.
-        RecordLaunches(false);
-        QVERIFY(!HelpPage::Open());
-        QCOMPARE(m_launched, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(shared).canonicalFilePath())});
     }
 };
 

@@ -8,6 +8,7 @@
 #include "view/ShellServices.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -28,6 +29,7 @@ private:
     QList<Shell::Launch> m_launches;
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
     int m_questions = 0;
+    int m_boxesUnderBusyCursor = 0;
 
     // A fresh tree and a search of it in the given mode.
     void Search(CPendrakeView& view, CPendrakeDoc& doc, const QString& root, bool fileMode)
@@ -74,6 +76,9 @@ private slots:
         Seams::SetMessageBoxHandler([this](const Seams::MessageBoxCall& call) {
             if (call.icon == QMessageBox::Question)
                 ++m_questions;
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            if (cursor && cursor->shape() == Qt::WaitCursor)
+                ++m_boxesUnderBusyCursor;
             return call.icon == QMessageBox::Question ? m_answer : QMessageBox::Ok;
         });
         // No file manager answers in the test's session.
@@ -85,6 +90,7 @@ private slots:
         m_launches.clear();
         m_answer = QMessageBox::Yes;
         m_questions = 0;
+        m_boxesUnderBusyCursor = 0;
     }
 
     void openingAndMenus()
@@ -159,6 +165,9 @@ private slots:
         Select(view.FileList(), go);
         view.Execute(Commands::RecycleFile);
         QCOMPARE(m_questions, 1);
+        // The question is asked under the normal cursor, and the busy cursor ends with the command.
+        QCOMPARE(m_boxesUnderBusyCursor, 0);
+        QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(view.FileModel().rowCount(), 3);
         QVERIFY(QFile::exists(dir.path() + QStringLiteral("/go.txt")));
 

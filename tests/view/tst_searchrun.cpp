@@ -209,26 +209,35 @@ private slots:
 
         QAbstractItemModel* files = view.FileList()->model();
         const QStringList lines = Column(files, 1);
-        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines.size(), 5);
         QVERIFY(
             lines[0].startsWith(QStringLiteral("File Search for Folder %1, Started At ").arg(m_tree.path())));
         QVERIFY(lines[1].startsWith(QStringLiteral("File Search Stopped At ")));
         QCOMPARE(lines[2], QStringLiteral("4 Folder(s) Parsed. "));
-        // Without per-folder counts the folder list is empty, so every parsed folder counts here.
-        QCOMPARE(lines[3], QStringLiteral("4 Folder(s) Do Not Contain Files. "));
-        QCOMPARE(lines[4], QStringLiteral("3 File(s) Found."));
-        QCOMPARE(lines[5], QStringLiteral("It Took Aound 1 Minute 5 Seconds."));
-        QCOMPARE(Column(files, 0),
-                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                              QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+        // Without per-folder counts no one knows which folders hold files: no sentence on it.
+        QCOMPARE(lines[3], QStringLiteral("3 File(s) Found."));
+        QCOMPARE(lines[4], QStringLiteral("It Took Aound 1 Minute 5 Seconds."));
+        QCOMPARE(Column(files, 0), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                                QStringLiteral("4"), QStringLiteral("5")}));
         QCOMPARE(files->index(0, 2).data().toString(), QString());
         QCOMPARE(files->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Status"));
         QCOMPARE(files->headerData(2, Qt::Horizontal).toString(), QString());
         QCOMPARE(view.m_foundPaths.size(), 3);
         QVERIFY(view.m_foundPaths.contains(m_tree.path() + QStringLiteral("/.secret/x.txt")));
-        QVERIFY(InfoBarText().endsWith(QStringLiteral(
-            "Parsed 4 Folder(s). 4 Folder(s) Do Not Contain Files. It Took Aound 1 Minute 5 Seconds.")));
+        QVERIFY(
+            InfoBarText().endsWith(QStringLiteral("Parsed 4 Folder(s). It Took Aound 1 Minute 5 Seconds.")));
         QVERIFY(view.FolderList()->isHidden());
+
+        // With the counts on, the folders without a found file are told: of the four, only empty
+        // holds none of the three.
+        Set(Key::ViewFilesCount, 1);
+        Run(view);
+        QCOMPARE(Column(files, 1).mid(2, 3),
+                 (QStringList{QStringLiteral("4 Folder(s) Parsed. "),
+                              QStringLiteral("1 Folder(s) Do Not Contain Files. "),
+                              QStringLiteral("3 File(s) Found.")}));
+        QVERIFY(InfoBarText().contains(
+            QStringLiteral("Parsed 4 Folder(s). 1 Folder(s) Do Not Contain Files. It")));
     }
 
     void stopAndCloseDuringARun()
@@ -275,6 +284,49 @@ private slots:
         }
         QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 1), 0), 222);
         QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(1, 2), 0), 125);
+    }
+
+    void aStopIsNeverLost()
+    {
+        // 400 folders with a sub-folder each: a whole walk parses 801 of them.
+        QTemporaryDir wide;
+        QStringList paths;
+        for (int i = 0; i < 400; ++i)
+            paths << QStringLiteral("d%1/e/f.txt").arg(i);
+        MakeTree(wide.path(), paths);
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(wide.path());
+        CPendrakeView view(&doc);
+        view.OnInitialUpdate();
+
+        // Stop right after the OK, before the worker has done anything: nothing is walked.
+        QSignalSpy finished(&view, &CPendrakeView::searchFinished);
+        view.OnStartSearch();
+        QVERIFY(view.m_run); // Stop is offered from the OK on
+        view.OnStopSearch();
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(view.FileModel().rowCount(), 0);
+        QVERIFY2(InfoBarText().contains(QStringLiteral("Parsed 0 Folder(s). ")), qPrintable(InfoBarText()));
+        QCOMPARE(FoundFiles::Text(), QStringLiteral("0 File(s) Found."));
+        QVERIFY(!view.m_run);
+
+        // Stop while the worker loads its options (the start time is stamped then), after its first
+        // step and before the walk: still nothing is walked.
+        static CPendrakeView* s_view = nullptr;
+        s_view = &view;
+        platform::SetClock([]() -> std::int64_t {
+            s_view->OnStopSearch();
+            return 1700000000;
+        });
+        Run(view);
+        platform::SetClock(nullptr);
+        QCOMPARE(view.FileModel().rowCount(), 0);
+        QVERIFY2(InfoBarText().contains(QStringLiteral("Parsed 0 Folder(s). ")), qPrintable(InfoBarText()));
+
+        // Without a stop the same tree is walked whole.
+        Run(view);
+        QCOMPARE(view.FileModel().rowCount(), 400);
+        QVERIFY(InfoBarText().contains(QStringLiteral("Parsed 801 Folder(s). ")));
     }
 
     void columnWidthsComeBack()

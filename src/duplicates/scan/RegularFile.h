@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+#include <sys/stat.h>
+
+// Opening files for the duplicates window without ever opening anything but a regular file: the
+// entry is looked at first without opening it, then opened without blocking and compared with
+// what was looked at, so an entry replaced in between (by a pipe, a device, a folder or a link)
+// is never read.
+namespace RegularFile {
+
+// Opens the folder `native` (exact bytes, a trailing "/" allowed) for looking its entries up. The
+// folder itself must not be a symbolic link. -1 on failure.
+int OpenFolder(std::string_view native);
+
+// Looks the entry `name` of the folder `folderFd` up without following a link. False when there
+// is no such entry.
+bool Look(int folderFd, const char* name, struct stat& entry);
+
+// Opens the entry that `entry` describes for reading when it is a regular file or a link to one,
+// and fills `opened` from the open file. -1 when it is anything else, when it cannot be opened, or
+// when what was opened is not the file that was looked at.
+int Open(int folderFd, const char* name, const struct stat& entry, struct stat& opened);
+
+// Reopens the regular file `name` of `folderFd` for reading and checks that it is still the file
+// with this device and inode. -1 otherwise.
+int Reopen(int folderFd, const char* name, unsigned long long device, unsigned long long inode);
+
+} // namespace RegularFile

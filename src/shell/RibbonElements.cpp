@@ -1,0 +1,59 @@
+#include "shell/RibbonElements.h"
+
+#include "view/Commands.h"
+
+namespace RibbonElements {
+namespace {
+
+// The drawing of each command with one, under ":/ribbon/".
+struct CommandPicture
+{
+    int id;
+    const char* name;
+};
+constexpr CommandPicture kPictures[] = {
+    {Commands::StartSearch, "media-playback-start"},
+    {Commands::StopSearch, "process-stop"},
+    {Commands::LaunchExplorer, "folder"},
+    {Commands::LaunchCommandPrompt, "utilities-terminal"},
+    {Commands::LaunchRecycleBin, "user-trash"},
+    {Commands::ExportFileList, "document-export"},
+    {Commands::WebPage, "help-contents"},
+    {Commands::DuplicateFiles, "edit-copy"},
+    {Commands::AppAbout, "help-about"},
+};
+
+} // namespace
+
+QIcon CommandIcon(int id)
+{
+    for (const CommandPicture& picture : kPictures) {
+        if (picture.id == id) {
+            const QString name = QString::fromLatin1(picture.name);
+            return QIcon::fromTheme(name, QIcon(QStringLiteral(":/ribbon/") + name + QStringLiteral(".svg")));
+        }
+    }
+    return {};
+}
+
+QString ElementToolTip(int id)
+{
+    return QStringLiteral("<b>%1</b><br>%2")
+        .arg(Commands::Tooltip(id).toHtmlEscaped(), Commands::Description(id).toHtmlEscaped());
+}
+
+QString LargeButtonText(const QString& label)
+{
+    constexpr int kShortLabel = 8;
+    int best = -1;
+    for (int i = 0; i < label.size(); ++i) {
+        if (label[i] == QLatin1Char(' ') &&
+            (best < 0 || qAbs(i - label.size() / 2) < qAbs(best - label.size() / 2)))
+            best = i;
+    }
+    if (label.size() <= kShortLabel || best < 0)
+        return label + QLatin1Char('\n');
+    return label.left(best) + QLatin1Char('\n') + label.mid(best + 1);
+}
+
+} // namespace RibbonElements

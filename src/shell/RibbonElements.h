@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// What the command panel's elements share: their pictures, tooltips and label layout.
+namespace RibbonElements {
+
+// The picture of a command from our own drawings under ":/ribbon/"; null for a command without one.
+QIcon CommandIcon(int id);
+
+// The tooltip of a panel element: the command's tooltip title in bold over its description.
+QString ElementToolTip(int id);
+
+// A large button's label on two lines, broken at the space nearest the middle, so long labels do
+// not widen the panel. A short label keeps the first line and leaves the second one empty, so every
+// label starts right under its picture.
+QString LargeButtonText(const QString& label);
+
+} // namespace RibbonElements

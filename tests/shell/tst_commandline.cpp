@@ -1,0 +1,268 @@
+// The command line: what it accepts and refuses, what the program prints and returns for it, and a
+// start-up on a given folder with --search.
+#include "BuildInfo.h"
+#include "shell/CommandLine.h"
+#include "shell/MainFrame.h"
+#include "shell/PendrakeApp.h"
+#include "support/TestSupport.h"
+#include "view/DlgSearchParameters.h"
+#include "view/PendrakeView.h"
+#include "view/Seams.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <unistd.h>
+
+using Settings::Key;
+
+namespace {
+
+CommandLine::Result Parse(const QStringList& arguments)
+{
+    return CommandLine::Parse(QStringList{QStringLiteral("/usr/bin/tresmolo")} + arguments);
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TestCommandLine(const TestHome& home) : m_home(home) {}
+
+private:
+    const TestHome& m_home;
+    QTemporaryDir m_tree;
+    QString m_folder; // a folder with files, and a space in its name
+    QString m_file;
+
+private slots:
+    void initTestCase()
+    {
+        m_folder = m_tree.path() + QStringLiteral("/my files");
+        m_file = m_folder + QStringLiteral("/a.txt");
+        MakeTree(m_folder, {QStringLiteral("a.txt"), QStringLiteral("sub/b.txt")});
+    }
+
+    void goodFolders_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("search");
+        QTest::newRow("nothing") << QStringList{} << QString() << false;
+        QTest::newRow("search alone") << QStringList{QStringLiteral("--search")} << QString() << true;
+        QTest::newRow("folder") << QStringList{m_folder} << m_folder << false;
+        QTest::newRow("folder, trailing slash, dots")
+            << QStringList{m_folder + QStringLiteral("/sub/../")} << m_folder << false;
+        QTest::newRow("search, then folder")
+            << QStringList{QStringLiteral("--search"), m_folder} << m_folder << true;
+        QTest::newRow("folder, then search")
+            << QStringList{m_folder, QStringLiteral("--search")} << m_folder << true;
+        QTest::newRow("root") << QStringList{QStringLiteral("/")} << QStringLiteral("/") << false;
+        QTest::newRow("relative") << QStringList{QStringLiteral("my files/sub")}
+                                  << m_folder + QStringLiteral("/sub") << false;
+        QTest::newRow("after --") << QStringList{QStringLiteral("--"), m_folder} << m_folder << false;
+    }
+
+    void goodFolders()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, folder);
+        QFETCH(bool, search);
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_tree.path()));
+        const CommandLine::Result result = Parse(arguments);
+        const bool ends = CommandLine::EndsWithoutWindow(QStringList{QStringLiteral("tresmolo")} + arguments);
+        QDir::setCurrent(before);
+        QVERIFY2(result.run, qPrintable(result.error));
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.output.isEmpty() && result.error.isEmpty());
+        QCOMPARE(result.options.folder, folder);
+        QCOMPARE(result.options.search, search);
+        QVERIFY(!ends);
+    }
+
+    void badCommandLines_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString missing = m_tree.path() + QStringLiteral("/missing");
+        QTest::newRow("missing folder")
+            << QStringList{missing}
+            << QStringLiteral("tresmolo: The folder \"%1\" does not exist.\n").arg(missing);
+        QTest::newRow("missing, with search")
+            << QStringList{QStringLiteral("--search"), missing}
+            << QStringLiteral("tresmolo: The folder \"%1\" does not exist.\n").arg(missing);
+        QTest::newRow("a file") << QStringList{m_file}
+                                << QStringLiteral("tresmolo: \"%1\" is not a folder.\n").arg(m_file);
+        QTest::newRow("empty name") << QStringList{QString()}
+                                    << QStringLiteral("tresmolo: The folder name is empty.\n");
+        QTest::newRow("two folders") << QStringList{m_folder, m_folder}
+                                     << QStringLiteral("tresmolo: Give one folder at most.\n"
+                                                       "Try \"tresmolo --help\" for more information.\n");
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--find")}
+                                        << QStringLiteral("tresmolo: Unknown option 'find'.\n"
+                                                          "Try \"tresmolo --help\" for more information.\n");
+    }
+
+    void badCommandLines()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const CommandLine::Result result = Parse(arguments);
+        QVERIFY(!result.run);
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(result.error, message);
+        QVERIFY(result.output.isEmpty());
+    }
+
+    void anUnreadableFolderIsRefused()
+    {
+        if (::geteuid() == 0)
+            QSKIP("the superuser reads every folder");
+        const QString locked = m_tree.path() + QStringLiteral("/locked");
+        QVERIFY(QDir().mkpath(locked));
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
+        const CommandLine::Result result = Parse({locked});
+        QFile::setPermissions(locked,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(!result.run);
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(result.error, QStringLiteral("tresmolo: The folder \"%1\" cannot be read.\n").arg(locked));
+    }
+
+    void helpAndVersion()
+    {
+        const CommandLine::Result version =
+            Parse({QStringLiteral("--version"), QStringLiteral("/nonexistent")});
+        QVERIFY(!version.run);
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.output, QStringLiteral("Tresmolo " TRESMOLO_VERSION "\n"));
+        QVERIFY(QStringLiteral(TRESMOLO_VERSION)
+                    .contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))));
+
+        for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            const CommandLine::Result help = Parse({option});
+            QVERIFY(!help.run);
+            QCOMPARE(help.exitCode, 0);
+            QVERIFY(help.error.isEmpty());
+            QVERIFY2(help.output.contains(QStringLiteral("[options] [FOLDER]")), qPrintable(help.output));
+            for (const char* name : {"--search", "--help", "--version"})
+                QVERIFY(help.output.contains(QLatin1String(name)));
+        }
+    }
+
+    // Which command lines are answered before the windowing system is asked: those that end at once
+    // and hold nothing that Qt's own start would take off the line.
+    void endsWithoutWindow()
+    {
+        const auto ends = [](const QStringList& arguments) {
+            return CommandLine::EndsWithoutWindow(QStringList{QStringLiteral("tresmolo")} + arguments);
+        };
+        QVERIFY(ends({QStringLiteral("--help")}));
+        QVERIFY(ends({QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--version")}));
+        QVERIFY(ends({QStringLiteral("/nonexistent")}));
+        QVERIFY(ends({m_folder, m_folder}));
+        QVERIFY(!ends({m_folder}));
+        QVERIFY(!ends({QStringLiteral("-platform"), QStringLiteral("offscreen"), m_folder}));
+        QVERIFY(!ends({QStringLiteral("-style"), QStringLiteral("fusion")}));
+    }
+
+    // The program itself: what it prints and returns, with no display at all.
+    void theProgramAnswersWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0
+                                 << QStringLiteral("Tresmolo " TRESMOLO_VERSION "\n") << QString();
+        QTest::newRow("missing folder")
+            << QStringList{QStringLiteral("--search"), QStringLiteral("/nonexistent")} << 2 << QString()
+            << QStringLiteral("tresmolo: The folder \"/nonexistent\" does not exist.\n");
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
+                              << QStringLiteral("Usage: tresmolo ") << QString();
+    }
+
+    void theProgramAnswersWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        program.setProcessEnvironment(environment);
+        // Started through a link named like the installed program, so the usage line names it.
+        const QString link = m_tree.path() + QStringLiteral("/tresmolo");
+        QVERIFY(QFile::exists(link) || QFile::link(QStringLiteral(TRESMOLO_PROGRAM), link));
+        program.setProgram(link);
+        program.setArguments(arguments);
+        program.start();
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY(QString::fromLocal8Bit(program.readAllStandardOutput()).startsWith(output));
+        const QString printed = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(error.isEmpty() ? printed.isEmpty() : printed.endsWith(error), qPrintable(printed));
+    }
+
+    // FOLDER is selected in the tree as a click would, and --search starts the search as the automatic
+    // start-up search does, with the folder already in the document.
+    void startOnAFolderAndSearch()
+    {
+        m_home.ClearSettings();
+        int dialogs = 0;
+        QString proposed;
+        Seams::SetDialogRunner([&](QDialog& dialog) {
+            ++dialogs;
+            if (auto* parameters = qobject_cast<CDlgSearchParameters*>(&dialog))
+                proposed = parameters->PathEdit()->text();
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+        const CSettingsSection settings;
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance({m_folder, true}));
+            QSignalSpy finished(app.MainFrame()->View(), &CPendrakeView::searchFinished);
+            QVERIFY(finished.wait(20000));
+            QCOMPARE(dialogs, 1);
+            QCOMPARE(proposed, m_folder);
+            QCOMPARE(app.Document().SelectedFolder(), m_folder);
+            QCOMPARE(app.MainFrame()->View()->FileModel().rowCount(), 2);
+            QString stored;
+            settings.ReadLastFolderSelected(stored);
+            QCOMPARE(stored, m_folder);
+            QCOMPARE(settings.GetSwitch(Key::AutoListLastFolderAtStartup), 0);
+        }
+        {
+            // A folder without --search only selects it; the automatic search is not turned on.
+            const QString sub = m_folder + QStringLiteral("/sub");
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance({sub, false}));
+            QTRY_COMPARE(app.Document().SelectedFolder(), sub);
+            QTest::qWait(100);
+            QCOMPARE(dialogs, 1);
+        }
+        {
+            // With the automatic search on as well, the search still runs once.
+            settings.WriteInt(Settings::Name(Key::AutoListLastFolderAtStartup), 1);
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance({m_folder, true}));
+            QSignalSpy finished(app.MainFrame()->View(), &CPendrakeView::searchFinished);
+            QVERIFY(finished.wait(20000));
+            QTest::qWait(200);
+            QCOMPARE(dialogs, 2);
+        }
+        Seams::SetDialogRunner({});
+    }
+};
+
+TRESMOLO_TEST_MAIN(QApplication, TestCommandLine)
+
+#include "tst_commandline.moc"
