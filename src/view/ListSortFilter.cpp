@@ -260,7 +260,8 @@ void ListSortFilter::OnRowsInserted(const QModelIndex& parent, int first, int la
     if (parent.isValid())
         return;
     const int count = last - first + 1;
-    if (size_t(first) < m_proxyOf.size()) {
+    const bool appended = size_t(first) == m_proxyOf.size();
+    if (!appended) {
         // Rows put in between: the later rows move down in the source, not in this list.
         for (int& row : m_order)
             row += row >= first ? count : 0;
@@ -273,15 +274,20 @@ void ListSortFilter::OnRowsInserted(const QModelIndex& parent, int first, int la
         if (!m_matcher || m_matcher(row))
             accepted.push_back(row);
     }
-    if (accepted.empty()) {
-        RebuildProxyOf();
-        return;
-    }
     const int at = int(m_shown.size());
-    beginInsertRows({}, at, at + int(accepted.size()) - 1);
+    if (!accepted.empty())
+        beginInsertRows({}, at, at + int(accepted.size()) - 1);
     m_shown.insert(m_shown.end(), accepted.begin(), accepted.end());
-    RebuildProxyOf();
-    endInsertRows();
+    if (appended) {
+        // Rows arrive in batches all through a search: only the new rows need a place.
+        m_proxyOf.resize(m_order.size(), -1);
+        for (size_t i = 0; i < accepted.size(); ++i)
+            m_proxyOf[size_t(accepted[i])] = at + int(i);
+    } else {
+        RebuildProxyOf();
+    }
+    if (!accepted.empty())
+        endInsertRows();
 }
 
 void ListSortFilter::OnRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last)
