@@ -88,7 +88,7 @@ void CPendrakeView::SetUpListExtras()
         list->addAction(menuKey);
         connect(menuKey, &QAction::triggered, this, [this, list] { PopUpRowMenu(list); });
     }
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == m_fileList || now == m_folderList)
             m_activeList = static_cast<QTreeView*>(now);
     });

@@ -59,6 +59,7 @@ CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
 CPendrakeView::~CPendrakeView()
 {
     OnDestroy();
+    disconnect(m_focusWatch); // the lists lose and pass on the focus as they go
 }
 
 void CPendrakeView::RegisterCommands()

@@ -120,6 +120,7 @@ private:
     ListSortFilter m_folderOrder{m_folderRows};
     ResultsFilterBox* m_filterBox = nullptr;
     QPointer<QTreeView> m_activeList;
+    QMetaObject::Connection m_focusWatch;
     QString m_workText;
     std::atomic<bool> m_displayFileList{false};
     bool m_initialized = false;

@@ -192,6 +192,34 @@ private slots:
         QCOMPARE(files->model()->rowCount(), 4);
     }
 
+    void aSortChosenDuringASearchWaitsForItsEnd()
+    {
+        CPendrakeDoc doc;
+        CPendrakeView view(&doc);
+        view.resize(800, 600);
+        view.OnInitialUpdate();
+        view.show();
+        m_settings.WriteInt(Settings::Name(Key::DisplayFileList), 1);
+        doc.SetSelectedFolder(m_dir.path());
+        QSignalSpy finished(&view, &CPendrakeView::searchFinished);
+        view.OnStartSearch();
+        QVERIFY(view.IsSearching());
+        ClickHeading(view.FileList(), 1);
+        QCOMPARE(view.FileOrder().SortColumn(), 1);
+        // Whatever has arrived stays in the found order until the search ends.
+        view.ApplyPending();
+        QStringList found;
+        for (int row = 0; row < view.FileModel().rowCount(); ++row)
+            found << view.FileModel().Text(row, 1);
+        if (view.IsSearching())
+            QCOMPARE(Column(view.FileList(), 1), found);
+        QVERIFY(finished.count() > 0 || finished.wait(20000));
+        QCOMPARE(Column(view.FileList(), 1),
+                 (QStringList{QStringLiteral("file1.txt"), QStringLiteral("File2.txt"),
+                              QStringLiteral("file10.txt"), QStringLiteral("notes.md"),
+                              QString::fromUtf8("odd\xef\xbf\xbd.txt")}));
+    }
+
     void filterBoxNarrowsAndClears()
     {
         CPendrakeDoc doc;
