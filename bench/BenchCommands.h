@@ -21,3 +21,7 @@ int RunDupesBench(const QStringList& args);
 // verify FOLDER [--runs N] [--list FILE]: a file-mode search, the duplicates window's scan and its
 // contents check, timed together.
 int RunVerifyBench(const QStringList& args);
+// sort [--rows N] [--column name|folder] [--runs N]: sorting a file list of N made-up rows.
+int RunSortBench(const QStringList& args);
+// filter [--rows N] [--text T] [--runs N]: typing and deleting a filter text over N made-up rows.
+int RunFilterBench(const QStringList& args);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Compares the engine's walk with the floor walker and with find and fd on one folder.
 #
-#   bench/compare.sh FOLDER [--runs N] [--strict]
+#   bench/compare.sh FOLDER [--runs N] [--strict] [--cold]
 #   bench/compare.sh FOLDER --verify [--runs N]
 #
 # Uses the benchmarks of the build folder (TRESMOLO_BUILD_DIR, default build/ at the top of the
@@ -9,6 +9,8 @@
 # pass of every tool, then times N runs of each (hyperfine when installed, else a shell loop that
 # takes the tools in turn) and prints a markdown table of median wall times. Optional tools that
 # are missing get a note, not an error. With --strict the exit code is 1 when a speed goal is missed.
+# With --cold (root only) it drops the page cache before every timed command instead and prints the
+# cold table alone: the floor, fdfind -j16 and -j1, find and the engine's walk.
 #
 # With --verify it compares the duplicates window's contents check (tresmolo-bench verify) with the
 # content-comparing tools jdupes, rmlint, fdupes and rdfind instead, on a tree of real contents
@@ -18,19 +20,21 @@
 set -u
 
 usage() {
-    echo "usage: $0 FOLDER [--runs N] [--strict] [--verify]" >&2
+    echo "usage: $0 FOLDER [--runs N] [--strict] [--cold] [--verify]" >&2
     exit 2
 }
 
 FOLDER=""
 RUNS=5
 STRICT=0
+COLD=0
 VERIFY=0
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) [ $# -ge 2 ] || usage; RUNS=$2; shift 2 ;;
     --runs=*) RUNS=${1#--runs=}; shift ;;
     --strict) STRICT=1; shift ;;
+    --cold) COLD=1; shift ;;
     --verify) VERIFY=1; shift ;;
     -*) usage ;;
     *) [ -z "$FOLDER" ] || usage; FOLDER=$1; shift ;;
@@ -85,6 +89,25 @@ add "tresmolo-bench walk" "$(printf '%q' "$BENCH") walk $q --runs 1" \
 add "tresmolo-bench walk --word TXT" "$(printf '%q' "$BENCH") walk $q --word TXT --runs 1" \
     "$(printf '%q' "$BENCH") walk $q --word TXT --runs 1 | $last_files"
 
+if [ "$COLD" = 1 ]; then
+    [ "$(id -u)" = 0 ] || { echo "compare.sh: --cold drops the page cache and needs root" >&2; exit 2; }
+    NAMES=()
+    CMDS=()
+    COUNTS=()
+    add "floor-walk" "$(printf '%q' "$FLOOR") $q --runs 1" "$(printf '%q' "$FLOOR") $q --runs 1 | $last_files"
+    if command -v fdfind >/dev/null 2>&1; then
+        add "fdfind -j16 --no-ignore -H" "fdfind -j16 --no-ignore -H --type f . $q" \
+            "fdfind -j16 --no-ignore -H --type f . $q | wc -l"
+        add "fdfind -j1 --no-ignore" "fdfind -j1 --no-ignore --type f . $q" \
+            "fdfind -j1 --no-ignore --type f . $q | wc -l"
+    else
+        echo "compare.sh: note: fdfind is not installed; its rows are skipped" >&2
+    fi
+    add "find -type f" "find $q -type f" "find $q -type f | wc -l"
+    add "tresmolo-bench walk" "$(printf '%q' "$BENCH") walk $q --runs 1" \
+        "$(printf '%q' "$BENCH") walk $q --runs 1 | $last_files"
+fi
+
 # Seconds since the epoch, without starting a process when the shell can tell it.
 now() {
     if [ -n "${EPOCHREALTIME:-}" ]; then echo "${EPOCHREALTIME/,/.}"; else date +%s.%N; fi
@@ -102,6 +125,8 @@ time_once() {
     t1=$(now)
     awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.6f\n", b - a }'
 }
+
+drop_caches() { sync; echo 3 >/proc/sys/vm/drop_caches; }
 
 # --verify: the contents check beside the content-comparing tools, then nothing else.
 verify_table() {
@@ -183,6 +208,41 @@ fi
 
 FILES=()
 TIMES=()
+if [ "$COLD" = 1 ]; then
+    for i in "${!CMDS[@]}"; do
+        FILES[i]=$(eval "${COUNTS[i]}" 2>/dev/null)
+        [ -n "${FILES[i]}" ] || FILES[i]="?"
+    done
+    # Tools in turn, run after run, each on a cache just emptied.
+    for ((run = 0; run < RUNS; run++)); do
+        for i in "${!CMDS[@]}"; do
+            drop_caches
+            time_once "${CMDS[i]}" >>"$WORK/t$i"
+        done
+    done
+    for i in "${!CMDS[@]}"; do
+        TIMES[i]=$(median <"$WORK/t$i")
+        echo "${NAMES[i]}: $(sort -g "$WORK/t$i" | tr '\n' ' ')" >&2
+    done
+    FLOOR_TIME=${TIMES[0]}
+    echo "Folder: $FOLDER, cold cache (dropped before every command), $RUNS runs per tool, median wall time"
+    echo
+    echo "| tool | files | median s | ratio to floor |"
+    echo "|---|---:|---:|---:|"
+    for i in "${!CMDS[@]}"; do
+        printf '| %s | %s | %.4f | %s |\n' "${NAMES[i]}" "${FILES[i]}" "${TIMES[i]}" \
+            "$(awk -v t="${TIMES[i]}" -v f="$FLOOR_TIME" 'BEGIN { if (f > 0) printf "%.2f", t / f; else print "?" }')"
+    done
+    W=$((${#CMDS[@]} - 1))
+    if command -v fdfind >/dev/null 2>&1; then
+        verdict=$(awk -v t="${TIMES[W]}" -v o="${TIMES[1]}" 'BEGIN { print (t <= o) ? "met" : "MISSED" }')
+        echo
+        echo "Goals:"
+        echo "- walk no slower than fdfind -j16 on a cold cache: $verdict"
+        [ "$STRICT" = 1 ] && [ "$verdict" != met ] && exit 1
+    fi
+    exit 0
+fi
 for i in "${!CMDS[@]}"; do
     FILES[i]=$(eval "${COUNTS[i]}" 2>/dev/null) # the untimed pass: warms the caches, gives the count
     [ -n "${FILES[i]}" ] || FILES[i]="?"

@@ -25,6 +25,28 @@
 #include <vector>
 
 class FileListModel;
+class FoundPaths;
+
+// The found paths a results window reads in status mode: the engine's own found paths, whose exact
+// bytes it keeps, or plain path texts. It points at them and never owns them.
+class SourcePaths
+{
+public:
+    SourcePaths() = default;
+    SourcePaths(std::nullptr_t) {}
+    SourcePaths(const FoundPaths* found) : m_found(found) {}
+    SourcePaths(const QStringList* texts) : m_texts(texts) {}
+    explicit operator bool() const { return m_found || m_texts; }
+    const FoundPaths* Found() const { return m_found; }
+    const QStringList* Texts() const { return m_texts; }
+    int size() const;
+    // The exact path of entry `index`.
+    std::string Native(int index) const;
+
+private:
+    const FoundPaths* m_found = nullptr;
+    const QStringList* m_texts = nullptr;
+};
 
 // The duplicate candidates of the main view's current result: every listed file that shares its
 // size with another, largest sizes first, with alternate sizes drawn in black and red. Files are
@@ -84,7 +106,7 @@ public:
     std::uint64_t LastBytesRead() const { return m_lastBytesRead; }
 
     const FileListModel* m_pSourceList = nullptr;
-    const QStringList* m_pSourcePaths = nullptr;
+    SourcePaths m_pSourcePaths;
 
 signals:
     // A scan has gone through every step and the list is enabled again.

@@ -201,6 +201,7 @@ void CMainFrame::InitializeCommandPanel()
     view->addAction(MakeMirrorAction(Commands::DisplayFileList, QStringLiteral("&Display File List")));
     view->addAction(
         MakeMirrorAction(Commands::DuplicateFiles, QStringLiteral("D&uplicate Files of Same Size")));
+    AddEverydayItems(edit, view);
     QMenu* help = m_menuBar->addMenu(QStringLiteral("&Help"));
     help->addAction(MakeMirrorAction(Commands::AppAbout, QStringLiteral("&About Pendrake...")));
     for (QMenu* menu : {edit, view, help})
@@ -301,13 +302,10 @@ void CMainFrame::RegisterCommands()
     // paths in status mode. The view keeps it disabled while a search runs.
     OnCommand(Commands::DuplicateFiles, [this] {
         CDlgDuplicateResults dialog(m_view);
-        QStringList foundPaths; // status mode: the path texts are made now, for the window
-        if (m_view->DisplayFileList()) {
+        if (m_view->DisplayFileList())
             dialog.m_pSourceList = &m_view->FileModel();
-        } else {
-            foundPaths = m_view->m_foundPaths.Texts();
-            dialog.m_pSourcePaths = &foundPaths;
-        }
+        else
+            dialog.m_pSourcePaths = &m_view->m_foundPaths;
         Seams::RunDialog(dialog);
     });
     for (int id : VisualStyles::Looks()) {
