@@ -19,7 +19,7 @@ namespace {
 // again, beneath a descriptor still held, when needed.
 constexpr size_t kOpenLevels = 64;
 // Reading ahead: at most this many folders asked for and not yet reached.
-constexpr size_t kReadAheadLimit = 160;
+constexpr size_t kReadAheadLimit = 256;
 // Every this many listings the walk looks whether the disk was read meanwhile: reading ahead pays
 // only then (a busy processor also makes listings slow, so their time tells nothing).
 constexpr int kListingsPerLook = 8;
@@ -185,11 +185,14 @@ void CAppHelper::Walk(QString folder, QString word)
     }
     m_path = std::move(path);
     std::vector<char> entries;
+    const long blocksBefore = BlocksRead();
     CFileFind::ReadEntries(opened.fd, entries);
     m_listings = 0;
     m_quietLooks = 0;
     m_blocksRead = BlocksRead();
-    if (m_readAheadMode == ReadAhead::Always)
+    // Reading the start folder came from the disk: the cache is cold, read ahead from the start.
+    if (m_readAheadMode == ReadAhead::Always ||
+        (m_readAheadMode == ReadAhead::WhenSlow && m_blocksRead != blocksBefore))
         StartReadAhead();
     if (PushFrame(opened.fd, std::move(entries), folderIndex))
         WalkFrames(matcher);
