@@ -268,7 +268,16 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
         std::vector<char> entries;
         std::vector<CReadAhead::RequestPtr> children;
         size_t scanned = 0;
-        if (request && m_readAhead->Take(*request, m_frames.size(), children, scanned)) {
+        bool taken = request && m_readAhead->Take(*request, m_frames.size(), children, scanned);
+        if (taken && request->opened.fd < 0 && !request->opened.isVirtual) {
+            // The helper could not open it (out of descriptors, say): the walk tries for itself.
+            for (const CReadAhead::RequestPtr& child : children)
+                m_readAhead->Drop(child);
+            children.clear();
+            scanned = 0;
+            taken = false;
+        }
+        if (taken) {
             opened = request->opened;
             request->opened.fd = -1;
             entries = std::move(request->entries);
