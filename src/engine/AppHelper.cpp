@@ -19,7 +19,7 @@ namespace {
 // again, beneath a descriptor still held, when needed.
 constexpr size_t kOpenLevels = 64;
 // Reading ahead: at most this many folders asked for and not yet reached.
-constexpr size_t kReadAheadLimit = 160;
+constexpr size_t kReadAheadLimit = 256;
 // Every this many listings the walk looks whether the disk was read meanwhile: reading ahead pays
 // only then (a busy processor also makes listings slow, so their time tells nothing).
 constexpr int kListingsPerLook = 8;
@@ -185,11 +185,14 @@ void CAppHelper::Walk(QString folder, QString word)
     }
     m_path = std::move(path);
     std::vector<char> entries;
+    const long blocksBefore = BlocksRead();
     CFileFind::ReadEntries(opened.fd, entries);
     m_listings = 0;
     m_quietLooks = 0;
     m_blocksRead = BlocksRead();
-    if (m_readAheadMode == ReadAhead::Always)
+    // Reading the start folder came from the disk: the cache is cold, read ahead from the start.
+    if (m_readAheadMode == ReadAhead::Always ||
+        (m_readAheadMode == ReadAhead::WhenSlow && m_blocksRead != blocksBefore))
         StartReadAhead();
     if (PushFrame(opened.fd, std::move(entries), folderIndex))
         WalkFrames(matcher);
@@ -265,7 +268,16 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
         std::vector<char> entries;
         std::vector<CReadAhead::RequestPtr> children;
         size_t scanned = 0;
-        if (request && m_readAhead->Take(*request, m_frames.size(), children, scanned)) {
+        bool taken = request && m_readAhead->Take(*request, m_frames.size(), children, scanned);
+        if (taken && request->opened.fd < 0 && !request->opened.isVirtual) {
+            // The helper could not open it (out of descriptors, say): the walk tries for itself.
+            for (const CReadAhead::RequestPtr& child : children)
+                m_readAhead->Drop(child);
+            children.clear();
+            scanned = 0;
+            taken = false;
+        }
+        if (taken) {
             opened = request->opened;
             request->opened.fd = -1;
             entries = std::move(request->entries);
