@@ -4,6 +4,7 @@
 #include "duplicates/scan/ContentsCheck.h"
 #include "duplicates/scan/DuplicateScan.h"
 #include "engine/SettingsSection.h"
+#include "view/BatchHandOver.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -26,18 +27,21 @@
 class FileListModel;
 class FoundPaths;
 
-// Where the found paths of status mode come from: the engine's own (exact bytes) or, for callers
-// that only have texts, a list of path texts. Set from a pointer to either.
+// The found paths a results window reads in status mode: the engine's own found paths, whose exact
+// bytes it keeps, or plain path texts. It points at them and never owns them.
 class SourcePaths
 {
 public:
     SourcePaths() = default;
-    // Not explicit on purpose: the member is set like the pointer it once was.
+    SourcePaths(std::nullptr_t) {}
     SourcePaths(const FoundPaths* found) : m_found(found) {}
     SourcePaths(const QStringList* texts) : m_texts(texts) {}
     explicit operator bool() const { return m_found || m_texts; }
     const FoundPaths* Found() const { return m_found; }
     const QStringList* Texts() const { return m_texts; }
+    int size() const;
+    // The exact path of entry `index`.
+    std::string Native(int index) const;
 
 private:
     const FoundPaths* m_found = nullptr;
@@ -98,6 +102,8 @@ public:
     // The contents check's progress window while it runs; null otherwise.
     QProgressDialog* ContentsProgress() const { return m_contentsProgress; }
     bool IsCheckingContents() const { return m_contentsThread.joinable(); }
+    // Bytes the last contents check read.
+    std::uint64_t LastBytesRead() const { return m_lastBytesRead; }
 
     const FileListModel* m_pSourceList = nullptr;
     SourcePaths m_pSourcePaths;
@@ -120,9 +126,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // On the apply timer: moves the rows the worker has read into the list; once the worker is
-    // done, joins it and finishes the scan.
-    void ApplyPending();
+    // On the hand-over's timer: moves the rows the worker has read into the list.
+    int ApplyBatch(ResultBatch& batch);
+    // After the worker's last rows: joins it and finishes the scan.
+    void InputRead();
 
     // Shows the busy cursor for its lifetime.
     class BusyCursor
@@ -133,18 +140,6 @@ private:
         BusyCursor(const BusyCursor&) = delete;
         BusyCursor& operator=(const BusyCursor&) = delete;
     };
-    // What the worker hands to this thread: the rows it has read and not yet handed, and whether
-    // it is done. Shared with the worker under its lock.
-    struct ScanHandOver
-    {
-        std::mutex lock;
-        ResultBatch pending;
-        bool inputRead = false;
-        bool failed = false;
-        void Put(ResultBatch& batch);
-        void Reset();
-    };
-
     void StartScan();
     void ScanThreadProc();
     void HelpThreadProc();
@@ -184,11 +179,11 @@ private:
     bool m_widthsSaved = false;
     bool m_scanning = false;
     std::optional<BusyCursor> m_scanBusy;
-    QTimer m_applyTimer;
 
-    // The worker and what it hands over.
+    // The worker and what it hands over; m_scanFailed is set before the worker's Finish().
     std::thread m_scanThread;
-    ScanHandOver m_handOver;
+    std::atomic<bool> m_scanFailed{false};
+    BatchHandOver<ResultBatch> m_handOver;
 
     // Verify Contents: its menu, button, summary, worker and progress window.
     QMenu m_menuShown;
@@ -202,4 +197,5 @@ private:
     QPointer<QProgressDialog> m_contentsProgress;
     QTimer m_contentsTimer;
     bool m_contentsFinishing = false;
+    std::uint64_t m_lastBytesRead = 0;
 };

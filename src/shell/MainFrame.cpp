@@ -201,6 +201,7 @@ void CMainFrame::InitializeCommandPanel()
     view->addAction(MakeMirrorAction(Commands::DisplayFileList, QStringLiteral("&Display File List")));
     view->addAction(
         MakeMirrorAction(Commands::DuplicateFiles, QStringLiteral("D&uplicate Files of Same Size")));
+    AddEverydayItems(edit, view);
     QMenu* help = m_menuBar->addMenu(QStringLiteral("&Help"));
     help->addAction(MakeMirrorAction(Commands::AppAbout, QStringLiteral("&About Pendrake...")));
     for (QMenu* menu : {edit, view, help})

@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "view/AppMessages.h"
 #include "view/PendrakeDoc.h"
+#include "view/ResultsFilterBox.h"
 
 #include <QHeaderView>
 #include <QThread>
@@ -47,16 +48,20 @@ CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
 {
     setObjectName(QStringLiteral("PendrakeView"));
     m_run = false;
-    m_fileList = MakeList(this, &m_fileModel, QStringLiteral("FileList"));
-    m_folderList = MakeList(this, &m_folderModel, QStringLiteral("FolderList"));
+    m_fileOrder.setSourceModel(&m_fileModel);
+    m_folderOrder.setSourceModel(&m_folderModel);
+    m_fileList = MakeList(this, &m_fileOrder, QStringLiteral("FileList"));
+    m_folderList = MakeList(this, &m_folderOrder, QStringLiteral("FolderList"));
     RegisterCommands();
     RegisterFileActionCommands();
     CreateListMenus();
+    SetUpListExtras();
 }
 
 CPendrakeView::~CPendrakeView()
 {
     OnDestroy();
+    disconnect(m_focusWatch); // the lists lose and pass on the focus as they go
 }
 
 void CPendrakeView::RegisterCommands()
@@ -113,13 +118,17 @@ void CPendrakeView::ArrangeLists()
 {
     const int w = width();
     const int h = height();
+    // The filter box stands above the file list, in the file list's share of the height.
+    const int top = m_filterBox ? m_filterBox->sizeHint().height() : 0;
+    if (m_filterBox)
+        m_filterBox->setGeometry(0, 0, w, top);
     // The stored value decides, not the running search's copy.
     if (m_settings.GetSwitch(Key::ViewFilesCount)) {
         const int half = h / 2;
-        m_fileList->setGeometry(0, 0, w, half);
+        m_fileList->setGeometry(0, top, w, std::max(0, half - top));
         m_folderList->setGeometry(0, half, w, half);
     } else {
-        m_fileList->setGeometry(0, 0, w, h);
+        m_fileList->setGeometry(0, top, w, std::max(0, h - top));
     }
 }
 
@@ -268,7 +277,7 @@ std::pair<int, int> CPendrakeView::ApplyBatch(Pending& batch)
     for (const PendingFolderRow& row : batch.folderRows)
         lastFolderRow = m_folderModel.UpdateFolderRow(row.folder, row.count, row.native);
     if (lastFolderRow >= 0)
-        m_folderList->scrollTo(m_folderModel.index(lastFolderRow, 0));
+        m_folderList->scrollTo(m_folderOrder.mapFromSource(m_folderModel.index(lastFolderRow, 0)));
     return {m_fileModel.rowCount(), m_folderModel.rowCount()};
 }
 
