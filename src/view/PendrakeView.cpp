@@ -17,6 +17,8 @@ constexpr int kFileListWidths[3] = {100, 150, 400};
 constexpr int kFolderListWidths[3] = {100, 500, 125};
 // Rows reach the lists in batches at most this far apart while a search runs.
 constexpr int kApplyIntervalMs = 30;
+// A folder row's count goes to the list at least every this many found files of that folder.
+constexpr int kFolderRowEvery = 256;
 
 QTreeView* MakeList(QWidget* parent, QAbstractItemModel* model, const QString& name)
 {
@@ -217,7 +219,27 @@ void CPendrakeView::AppendFileRow(const QString& name, const QString& folder)
 
 void CPendrakeView::UpdateFolderRow(const QString& folder, int count, const std::string& native)
 {
-    m_handOver.Add([&](Pending& p) { p.folderRows.push_back({folder, count, native}); });
+    // Files of one folder come one after another: a folder's row is handed over when its first file
+    // is found, then its latest count every so many files and when the walk moves on, not per file.
+    if (m_folderRowWaiting && m_folderRowWaiting->native == native && m_folderRowWaiting->folder == folder) {
+        m_folderRowWaiting->count = count;
+        m_folderRowChanged = true;
+        if (++m_folderRowUpdates % kFolderRowEvery == 0)
+            HandOverFolderRow();
+        return;
+    }
+    HandOverFolderRow();
+    m_folderRowWaiting = PendingFolderRow{folder, count, native};
+    m_folderRowChanged = true;
+    HandOverFolderRow();
+}
+
+void CPendrakeView::HandOverFolderRow()
+{
+    if (!m_folderRowWaiting || !m_folderRowChanged)
+        return;
+    m_folderRowChanged = false;
+    m_handOver.Add([this](Pending& p) { p.folderRows.push_back(*m_folderRowWaiting); });
 }
 
 void CPendrakeView::ApplyPending()

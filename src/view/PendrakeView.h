@@ -84,6 +84,8 @@ private:
     void OnFileFound(const CFileFind& find) override;
     void AppendFileRow(const QString& name, const QString& folder);
     void UpdateFolderRow(const QString& folder, int count, const std::string& native = {});
+    // Hands the waiting folder row's latest count over, if it changed since.
+    void HandOverFolderRow();
     void DoSearch(const QString& folder);
     void ShowSearchStatus(const QString& folder);
     // Has every queued row applied, then gives the row counts of both lists.
@@ -150,6 +152,10 @@ private:
         int infoBarChanged = 0;         // reports written; the user-interface thread posts the notices
         bool foundPathsStarted = false; // status mode: this run's first file is in m_foundPaths
     };
+    // The worker's folder row of the files found last, with its latest count.
+    std::optional<PendingFolderRow> m_folderRowWaiting;
+    bool m_folderRowChanged = false;
+    int m_folderRowUpdates = 0;
     // Rows, status lines and notices on their way from the worker to the lists.
     BatchHandOver<Pending, std::pair<int, int>> m_handOver;
     // The user-interface thread's side of status mode: row 0 shows the path found last, read from

@@ -74,6 +74,8 @@ void CPendrakeView::DoSearch(const QString& folder)
 {
     m_folderIndex.clear();
     m_lastFolderIndex = -1;
+    m_folderRowWaiting.reset();
+    m_folderRowChanged = false;
     QString word;
     m_settings.ReadSearchWord(word);
     m_displayFileList = m_settings.GetSwitch(Key::DisplayFileList) != 0;
@@ -113,6 +115,7 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
             if (statusMode)
                 AppendFileRow(text, {});
         }
+        HandOverFolderRow(); // the last folder's final count
         const auto [fileRows, folderRows] = ListRowCounts();
         // Only the folder list of a run with per-folder counts tells which folders hold files.
         const int withoutFiles = m_foldersParsed - folderRows;

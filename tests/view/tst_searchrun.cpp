@@ -292,6 +292,31 @@ private slots:
         QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(1, 2), 0), 125);
     }
 
+    void folderCountsEndWhole()
+    {
+        // The counts of a folder reach its row in steps while the walk is in it; the row ends with
+        // the count at the folder's last found file, also for the folder walked last (here the only
+        // one with files).
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < 300; ++i)
+            paths << QStringLiteral("many/f%1.txt").arg(i);
+        MakeTree(dir.path(), paths);
+        Set(Key::ViewFilesCount, 1);
+        for (const int fileMode : {0, 1}) {
+            Set(Key::DisplayFileList, fileMode);
+            CPendrakeDoc doc;
+            doc.SetSelectedFolder(dir.path());
+            CPendrakeView view(&doc);
+            view.OnInitialUpdate();
+            Run(view);
+            QAbstractItemModel* folders = view.FolderList()->model();
+            QCOMPARE(folders->rowCount(), 1);
+            QCOMPARE(folders->index(0, 1).data().toString(), dir.path() + QStringLiteral("/many"));
+            QCOMPARE(folders->index(0, 2).data().toString(), QStringLiteral("300"));
+        }
+    }
+
     void aStopIsNeverLost()
     {
         // 400 folders with a sub-folder each: a whole walk parses 801 of them.
