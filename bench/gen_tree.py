@@ -134,6 +134,22 @@ def plan(files, folders, seed, max_depth):
     return paths[1:], file_paths, depths
 
 
+def make_chain(out, levels):
+    """A chain deeper than any path the system accepts, made relative to open descriptors."""
+    if os.path.lexists(out) and (not os.path.isdir(out) or os.listdir(out)):
+        sys.exit("gen_tree.py: %s exists and is not an empty folder" % out)
+    os.makedirs(out, exist_ok=True)
+    fd = os.open(out, os.O_RDONLY | os.O_DIRECTORY)
+    for level in range(levels):
+        os.close(os.open("f%d" % level, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o644, dir_fd=fd))
+        os.mkdir("dd", dir_fd=fd)
+        deeper = os.open("dd", os.O_RDONLY | os.O_DIRECTORY, dir_fd=fd)
+        os.close(fd)
+        fd = deeper
+    os.close(fd)
+    print("gen_tree: %s chain levels=%d files=%d" % (out, levels, levels))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("outdir")
@@ -143,7 +159,12 @@ def main():
     parser.add_argument("--max-depth", type=int, default=8)
     parser.add_argument("--sizes", action="store_true",
                         help="give files seeded sizes (sparse, so no disk space is used), a few of them shared")
+    parser.add_argument("--chain", type=int, default=0, metavar="LEVELS",
+                        help="instead: a chain of LEVELS nested folders named dd, each with one file f<level>")
     args = parser.parse_args()
+    if args.chain > 0:
+        make_chain(os.path.abspath(args.outdir), args.chain)
+        return
     if args.files < 0 or args.folders < 0 or args.max_depth < 1:
         parser.error("sizes must not be negative and --max-depth must be at least 1")
 

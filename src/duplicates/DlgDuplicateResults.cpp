@@ -48,12 +48,14 @@ CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
     m_listResults.setObjectName(QStringLiteral("ResultsList"));
     resize(980, 425);
     connect(&m_applyTimer, &QTimer::timeout, this, &CDlgDuplicateResults::ApplyPending);
+    connect(&m_contentsTimer, &QTimer::timeout, this, &CDlgDuplicateResults::FinishContentsCheck);
     connect(&m_listResults, &QWidget::customContextMenuRequested, this,
             &CDlgDuplicateResults::OnListRightClick);
 }
 
 CDlgDuplicateResults::~CDlgDuplicateResults()
 {
+    StopContentsCheck();
     StopScan();
     SaveColumnWidths();
 }
@@ -89,6 +91,7 @@ void CDlgDuplicateResults::OnInitDialog()
     for (int column = 0; column < CResultsModel::kColumnCount; ++column)
         header->resizeSection(
             column, m_settings.GetInt(Settings::ResultsColumnWidthKey(column), kDefaultWidths[column]));
+    BuildBand();
     FitList();
 
     StartScan();
@@ -150,6 +153,7 @@ void CDlgDuplicateResults::closeEvent(QCloseEvent* event)
 void CDlgDuplicateResults::done(int result)
 {
     // The window goes away here as far as the user can tell: the scan stops and the widths are kept.
+    StopContentsCheck();
     StopScan();
     SaveColumnWidths();
     QDialog::done(result);
@@ -171,7 +175,7 @@ void CDlgDuplicateResults::keyPressEvent(QKeyEvent* event)
 
 void CDlgDuplicateResults::OnListRightClick(const QPoint& position)
 {
-    m_menuPopup.popup(m_listResults.viewport()->mapToGlobal(position));
+    m_menuShown.popup(m_listResults.viewport()->mapToGlobal(position));
 }
 
 void CDlgDuplicateResults::OnCheckAll()
@@ -205,6 +209,16 @@ void CDlgDuplicateResults::OnRecycleChecked()
         Seams::MessageBox(this, QString::fromLatin1(kCheckFirstText), QString(), QMessageBox::Information);
         return;
     }
+    // The last copy of a group is never lost without being asked.
+    if (!KeepOneOfEachGroup())
+        return;
+    paths.clear();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.GetCheck(row))
+            paths.push_back(model.NativePath(row));
+    }
+    if (paths.empty())
+        return;
     // On failure or cancel the list stays as it is, checks included, even if some files went.
     if (RecycleFiles(paths))
         ScanFiles();

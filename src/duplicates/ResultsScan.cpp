@@ -2,8 +2,8 @@
 // the hand-over of its rows to this thread, and the grouping steps on the list.
 #include "duplicates/DlgDuplicateResults.h"
 
+#include "engine/FoundPaths.h"
 #include "view/ListModels.h"
-#include "view/PendrakeView.h"
 
 #include <QFile>
 #include <chrono>
@@ -36,19 +36,25 @@ private:
 
 } // namespace
 
+int SourcePaths::size() const
+{
+    return m_found ? m_found->size() : m_texts ? int(m_texts->size()) : 0;
+}
+
+std::string SourcePaths::Native(int index) const
+{
+    if (m_found)
+        return m_found->Native(index);
+    return QFile::encodeName(m_texts->at(index)).toStdString();
+}
+
 std::unique_ptr<ScanInput> CDlgDuplicateResults::MakeInput() const
 {
     if (m_pSourcePaths) {
-        const QStringList* paths = m_pSourcePaths;
-        // The found paths of the main view: their exact bytes come from the view, since a name
-        // that is not UTF-8 cannot be carried by its display text.
-        const auto* view = qobject_cast<const CPendrakeView*>(parentWidget());
-        if (view && paths == &view->m_foundPaths)
-            return std::make_unique<NativePathsInput>(
-                int(paths->size()), [view](int index) { return view->FoundNativePath(index); });
-        return std::make_unique<NativePathsInput>(int(paths->size()), [paths](int index) {
-            return QFile::encodeName(paths->at(index)).toStdString();
-        });
+        // The engine's found paths give their exact bytes, also of names that are not UTF-8.
+        const SourcePaths paths = m_pSourcePaths;
+        return std::make_unique<NativePathsInput>(paths.size(),
+                                                  [paths](int index) { return paths.Native(index); });
     }
     if (m_pSourceList)
         return std::make_unique<FileListInput>(*m_pSourceList);
@@ -207,6 +213,7 @@ void CDlgDuplicateResults::OrderAndGroup()
     if (m_bStop)
         return;
     model.RedrawAll();
+    UpdateSummary();
     m_listResults.setEnabled(true);
     if (model.rowCount() > 0)
         m_listResults.scrollToTop();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/DateTime.h"
+#include "engine/FolderTable.h"
+#include "engine/FoundPaths.h"
 #include "engine/SettingsSection.h"
 #include "platform/FileFind.h"
 
@@ -9,8 +11,6 @@
 #include <atomic>
 #include <memory>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 // The search engine: walks one start folder depth first, skips folders and files by the search
@@ -54,7 +54,7 @@ public:
     QString m_appDataFolder;
     QString m_commonAppDataFolder;
     QString m_startFolder;
-    QStringList m_foundPaths;
+    FoundPaths m_foundPaths;
     CTimeStamp m_startTime;
     CTimeStamp m_stopTime;
     int m_viewFilesCount = 0;
@@ -68,14 +68,20 @@ protected:
 private:
     struct WordMatcher;
     struct NativeFolders;
+    struct Frame;
 
-    void WalkFolder(CFileFind* parent, std::string folder, const WordMatcher& word, size_t depth);
-    bool IsIgnoredNative(const std::string& path, bool knownToExist) const;
-    CFileFind& Level(size_t depth);
+    void WalkFrames(const WordMatcher& word);
+    bool EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder);
+    bool PushFrame(int fd, std::uint32_t folder);
+    void PopFrame();
+    int ReopenFrame(size_t depth);
+    bool IsIgnoredNative(const std::string& path, bool examined) const;
 
-    // Key: the folder path exactly as the walk was given it (its native bytes); value: the files
-    // enumerated in it so far. Also the set of folders entered in this run.
-    std::unordered_map<std::string, int> m_folderFileCounts;
+    // The folders entered in this run, each with the files enumerated in it so far; also the set
+    // of visited folders. A folder is known by its path exactly as the walk was given it.
+    CFolderTable m_folderFileCounts;
     std::unique_ptr<NativeFolders> m_native;
-    std::vector<std::unique_ptr<CFileFind>> m_levels;
+    // The folders being listed, from the start folder down, and the path of the deepest one.
+    std::vector<Frame> m_frames;
+    std::string m_path;
 };

@@ -188,11 +188,10 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
                 {m_lastFolderIndex, std::string(find.GetNativeName()), find.IsKnownRegular()});
         });
     } else {
-        m_currentFilePath = find.GetFilePath();
-        if (m_currentFilePath.contains(QChar(QChar::ReplacementCharacter)))
-            m_foundNativePaths.emplace(int(m_foundPaths.size()), find.GetNativePath());
-        m_foundPaths.append(m_currentFilePath);
-        m_handOver.Add([&](Pending& p) { p.row0Column2 = m_currentFilePath; });
+        // Folder index and name bytes only; the path text is made when it is read.
+        m_foundPaths.Append(find.GetNativeFolder(), find.GetNativeName());
+        if (m_foundPaths.size() == 1) // after the run emptied the paths: row 0 may follow them
+            m_handOver.Add([](Pending& p) { p.foundPathsStarted = true; });
     }
     if (m_viewFilesCount)
         UpdateFolderRow(m_currentFolder, GetFolderFileCount(find.GetNativeFolder()), find.GetNativeFolder());
@@ -200,8 +199,7 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
 
 std::string CPendrakeView::FoundNativePath(int index) const
 {
-    const auto odd = m_foundNativePaths.find(index);
-    return odd != m_foundNativePaths.end() ? odd->second : platform::NativePath(m_foundPaths.at(index));
+    return m_foundPaths.Native(index);
 }
 
 void CPendrakeView::AppendFileRow(const QString& name, const QString& folder)
@@ -237,8 +235,19 @@ std::pair<int, int> CPendrakeView::ApplyBatch(Pending& batch)
         m_fileModel.Append(batch.fileRows);
         m_fileList->scrollToBottom();
     }
-    if (batch.row0Column2)
+    if (batch.foundPathsStarted)
+        m_showLastFound = true;
+    if (batch.row0Column2) {
+        m_showLastFound = false;
         m_fileModel.SetRow0Column2(*batch.row0Column2);
+    } else if (m_showLastFound) {
+        // The paths only grow while row 0 follows them, and nothing stored in them moves.
+        const int found = m_foundPaths.size();
+        if (found != m_lastFoundShown) {
+            m_lastFoundShown = found;
+            m_fileModel.SetRow0Column2(m_foundPaths.Last());
+        }
+    }
     // The worker writes its reports; the notices go out from here, in order, after their rows.
     for (int i = 0; i < batch.infoBarChanged; ++i)
         AppMessages::Post(AppMessages::UWM_INFOBAR_CHANGED);

@@ -129,10 +129,7 @@ private:
     // The worker and what it hands over. Everything below the lock is shared with the worker.
     QThread* m_worker = nullptr;
     bool m_searching = false; // from the dialog's OK until the worker has returned
-    QString m_currentFilePath;
     QString m_currentFolder;
-    // Found paths of a status-mode run whose bytes a display text cannot carry, by index.
-    std::unordered_map<int, std::string> m_foundNativePaths;
     std::string m_lastNativeFolder;
     int m_lastFolderIndex = -1;
     std::unordered_map<std::string, int> m_folderIndex;
@@ -150,8 +147,13 @@ private:
         std::vector<PendingFolderRow> folderRows;
         std::optional<QString> row0Column2;
         std::optional<std::pair<QString, QString>> headings;
-        int infoBarChanged = 0; // reports written; the user-interface thread posts the notices
+        int infoBarChanged = 0;         // reports written; the user-interface thread posts the notices
+        bool foundPathsStarted = false; // status mode: this run's first file is in m_foundPaths
     };
     // Rows, status lines and notices on their way from the worker to the lists.
     BatchHandOver<Pending, std::pair<int, int>> m_handOver;
+    // The user-interface thread's side of status mode: row 0 shows the path found last, read from
+    // m_foundPaths at each take-over, from the run's first file until its summary.
+    bool m_showLastFound = false;
+    int m_lastFoundShown = 0;
 };

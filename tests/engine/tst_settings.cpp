@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sched.h>
@@ -182,6 +184,25 @@ private slots:
             m_settings.ReadInfoBarText(text);
             QCOMPARE(text, QString::number(round));
         }
+    }
+
+    void writesGoOnBesideAnotherThreadsSettings()
+    {
+        // Another thread writes a settings file of its own meanwhile: both reach glibc's time zone
+        // code (tzset) through QSettings, which ThreadSanitizer must not report (tests/tsan.supp).
+        std::atomic<bool> done{false};
+        std::thread other([&] {
+            for (int round = 0; !done; ++round) {
+                QSettings store(m_home.Path() + QStringLiteral("/other.conf"), QSettings::NativeFormat);
+                store.setValue(QStringLiteral("Round"), round);
+                store.sync();
+            }
+        });
+        for (int round = 0; round < 100; ++round)
+            QVERIFY(m_settings.WriteInt(Settings::Name(Key::ViewFilesCount), round));
+        done = true;
+        other.join();
+        QCOMPARE(m_settings.GetSwitch(Key::ViewFilesCount), 99);
     }
 
     void damagedValuesAndFilesReadAsDefaults()

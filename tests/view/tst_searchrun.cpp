@@ -9,6 +9,7 @@
 #include "view/ResultsFilterBox.h"
 #include "view/Seams.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -252,6 +253,11 @@ private slots:
         doc.SetSelectedFolder(wide.path());
         {
             CPendrakeView view(&doc);
+            // Qt's model checks watch both lists through every batch, removal and clearing below.
+            QAbstractItemModelTester fileTester(&view.FileModel(),
+                                                QAbstractItemModelTester::FailureReportingMode::QtTest);
+            QAbstractItemModelTester folderTester(&view.FolderModel(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
             view.OnInitialUpdate();
             QSignalSpy finished(&view, &CPendrakeView::searchFinished);
             view.OnStartSearch();
