@@ -50,10 +50,11 @@ struct WalkResult
     double freeSeconds = 0; // destroying the helper and the paths it found
 };
 
-WalkResult WalkOnce(const QString& folder, const QString& word, bool keep)
+WalkResult WalkOnce(const QString& folder, const QString& word, bool keep, CAppHelper::ReadAhead readAhead)
 {
     WalkResult result;
     auto helper = std::make_unique<CWalkHelper>(keep);
+    helper->SetReadAhead(readAhead);
     QElapsedTimer timer;
     timer.start();
     helper->LoadOptions();
@@ -84,15 +85,17 @@ int RunWalkBench(const QStringList& args)
     bench::Arguments parsed;
     QString error;
     int runs = 0;
-    if (!bench::ParseArguments(args, {QStringLiteral("word"), QStringLiteral("runs"), QStringLiteral("keep")},
+    if (!bench::ParseArguments(args,
+                               {QStringLiteral("word"), QStringLiteral("runs"), QStringLiteral("keep"),
+                                QStringLiteral("read-ahead")},
                                parsed, error) ||
         !bench::ParseCount(parsed, QStringLiteral("runs"), 5, runs, error)) {
         bench::PrintError(QStringLiteral("tresmolo-bench walk: ") + error);
         return 2;
     }
     if (parsed.positional.size() != 1) {
-        bench::PrintError(
-            QStringLiteral("usage: tresmolo-bench walk FOLDER [--word W] [--runs N] [--keep paths|none]"));
+        bench::PrintError(QStringLiteral("usage: tresmolo-bench walk FOLDER [--word W] [--runs N] [--keep "
+                                         "paths|none] [--read-ahead auto|on|off]"));
         return 2;
     }
     const QString keepText = parsed.options.value(QStringLiteral("keep"), QStringLiteral("paths"));
@@ -101,6 +104,16 @@ int RunWalkBench(const QStringList& args)
         return 2;
     }
     const bool keep = keepText == QStringLiteral("paths");
+    const QString aheadText = parsed.options.value(QStringLiteral("read-ahead"), QStringLiteral("auto"));
+    CAppHelper::ReadAhead readAhead = CAppHelper::ReadAhead::WhenSlow;
+    if (aheadText == QStringLiteral("on"))
+        readAhead = CAppHelper::ReadAhead::Always;
+    else if (aheadText == QStringLiteral("off"))
+        readAhead = CAppHelper::ReadAhead::Never;
+    else if (aheadText != QStringLiteral("auto")) {
+        bench::PrintError(QStringLiteral("tresmolo-bench walk: --read-ahead takes auto, on or off"));
+        return 2;
+    }
     const QString folder = bench::FolderArgument(parsed.positional.constFirst());
     if (folder.isEmpty()) {
         bench::PrintError(QStringLiteral("tresmolo-bench walk: not a folder: ") +
@@ -113,7 +126,7 @@ int RunWalkBench(const QStringList& args)
     WalkResult first;
     bool steady = true;
     for (int run = 1; run <= runs; ++run) {
-        const WalkResult result = WalkOnce(folder, word, keep);
+        const WalkResult result = WalkOnce(folder, word, keep, readAhead);
         if (run == 1)
             first = result;
         else if (result.files != first.files || result.parsed != first.parsed ||

@@ -178,6 +178,7 @@ void CDlgDuplicateResults::FinishContentsCheck()
         m_contentsThread.join();
     m_contentsTimer.stop();
     const bool applied = !m_contentsStop && !(m_contentsProgress && m_contentsProgress->wasCanceled());
+    m_lastBytesRead = m_contentsCheck->BytesRead();
     CloseContentsProgress();
     if (applied) {
         // Only groups of identical contents stay, with the unreadable files, in the same order.

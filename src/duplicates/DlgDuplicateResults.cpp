@@ -14,6 +14,8 @@
 
 namespace {
 
+// How often this thread takes the rows over while the worker reads.
+constexpr auto kApplyInterval = std::chrono::milliseconds(30);
 constexpr int kDefaultWidths[CResultsModel::kColumnCount] = {60, 150, 250, 100, 100};
 
 const char* const kHelpText =
@@ -39,7 +41,9 @@ CDlgDuplicateResults::BusyCursor::~BusyCursor()
 }
 
 CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
-    : QDialog(parent), m_menuPopup(this), m_listResults(this)
+    : QDialog(parent), m_menuPopup(this), m_listResults(this),
+      m_handOver(
+          kApplyInterval, [this](ResultBatch& batch) { return ApplyBatch(batch); }, [this] { InputRead(); })
 {
     setObjectName(QStringLiteral("DuplicateResults"));
     // A resizable frame with caption, system menu, maximize and close boxes; no minimize box.
@@ -47,7 +51,6 @@ CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_listResults.setObjectName(QStringLiteral("ResultsList"));
     resize(980, 425);
-    connect(&m_applyTimer, &QTimer::timeout, this, &CDlgDuplicateResults::ApplyPending);
     connect(&m_contentsTimer, &QTimer::timeout, this, &CDlgDuplicateResults::FinishContentsCheck);
     connect(&m_listResults, &QWidget::customContextMenuRequested, this,
             &CDlgDuplicateResults::OnListRightClick);

@@ -4,6 +4,7 @@
 #include "duplicates/scan/ContentsCheck.h"
 #include "duplicates/scan/DuplicateScan.h"
 #include "engine/SettingsSection.h"
+#include "view/BatchHandOver.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -101,6 +102,8 @@ public:
     // The contents check's progress window while it runs; null otherwise.
     QProgressDialog* ContentsProgress() const { return m_contentsProgress; }
     bool IsCheckingContents() const { return m_contentsThread.joinable(); }
+    // Bytes the last contents check read.
+    std::uint64_t LastBytesRead() const { return m_lastBytesRead; }
 
     const FileListModel* m_pSourceList = nullptr;
     SourcePaths m_pSourcePaths;
@@ -123,9 +126,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // On the apply timer: moves the rows the worker has read into the list; once the worker is
-    // done, joins it and finishes the scan.
-    void ApplyPending();
+    // On the hand-over's timer: moves the rows the worker has read into the list.
+    int ApplyBatch(ResultBatch& batch);
+    // After the worker's last rows: joins it and finishes the scan.
+    void InputRead();
 
     // Shows the busy cursor for its lifetime.
     class BusyCursor
@@ -136,18 +140,6 @@ private:
         BusyCursor(const BusyCursor&) = delete;
         BusyCursor& operator=(const BusyCursor&) = delete;
     };
-    // What the worker hands to this thread: the rows it has read and not yet handed, and whether
-    // it is done. Shared with the worker under its lock.
-    struct ScanHandOver
-    {
-        std::mutex lock;
-        ResultBatch pending;
-        bool inputRead = false;
-        bool failed = false;
-        void Put(ResultBatch& batch);
-        void Reset();
-    };
-
     void StartScan();
     void ScanThreadProc();
     void HelpThreadProc();
@@ -187,11 +179,11 @@ private:
     bool m_widthsSaved = false;
     bool m_scanning = false;
     std::optional<BusyCursor> m_scanBusy;
-    QTimer m_applyTimer;
 
-    // The worker and what it hands over.
+    // The worker and what it hands over; m_scanFailed is set before the worker's Finish().
     std::thread m_scanThread;
-    ScanHandOver m_handOver;
+    std::atomic<bool> m_scanFailed{false};
+    BatchHandOver<ResultBatch> m_handOver;
 
     // Verify Contents: its menu, button, summary, worker and progress window.
     QMenu m_menuShown;
@@ -205,4 +197,5 @@ private:
     QPointer<QProgressDialog> m_contentsProgress;
     QTimer m_contentsTimer;
     bool m_contentsFinishing = false;
+    std::uint64_t m_lastBytesRead = 0;
 };

@@ -1,9 +1,13 @@
 #include "engine/AppHelper.h"
 
+#include "engine/ReadAhead.h"
 #include "platform/FolderOpen.h"
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
 
+#include <deque>
+#include <dirent.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using Settings::Key;
@@ -14,6 +18,21 @@ namespace {
 // up the descriptor of the level this far above them (the start folder's excepted); it is taken
 // again, beneath a descriptor still held, when needed.
 constexpr size_t kOpenLevels = 64;
+// Reading ahead: at most this many folders asked for and not yet reached.
+constexpr size_t kReadAheadLimit = 160;
+// Every this many listings the walk looks whether the disk was read meanwhile: reading ahead pays
+// only then (a busy processor also makes listings slow, so their time tells nothing).
+constexpr int kListingsPerLook = 8;
+// Reading ahead stops after this many looks in a row without a read from the disk.
+constexpr int kQuietLooks = 16;
+
+// Blocks this process read from storage so far.
+long BlocksRead()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_inblock;
+}
 
 char AsciiLower(char c)
 {
@@ -85,6 +104,9 @@ struct CAppHelper::Frame
     std::uint32_t folder = 0; // in m_folderFileCounts
     size_t pathSize = 0;      // the length of m_path while this folder is listed
     platform::FolderId id;    // recorded when the descriptor is given up
+    // Sub-folders asked for ahead, in the order of the listing, and how far it was looked through.
+    std::deque<CReadAhead::RequestPtr> ahead;
+    size_t scanned = 0;
 };
 
 CAppHelper::CAppHelper() : m_native(std::make_unique<NativeFolders>()) {}
@@ -162,9 +184,19 @@ void CAppHelper::Walk(QString folder, QString word)
         return;
     }
     m_path = std::move(path);
-    if (PushFrame(opened.fd, folderIndex))
+    std::vector<char> entries;
+    CFileFind::ReadEntries(opened.fd, entries);
+    m_listings = 0;
+    m_quietLooks = 0;
+    m_blocksRead = BlocksRead();
+    if (m_readAheadMode == ReadAhead::Always)
+        StartReadAhead();
+    if (PushFrame(opened.fd, std::move(entries), folderIndex))
         WalkFrames(matcher);
+    // Nothing read ahead outlives the walk.
+    StopReadAhead();
     m_frames.clear();
+    m_readAhead.reset();
     std::string().swap(m_path);
 }
 
@@ -204,8 +236,21 @@ void CAppHelper::WalkFrames(const WordMatcher& word)
 
 bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
 {
-    if (!m_run)
+    if (!m_run) {
+        StopReadAhead(); // folders not reached are not wanted any more
         return false;
+    }
+    // The listing asked for ahead, when there is one for this entry.
+    CReadAhead::RequestPtr request;
+    std::deque<CReadAhead::RequestPtr>& ahead = m_frames.back().ahead;
+    while (!ahead.empty() && ahead.front()->Offset() <= parent.EntryOffset()) {
+        if (ahead.front()->Offset() == parent.EntryOffset())
+            request = std::move(ahead.front());
+        else
+            m_readAhead->Drop(ahead.front());
+        ahead.pop_front();
+    }
+
     const size_t parentSize = m_path.size();
     if (m_path.empty() || m_path.back() != '/')
         m_path.push_back('/');
@@ -213,19 +258,37 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
     bool entered = false;
     if (IsIgnoredNative(m_path, true)) {
         ++m_foldersIgnored;
+        if (request)
+            m_readAhead->Drop(request);
     } else {
-        const platform::OpenedFolder opened =
-            platform::OpenSubFolder(parent.Handle(), parent.GetNativeName().data(), m_native->virtualDevices);
+        platform::OpenedFolder opened;
+        std::vector<char> entries;
+        std::vector<CReadAhead::RequestPtr> children;
+        size_t scanned = 0;
+        if (request && m_readAhead->Take(*request, m_frames.size(), children, scanned)) {
+            opened = request->opened;
+            request->opened.fd = -1;
+            entries = std::move(request->entries);
+        } else {
+            opened = platform::OpenSubFolder(parent.Handle(), parent.GetNativeName().data(),
+                                             m_native->virtualDevices);
+            if (opened.fd >= 0)
+                CFileFind::ReadEntries(opened.fd, entries);
+        }
+        NoteListing();
         if (opened.isVirtual) {
             ++m_foldersIgnored;
         } else {
             const auto [folderIndex, added] = m_folderFileCounts.Insert(parentFolder, parent.GetNativeName());
             if (added && opened.fd >= 0) {
                 parent.DropFolderText();
-                entered = PushFrame(opened.fd, folderIndex);
+                entered = PushFrame(opened.fd, std::move(entries), folderIndex, std::move(children), scanned);
+                children.clear();
             } else if (opened.fd >= 0) {
                 ::close(opened.fd);
             }
+            for (const CReadAhead::RequestPtr& child : children)
+                m_readAhead->Drop(child);
         }
     }
     if (!entered)
@@ -233,15 +296,22 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
     return entered;
 }
 
-bool CAppHelper::PushFrame(int fd, std::uint32_t folder)
+bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t folder,
+                           std::vector<CReadAhead::RequestPtr> ahead, size_t scanned)
 {
     const size_t depth = m_frames.size();
     Frame frame;
     frame.find = std::make_unique<CFileFind>();
     frame.folder = folder;
     frame.pathSize = m_path.size();
-    if (!frame.find->TakeFolder(fd, &m_path, [this, depth] { return ReopenFrame(depth); }))
+    frame.ahead.assign(ahead.begin(), ahead.end());
+    frame.scanned = scanned;
+    if (!frame.find->TakeEntries(std::move(entries), fd, &m_path,
+                                 [this, depth] { return ReopenFrame(depth); })) {
+        for (const CReadAhead::RequestPtr& request : frame.ahead)
+            m_readAhead->Drop(request);
         return false; // nothing to list: the folder stays parsed and empty
+    }
     m_frames.push_back(std::move(frame));
     if (depth >= kOpenLevels && depth - kOpenLevels > 0) {
         Frame& above = m_frames[depth - kOpenLevels];
@@ -251,13 +321,94 @@ bool CAppHelper::PushFrame(int fd, std::uint32_t folder)
             above.find->ReleaseHandle();
         }
     }
+    ReadAheadMore();
     return true;
 }
 
 void CAppHelper::PopFrame()
 {
+    for (const CReadAhead::RequestPtr& request : m_frames.back().ahead)
+        m_readAhead->Drop(request);
     m_frames.pop_back();
     m_path.resize(m_frames.empty() ? 0 : m_frames.back().pathSize);
+    ReadAheadMore();
+}
+
+void CAppHelper::NoteListing()
+{
+    if (m_readAheadMode != ReadAhead::WhenSlow || ++m_listings % kListingsPerLook != 0)
+        return;
+    const long blocks = BlocksRead();
+    const bool diskRead = blocks != m_blocksRead;
+    m_blocksRead = blocks;
+    m_quietLooks = diskRead ? 0 : m_quietLooks + 1;
+    if (!m_readingAhead && diskRead)
+        StartReadAhead();
+    else if (m_readingAhead && m_quietLooks >= kQuietLooks)
+        StopReadAhead();
+}
+
+void CAppHelper::StartReadAhead()
+{
+    if (!m_readAhead)
+        m_readAhead = std::make_unique<CReadAhead>(
+            m_native->virtualDevices,
+            [this](const std::string& path) { return !IsIgnoredNative(path, true); }, kReadAheadLimit);
+    m_readingAhead = true;
+}
+
+void CAppHelper::StopReadAhead()
+{
+    m_readingAhead = false;
+    if (!m_readAhead || m_readAhead->Outstanding() == 0)
+        return;
+    for (Frame& frame : m_frames) {
+        for (const CReadAhead::RequestPtr& request : frame.ahead)
+            m_readAhead->Drop(request);
+        frame.ahead.clear();
+        frame.scanned = 0;
+    }
+}
+
+void CAppHelper::ReadAheadMore()
+{
+    // The sub-folders the walk will enter next, deepest folder first, as far as the limit allows;
+    // only folders whose descriptor is held are read ahead.
+    if (!m_readingAhead || !m_run || !m_searchSubFolders || m_readAhead->Outstanding() >= kReadAheadLimit)
+        return;
+    const size_t lowest = m_frames.size() > kOpenLevels ? m_frames.size() - kOpenLevels : 0;
+    for (size_t depth = m_frames.size(); depth-- > lowest;) {
+        Frame& frame = m_frames[depth];
+        const CFileFind& find = *frame.find;
+        if (!find.HoldsHandle())
+            continue;
+        const std::vector<char>& entries = find.Entries();
+        size_t at = std::max(frame.scanned, find.NextOffset());
+        while (at < entries.size() && m_readAhead->Outstanding() < kReadAheadLimit) {
+            std::string_view name;
+            unsigned char type = 0;
+            const size_t offset = at;
+            at = CFileFind::EntryAt(entries, at, name, type);
+            if (type != DT_DIR)
+                continue; // links and unknown types are looked at by the walk itself
+            m_scratchPath.assign(m_path, 0, frame.pathSize);
+            if (m_scratchPath.empty() || m_scratchPath.back() != '/')
+                m_scratchPath.push_back('/');
+            m_scratchPath.append(name);
+            if (IsIgnoredNative(m_scratchPath, true))
+                continue;
+            auto request =
+                m_readAhead->Submit(find.Handle(), std::string(name), m_scratchPath, offset, depth);
+            if (!request) {
+                at = offset; // the limit was reached meanwhile: this one comes later
+                break;
+            }
+            frame.ahead.push_back(std::move(request));
+        }
+        frame.scanned = at;
+        if (m_readAhead->Outstanding() >= kReadAheadLimit)
+            break;
+    }
 }
 
 int CAppHelper::ReopenFrame(size_t depth)

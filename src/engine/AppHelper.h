@@ -16,9 +16,21 @@
 // The search engine: walks one start folder depth first, skips folders and files by the search
 // options and an optional name word, counts what it parsed and ignored, keeps a file count per
 // folder, and hands every file that passes to OnFileFound. It knows nothing of windows.
+#include "engine/ReadAhead.h"
+
 class CAppHelper
 {
 public:
+    // Whether helper threads open and list folders ahead of the walk: when it pays (listings come
+    // slowly, as from a cold disk), always, or never. The results are the same in every case.
+    enum class ReadAhead
+    {
+        WhenSlow,
+        Always,
+        Never,
+    };
+    void SetReadAhead(ReadAhead mode) { m_readAheadMode = mode; }
+
     // Copies the search options from the settings store, resolves the special folders, resets the
     // ignored-folders counter and stamps the start time (the stop time one day before it).
     void LoadOptions();
@@ -72,8 +84,13 @@ private:
 
     void WalkFrames(const WordMatcher& word);
     bool EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder);
-    bool PushFrame(int fd, std::uint32_t folder);
+    bool PushFrame(int fd, std::vector<char> entries, std::uint32_t folder,
+                   std::vector<std::shared_ptr<CReadAhead::Request>> ahead = {}, size_t scanned = 0);
     void PopFrame();
+    void NoteListing();
+    void StartReadAhead();
+    void StopReadAhead();
+    void ReadAheadMore();
     int ReopenFrame(size_t depth);
     bool IsIgnoredNative(const std::string& path, bool examined) const;
 
@@ -84,4 +101,12 @@ private:
     // The folders being listed, from the start folder down, and the path of the deepest one.
     std::vector<Frame> m_frames;
     std::string m_path;
+    // Reading ahead: the helpers while a walk uses them, and what tells whether the disk is read.
+    ReadAhead m_readAheadMode = ReadAhead::WhenSlow;
+    std::unique_ptr<CReadAhead> m_readAhead;
+    bool m_readingAhead = false;
+    long m_listings = 0;
+    long m_blocksRead = 0;
+    int m_quietLooks = 0;
+    std::string m_scratchPath;
 };

@@ -135,17 +135,24 @@ void CFileFind::ReadEntries(int fd, std::vector<char>& entries)
         std::vector<char>().swap(compact);
 }
 
+size_t CFileFind::EntryAt(const std::vector<char>& entries, size_t offset, std::string_view& name,
+                          unsigned char& type)
+{
+    const char* at = entries.data() + offset;
+    const size_t length =
+        size_t(static_cast<unsigned char>(at[1])) | size_t(static_cast<unsigned char>(at[2])) << 8;
+    type = static_cast<unsigned char>(at[0]);
+    name = std::string_view(at + 3, length);
+    return offset + 3 + length + 1;
+}
+
 bool CFileFind::FindNextFile()
 {
     if (m_next >= m_entries.size())
         return false;
-    const char* at = m_entries.data() + m_next;
-    const size_t length =
-        size_t(static_cast<unsigned char>(at[1])) | size_t(static_cast<unsigned char>(at[2])) << 8;
-    m_type = static_cast<unsigned char>(at[0]);
-    m_name = std::string_view(at + 3, length);
+    m_current = m_next;
+    m_next = EntryAt(m_entries, m_next, m_name, m_type);
     m_modeKnown = false;
-    m_next += 3 + length + 1;
     return m_next < m_entries.size();
 }
 
@@ -154,7 +161,7 @@ void CFileFind::Close()
     ReleaseHandle();
     m_entries.clear();
     m_entries.shrink_to_fit();
-    m_next = 0;
+    m_next = m_current = 0;
     m_name = {};
     m_folderText.clear();
     m_reopen = nullptr;

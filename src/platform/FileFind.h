@@ -48,6 +48,13 @@ public:
     // `for (bool more = true; more;) { more = find.FindNextFile(); ... }` examines every entry.
     bool FindNextFile();
     bool HasNextEntry() const { return m_next < m_entries.size(); }
+    // Where the current entry and the next one stand in the compact entries.
+    size_t EntryOffset() const { return m_current; }
+    size_t NextOffset() const { return m_next; }
+    const std::vector<char>& Entries() const { return m_entries; }
+    // Reads the compact entry at `offset`: its name and type, and where the next one starts.
+    static size_t EntryAt(const std::vector<char>& entries, size_t offset, std::string_view& name,
+                          unsigned char& type);
     void Close();
 
     // The current entry.
@@ -91,6 +98,7 @@ private:
     mutable int m_fd = -1;
     std::vector<char> m_entries;
     size_t m_next = 0;
+    size_t m_current = 0;
     std::string_view m_name;
     unsigned char m_type = 0;
     mutable bool m_modeKnown = false;

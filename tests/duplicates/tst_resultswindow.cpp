@@ -111,6 +111,7 @@ private slots:
         QVERIFY(finished.wait(20000));
         QCOMPARE(view.m_foundPaths.size(), 3);
 
+        // As the main window opens it: on the engine's found paths, with the view as parent.
         CDlgDuplicateResults window(&view);
         window.m_pSourcePaths = &view.m_foundPaths;
         QVERIFY(OpenAndScan(window));

@@ -114,6 +114,17 @@ private slots:
         // Size groups: 9000 bytes, seven files (the hard link once), and three of 3 bytes.
         QCOMPARE(window.SummaryText(), QStringLiteral("2 group(s), 10 file(s), 52.74 KiB in duplicates"));
         QCOMPARE(window.ShownMenu().actions().first()->text(), QStringLiteral("Verify Contents"));
+        // The button sits inside the list, above the headings, which sit above the rows.
+        CColorListCtrl& list = window.ResultsList();
+        QVERIFY(window.VerifyButton().isVisible());
+        QVERIFY(list.isAncestorOf(&window.VerifyButton()));
+        const int buttonBottom =
+            window.VerifyButton().mapTo(&list, QPoint(0, window.VerifyButton().height())).y();
+        const int headings = list.horizontalHeader()->viewport()->mapTo(&list, QPoint(0, 0)).y();
+        QVERIFY(buttonBottom <= headings);
+        QVERIFY(list.horizontalHeader()->viewport()->height() > 0);
+        QVERIFY(list.viewport()->mapTo(&list, QPoint(0, 0)).y() >=
+                headings + list.horizontalHeader()->viewport()->height());
 
         QVERIFY(QFile::remove(paths[7]));
         QCOMPARE(::mkfifo(QFile::encodeName(paths[7]).constData(), 0644), 0);

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <xxhash.h>
@@ -70,18 +72,24 @@ void ContentsCheck::Settle(size_t file, std::uint64_t upTo)
     }
 }
 
-int ContentsCheck::Reopen(size_t file)
+ContentsCheck::Reader::~Reader()
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+int ContentsCheck::Reopen(Reader& reader, size_t file)
 {
     const ContentsFile& f = m_files[file];
-    if (f.folder != m_openFolder || m_folderFd < 0) {
-        if (m_folderFd >= 0)
-            ::close(m_folderFd);
-        m_openFolder = f.folder;
-        m_folderFd = RegularFile::OpenFolder(f.folder);
+    if (f.folder != reader.folder || reader.fd < 0) {
+        if (reader.fd >= 0)
+            ::close(reader.fd);
+        reader.folder = f.folder;
+        reader.fd = RegularFile::OpenFolder(f.folder);
     }
-    if (m_folderFd < 0)
+    if (reader.fd < 0)
         return -1;
-    return RegularFile::Reopen(m_folderFd, f.name.c_str(), f.device, f.inode);
+    return RegularFile::Reopen(reader.fd, f.name.c_str(), f.device, f.inode);
 }
 
 bool ContentsCheck::ReadAt(int fd, char* buffer, std::uint64_t length, std::uint64_t offset)
@@ -100,9 +108,9 @@ bool ContentsCheck::ReadAt(int fd, char* buffer, std::uint64_t length, std::uint
     return true;
 }
 
-bool ContentsCheck::Hash(size_t file, bool whole, std::uint64_t hash[2])
+bool ContentsCheck::Hash(Reader& reader, size_t file, bool whole, std::uint64_t hash[2])
 {
-    const int fd = Reopen(file);
+    const int fd = Reopen(reader, file);
     if (fd < 0)
         return false;
     Descriptors holder{{fd}};
@@ -134,13 +142,13 @@ bool ContentsCheck::Hash(size_t file, bool whole, std::uint64_t hash[2])
     return ok;
 }
 
-void ContentsCheck::CompareSideBySide(const Members& members, std::vector<Members>& classes)
+void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes)
 {
     const std::uint64_t size = m_files[members.front()].size;
     Descriptors open;
     Members readable;
     for (size_t file : members) {
-        const int fd = Reopen(file);
+        const int fd = Reopen(reader, file);
         if (fd < 0) {
             m_outcomes[file].unreadable = true;
             Settle(file, size);
@@ -202,7 +210,7 @@ void ContentsCheck::CompareSideBySide(const Members& members, std::vector<Member
     }
 }
 
-void ContentsCheck::CompareGroup(const Members& members, std::vector<Members>& classes)
+void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::vector<Members>& classes)
 {
     const std::uint64_t size = m_files[members.front()].size;
     if (size == 0) {
@@ -215,7 +223,7 @@ void ContentsCheck::CompareGroup(const Members& members, std::vector<Members>& c
         if (m_stop)
             return;
         std::uint64_t hash[2];
-        if (!Hash(file, false, hash)) {
+        if (!Hash(reader, file, false, hash)) {
             m_outcomes[file].unreadable = true;
             Settle(file, size);
             continue;
@@ -231,7 +239,7 @@ void ContentsCheck::CompareGroup(const Members& members, std::vector<Members>& c
             continue;
         }
         if (tied.size() <= kSideBySide) {
-            CompareSideBySide(tied, classes);
+            CompareSideBySide(reader, tied, classes);
             continue;
         }
         // Many files alike at both ends: their whole contents are hashed first, then each hash
@@ -241,7 +249,7 @@ void ContentsCheck::CompareGroup(const Members& members, std::vector<Members>& c
             if (m_stop)
                 return;
             std::uint64_t hash[2];
-            if (!Hash(file, true, hash)) {
+            if (!Hash(reader, file, true, hash)) {
                 m_outcomes[file].unreadable = true;
                 Settle(file, size);
                 continue;
@@ -259,7 +267,7 @@ void ContentsCheck::CompareGroup(const Members& members, std::vector<Members>& c
                 for (size_t i = start; i < same.size() && i < start + kSideBySide - 1; ++i)
                     turn.push_back(same[i]);
                 std::vector<Members> found;
-                CompareSideBySide(turn, found);
+                CompareSideBySide(reader, turn, found);
                 for (Members& identical : found) {
                     if (identical.front() == same.front())
                         merged.insert(merged.end(), identical.begin() + (merged.empty() ? 0 : 1),
@@ -276,8 +284,8 @@ void ContentsCheck::CompareGroup(const Members& members, std::vector<Members>& c
 
 bool ContentsCheck::Run()
 {
-    std::vector<int> classOf(m_files.size(), -1);
-    int classes = 0;
+    // The groups worth reading: two or more distinct files.
+    std::vector<Members> groups;
     for (size_t i = 0; i < m_files.size();) {
         size_t end = i + 1;
         while (end < m_files.size() && m_files[end].sizeGroup == m_files[i].sizeGroup)
@@ -287,28 +295,44 @@ bool ContentsCheck::Run()
             if (m_files[j].opened && m_files[j].sizeGroup >= 0 && m_outcomes[j].hardLinkOf < 0)
                 distinct.push_back(j);
         }
-        if (distinct.size() >= 2) {
-            std::vector<Members> found;
-            CompareGroup(distinct, found);
-            for (const Members& identical : found) {
-                for (size_t file : identical)
-                    classOf[file] = classes;
-                ++classes;
-            }
-        }
-        if (m_stop)
-            break;
+        if (distinct.size() >= 2)
+            groups.push_back(std::move(distinct));
         i = end;
     }
-    if (m_folderFd >= 0)
-        ::close(m_folderFd);
-    m_folderFd = -1;
-    m_openFolder.clear();
+    // Each thread takes the next group; each group's classes go to its own place.
+    std::vector<std::vector<Members>> found(groups.size());
+    std::atomic<size_t> next{0};
+    const auto work = [&] {
+        Reader reader;
+        for (size_t g = next++; g < groups.size() && !m_stop; g = next++)
+            CompareGroup(reader, groups[g], found[g]);
+    };
+    std::thread helper;
+    if (groups.size() > 1 && std::thread::hardware_concurrency() > 1) {
+        try {
+            helper = std::thread(work);
+        } catch (const std::system_error&) {
+            // One thread does it all.
+        }
+    }
+    work();
+    if (helper.joinable())
+        helper.join();
     if (m_stop)
         return false;
+
+    std::vector<int> classOf(m_files.size(), -1);
+    int classes = 0;
+    for (const std::vector<Members>& groupClasses : found) {
+        for (const Members& identical : groupClasses) {
+            for (size_t file : identical)
+                classOf[file] = classes;
+            ++classes;
+        }
+    }
     // Groups are numbered in order of their first file; a hard link goes with its file.
     std::vector<int> number(size_t(classes), 0);
-    int next = 0;
+    int numbered = 0;
     for (size_t i = 0; i < m_files.size(); ++i) {
         const int linked = m_outcomes[i].hardLinkOf;
         const int c = linked >= 0 ? classOf[size_t(linked)] : classOf[i];
@@ -317,7 +341,7 @@ bool ContentsCheck::Run()
         if (c < 0)
             continue;
         if (number[size_t(c)] == 0)
-            number[size_t(c)] = ++next;
+            number[size_t(c)] = ++numbered;
         m_outcomes[i].group = number[size_t(c)];
     }
     return true;

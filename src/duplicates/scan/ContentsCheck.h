@@ -31,7 +31,8 @@ struct ContentsOutcome
 // first a block at the start and one at the end are hashed (XXH3, 128 bits), then the files still
 // tied are compared byte by byte, all of a group side by side, so that each is read once and a
 // file stops being read as soon as it differs from all the others. Groups of more than
-// kSideBySide files are first split by a hash of their whole contents.
+// kSideBySide files are first split by a hash of their whole contents. Two threads take the size
+// groups in turn; the outcome does not depend on which read what.
 class ContentsCheck
 {
 public:
@@ -54,14 +55,20 @@ public:
     const std::vector<ContentsOutcome>& Outcomes() const { return m_outcomes; }
 
 private:
-    struct Open;
     using Members = std::vector<size_t>;
+    // What one reading thread keeps: the folder it opened last.
+    struct Reader
+    {
+        std::string folder;
+        int fd = -1;
+        ~Reader();
+    };
     // Splits distinct files of one size into classes of identical contents (two or more each).
-    void CompareGroup(const Members& members, std::vector<Members>& classes);
+    void CompareGroup(Reader& reader, const Members& members, std::vector<Members>& classes);
     // Byte by byte, side by side, at most kSideBySide files.
-    void CompareSideBySide(const Members& members, std::vector<Members>& classes);
-    bool Hash(size_t file, bool whole, std::uint64_t hash[2]);
-    int Reopen(size_t file);
+    void CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes);
+    bool Hash(Reader& reader, size_t file, bool whole, std::uint64_t hash[2]);
+    int Reopen(Reader& reader, size_t file);
     bool ReadAt(int fd, char* buffer, std::uint64_t length, std::uint64_t offset);
     void Settle(size_t file, std::uint64_t upTo);
 
@@ -72,6 +79,4 @@ private:
     std::uint64_t m_bytesToRead = 0;
     std::atomic<std::uint64_t> m_progress{0};
     std::atomic<std::uint64_t> m_bytesRead{0};
-    std::string m_openFolder;
-    int m_folderFd = -1;
 };
