@@ -51,6 +51,17 @@ void CPendrakeView::SetUpListExtras()
             m_fileList->scrollTo(selected.first());
     });
 
+    setTabOrder(m_filterBox, m_fileList);
+    connect(m_filterBox, &ResultsFilterBox::toList, this, [this] {
+        if (m_fileList->model()->rowCount() == 0)
+            return;
+        if (!m_fileList->selectionModel()->hasSelection())
+            m_fileList->selectionModel()->setCurrentIndex(m_fileList->model()->index(0, 0),
+                                                          QItemSelectionModel::ClearAndSelect |
+                                                              QItemSelectionModel::Rows);
+        m_fileList->setFocus(Qt::TabFocusReason);
+    });
+
     // Copy Path in both menus, after the commands that open; Edit > Copy gives its key.
     const auto addCopy = [this](QMenu* menu, int command, QTreeView* list) {
         auto* copy = new QAction(tr("Copy Path") + QStringLiteral("\t") +

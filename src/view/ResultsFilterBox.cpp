@@ -17,5 +17,12 @@ void ResultsFilterBox::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+            emit toList();
+            return;
+        }
+    }
     QLineEdit::keyPressEvent(event);
 }

@@ -137,6 +137,7 @@ private slots:
         OpenAndSearch(app);
         CMainFrame* frame = app.MainFrame();
         QWidget* tree = frame->Tree();
+        QVERIFY(!frame->View()->FilterBox()->hasFocus()); // typing at start goes where it went before
         QWidget* files = frame->View()->FileList();
         QWidget* folders = frame->View()->FolderList();
         QCOMPARE(frame->Action(Commands::NextPane)->shortcut(), QKeySequence(Qt::Key_F6));

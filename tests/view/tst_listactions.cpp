@@ -246,6 +246,11 @@ private slots:
         QTest::keyClicks(view.FilterBox(), QStringLiteral("10"));
         QCOMPARE(Sorted(Column(files, 1)),
                  (QStringList{QStringLiteral("file10.txt"), QStringLiteral("notes.md")}));
+        // Down goes on to the list, at its first shown row.
+        QTest::keyClick(view.FilterBox(), Qt::Key_Down);
+        QTRY_VERIFY(files->hasFocus());
+        QCOMPARE(files->selectionModel()->selectedRows().value(0).row(), 0);
+        view.FilterBox()->setFocus();
         QTest::keyClick(view.FilterBox(), Qt::Key_Escape);
         QVERIFY(view.FilterBox()->text().isEmpty());
         QCOMPARE(files->model()->rowCount(), 5);
