@@ -18,3 +18,10 @@ int RunFrameBench(const QStringList& args);
 // dupes FOLDER [--mode file|status] [--runs N]: a search (file mode unless asked otherwise), then
 // the duplicates window's scan of its result.
 int RunDupesBench(const QStringList& args);
+// verify FOLDER [--runs N] [--list FILE]: a file-mode search, the duplicates window's scan and its
+// contents check, timed together.
+int RunVerifyBench(const QStringList& args);
+// sort [--rows N] [--column name|folder] [--runs N]: sorting a file list of N made-up rows.
+int RunSortBench(const QStringList& args);
+// filter [--rows N] [--text T] [--runs N]: typing and deleting a filter text over N made-up rows.
+int RunFilterBench(const QStringList& args);

@@ -9,16 +9,36 @@
 
 #include <QElapsedTimer>
 #include <memory>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
-// Keeps the path of every file found, as the search window does.
+// Keeps the path of every file found, as the search window does, or with `--keep none` only counts
+// them, so the walk's own memory shows.
 class CWalkHelper final : public CAppHelper
 {
 public:
-    void OnFileFound(const CFileFind& find) override { m_foundPaths.append(find.GetFilePath()); }
+    explicit CWalkHelper(bool keep) : m_keep(keep) {}
+    void OnFileFound(const CFileFind& find) override
+    {
+        if (m_keep)
+            m_foundPaths.append(find.GetFilePath());
+        ++m_counted;
+    }
+    qsizetype m_counted = 0;
+
+private:
+    bool m_keep;
 };
+
+// The peak resident memory of this process so far, in MB.
+long PeakMegabytes()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
 
 struct WalkResult
 {
@@ -30,10 +50,11 @@ struct WalkResult
     double freeSeconds = 0; // destroying the helper and the paths it found
 };
 
-WalkResult WalkOnce(const QString& folder, const QString& word)
+WalkResult WalkOnce(const QString& folder, const QString& word, bool keep, CAppHelper::ReadAhead readAhead)
 {
     WalkResult result;
-    auto helper = std::make_unique<CWalkHelper>();
+    auto helper = std::make_unique<CWalkHelper>(keep);
+    helper->SetReadAhead(readAhead);
     QElapsedTimer timer;
     timer.start();
     helper->LoadOptions();
@@ -43,7 +64,7 @@ WalkResult WalkOnce(const QString& folder, const QString& word)
     timer.restart();
     helper->RunSearch();
     result.walkSeconds = double(timer.nsecsElapsed()) / 1e9;
-    result.files = helper->m_foundPaths.size();
+    result.files = helper->m_counted;
     result.parsed = helper->m_foldersParsed;
     result.ignored = helper->m_foldersIgnored;
     timer.restart();
@@ -64,13 +85,33 @@ int RunWalkBench(const QStringList& args)
     bench::Arguments parsed;
     QString error;
     int runs = 0;
-    if (!bench::ParseArguments(args, {QStringLiteral("word"), QStringLiteral("runs")}, parsed, error) ||
+    if (!bench::ParseArguments(args,
+                               {QStringLiteral("word"), QStringLiteral("runs"), QStringLiteral("keep"),
+                                QStringLiteral("read-ahead")},
+                               parsed, error) ||
         !bench::ParseCount(parsed, QStringLiteral("runs"), 5, runs, error)) {
         bench::PrintError(QStringLiteral("tresmolo-bench walk: ") + error);
         return 2;
     }
     if (parsed.positional.size() != 1) {
-        bench::PrintError(QStringLiteral("usage: tresmolo-bench walk FOLDER [--word W] [--runs N]"));
+        bench::PrintError(QStringLiteral("usage: tresmolo-bench walk FOLDER [--word W] [--runs N] [--keep "
+                                         "paths|none] [--read-ahead auto|on|off]"));
+        return 2;
+    }
+    const QString keepText = parsed.options.value(QStringLiteral("keep"), QStringLiteral("paths"));
+    if (keepText != QStringLiteral("paths") && keepText != QStringLiteral("none")) {
+        bench::PrintError(QStringLiteral("tresmolo-bench walk: --keep takes paths or none"));
+        return 2;
+    }
+    const bool keep = keepText == QStringLiteral("paths");
+    const QString aheadText = parsed.options.value(QStringLiteral("read-ahead"), QStringLiteral("auto"));
+    CAppHelper::ReadAhead readAhead = CAppHelper::ReadAhead::WhenSlow;
+    if (aheadText == QStringLiteral("on"))
+        readAhead = CAppHelper::ReadAhead::Always;
+    else if (aheadText == QStringLiteral("off"))
+        readAhead = CAppHelper::ReadAhead::Never;
+    else if (aheadText != QStringLiteral("auto")) {
+        bench::PrintError(QStringLiteral("tresmolo-bench walk: --read-ahead takes auto, on or off"));
         return 2;
     }
     const QString folder = bench::FolderArgument(parsed.positional.constFirst());
@@ -85,7 +126,7 @@ int RunWalkBench(const QStringList& args)
     WalkResult first;
     bool steady = true;
     for (int run = 1; run <= runs; ++run) {
-        const WalkResult result = WalkOnce(folder, word);
+        const WalkResult result = WalkOnce(folder, word, keep, readAhead);
         if (run == 1)
             first = result;
         else if (result.files != first.files || result.parsed != first.parsed ||
@@ -105,10 +146,11 @@ int RunWalkBench(const QStringList& args)
     if (!steady)
         bench::PrintError(QStringLiteral("tresmolo-bench walk: the counts changed between runs; the tree is "
                                          "changing and the times are not comparable"));
-    bench::PrintLine(QStringLiteral("walk files=%1 parsed=%2 ignored=%3 seconds=%4")
+    bench::PrintLine(QStringLiteral("walk files=%1 parsed=%2 ignored=%3 seconds=%4 rss_mb=%5")
                          .arg(first.files)
                          .arg(first.parsed)
                          .arg(first.ignored)
-                         .arg(Seconds(bench::Median(times))));
+                         .arg(Seconds(bench::Median(times)))
+                         .arg(PeakMegabytes()));
     return steady ? 0 : 1;
 }

@@ -1,29 +1,41 @@
 #!/usr/bin/env bash
 # Compares the engine's walk with the floor walker and with find and fd on one folder.
 #
-#   bench/compare.sh FOLDER [--runs N] [--strict]
+#   bench/compare.sh FOLDER [--runs N] [--strict] [--cold]
+#   bench/compare.sh FOLDER --verify [--runs N]
 #
 # Uses the benchmarks of the build folder (TRESMOLO_BUILD_DIR, default build/ at the top of the
 # repository) and builds them there only when they are missing. Warms the caches with one untimed
 # pass of every tool, then times N runs of each (hyperfine when installed, else a shell loop that
 # takes the tools in turn) and prints a markdown table of median wall times. Optional tools that
 # are missing get a note, not an error. With --strict the exit code is 1 when a speed goal is missed.
+# With --cold (root only) it drops the page cache before every timed command instead and prints the
+# cold table alone: the floor, fdfind -j16 and -j1, find and the engine's walk.
+#
+# With --verify it compares the duplicates window's contents check (tresmolo-bench verify) with the
+# content-comparing tools jdupes, rmlint, fdupes and rdfind instead, on a tree of real contents
+# (bench/gen_tree.py --contents): time, duplicate files found, bytes read, and whether the set of
+# duplicate files is jdupes's (hard links aside).
 
 set -u
 
 usage() {
-    echo "usage: $0 FOLDER [--runs N] [--strict]" >&2
+    echo "usage: $0 FOLDER [--runs N] [--strict] [--cold] [--verify]" >&2
     exit 2
 }
 
 FOLDER=""
 RUNS=5
 STRICT=0
+COLD=0
+VERIFY=0
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) [ $# -ge 2 ] || usage; RUNS=$2; shift 2 ;;
     --runs=*) RUNS=${1#--runs=}; shift ;;
     --strict) STRICT=1; shift ;;
+    --cold) COLD=1; shift ;;
+    --verify) VERIFY=1; shift ;;
     -*) usage ;;
     *) [ -z "$FOLDER" ] || usage; FOLDER=$1; shift ;;
     esac
@@ -77,6 +89,25 @@ add "tresmolo-bench walk" "$(printf '%q' "$BENCH") walk $q --runs 1" \
 add "tresmolo-bench walk --word TXT" "$(printf '%q' "$BENCH") walk $q --word TXT --runs 1" \
     "$(printf '%q' "$BENCH") walk $q --word TXT --runs 1 | $last_files"
 
+if [ "$COLD" = 1 ]; then
+    [ "$(id -u)" = 0 ] || { echo "compare.sh: --cold drops the page cache and needs root" >&2; exit 2; }
+    NAMES=()
+    CMDS=()
+    COUNTS=()
+    add "floor-walk" "$(printf '%q' "$FLOOR") $q --runs 1" "$(printf '%q' "$FLOOR") $q --runs 1 | $last_files"
+    if command -v fdfind >/dev/null 2>&1; then
+        add "fdfind -j16 --no-ignore -H" "fdfind -j16 --no-ignore -H --type f . $q" \
+            "fdfind -j16 --no-ignore -H --type f . $q | wc -l"
+        add "fdfind -j1 --no-ignore" "fdfind -j1 --no-ignore --type f . $q" \
+            "fdfind -j1 --no-ignore --type f . $q | wc -l"
+    else
+        echo "compare.sh: note: fdfind is not installed; its rows are skipped" >&2
+    fi
+    add "find -type f" "find $q -type f" "find $q -type f | wc -l"
+    add "tresmolo-bench walk" "$(printf '%q' "$BENCH") walk $q --runs 1" \
+        "$(printf '%q' "$BENCH") walk $q --runs 1 | $last_files"
+fi
+
 # Seconds since the epoch, without starting a process when the shell can tell it.
 now() {
     if [ -n "${EPOCHREALTIME:-}" ]; then echo "${EPOCHREALTIME/,/.}"; else date +%s.%N; fi
@@ -95,8 +126,123 @@ time_once() {
     awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.6f\n", b - a }'
 }
 
+drop_caches() { sync; echo 3 >/proc/sys/vm/drop_caches; }
+
+# --verify: the contents check beside the content-comparing tools, then nothing else.
+verify_table() {
+    local names=() cmds=() counts=() i run
+    local qw
+    qw=$(printf '%q' "$WORK")
+    names+=("tresmolo-bench verify")
+    cmds+=("$(printf '%q' "$BENCH") verify $q --runs 1")
+    counts+=("$(printf '%q' "$BENCH") verify $q --runs 1 --list $qw/ours.txt 2>/dev/null | tail -n 1 | sed 's/.*dup_files=\([0-9]*\).*/\1/'")
+    for tool in jdupes rmlint fdupes rdfind; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "compare.sh: note: $tool is not installed (scripts/setup.sh --bench); its row is skipped" >&2
+            continue
+        fi
+        case $tool in
+        jdupes) names+=("jdupes -r"); cmds+=("jdupes -r $q"); counts+=("jdupes -r $q | tee $qw/jdupes.txt | grep -c .") ;;
+        rmlint) names+=("rmlint"); cmds+=("cd $qw && rmlint -o fdupes:/dev/null $q")
+            counts+=("cd $qw && rmlint -o fdupes:stdout $q | grep -c .") ;;
+        fdupes) names+=("fdupes -r"); cmds+=("fdupes -r $q"); counts+=("fdupes -r $q | grep -c .") ;;
+        rdfind) names+=("rdfind -dryrun true"); cmds+=("rdfind -dryrun true -outputname $qw/rdfind.txt $q")
+            counts+=("rdfind -dryrun true -outputname $qw/rdfind.txt $q >/dev/null; grep -vc '^#' $qw/rdfind.txt") ;;
+        esac
+    done
+    local found=() bytes=() times=()
+    for i in "${!cmds[@]}"; do
+        found[i]=$(eval "${counts[i]}" 2>/dev/null) # untimed: warms the caches, gives the count
+        # Bytes the command read, from the shell's I/O account, which takes in its reaped children.
+        bytes[i]=$(bash -c "${cmds[i]} >/dev/null 2>&1; cat /proc/\$\$/io" | sed -n 's/^rchar: //p')
+    done
+    for ((run = 0; run < RUNS; run++)); do
+        for i in "${!cmds[@]}"; do
+            time_once "${cmds[i]}" >>"$WORK/v$i"
+        done
+    done
+    for i in "${!cmds[@]}"; do
+        times[i]=$(median <"$WORK/v$i")
+    done
+    echo "Folder: $FOLDER, $RUNS runs per tool in turn, warm cache, median wall time of the whole command"
+    echo
+    echo "| tool | duplicate files | median s | MB read | ratio to tresmolo |"
+    echo "|---|---:|---:|---:|---:|"
+    for i in "${!cmds[@]}"; do
+        printf '| %s | %s | %.4f | %s | %s |\n' "${names[i]}" "${found[i]:-?}" "${times[i]}" \
+            "$(awk -v b="${bytes[i]:-0}" 'BEGIN { printf "%.1f", b / 1048576 }')" \
+            "$(awk -v t="${times[i]}" -v o="${times[0]}" 'BEGIN { if (o > 0) printf "%.2f", t / o; else print "?" }')"
+    done
+    echo
+    echo "jdupes, fdupes and the window list every file of a group; rmlint and rdfind count hard links and"
+    echo "empty files their own way. MB read: all the bytes the process read (rchar), libraries included."
+    if [ -s "$WORK/jdupes.txt" ] && [ -s "$WORK/ours.txt" ]; then
+        python3 - "$WORK/ours.txt" "$WORK/jdupes.txt" <<'PY'
+import os, sys
+def files(path):
+    with open(path, "rb") as f:
+        names = {line for line in f.read().split(b"\n") if line.strip()}
+    # Hard links aside: jdupes leaves linked files out, the window marks them.
+    return {n for n in names if os.lstat(n).st_nlink == 1}
+ours, theirs = files(sys.argv[1]), files(sys.argv[2])
+if ours == theirs:
+    print("\nSame set of duplicate files as jdupes (hard links aside): yes, %d files" % len(ours))
+else:
+    print("\nSame set of duplicate files as jdupes (hard links aside): NO, %d only ours, %d only jdupes"
+          % (len(ours - theirs), len(theirs - ours)))
+PY
+    fi
+    local slower=0
+    for i in "${!cmds[@]}"; do
+        [ "$i" = 0 ] && continue
+        awk -v t="${times[i]}" -v o="${times[0]}" 'BEGIN { exit !(o < t) }' || slower=1
+    done
+    echo
+    if [ "$slower" = 0 ]; then echo "- contents check faster than every other tool: met"; else echo "- contents check faster than every other tool: MISSED"; fi
+}
+
+if [ "$VERIFY" = 1 ]; then
+    verify_table
+    exit 0
+fi
+
 FILES=()
 TIMES=()
+if [ "$COLD" = 1 ]; then
+    for i in "${!CMDS[@]}"; do
+        FILES[i]=$(eval "${COUNTS[i]}" 2>/dev/null)
+        [ -n "${FILES[i]}" ] || FILES[i]="?"
+    done
+    # Tools in turn, run after run, each on a cache just emptied.
+    for ((run = 0; run < RUNS; run++)); do
+        for i in "${!CMDS[@]}"; do
+            drop_caches
+            time_once "${CMDS[i]}" >>"$WORK/t$i"
+        done
+    done
+    for i in "${!CMDS[@]}"; do
+        TIMES[i]=$(median <"$WORK/t$i")
+        echo "${NAMES[i]}: $(sort -g "$WORK/t$i" | tr '\n' ' ')" >&2
+    done
+    FLOOR_TIME=${TIMES[0]}
+    echo "Folder: $FOLDER, cold cache (dropped before every command), $RUNS runs per tool, median wall time"
+    echo
+    echo "| tool | files | median s | ratio to floor |"
+    echo "|---|---:|---:|---:|"
+    for i in "${!CMDS[@]}"; do
+        printf '| %s | %s | %.4f | %s |\n' "${NAMES[i]}" "${FILES[i]}" "${TIMES[i]}" \
+            "$(awk -v t="${TIMES[i]}" -v f="$FLOOR_TIME" 'BEGIN { if (f > 0) printf "%.2f", t / f; else print "?" }')"
+    done
+    W=$((${#CMDS[@]} - 1))
+    if command -v fdfind >/dev/null 2>&1; then
+        verdict=$(awk -v t="${TIMES[W]}" -v o="${TIMES[1]}" 'BEGIN { print (t <= o) ? "met" : "MISSED" }')
+        echo
+        echo "Goals:"
+        echo "- walk no slower than fdfind -j16 on a cold cache: $verdict"
+        [ "$STRICT" = 1 ] && [ "$verdict" != met ] && exit 1
+    fi
+    exit 0
+fi
 for i in "${!CMDS[@]}"; do
     FILES[i]=$(eval "${COUNTS[i]}" 2>/dev/null) # the untimed pass: warms the caches, gives the count
     [ -n "${FILES[i]}" ] || FILES[i]="?"

@@ -8,6 +8,11 @@ The same seed and sizes always give the same tree. The tree has folders at depth
 hundreds), names made of common words, dates and numbers with the usual extensions, some names
 with an upper-case "TXT" in them, and a few hidden files and hidden folders (names starting with
 "."), whose contents count towards the totals. OUTDIR must be absent or empty.
+
+With --contents the files get real, seeded contents for the duplicate finders instead (and no
+name starts with "."): true duplicates of several sizes up to 64 MB, pairs of equal size that
+differ only in the first, the last or a middle byte, many small files of equal size and different
+contents, small duplicates, hard links, and files of sizes that occur once. No file is empty.
 """
 
 import argparse
@@ -134,6 +139,100 @@ def plan(files, folders, seed, max_depth):
     return paths[1:], file_paths, depths
 
 
+def plan_contents(files, seed):
+    """Contents for the files, in their order: a list of (kind, size, seed of the bytes, change),
+    where kind is "data" or "link" (a hard link of the file at index size)."""
+    rng = random.Random(seed * 104729 + 7)
+    order = list(range(len(files)))
+    rng.shuffle(order)  # groups land in unrelated folders
+    specs = [None] * len(files)
+    used = set()
+    at = 0
+
+    def fresh_size(low, high):
+        while True:
+            size = rng.randrange(low, high)
+            if size not in used:
+                used.add(size)
+                return size
+
+    def put(spec):
+        nonlocal at
+        if at < len(order):
+            specs[order[at]] = spec
+            at += 1
+
+    # True duplicates, large ones first.
+    for size, copies in ((64 << 20, 2), (32 << 20, 2), (16 << 20, 3), (4 << 20, 3), (1 << 20, 4)):
+        used.add(size)
+        key = rng.getrandbits(32)
+        for _ in range(copies):
+            put(("data", size, key, None))
+    # Equal size, contents differing only in one byte: the first, the last, or one in the middle.
+    for size, where in ((64 << 20 | 1, "last"), (8 << 20 | 1, "first"), (16 << 20 | 1, "middle"),
+                        (1 << 20 | 1, "last"), (1 << 20 | 3, "first")):
+        used.add(size)
+        key = rng.getrandbits(32)
+        put(("data", size, key, None))
+        put(("data", size, key, where))
+    while at < len(order):
+        roll = rng.random()
+        if roll < 0.02 and at > 0:
+            target = order[rng.randrange(at)]
+            if specs[target][0] == "link":
+                target = specs[target][1]
+            put(("link", target, 0, None))
+        elif roll < 0.12:
+            # Small duplicates.
+            size, key = fresh_size(1, 65536), rng.getrandbits(32)
+            for _ in range(rng.randrange(2, 4)):
+                put(("data", size, key, None))
+        elif roll < 0.30:
+            # Equal size, different contents.
+            size = fresh_size(1, 65536)
+            for _ in range(rng.randrange(2, 6)):
+                put(("data", size, rng.getrandbits(32), None))
+        else:
+            put(("data", fresh_size(1, 32768), rng.getrandbits(32), None))
+    return specs
+
+
+def write_contents(out, files, specs):
+    flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | getattr(os, "O_CLOEXEC", 0)
+    # Links last, so their targets exist.
+    for index in sorted(range(len(files)), key=lambda i: specs[i][0] == "link"):
+        kind, size, key, change = specs[index]
+        path = os.path.join(out, files[index])
+        if kind == "link":
+            os.link(os.path.join(out, files[size]), path)
+            continue
+        data = bytearray(random.Random(key).randbytes(size))
+        if change:
+            at = {"first": 0, "last": size - 1, "middle": size // 2}[change]
+            data[at] ^= 0xFF
+        fd = os.open(path, flags, 0o644)
+        view = memoryview(data)
+        while view:
+            view = view[os.write(fd, view):]
+        os.close(fd)
+
+
+def make_chain(out, levels):
+    """A chain deeper than any path the system accepts, made relative to open descriptors."""
+    if os.path.lexists(out) and (not os.path.isdir(out) or os.listdir(out)):
+        sys.exit("gen_tree.py: %s exists and is not an empty folder" % out)
+    os.makedirs(out, exist_ok=True)
+    fd = os.open(out, os.O_RDONLY | os.O_DIRECTORY)
+    for level in range(levels):
+        os.close(os.open("f%d" % level, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o644, dir_fd=fd))
+        os.mkdir("dd", dir_fd=fd)
+        deeper = os.open("dd", os.O_RDONLY | os.O_DIRECTORY, dir_fd=fd)
+        os.close(fd)
+        fd = deeper
+    os.close(fd)
+    print("gen_tree: %s chain levels=%d files=%d" % (out, levels, levels))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("outdir")
@@ -143,7 +242,14 @@ def main():
     parser.add_argument("--max-depth", type=int, default=8)
     parser.add_argument("--sizes", action="store_true",
                         help="give files seeded sizes (sparse, so no disk space is used), a few of them shared")
+    parser.add_argument("--contents", action="store_true",
+                        help="give files seeded contents for the duplicate finders (see above)")
+    parser.add_argument("--chain", type=int, default=0, metavar="LEVELS",
+                        help="instead: a chain of LEVELS nested folders named dd, each with one file f<level>")
     args = parser.parse_args()
+    if args.chain > 0:
+        make_chain(os.path.abspath(args.outdir), args.chain)
+        return
     if args.files < 0 or args.folders < 0 or args.max_depth < 1:
         parser.error("sizes must not be negative and --max-depth must be at least 1")
 
@@ -151,10 +257,24 @@ def main():
     if os.path.lexists(out) and (not os.path.isdir(out) or os.listdir(out)):
         sys.exit("gen_tree.py: %s exists and is not an empty folder" % out)
     folders, files, depths = plan(args.files, args.folders, args.seed, args.max_depth)
+    if args.contents:
+        # No hidden names: the search skips them by default, the other tools do not.
+        visible = lambda path: os.path.join(*["_" + p[1:] if p.startswith(".") else p
+                                              for p in path.split(os.sep)])
+        folders = [visible(f) for f in folders]
+        files = [visible(f) for f in files]
 
     os.makedirs(out, exist_ok=True)
     for folder in folders:
         os.mkdir(os.path.join(out, folder))
+    if args.contents:
+        specs = plan_contents(files, args.seed)
+        write_contents(out, files, specs)
+        links = sum(1 for spec in specs if spec[0] == "link")
+        total = sum(spec[1] for spec in specs if spec[0] == "data")
+        print("gen_tree: %s files=%d folders=%d links=%d bytes=%d seed=%d"
+              % (out, len(files), len(folders), links, total, args.seed))
+        return
     flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | getattr(os, "O_CLOEXEC", 0)
     sizes = random.Random(args.seed * 7919 + 1)
     for path in files:

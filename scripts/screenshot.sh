@@ -4,6 +4,7 @@
 #   scripts/screenshot.sh [--style N] [--width W] OUT.png [FOLDER]
 # N: a visual style, 210 to 218. W: the window's width in pixels; the screen is made as wide as the
 # window, so the picture shows the window alone across its whole width.
+# SCREENSHOT_SCREEN=WxH sets the screen's size instead (e.g. 1024x768 to see a small screen).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 usage="usage: $0 [--style N] [--width W] OUT.png [FOLDER]"
@@ -38,26 +39,40 @@ if [[ -n "$style" ]]; then
   printf '\n[Workspace]\nApplicationLook=%s\n' "$style" >> "$home/config/Tresmolo/Tresmolo.conf"
 fi
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 "${width:-1400}x900x24" -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number, so two pictures taken at the same
+# time never share a screen.
+Xvfb -displayfd 3 -screen 0 "${SCREENSHOT_SCREEN:-${width:-1400}x900}x24" -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
+for _ in $(seq 50); do
+  [[ -s "$home/display" ]] && break
+  sleep 0.1
+done
+display=:$(tr -d '[:space:]' < "$home/display")
 export DISPLAY=$display HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
 unset QT_QPA_PLATFORM
 build/src/tresmolo >/dev/null 2>&1 &
 app=$!
 
-# The automatic search opens the search dialog: wait for it and press OK.
-for _ in $(seq 50); do
-  if xdotool search --name "Specify Search Parameters" >/dev/null 2>&1; then break; fi
+# The automatic search opens the search dialog: wait until it shows and press OK; a window that is
+# found just before it is mapped refuses the key, so try again until the dialog is gone.
+for _ in $(seq 150); do
+  win=$(xdotool search --onlyvisible --name "Specify Search Parameters" 2>/dev/null | head -n1) || true
+  if [[ -n "$win" ]]; then
+    xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+    xdotool key --window "$win" Return >/dev/null 2>&1 || true
+    sleep 0.3
+    xdotool search --onlyvisible --name "Specify Search Parameters" >/dev/null 2>&1 || break
+  fi
   sleep 0.2
 done
-win=$(xdotool search --name "Specify Search Parameters" | head -n1)
-xdotool windowactivate --sync "$win" 2>/dev/null || true
-xdotool key --window "$win" Return
 if [[ -n "$width" ]]; then
-  # No window manager runs here: the main window sits at the top left and takes any size.
-  main=$(xdotool search --onlyvisible --name "^Tresmolo$" | head -n1)
+  # No window manager runs here: the main window takes any place and size.
+  main=""
+  for _ in $(seq 50); do
+    main=$(xdotool search --onlyvisible --name "^Tresmolo$" 2>/dev/null | head -n1) && [[ -n "$main" ]] && break
+    sleep 0.2
+  done
+  xdotool windowmove "$main" 0 0
   xdotool windowsize "$main" "$width" 860
 fi
 sleep "${SCREENSHOT_WAIT:-3}"

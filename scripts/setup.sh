@@ -7,9 +7,12 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
   xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
   fd-find xdotool
-  clang-format
+  clang-format libxxhash-dev
 )
+# --bench: also the duplicate finders that bench/compare.sh measures against (not needed by tests).
+[[ "${1:-}" == "--bench" ]] && packages+=(jdupes rmlint fdupes rdfind)
 
 missing=()
 for p in "${packages[@]}"; do

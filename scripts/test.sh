@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Tresmolo and runs its tests headless. Installs what is missing first.
-#   scripts/test.sh             the plain suite (what CI runs), warnings as errors
+#   scripts/test.sh             the plain suite (what CI runs), warnings as errors, then the checks of
+#                               what is installed and packaged (dist/unix/check-install.sh)
 #   scripts/test.sh --sanitize  the suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   scripts/test.sh --tsan      the engine and search-run tests built with ThreadSanitizer
 set -euo pipefail
@@ -38,3 +39,8 @@ cmake -S . -B "$build" "${flags[@]}"
 cmake --build "$build" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --timeout 300 "${ctest_args[@]}"
+
+# What the program installs, its desktop entry and metainfo, and the Debian package.
+if [[ "$mode" == plain ]]; then
+  dist/unix/check-install.sh "$build"
+fi

@@ -17,6 +17,9 @@ public:
     int GetItemCount() const { return m_model.rowCount(); }
     // The selected rows, ascending.
     std::vector<int> SelectedRows() const;
+    // A band of controls above the column headings, inside the list, so that the list still
+    // covers its whole window.
+    void SetBand(QWidget* band);
 
 private:
     CResultsModel m_model;

@@ -14,6 +14,8 @@
 
 namespace {
 
+// How often this thread takes the rows over while the worker reads.
+constexpr auto kApplyInterval = std::chrono::milliseconds(30);
 constexpr int kDefaultWidths[CResultsModel::kColumnCount] = {60, 150, 250, 100, 100};
 
 const char* const kHelpText =
@@ -39,7 +41,9 @@ CDlgDuplicateResults::BusyCursor::~BusyCursor()
 }
 
 CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
-    : QDialog(parent), m_menuPopup(this), m_listResults(this)
+    : QDialog(parent), m_menuPopup(this), m_listResults(this),
+      m_handOver(
+          kApplyInterval, [this](ResultBatch& batch) { return ApplyBatch(batch); }, [this] { InputRead(); })
 {
     setObjectName(QStringLiteral("DuplicateResults"));
     // A resizable frame with caption, system menu, maximize and close boxes; no minimize box.
@@ -47,13 +51,14 @@ CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_listResults.setObjectName(QStringLiteral("ResultsList"));
     resize(980, 425);
-    connect(&m_applyTimer, &QTimer::timeout, this, &CDlgDuplicateResults::ApplyPending);
+    connect(&m_contentsTimer, &QTimer::timeout, this, &CDlgDuplicateResults::FinishContentsCheck);
     connect(&m_listResults, &QWidget::customContextMenuRequested, this,
             &CDlgDuplicateResults::OnListRightClick);
 }
 
 CDlgDuplicateResults::~CDlgDuplicateResults()
 {
+    StopContentsCheck();
     StopScan();
     SaveColumnWidths();
 }
@@ -89,6 +94,7 @@ void CDlgDuplicateResults::OnInitDialog()
     for (int column = 0; column < CResultsModel::kColumnCount; ++column)
         header->resizeSection(
             column, m_settings.GetInt(Settings::ResultsColumnWidthKey(column), kDefaultWidths[column]));
+    BuildBand();
     FitList();
 
     StartScan();
@@ -150,6 +156,7 @@ void CDlgDuplicateResults::closeEvent(QCloseEvent* event)
 void CDlgDuplicateResults::done(int result)
 {
     // The window goes away here as far as the user can tell: the scan stops and the widths are kept.
+    StopContentsCheck();
     StopScan();
     SaveColumnWidths();
     QDialog::done(result);
@@ -171,7 +178,7 @@ void CDlgDuplicateResults::keyPressEvent(QKeyEvent* event)
 
 void CDlgDuplicateResults::OnListRightClick(const QPoint& position)
 {
-    m_menuPopup.popup(m_listResults.viewport()->mapToGlobal(position));
+    m_menuShown.popup(m_listResults.viewport()->mapToGlobal(position));
 }
 
 void CDlgDuplicateResults::OnCheckAll()
@@ -205,6 +212,16 @@ void CDlgDuplicateResults::OnRecycleChecked()
         Seams::MessageBox(this, QString::fromLatin1(kCheckFirstText), QString(), QMessageBox::Information);
         return;
     }
+    // The last copy of a group is never lost without being asked.
+    if (!KeepOneOfEachGroup())
+        return;
+    paths.clear();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.GetCheck(row))
+            paths.push_back(model.NativePath(row));
+    }
+    if (paths.empty())
+        return;
     // On failure or cancel the list stays as it is, checks included, even if some files went.
     if (RecycleFiles(paths))
         ScanFiles();

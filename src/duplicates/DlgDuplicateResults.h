@@ -1,14 +1,19 @@
 #pragma once
 
 #include "duplicates/ColorListCtrl.h"
+#include "duplicates/scan/ContentsCheck.h"
 #include "duplicates/scan/DuplicateScan.h"
 #include "engine/SettingsSection.h"
+#include "view/BatchHandOver.h"
 
 #include <QDialog>
 #include <QIcon>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 #include <atomic>
@@ -20,6 +25,28 @@
 #include <vector>
 
 class FileListModel;
+class FoundPaths;
+
+// The found paths a results window reads in status mode: the engine's own found paths, whose exact
+// bytes it keeps, or plain path texts. It points at them and never owns them.
+class SourcePaths
+{
+public:
+    SourcePaths() = default;
+    SourcePaths(std::nullptr_t) {}
+    SourcePaths(const FoundPaths* found) : m_found(found) {}
+    SourcePaths(const QStringList* texts) : m_texts(texts) {}
+    explicit operator bool() const { return m_found || m_texts; }
+    const FoundPaths* Found() const { return m_found; }
+    const QStringList* Texts() const { return m_texts; }
+    int size() const;
+    // The exact path of entry `index`.
+    std::string Native(int index) const;
+
+private:
+    const FoundPaths* m_found = nullptr;
+    const QStringList* m_texts = nullptr;
+};
 
 // The duplicate candidates of the main view's current result: every listed file that shares its
 // size with another, largest sizes first, with alternate sizes drawn in black and red. Files are
@@ -53,6 +80,9 @@ public:
     void OnUncheckAll();
     void OnShowInExplorer();
     void OnRecycleChecked();
+    // Verify Contents: reads the candidates on a worker, with progress and Cancel, and keeps only
+    // groups of identical contents, with the "Contents" column. Cancel leaves the list as it was.
+    void OnVerifyContents();
 
     // Closing: each asks a running scan to stop first.
     void OnOK();
@@ -64,13 +94,25 @@ public:
     // The help box while it is open; null once it has been closed.
     QMessageBox* HelpBox() const { return m_helpBox && m_helpBox->isVisible() ? m_helpBox.data() : nullptr; }
     bool IsScanning() const { return m_scanning; }
+    // The menu that a right click shows: Verify Contents, then the popup menu's items.
+    QMenu& ShownMenu() { return m_menuShown; }
+    QPushButton& VerifyButton() { return m_verifyButton; }
+    // "%d group(s), %d file(s), %s in duplicates", for the list as it stands.
+    QString SummaryText() const { return m_summary.text(); }
+    // The contents check's progress window while it runs; null otherwise.
+    QProgressDialog* ContentsProgress() const { return m_contentsProgress; }
+    bool IsCheckingContents() const { return m_contentsThread.joinable(); }
+    // Bytes the last contents check read.
+    std::uint64_t LastBytesRead() const { return m_lastBytesRead; }
 
     const FileListModel* m_pSourceList = nullptr;
-    const QStringList* m_pSourcePaths = nullptr;
+    SourcePaths m_pSourcePaths;
 
 signals:
     // A scan has gone through every step and the list is enabled again.
     void scanFinished();
+    // A contents check has ended: applied to the list, or cancelled (the list unchanged).
+    void contentsChecked(bool applied);
 
 public slots:
     void accept() override { OnOK(); }
@@ -84,9 +126,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // On the apply timer: moves the rows the worker has read into the list; once the worker is
-    // done, joins it and finishes the scan.
-    void ApplyPending();
+    // On the hand-over's timer: moves the rows the worker has read into the list.
+    int ApplyBatch(ResultBatch& batch);
+    // After the worker's last rows: joins it and finishes the scan.
+    void InputRead();
 
     // Shows the busy cursor for its lifetime.
     class BusyCursor
@@ -97,18 +140,6 @@ private:
         BusyCursor(const BusyCursor&) = delete;
         BusyCursor& operator=(const BusyCursor&) = delete;
     };
-    // What the worker hands to this thread: the rows it has read and not yet handed, and whether
-    // it is done. Shared with the worker under its lock.
-    struct ScanHandOver
-    {
-        std::mutex lock;
-        ResultBatch pending;
-        bool inputRead = false;
-        bool failed = false;
-        void Put(ResultBatch& batch);
-        void Reset();
-    };
-
     void StartScan();
     void ScanThreadProc();
     void HelpThreadProc();
@@ -123,6 +154,17 @@ private:
     // Sets the stop flag, waits for the worker and drops what it had not handed over.
     void StopScan();
     bool RecycleFiles(const std::vector<std::string>& paths);
+    // The group of each row: its contents group after a contents check, else its size band; -1
+    // for a row in none.
+    std::vector<long long> GroupOfRows() const;
+    // Before sending the checked rows to the trash: when a group would lose every copy, asks once
+    // whether to keep one of each. False when the user cancels.
+    bool KeepOneOfEachGroup();
+    void UpdateSummary();
+    void FinishContentsCheck();
+    void StopContentsCheck();
+    void CloseContentsProgress();
+    void BuildBand();
     void SaveColumnWidths();
     void FitList();
 
@@ -137,9 +179,23 @@ private:
     bool m_widthsSaved = false;
     bool m_scanning = false;
     std::optional<BusyCursor> m_scanBusy;
-    QTimer m_applyTimer;
 
-    // The worker and what it hands over.
+    // The worker and what it hands over; m_scanFailed is set before the worker's Finish().
     std::thread m_scanThread;
-    ScanHandOver m_handOver;
+    std::atomic<bool> m_scanFailed{false};
+    BatchHandOver<ResultBatch> m_handOver;
+
+    // Verify Contents: its menu, button, summary, worker and progress window.
+    QMenu m_menuShown;
+    QWidget m_band;
+    QPushButton m_verifyButton;
+    QLabel m_summary;
+    std::atomic<bool> m_contentsStop{false};
+    std::atomic<bool> m_contentsDone{false};
+    std::thread m_contentsThread;
+    std::unique_ptr<ContentsCheck> m_contentsCheck;
+    QPointer<QProgressDialog> m_contentsProgress;
+    QTimer m_contentsTimer;
+    bool m_contentsFinishing = false;
+    std::uint64_t m_lastBytesRead = 0;
 };

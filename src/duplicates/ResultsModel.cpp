@@ -32,7 +32,7 @@ int CResultsModel::rowCount(const QModelIndex& parent) const
 
 int CResultsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : kColumnCount;
+    return parent.isValid() ? 0 : kColumnCount + (m_contentsShown ? 1 : 0);
 }
 
 QVariant CResultsModel::data(const QModelIndex& index, int role) const
@@ -76,10 +76,10 @@ Qt::ItemFlags CResultsModel::flags(const QModelIndex& index) const
 
 QVariant CResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kHeadings[section]);
+        return section == kContents ? tr("Contents") : QString::fromLatin1(kHeadings[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -91,7 +91,23 @@ void CResultsModel::Clear()
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_folders.clear();
+    m_contentsShown = false;
     endResetModel();
+}
+
+void CResultsModel::ShowContents(std::vector<ResultRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_contentsShown = true;
+    endResetModel();
+}
+
+const std::string& CResultsModel::NativeFolder(int row) const
+{
+    static const std::string none;
+    const int folder = m_rows[size_t(row)].folder;
+    return folder >= 0 ? m_folders[size_t(folder)].native : none;
 }
 
 void CResultsModel::Append(ResultBatch& batch)
@@ -127,6 +143,14 @@ QString CResultsModel::Text(int row, int column) const
         return r.opened ? QString::number(r.size) : QString();
     case kModified:
         return r.timeKnown ? DateText(r) : QString();
+    case kContents:
+        if (!m_contentsShown)
+            return {};
+        if (r.unreadable)
+            return tr("unreadable");
+        if (r.hardLinkOf > 0)
+            return tr("hard link of #%1").arg(r.hardLinkOf);
+        return r.contentsGroup > 0 ? QString::number(r.contentsGroup) : QString();
     default:
         return {};
     }
@@ -208,5 +232,5 @@ void CResultsModel::AssignSizeBands(const std::atomic<bool>& stop)
 void CResultsModel::RedrawAll()
 {
     if (!m_rows.empty())
-        emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, kColumnCount - 1));
+        emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, columnCount() - 1));
 }

@@ -25,7 +25,9 @@ public:
         kFolder,
         kSize,
         kModified,
-        kColumnCount
+        kColumnCount,
+        // Shown after a contents check only, after the others.
+        kContents = kColumnCount
     };
 
     explicit CResultsModel(QObject* parent = nullptr);
@@ -36,6 +38,14 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // After a contents check: these rows (of the same folders) replace the list, with the
+    // "Contents" column.
+    void ShowContents(std::vector<ResultRow> rows);
+    bool ContentsShown() const { return m_contentsShown; }
+    const std::vector<ResultRow>& Rows() const { return m_rows; }
+    // The exact bytes of a row's folder, ending with "/".
+    const std::string& NativeFolder(int row) const;
 
     // Deletes every row and forgets the folders.
     void Clear();
@@ -73,4 +83,5 @@ private:
 
     std::vector<ResultRow> m_rows;
     std::vector<ResultFolder> m_folders;
+    bool m_contentsShown = false;
 };

@@ -2,17 +2,14 @@
 // the hand-over of its rows to this thread, and the grouping steps on the list.
 #include "duplicates/DlgDuplicateResults.h"
 
+#include "engine/FoundPaths.h"
 #include "view/ListModels.h"
-#include "view/PendrakeView.h"
 
 #include <QFile>
 #include <chrono>
 #include <system_error>
 
 namespace {
-
-// How often this thread takes the rows over while the worker reads.
-constexpr auto kApplyInterval = std::chrono::milliseconds(30);
 
 // The main view's file list (file mode): each file row gives its folder and name as exact bytes.
 class FileListInput : public ScanInput
@@ -36,19 +33,25 @@ private:
 
 } // namespace
 
+int SourcePaths::size() const
+{
+    return m_found ? m_found->size() : m_texts ? int(m_texts->size()) : 0;
+}
+
+std::string SourcePaths::Native(int index) const
+{
+    if (m_found)
+        return m_found->Native(index);
+    return QFile::encodeName(m_texts->at(index)).toStdString();
+}
+
 std::unique_ptr<ScanInput> CDlgDuplicateResults::MakeInput() const
 {
     if (m_pSourcePaths) {
-        const QStringList* paths = m_pSourcePaths;
-        // The found paths of the main view: their exact bytes come from the view, since a name
-        // that is not UTF-8 cannot be carried by its display text.
-        const auto* view = qobject_cast<const CPendrakeView*>(parentWidget());
-        if (view && paths == &view->m_foundPaths)
-            return std::make_unique<NativePathsInput>(
-                int(paths->size()), [view](int index) { return view->FoundNativePath(index); });
-        return std::make_unique<NativePathsInput>(int(paths->size()), [paths](int index) {
-            return QFile::encodeName(paths->at(index)).toStdString();
-        });
+        // The engine's found paths give their exact bytes, also of names that are not UTF-8.
+        const SourcePaths paths = m_pSourcePaths;
+        return std::make_unique<NativePathsInput>(paths.size(),
+                                                  [paths](int index) { return paths.Native(index); });
     }
     if (m_pSourceList)
         return std::make_unique<FileListInput>(*m_pSourceList);
@@ -61,94 +64,65 @@ void CDlgDuplicateResults::ReadInput(const DuplicateScan::HandOver& handOver)
     DuplicateScan(*input, m_bStop).Read(handOver);
 }
 
-void CDlgDuplicateResults::ScanHandOver::Put(ResultBatch& batch)
-{
-    std::lock_guard locker(lock);
-    if (pending.empty()) {
-        std::swap(pending, batch);
-        return;
-    }
-    for (ResultFolder& folder : batch.folders)
-        pending.folders.push_back(std::move(folder));
-    for (ResultRow& row : batch.rows)
-        pending.rows.push_back(std::move(row));
-}
-
-void CDlgDuplicateResults::ScanHandOver::Reset()
-{
-    std::lock_guard locker(lock);
-    pending = {};
-    inputRead = false;
-    failed = false;
-}
-
 void CDlgDuplicateResults::StartScan()
 {
     m_scanBusy.emplace();
     // Cleared here rather than on the worker, so a close that comes before the worker runs counts.
     m_bStop = false;
+    m_scanFailed = false;
     m_listResults.Model().Clear();
     m_listResults.setEnabled(false);
-    m_handOver.Reset();
+    m_handOver.Start();
     try {
         m_scanThread = std::thread([this] { ScanThreadProc(); });
     } catch (const std::system_error&) {
         // No thread to be had: the same scan runs here instead.
+        m_handOver.Close();
         m_scanBusy.reset();
         ScanFiles();
         return;
     }
     m_scanning = true;
-    m_applyTimer.start(kApplyInterval);
 }
 
 void CDlgDuplicateResults::ScanThreadProc()
 {
-    bool failed = false;
     try {
-        ReadInput([this](ResultBatch& batch) { m_handOver.Put(batch); });
+        ReadInput([this](ResultBatch& batch) {
+            m_handOver.Add([&batch](ResultBatch& pending) {
+                if (pending.empty()) {
+                    std::swap(pending, batch);
+                    return;
+                }
+                for (ResultFolder& folder : batch.folders)
+                    pending.folders.push_back(std::move(folder));
+                for (ResultRow& row : batch.rows)
+                    pending.rows.push_back(std::move(row));
+            });
+        });
     } catch (...) {
         // The scan ends quietly; the list stays disabled with the rows it has.
-        failed = true;
+        m_scanFailed = true;
     }
-    // The user-interface thread's next hand-over sees the end. Nothing is posted from here: the
-    // hand-over is pulled on that thread's timer, so the two threads meet only under its lock.
-    std::lock_guard locker(m_handOver.lock);
-    m_handOver.inputRead = true;
-    m_handOver.failed = failed;
+    // Nothing is posted from here: the user-interface thread's next take-over sees the end.
+    m_handOver.Finish();
 }
 
-void CDlgDuplicateResults::ApplyPending()
+int CDlgDuplicateResults::ApplyBatch(ResultBatch& batch)
 {
-    if (!m_scanThread.joinable())
-        return; // no worker: the scan has ended or was stopped
-    ResultBatch batch;
-    bool inputRead;
-    bool failed;
-    {
-        std::lock_guard locker(m_handOver.lock);
-        std::swap(batch, m_handOver.pending);
-        inputRead = m_handOver.inputRead;
-        failed = m_handOver.failed;
-    }
-    if (m_bStop)
-        return;
-    if (!batch.empty()) {
-        m_listResults.Model().Append(batch);
-        m_listResults.scrollToBottom();
-        if (inputRead) {
-            // The last rows are in; the remaining steps come on the next turn, so that this
-            // thread gets to its other events in between.
-            m_applyTimer.start(0);
-            return;
-        }
-    }
-    if (!inputRead)
-        return;
-    m_scanThread.join();
-    m_applyTimer.stop();
+    if (m_bStop || batch.empty())
+        return 0;
+    m_listResults.Model().Append(batch);
+    m_listResults.scrollToBottom();
+    return 0;
+}
+
+void CDlgDuplicateResults::InputRead()
+{
+    if (m_scanThread.joinable())
+        m_scanThread.join();
     m_scanning = false;
-    if (!failed) {
+    if (!m_scanFailed && !m_bStop) {
         OrderAndGroup();
         if (!m_bStop)
             emit scanFinished();
@@ -161,8 +135,7 @@ void CDlgDuplicateResults::StopScan()
     m_bStop = true;
     if (m_scanThread.joinable())
         m_scanThread.join();
-    m_applyTimer.stop();
-    m_handOver.Reset();
+    m_handOver.Close();
     m_scanning = false;
     m_scanBusy.reset();
 }
@@ -207,6 +180,7 @@ void CDlgDuplicateResults::OrderAndGroup()
     if (m_bStop)
         return;
     model.RedrawAll();
+    UpdateSummary();
     m_listResults.setEnabled(true);
     if (model.rowCount() > 0)
         m_listResults.scrollToTop();

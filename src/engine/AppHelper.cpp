@@ -1,19 +1,38 @@
 #include "engine/AppHelper.h"
 
+#include "engine/ReadAhead.h"
+#include "platform/FolderOpen.h"
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
 
-#include <sys/stat.h>
+#include <deque>
+#include <dirent.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using Settings::Key;
 
 namespace {
 
 // How many folder descriptors a walk keeps open at once, whatever its depth. Deeper levels give
-// up the descriptor of the level this far above them; it is taken again by path when needed.
+// up the descriptor of the level this far above them (the start folder's excepted); it is taken
+// again, beneath a descriptor still held, when needed.
 constexpr size_t kOpenLevels = 64;
-// Levels below this depth give their entry buffers back when they are done.
-constexpr size_t kKeptLevels = 32;
+// Reading ahead: at most this many folders asked for and not yet reached.
+constexpr size_t kReadAheadLimit = 160;
+// Every this many listings the walk looks whether the disk was read meanwhile: reading ahead pays
+// only then (a busy processor also makes listings slow, so their time tells nothing).
+constexpr int kListingsPerLook = 8;
+// Reading ahead stops after this many looks in a row without a read from the disk.
+constexpr int kQuietLooks = 16;
+
+// Blocks this process read from storage so far.
+long BlocksRead()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_inblock;
+}
 
 char AsciiLower(char c)
 {
@@ -75,7 +94,19 @@ struct CAppHelper::NativeFolders
 {
     std::string windows, programs, programsX86, localAppData, localAppDataLow, appData, commonAppData,
         homeTrash;
-    std::unordered_set<std::string> virtualMounts;
+    platform::VirtualDevices virtualDevices;
+};
+
+// One folder being listed.
+struct CAppHelper::Frame
+{
+    std::unique_ptr<CFileFind> find;
+    std::uint32_t folder = 0; // in m_folderFileCounts
+    size_t pathSize = 0;      // the length of m_path while this folder is listed
+    platform::FolderId id;    // recorded when the descriptor is given up
+    // Sub-folders asked for ahead, in the order of the listing, and how far it was looked through.
+    std::deque<CReadAhead::RequestPtr> ahead;
+    size_t scanned = 0;
 };
 
 CAppHelper::CAppHelper() : m_native(std::make_unique<NativeFolders>()) {}
@@ -112,7 +143,7 @@ void CAppHelper::LoadOptions()
     n.appData = platform::NativePath(m_appDataFolder);
     n.commonAppData = platform::NativePath(m_commonAppDataFolder);
     n.homeTrash = platform::NativePath(platform::HomeTrashFolder());
-    n.virtualMounts = platform::VirtualMountPoints();
+    n.virtualDevices = platform::VirtualMountDevices();
 
     m_foldersIgnored = 0;
     m_startTime = CurrentTimeStamp();
@@ -125,58 +156,71 @@ void CAppHelper::RunSearch(bool startRun)
         m_run = true;
     m_foundPaths.clear();
     Walk(m_startFolder, m_searchWord);
-    m_foldersParsed = int(m_folderFileCounts.size());
-    m_folderFileCounts.clear();
-    m_levels.clear();
+    m_foldersParsed = int(m_folderFileCounts.Size());
+    m_folderFileCounts.Clear();
     m_stopTime = CurrentTimeStamp();
 }
 
 void CAppHelper::Walk(QString folder, QString word)
 {
-    const WordMatcher matcher(word);
-    WalkFolder(nullptr, platform::NativePath(folder), matcher, 0);
-}
-
-CFileFind& CAppHelper::Level(size_t depth)
-{
-    if (m_levels.size() <= depth)
-        m_levels.resize(depth + 1);
-    if (!m_levels[depth])
-        m_levels[depth] = std::make_unique<CFileFind>();
-    return *m_levels[depth];
-}
-
-void CAppHelper::WalkFolder(CFileFind* parent, std::string folder, const WordMatcher& word, size_t depth)
-{
     if (!m_run)
         return;
-    if (IsIgnoredNative(folder, parent != nullptr)) {
+    const WordMatcher matcher(word);
+    std::string path = platform::NativePath(folder);
+    // The start folder may be a link to a folder: it is followed, here only.
+    platform::OpenedFolder opened = platform::OpenStartFolder(path, m_native->virtualDevices);
+    const auto closeOpened = [&opened] {
+        if (opened.fd >= 0)
+            ::close(opened.fd);
+    };
+    if (opened.isVirtual || IsIgnoredNative(path, opened.exists)) {
+        closeOpened();
         ++m_foldersIgnored;
         return;
     }
-    const auto [entry, entered] = m_folderFileCounts.try_emplace(std::move(folder), 0);
-    if (!entered)
-        return; // a folder is entered at most once per run
-    // Nodes of the map stay put while it grows, so its key and count can be used in place.
-    const std::string& path = entry->first;
-    int& fileCount = entry->second;
+    const auto [folderIndex, added] = m_folderFileCounts.Insert(CFolderTable::kNone, path);
+    if (!added || opened.fd < 0) {
+        closeOpened(); // a folder is entered at most once per run; one that cannot be read stays empty
+        return;
+    }
+    m_path = std::move(path);
+    std::vector<char> entries;
+    CFileFind::ReadEntries(opened.fd, entries);
+    m_listings = 0;
+    m_quietLooks = 0;
+    m_blocksRead = BlocksRead();
+    if (m_readAheadMode == ReadAhead::Always)
+        StartReadAhead();
+    if (PushFrame(opened.fd, std::move(entries), folderIndex))
+        WalkFrames(matcher);
+    // Nothing read ahead outlives the walk.
+    StopReadAhead();
+    m_frames.clear();
+    m_readAhead.reset();
+    std::string().swap(m_path);
+}
 
-    CFileFind& find = Level(depth);
-    const bool listed = parent ? find.FindSubFolder(*parent, path) : find.FindFile(path);
-    if (depth >= kOpenLevels)
-        m_levels[depth - kOpenLevels]->ReleaseHandle();
-    if (listed) {
-        for (bool more = true; more;) {
-            more = find.FindNextFile();
-            if (find.IsDots())
-                continue;
+void CAppHelper::WalkFrames(const WordMatcher& word)
+{
+    // Depth first, one frame per folder being listed: a sub-folder is walked completely before the
+    // next entry of its parent is examined.
+    while (!m_frames.empty()) {
+        CFileFind& find = *m_frames.back().find;
+        const std::uint32_t folder = m_frames.back().folder;
+        bool descended = false;
+        while (find.HasNextEntry()) {
+            find.FindNextFile();
             if (find.MatchesMask(CFileFind::kDirectory)) {
-                if (m_searchSubFolders)
-                    WalkFolder(&find, find.GetNativePath(), word, depth + 1);
+                if (m_searchSubFolders && EnterSubFolder(find, folder)) {
+                    descended = true;
+                    break;
+                }
                 continue;
             }
+            if (find.IsLinkToFolder())
+                continue; // neither a file nor entered
             if (m_viewFilesCount)
-                ++fileCount;
+                ++m_folderFileCounts.Count(folder);
             if (m_ignoreReadOnlyFiles && find.MatchesMask(CFileFind::kReadOnly))
                 continue;
             if (m_ignoreHiddenFiles && platform::IsHiddenName(find.GetNativeName()))
@@ -185,23 +229,219 @@ void CAppHelper::WalkFolder(CFileFind* parent, std::string folder, const WordMat
                 continue;
             OnFileFound(find);
         }
+        if (!descended)
+            PopFrame();
     }
-    find.Close();
-    if (depth >= kKeptLevels)
-        m_levels[depth].reset();
+}
+
+bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
+{
+    if (!m_run) {
+        StopReadAhead(); // folders not reached are not wanted any more
+        return false;
+    }
+    // The listing asked for ahead, when there is one for this entry.
+    CReadAhead::RequestPtr request;
+    std::deque<CReadAhead::RequestPtr>& ahead = m_frames.back().ahead;
+    while (!ahead.empty() && ahead.front()->Offset() <= parent.EntryOffset()) {
+        if (ahead.front()->Offset() == parent.EntryOffset())
+            request = std::move(ahead.front());
+        else
+            m_readAhead->Drop(ahead.front());
+        ahead.pop_front();
+    }
+
+    const size_t parentSize = m_path.size();
+    if (m_path.empty() || m_path.back() != '/')
+        m_path.push_back('/');
+    m_path.append(parent.GetNativeName());
+    bool entered = false;
+    if (IsIgnoredNative(m_path, true)) {
+        ++m_foldersIgnored;
+        if (request)
+            m_readAhead->Drop(request);
+    } else {
+        platform::OpenedFolder opened;
+        std::vector<char> entries;
+        std::vector<CReadAhead::RequestPtr> children;
+        size_t scanned = 0;
+        if (request && m_readAhead->Take(*request, m_frames.size(), children, scanned)) {
+            opened = request->opened;
+            request->opened.fd = -1;
+            entries = std::move(request->entries);
+        } else {
+            opened = platform::OpenSubFolder(parent.Handle(), parent.GetNativeName().data(),
+                                             m_native->virtualDevices);
+            if (opened.fd >= 0)
+                CFileFind::ReadEntries(opened.fd, entries);
+        }
+        NoteListing();
+        if (opened.isVirtual) {
+            ++m_foldersIgnored;
+        } else {
+            const auto [folderIndex, added] = m_folderFileCounts.Insert(parentFolder, parent.GetNativeName());
+            if (added && opened.fd >= 0) {
+                parent.DropFolderText();
+                entered = PushFrame(opened.fd, std::move(entries), folderIndex, std::move(children), scanned);
+                children.clear();
+            } else if (opened.fd >= 0) {
+                ::close(opened.fd);
+            }
+            for (const CReadAhead::RequestPtr& child : children)
+                m_readAhead->Drop(child);
+        }
+    }
+    if (!entered)
+        m_path.resize(parentSize);
+    return entered;
+}
+
+bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t folder,
+                           std::vector<CReadAhead::RequestPtr> ahead, size_t scanned)
+{
+    const size_t depth = m_frames.size();
+    Frame frame;
+    frame.find = std::make_unique<CFileFind>();
+    frame.folder = folder;
+    frame.pathSize = m_path.size();
+    frame.ahead.assign(ahead.begin(), ahead.end());
+    frame.scanned = scanned;
+    if (!frame.find->TakeEntries(std::move(entries), fd, &m_path,
+                                 [this, depth] { return ReopenFrame(depth); })) {
+        for (const CReadAhead::RequestPtr& request : frame.ahead)
+            m_readAhead->Drop(request);
+        return false; // nothing to list: the folder stays parsed and empty
+    }
+    m_frames.push_back(std::move(frame));
+    if (depth >= kOpenLevels && depth - kOpenLevels > 0) {
+        Frame& above = m_frames[depth - kOpenLevels];
+        if (above.find->HoldsHandle()) {
+            if (above.id == platform::FolderId())
+                above.id = platform::IdOf(above.find->Handle());
+            above.find->ReleaseHandle();
+        }
+    }
+    ReadAheadMore();
+    return true;
+}
+
+void CAppHelper::PopFrame()
+{
+    for (const CReadAhead::RequestPtr& request : m_frames.back().ahead)
+        m_readAhead->Drop(request);
+    m_frames.pop_back();
+    m_path.resize(m_frames.empty() ? 0 : m_frames.back().pathSize);
+    ReadAheadMore();
+}
+
+void CAppHelper::NoteListing()
+{
+    if (m_readAheadMode != ReadAhead::WhenSlow || ++m_listings % kListingsPerLook != 0)
+        return;
+    const long blocks = BlocksRead();
+    const bool diskRead = blocks != m_blocksRead;
+    m_blocksRead = blocks;
+    m_quietLooks = diskRead ? 0 : m_quietLooks + 1;
+    if (!m_readingAhead && diskRead)
+        StartReadAhead();
+    else if (m_readingAhead && m_quietLooks >= kQuietLooks)
+        StopReadAhead();
+}
+
+void CAppHelper::StartReadAhead()
+{
+    if (!m_readAhead)
+        m_readAhead = std::make_unique<CReadAhead>(
+            m_native->virtualDevices,
+            [this](const std::string& path) { return !IsIgnoredNative(path, true); }, kReadAheadLimit);
+    m_readingAhead = true;
+}
+
+void CAppHelper::StopReadAhead()
+{
+    m_readingAhead = false;
+    if (!m_readAhead || m_readAhead->Outstanding() == 0)
+        return;
+    for (Frame& frame : m_frames) {
+        for (const CReadAhead::RequestPtr& request : frame.ahead)
+            m_readAhead->Drop(request);
+        frame.ahead.clear();
+        frame.scanned = 0;
+    }
+}
+
+void CAppHelper::ReadAheadMore()
+{
+    // The sub-folders the walk will enter next, deepest folder first, as far as the limit allows;
+    // only folders whose descriptor is held are read ahead.
+    if (!m_readingAhead || !m_run || !m_searchSubFolders || m_readAhead->Outstanding() >= kReadAheadLimit)
+        return;
+    const size_t lowest = m_frames.size() > kOpenLevels ? m_frames.size() - kOpenLevels : 0;
+    for (size_t depth = m_frames.size(); depth-- > lowest;) {
+        Frame& frame = m_frames[depth];
+        const CFileFind& find = *frame.find;
+        if (!find.HoldsHandle())
+            continue;
+        const std::vector<char>& entries = find.Entries();
+        size_t at = std::max(frame.scanned, find.NextOffset());
+        while (at < entries.size() && m_readAhead->Outstanding() < kReadAheadLimit) {
+            std::string_view name;
+            unsigned char type = 0;
+            const size_t offset = at;
+            at = CFileFind::EntryAt(entries, at, name, type);
+            if (type != DT_DIR)
+                continue; // links and unknown types are looked at by the walk itself
+            m_scratchPath.assign(m_path, 0, frame.pathSize);
+            if (m_scratchPath.empty() || m_scratchPath.back() != '/')
+                m_scratchPath.push_back('/');
+            m_scratchPath.append(name);
+            if (IsIgnoredNative(m_scratchPath, true))
+                continue;
+            auto request =
+                m_readAhead->Submit(find.Handle(), std::string(name), m_scratchPath, offset, depth);
+            if (!request) {
+                at = offset; // the limit was reached meanwhile: this one comes later
+                break;
+            }
+            frame.ahead.push_back(std::move(request));
+        }
+        frame.scanned = at;
+        if (m_readAhead->Outstanding() >= kReadAheadLimit)
+            break;
+    }
+}
+
+int CAppHelper::ReopenFrame(size_t depth)
+{
+    // Beneath the nearest folder above that still holds its descriptor (the start folder always
+    // does), refusing every link, and only if it is still the same folder.
+    if (depth == 0 || depth >= m_frames.size())
+        return -1;
+    size_t holder = depth - 1;
+    while (holder > 0 && !m_frames[holder].find->HoldsHandle())
+        --holder;
+    const Frame& frame = m_frames[depth];
+    size_t from = m_frames[holder].pathSize;
+    while (from < frame.pathSize && m_path[from] == '/')
+        ++from;
+    return platform::ReopenBeneath(m_frames[holder].find->Handle(),
+                                   std::string_view(m_path).substr(from, frame.pathSize - from), frame.id);
 }
 
 bool CAppHelper::IsIgnoredFolder(const QString& path)
 {
-    return IsIgnoredNative(platform::NativePath(path), false);
+    const std::string native = platform::NativePath(path);
+    const platform::OpenedFolder opened = platform::OpenStartFolder(native, m_native->virtualDevices);
+    if (opened.fd >= 0)
+        ::close(opened.fd);
+    return opened.isVirtual || IsIgnoredNative(native, opened.exists);
 }
 
-bool CAppHelper::IsIgnoredNative(const std::string& path, bool knownToExist) const
+bool CAppHelper::IsIgnoredNative(const std::string& path, bool examined) const
 {
+    // Virtual file systems (proc, sysfs, ...) are told by what is mounted, when the folder is
+    // opened; the rules here go by the path.
     const NativeFolders& n = *m_native;
-    // Virtual file systems (proc, sysfs, ...) are never entered, whatever the switches.
-    if (n.virtualMounts.count(path))
-        return true;
     if (m_ignoreWindowsFolder && platform::SamePath(path, n.windows))
         return true;
     if (m_ignoreProgramsFolder && (path == n.programs || path == n.programsX86))
@@ -211,10 +451,7 @@ bool CAppHelper::IsIgnoredNative(const std::string& path, bool knownToExist) con
         return true;
     if (m_ignoreHiddenFolders && path != "/") {
         // The root is never hidden. A folder that cannot be examined counts as hidden.
-        if (platform::IsHiddenName(platform::LastComponent(path)))
-            return true;
-        struct stat st;
-        if (!knownToExist && ::lstat(path.c_str(), &st) != 0)
+        if (platform::IsHiddenName(platform::LastComponent(path)) || !examined)
             return true;
     }
     if (m_ignoreLocalAppDataFolder &&
@@ -225,9 +462,12 @@ bool CAppHelper::IsIgnoredNative(const std::string& path, bool knownToExist) con
 
 void CAppHelper::CountFileInFolder(const QString& folder)
 {
-    const int n = GetFolderFileCount(folder) + 1;
+    const std::string native = platform::NativePath(folder);
+    std::uint32_t index = m_folderFileCounts.Find(native);
+    if (index == CFolderTable::kNone)
+        index = m_folderFileCounts.Insert(CFolderTable::kNone, native).first;
+    const int n = ++m_folderFileCounts.Count(index);
     m_countText = QString::number(n);
-    m_folderFileCounts[platform::NativePath(folder)] = n;
 }
 
 int CAppHelper::GetFolderFileCount(const QString& folder)
@@ -239,6 +479,9 @@ int CAppHelper::GetFolderFileCount(const QString& folder)
 
 int CAppHelper::GetFolderFileCount(const std::string& nativeFolder) const
 {
-    const auto it = m_folderFileCounts.find(nativeFolder);
-    return it == m_folderFileCounts.end() ? 0 : it->second;
+    // Asked nearly always for the folder being listed.
+    if (!m_frames.empty() && nativeFolder == m_path)
+        return m_folderFileCounts.Count(m_frames.back().folder);
+    const std::uint32_t index = m_folderFileCounts.Find(nativeFolder);
+    return index == CFolderTable::kNone ? 0 : m_folderFileCounts.Count(index);
 }

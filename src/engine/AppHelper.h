@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/DateTime.h"
+#include "engine/FolderTable.h"
+#include "engine/FoundPaths.h"
 #include "engine/SettingsSection.h"
 #include "platform/FileFind.h"
 
@@ -9,16 +11,26 @@
 #include <atomic>
 #include <memory>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 // The search engine: walks one start folder depth first, skips folders and files by the search
 // options and an optional name word, counts what it parsed and ignored, keeps a file count per
 // folder, and hands every file that passes to OnFileFound. It knows nothing of windows.
+#include "engine/ReadAhead.h"
+
 class CAppHelper
 {
 public:
+    // Whether helper threads open and list folders ahead of the walk: when it pays (listings come
+    // slowly, as from a cold disk), always, or never. The results are the same in every case.
+    enum class ReadAhead
+    {
+        WhenSlow,
+        Always,
+        Never,
+    };
+    void SetReadAhead(ReadAhead mode) { m_readAheadMode = mode; }
+
     // Copies the search options from the settings store, resolves the special folders, resets the
     // ignored-folders counter and stamps the start time (the stop time one day before it).
     void LoadOptions();
@@ -54,7 +66,7 @@ public:
     QString m_appDataFolder;
     QString m_commonAppDataFolder;
     QString m_startFolder;
-    QStringList m_foundPaths;
+    FoundPaths m_foundPaths;
     CTimeStamp m_startTime;
     CTimeStamp m_stopTime;
     int m_viewFilesCount = 0;
@@ -68,14 +80,33 @@ protected:
 private:
     struct WordMatcher;
     struct NativeFolders;
+    struct Frame;
 
-    void WalkFolder(CFileFind* parent, std::string folder, const WordMatcher& word, size_t depth);
-    bool IsIgnoredNative(const std::string& path, bool knownToExist) const;
-    CFileFind& Level(size_t depth);
+    void WalkFrames(const WordMatcher& word);
+    bool EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder);
+    bool PushFrame(int fd, std::vector<char> entries, std::uint32_t folder,
+                   std::vector<std::shared_ptr<CReadAhead::Request>> ahead = {}, size_t scanned = 0);
+    void PopFrame();
+    void NoteListing();
+    void StartReadAhead();
+    void StopReadAhead();
+    void ReadAheadMore();
+    int ReopenFrame(size_t depth);
+    bool IsIgnoredNative(const std::string& path, bool examined) const;
 
-    // Key: the folder path exactly as the walk was given it (its native bytes); value: the files
-    // enumerated in it so far. Also the set of folders entered in this run.
-    std::unordered_map<std::string, int> m_folderFileCounts;
+    // The folders entered in this run, each with the files enumerated in it so far; also the set
+    // of visited folders. A folder is known by its path exactly as the walk was given it.
+    CFolderTable m_folderFileCounts;
     std::unique_ptr<NativeFolders> m_native;
-    std::vector<std::unique_ptr<CFileFind>> m_levels;
+    // The folders being listed, from the start folder down, and the path of the deepest one.
+    std::vector<Frame> m_frames;
+    std::string m_path;
+    // Reading ahead: the helpers while a walk uses them, and what tells whether the disk is read.
+    ReadAhead m_readAheadMode = ReadAhead::WhenSlow;
+    std::unique_ptr<CReadAhead> m_readAhead;
+    bool m_readingAhead = false;
+    long m_listings = 0;
+    long m_blocksRead = 0;
+    int m_quietLooks = 0;
+    std::string m_scratchPath;
 };

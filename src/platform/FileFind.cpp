@@ -73,59 +73,98 @@ bool CFileFind::FindFile(const QString& folder)
 bool CFileFind::FindFile(const std::string& nativeFolder)
 {
     Close();
-    m_folder = nativeFolder;
-    return ReadEntries(OpenFolder(m_folder));
+    m_ownFolder = nativeFolder;
+    m_folder = &m_ownFolder;
+    m_reopen = nullptr;
+    m_fd = OpenFolder(m_ownFolder);
+    if (m_fd >= 0)
+        ReadEntries(m_fd, m_entries);
+    return !m_entries.empty();
 }
 
-bool CFileFind::FindSubFolder(CFileFind& parent, const std::string& nativeFolder)
+bool CFileFind::TakeFolder(int fd, const std::string* folder, std::function<int()> reopen)
 {
     Close();
-    m_folder = nativeFolder;
-    const int parentFd = parent.Handle();
-    // The entry's name stands in the read buffer with its terminating NUL.
-    const int fd = parentFd >= 0 ? ::openat(parentFd, parent.m_name.data(), kFolderFlags) : -1;
-    return ReadEntries(fd);
+    m_folder = folder;
+    m_reopen = std::move(reopen);
+    m_fd = fd;
+    if (fd >= 0)
+        ReadEntries(fd, m_entries);
+    return !m_entries.empty();
 }
 
-bool CFileFind::ReadEntries(int fd)
+bool CFileFind::TakeEntries(std::vector<char> entries, int fd, const std::string* folder,
+                            std::function<int()> reopen)
 {
+    Close();
+    m_folder = folder;
+    m_reopen = std::move(reopen);
     m_fd = fd;
-    m_used = 0;
-    m_next = 0;
-    if (fd < 0)
-        return false;
-    if (m_buffer.size() < 16384)
-        m_buffer.resize(16384);
+    m_entries = std::move(entries);
+    return !m_entries.empty();
+}
+
+void CFileFind::ReadEntries(int fd, std::vector<char>& entries)
+{
+    // One large buffer per thread for the kernel's records; each folder keeps only its names, with
+    // a type byte and a two-byte length before each and a NUL after.
+    thread_local std::vector<char> records(size_t(1) << 16);
+    thread_local std::vector<char> compact;
+    compact.clear();
     for (;;) {
-        if (m_buffer.size() - m_used < 4096)
-            m_buffer.resize(m_buffer.size() * 2);
-        const long n = ::syscall(SYS_getdents64, fd, m_buffer.data() + m_used, m_buffer.size() - m_used);
+        const long n = ::syscall(SYS_getdents64, fd, records.data(), records.size());
         if (n <= 0)
             break; // the end, or an error: keep what was read
-        m_used += size_t(n);
+        for (long at = 0; at < n;) {
+            const auto* record = reinterpret_cast<const LinuxDirent64*>(records.data() + at);
+            const char* name = records.data() + at + offsetof(LinuxDirent64, d_name);
+            at += record->d_reclen;
+            const size_t length = std::strlen(name);
+            if ((length == 1 && name[0] == '.') || (length == 2 && name[0] == '.' && name[1] == '.'))
+                continue;
+            if (length > 0xffff)
+                continue;
+            compact.push_back(char(record->d_type));
+            compact.push_back(char(length & 0xff));
+            compact.push_back(char(length >> 8));
+            compact.insert(compact.end(), name, name + length + 1);
+        }
     }
-    return m_used > 0;
+    entries.assign(compact.begin(), compact.end());
+    if (compact.capacity() > (size_t(1) << 20))
+        std::vector<char>().swap(compact);
+}
+
+size_t CFileFind::EntryAt(const std::vector<char>& entries, size_t offset, std::string_view& name,
+                          unsigned char& type)
+{
+    const char* at = entries.data() + offset;
+    const size_t length =
+        size_t(static_cast<unsigned char>(at[1])) | size_t(static_cast<unsigned char>(at[2])) << 8;
+    type = static_cast<unsigned char>(at[0]);
+    name = std::string_view(at + 3, length);
+    return offset + 3 + length + 1;
 }
 
 bool CFileFind::FindNextFile()
 {
-    if (m_next >= m_used)
+    if (m_next >= m_entries.size())
         return false;
-    const auto* record = reinterpret_cast<const LinuxDirent64*>(m_buffer.data() + m_next);
-    const char* name = m_buffer.data() + m_next + offsetof(LinuxDirent64, d_name);
-    m_name = std::string_view(name, std::strlen(name));
-    m_type = record->d_type;
+    m_current = m_next;
+    m_next = EntryAt(m_entries, m_next, m_name, m_type);
     m_modeKnown = false;
-    m_next += record->d_reclen;
-    return m_next < m_used;
+    return m_next < m_entries.size();
 }
 
 void CFileFind::Close()
 {
     ReleaseHandle();
-    m_used = m_next = 0;
+    m_entries.clear();
+    m_entries.shrink_to_fit();
+    m_next = m_current = 0;
     m_name = {};
     m_folderText.clear();
+    m_reopen = nullptr;
 }
 
 void CFileFind::ReleaseHandle()
@@ -137,8 +176,12 @@ void CFileFind::ReleaseHandle()
 
 int CFileFind::Handle() const
 {
-    if (m_fd < 0 && !m_folder.empty())
-        m_fd = OpenFolder(m_folder);
+    if (m_fd < 0) {
+        if (m_reopen)
+            m_fd = m_reopen();
+        else if (!m_folder->empty())
+            m_fd = OpenFolder(*m_folder);
+    }
     return m_fd;
 }
 
@@ -153,6 +196,15 @@ std::uint32_t CFileFind::Mode() const
             m_mode = st.st_mode;
     }
     return m_mode;
+}
+
+bool CFileFind::IsLinkToFolder() const
+{
+    if (m_type != DT_LNK && !(m_type == DT_UNKNOWN && S_ISLNK(Mode())))
+        return false;
+    struct stat st;
+    const int fd = Handle();
+    return fd >= 0 && ::fstatat(fd, m_name.data(), &st, AT_NO_AUTOMOUNT) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool CFileFind::IsDots() const
@@ -191,8 +243,8 @@ QString CFileFind::GetFileName() const
 
 const QString& CFileFind::GetFolderText() const
 {
-    if (m_folderText.isEmpty() && !m_folder.empty())
-        m_folderText = platform::FolderText(platform::DisplayText(m_folder));
+    if (m_folderText.isEmpty() && !m_folder->empty())
+        m_folderText = platform::FolderText(platform::DisplayText(*m_folder));
     return m_folderText;
 }
 
@@ -228,5 +280,5 @@ QString CFileFind::GetRoot() const
 
 std::string CFileFind::GetNativePath() const
 {
-    return platform::JoinNativePath(m_folder, m_name);
+    return platform::JoinNativePath(*m_folder, m_name);
 }

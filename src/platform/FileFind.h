@@ -2,13 +2,15 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// A cursor over the entries of one folder. The entries are read in one go when the folder is
-// opened, so the folder's descriptor can be given up while its entries are examined and taken
-// again (by path) only when an entry needs it. Symbolic links are never followed.
+// A cursor over the entries of one folder. The entries ("." and ".." left out) are read in one go
+// when the folder is opened and kept compactly, so the folder's descriptor can be given up while
+// its entries are examined and taken again only when an entry needs it. Symbolic links are never
+// followed.
 class CFileFind
 {
 public:
@@ -29,13 +31,30 @@ public:
     // holds no entry at all.
     bool FindFile(const std::string& nativeFolder);
     bool FindFile(const QString& folder);
-    // Opens the sub-folder on which `parent` is positioned, relative to the parent's descriptor, and
-    // reads its entries. `nativeFolder` is that sub-folder's full path.
-    bool FindSubFolder(CFileFind& parent, const std::string& nativeFolder);
+
+    // For a walker: reads the entries of the folder open on `fd` (taking the descriptor over) and
+    // names the folder by `*folder`, a path text the walker owns and keeps equal to this folder's
+    // path while the entries are examined. A descriptor given up is taken again through `reopen`.
+    bool TakeFolder(int fd, const std::string* folder, std::function<int()> reopen);
+    // For a walker that read the folder elsewhere: takes over entries in the compact form that
+    // ReadEntries makes, with the folder's descriptor (or -1).
+    bool TakeEntries(std::vector<char> entries, int fd, const std::string* folder,
+                     std::function<int()> reopen);
+    // Reads the entries of the folder open on `fd` into `entries`, in the compact form, "." and ".."
+    // left out. The descriptor stays open.
+    static void ReadEntries(int fd, std::vector<char>& entries);
 
     // Moves to the next entry. The result says whether another entry follows it, so the loop
     // `for (bool more = true; more;) { more = find.FindNextFile(); ... }` examines every entry.
     bool FindNextFile();
+    bool HasNextEntry() const { return m_next < m_entries.size(); }
+    // Where the current entry and the next one stand in the compact entries.
+    size_t EntryOffset() const { return m_current; }
+    size_t NextOffset() const { return m_next; }
+    const std::vector<char>& Entries() const { return m_entries; }
+    // Reads the compact entry at `offset`: its name and type, and where the next one starts.
+    static size_t EntryAt(const std::vector<char>& entries, size_t offset, std::string_view& name,
+                          unsigned char& type);
     void Close();
 
     // The current entry.
@@ -45,8 +64,12 @@ public:
     QString GetRoot() const;
     // The folder being listed without a trailing "/" (the root stays "/").
     const QString& GetFolderText() const;
+    // Forgets the folder's display text; a walker sharing one path text calls it when it moves on.
+    void DropFolderText() const { m_folderText.clear(); }
     bool IsDots() const;
     bool IsDirectory() const;
+    // A symbolic link whose target is a folder (the link itself is not a folder).
+    bool IsLinkToFolder() const;
     // Whether the entry's type, as the folder listing gave it, says regular file (not a link).
     bool IsKnownRegular() const;
     bool MatchesMask(unsigned attributes) const;
@@ -54,27 +77,28 @@ public:
     // The exact bytes of the current entry's name and path, and of the folder.
     std::string_view GetNativeName() const { return m_name; }
     std::string GetNativePath() const;
-    const std::string& GetNativeFolder() const { return m_folder; }
+    const std::string& GetNativeFolder() const { return *m_folder; }
 
     // The folder's descriptor is kept while it may be needed; a walker that holds many levels open
-    // can give it up and it is taken again by path on demand.
+    // can give it up and it is taken again on demand.
     bool HoldsHandle() const { return m_fd >= 0; }
+    int Handle() const;
     void ReleaseHandle();
 
     // Opens a folder by its full native path, also when the path is longer than the system's limit.
     static int OpenFolder(const std::string& nativePath);
 
 private:
-    bool ReadEntries(int fd);
-    int Handle() const;
     std::uint32_t Mode() const;
 
-    std::string m_folder;
+    std::string m_ownFolder;
+    const std::string* m_folder = &m_ownFolder;
+    std::function<int()> m_reopen;
     mutable QString m_folderText;
     mutable int m_fd = -1;
-    std::vector<char> m_buffer;
-    size_t m_used = 0;
+    std::vector<char> m_entries;
     size_t m_next = 0;
+    size_t m_current = 0;
     std::string_view m_name;
     unsigned char m_type = 0;
     mutable bool m_modeKnown = false;

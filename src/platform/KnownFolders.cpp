@@ -7,8 +7,10 @@
 #include <QStandardPaths>
 #include <array>
 #include <fstream>
+#include <linux/magic.h>
 #include <sstream>
 #include <string_view>
+#include <sys/sysmacros.h>
 
 namespace platform {
 namespace {
@@ -20,25 +22,6 @@ QString XdgFolder(const char* variable, const QString& homeRelative)
     if (value.startsWith(QLatin1Char('/')))
         return FolderText(QDir::cleanPath(value));
     return FolderText(QDir::cleanPath(QDir::homePath() + QLatin1Char('/') + homeRelative));
-}
-
-// mountinfo escapes blanks, tabs, new lines and backslashes as \ooo.
-std::string UnescapeMountField(std::string_view field)
-{
-    std::string out;
-    out.reserve(field.size());
-    for (size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size()) {
-            const auto octal = field.substr(i + 1, 3);
-            if (octal.find_first_not_of("01234567") == std::string_view::npos) {
-                out.push_back(char(((octal[0] - '0') << 6) | ((octal[1] - '0') << 3) | (octal[2] - '0')));
-                i += 3;
-                continue;
-            }
-        }
-        out.push_back(field[i]);
-    }
-    return out;
 }
 
 bool IsVirtualFileSystem(std::string_view type)
@@ -88,23 +71,26 @@ QString DocumentsFolder()
     return FolderText(QDir::homePath());
 }
 
-std::unordered_set<std::string> ParseVirtualMountPoints(const std::string& mountinfo)
+std::unordered_set<dev_t> ParseVirtualMountDevices(const std::string& mountinfo)
 {
     // Each line: id parent major:minor root mount-point options [optional fields] - type source ...
-    std::unordered_set<std::string> points;
+    std::unordered_set<dev_t> devices;
     std::istringstream lines(mountinfo);
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
-        std::string field, mountPoint;
+        std::string field, device;
         int index = 0;
         bool afterSeparator = false;
         while (fields >> field) {
-            if (index == 4)
-                mountPoint = field;
+            if (index == 2)
+                device = field;
             if (afterSeparator) {
-                if (IsVirtualFileSystem(field) && !mountPoint.empty())
-                    points.insert(UnescapeMountField(mountPoint));
+                unsigned major = 0, minor = 0;
+                char colon = 0;
+                std::istringstream numbers(device);
+                if (IsVirtualFileSystem(field) && (numbers >> major >> colon >> minor) && colon == ':')
+                    devices.insert(makedev(major, minor));
                 break;
             }
             if (index >= 6 && field == "-")
@@ -112,17 +98,44 @@ std::unordered_set<std::string> ParseVirtualMountPoints(const std::string& mount
             ++index;
         }
     }
-    return points;
+    return devices;
 }
 
-std::unordered_set<std::string> VirtualMountPoints()
+std::unordered_set<dev_t> VirtualMountDevices()
 {
     std::ifstream file("/proc/self/mountinfo");
     if (!file)
         return {};
     std::stringstream text;
     text << file.rdbuf();
-    return ParseVirtualMountPoints(text.str());
+    return ParseVirtualMountDevices(text.str());
+}
+
+bool IsVirtualFileSystemMagic(unsigned long magic)
+{
+    static constexpr std::array<unsigned long, 19> kMagics = {PROC_SUPER_MAGIC,
+                                                              SYSFS_MAGIC,
+                                                              DEVPTS_SUPER_MAGIC,
+                                                              CGROUP_SUPER_MAGIC,
+                                                              CGROUP2_SUPER_MAGIC,
+                                                              DEBUGFS_MAGIC,
+                                                              TRACEFS_MAGIC,
+                                                              SECURITYFS_MAGIC,
+                                                              PSTOREFS_MAGIC,
+                                                              BPF_FS_MAGIC,
+                                                              0x62656570 /* configfs */,
+                                                              0x65735543 /* fusectl */,
+                                                              0x19800202 /* mqueue */,
+                                                              HUGETLBFS_MAGIC,
+                                                              BINFMTFS_MAGIC,
+                                                              EFIVARFS_MAGIC,
+                                                              AUTOFS_SUPER_MAGIC,
+                                                              NSFS_MAGIC,
+                                                              0x67596969 /* rpc_pipefs */};
+    for (unsigned long m : kMagics)
+        if (m == magic)
+            return true;
+    return false;
 }
 
 } // namespace platform

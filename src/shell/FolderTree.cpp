@@ -53,7 +53,7 @@ public:
 
 CFolderTree::CFolderTree(QWidget* parent)
     : QTreeView(parent), m_icons(std::make_unique<FolderIconProvider>()),
-      m_model(new CFolderTreeModel(QStringLiteral("/"), HomeFolder(), this))
+      m_model(new FolderTreeModel(QStringLiteral("/"), HomeFolder(), this))
 {
     setHeaderHidden(true);
     setUniformRowHeights(true);
@@ -113,9 +113,9 @@ bool CFolderTree::SelectPath(const QString& path)
     if (!info.isDir())
         return false;
     const QString folder = QDir::cleanPath(info.absoluteFilePath());
-    const QString home = m_model->EntryPath(CFolderTreeModel::HomeEntry);
-    const int entry = folder != QLatin1String("/") && IsInside(folder, home) ? CFolderTreeModel::HomeEntry
-                                                                             : CFolderTreeModel::TopEntry;
+    const QString home = m_model->EntryPath(FolderTreeModel::HomeEntry);
+    const int entry = folder != QLatin1String("/") && IsInside(folder, home) ? FolderTreeModel::HomeEntry
+                                                                             : FolderTreeModel::TopEntry;
     // Skip the folder when a name below its entry marks it hidden.
     const QString below = folder.mid(m_model->EntryPath(entry).size());
     for (const QString& name : below.split(QLatin1Char('/'), Qt::SkipEmptyParts))

@@ -27,7 +27,7 @@ public:
     // Reads the file system again; the open folders stay open when they still exist.
     void Refresh();
 
-    CFolderTreeModel* FolderModel() const { return m_model; }
+    FolderTreeModel* FolderModel() const { return m_model; }
 
 signals:
     void folderSelected();
@@ -47,7 +47,7 @@ private:
     void CollectExpanded(const QModelIndex& parent, std::vector<std::pair<int, QString>>& out) const;
 
     std::unique_ptr<QAbstractFileIconProvider> m_icons; // shared by the file-system models
-    CFolderTreeModel* m_model;
+    FolderTreeModel* m_model;
     QPersistentModelIndex m_reveal; // kept in view until the user takes over
     QTimer m_revealTimer;
 };

@@ -4,14 +4,14 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 
-CFolderTreeModel::CFolderTreeModel(const QString& topPath, const QString& homePath, QObject* parent)
+FolderTreeModel::FolderTreeModel(const QString& topPath, const QString& homePath, QObject* parent)
     : QAbstractProxyModel(parent), m_entryPaths{QDir::cleanPath(topPath), QDir::cleanPath(homePath)}
 {
 }
 
-CFolderTreeModel::~CFolderTreeModel() = default;
+FolderTreeModel::~FolderTreeModel() = default;
 
-void CFolderTreeModel::setSourceModel(QAbstractItemModel* model)
+void FolderTreeModel::setSourceModel(QAbstractItemModel* model)
 {
     beginResetModel();
     for (const QMetaObject::Connection& connection : m_connections)
@@ -27,23 +27,23 @@ void CFolderTreeModel::setSourceModel(QAbstractItemModel* model)
     if (m_fs) {
         QFileSystemModel* fs = m_fs;
         m_connections = {
-            connect(fs, &QAbstractItemModel::rowsInserted, this, &CFolderTreeModel::OnRowsInserted),
+            connect(fs, &QAbstractItemModel::rowsInserted, this, &FolderTreeModel::OnRowsInserted),
             connect(fs, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-                    &CFolderTreeModel::OnRowsAboutToBeRemoved),
-            connect(fs, &QAbstractItemModel::rowsRemoved, this, &CFolderTreeModel::OnRowsRemoved),
+                    &FolderTreeModel::OnRowsAboutToBeRemoved),
+            connect(fs, &QAbstractItemModel::rowsRemoved, this, &FolderTreeModel::OnRowsRemoved),
             connect(fs, &QAbstractItemModel::layoutAboutToBeChanged, this,
-                    &CFolderTreeModel::OnLayoutAboutToBeChanged),
-            connect(fs, &QAbstractItemModel::layoutChanged, this, &CFolderTreeModel::OnLayoutChanged),
-            connect(fs, &QAbstractItemModel::dataChanged, this, &CFolderTreeModel::OnDataChanged),
+                    &FolderTreeModel::OnLayoutAboutToBeChanged),
+            connect(fs, &QAbstractItemModel::layoutChanged, this, &FolderTreeModel::OnLayoutChanged),
+            connect(fs, &QAbstractItemModel::dataChanged, this, &FolderTreeModel::OnDataChanged),
             connect(fs, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); }),
-            connect(fs, &QAbstractItemModel::modelReset, this, &CFolderTreeModel::OnSourceReset),
+            connect(fs, &QAbstractItemModel::modelReset, this, &FolderTreeModel::OnSourceReset),
         };
         ResolveEntries();
     }
     endResetModel();
 }
 
-void CFolderTreeModel::ResolveEntries()
+void FolderTreeModel::ResolveEntries()
 {
     // Looking a path up adds the folders on the way to the source; the proxy is being reset meanwhile,
     // so those additions are not passed on.
@@ -55,7 +55,7 @@ void CFolderTreeModel::ResolveEntries()
     m_resolving = false;
 }
 
-int CFolderTreeModel::EntryOf(const QModelIndex& index) const
+int FolderTreeModel::EntryOf(const QModelIndex& index) const
 {
     if (!index.isValid())
         return -1;
@@ -63,7 +63,7 @@ int CFolderTreeModel::EntryOf(const QModelIndex& index) const
     return node ? node->entry : index.row();
 }
 
-QString CFolderTreeModel::FilePath(const QModelIndex& index) const
+QString FolderTreeModel::FilePath(const QModelIndex& index) const
 {
     if (!index.isValid() || !m_fs)
         return {};
@@ -72,7 +72,7 @@ QString CFolderTreeModel::FilePath(const QModelIndex& index) const
     return m_fs->filePath(mapToSource(index));
 }
 
-QModelIndex CFolderTreeModel::IndexForPath(const QString& folder, int entry)
+QModelIndex FolderTreeModel::IndexForPath(const QString& folder, int entry)
 {
     if (!m_fs || entry < 0 || entry >= EntryCount)
         return {};
@@ -81,7 +81,7 @@ QModelIndex CFolderTreeModel::IndexForPath(const QString& folder, int entry)
     return mapFromSource(m_fs->index(folder), entry);
 }
 
-CFolderTreeModel::Node* CFolderTreeModel::NodeFor(int entry, const QModelIndex& sourceParent) const
+FolderTreeModel::Node* FolderTreeModel::NodeFor(int entry, const QModelIndex& sourceParent) const
 {
     if (!sourceParent.isValid() || !m_entries[size_t(entry)].isValid())
         return nullptr;
@@ -101,7 +101,7 @@ CFolderTreeModel::Node* CFolderTreeModel::NodeFor(int entry, const QModelIndex& 
     return slot.get();
 }
 
-int CFolderTreeModel::ToSourceRow(int entry, const QModelIndex& sourceParent, int row) const
+int FolderTreeModel::ToSourceRow(int entry, const QModelIndex& sourceParent, int row) const
 {
     for (const Hidden& hidden : m_hidden)
         if (hidden.entry == entry && hidden.parent == sourceParent && row >= hidden.first)
@@ -109,7 +109,7 @@ int CFolderTreeModel::ToSourceRow(int entry, const QModelIndex& sourceParent, in
     return row;
 }
 
-int CFolderTreeModel::ToProxyRow(int entry, const QModelIndex& sourceParent, int row) const
+int FolderTreeModel::ToProxyRow(int entry, const QModelIndex& sourceParent, int row) const
 {
     for (const Hidden& hidden : m_hidden)
         if (hidden.entry == entry && hidden.parent == sourceParent && row >= hidden.first)
@@ -117,7 +117,7 @@ int CFolderTreeModel::ToProxyRow(int entry, const QModelIndex& sourceParent, int
     return row;
 }
 
-QModelIndex CFolderTreeModel::mapFromSource(const QModelIndex& source, int entry) const
+QModelIndex FolderTreeModel::mapFromSource(const QModelIndex& source, int entry) const
 {
     if (!source.isValid() || source.model() != sourceModel() || source.column() != 0 || entry < 0 ||
         entry >= EntryCount)
@@ -130,7 +130,7 @@ QModelIndex CFolderTreeModel::mapFromSource(const QModelIndex& source, int entry
     return node ? createIndex(row, 0, node) : QModelIndex();
 }
 
-QModelIndex CFolderTreeModel::mapFromSource(const QModelIndex& source) const
+QModelIndex FolderTreeModel::mapFromSource(const QModelIndex& source) const
 {
     for (int entry = EntryCount - 1; entry >= 0; --entry)
         if (const QModelIndex index = mapFromSource(source, entry); index.isValid())
@@ -138,7 +138,7 @@ QModelIndex CFolderTreeModel::mapFromSource(const QModelIndex& source) const
     return {};
 }
 
-QModelIndex CFolderTreeModel::mapToSource(const QModelIndex& proxy) const
+QModelIndex FolderTreeModel::mapToSource(const QModelIndex& proxy) const
 {
     if (!proxy.isValid() || proxy.model() != this || !sourceModel())
         return {};
@@ -151,12 +151,12 @@ QModelIndex CFolderTreeModel::mapToSource(const QModelIndex& proxy) const
                                 node->source);
 }
 
-QModelIndex CFolderTreeModel::ProxyParent(const QModelIndex& sourceParent, int entry) const
+QModelIndex FolderTreeModel::ProxyParent(const QModelIndex& sourceParent, int entry) const
 {
     return sourceParent.isValid() ? mapFromSource(sourceParent.siblingAtColumn(0), entry) : QModelIndex();
 }
 
-QModelIndex CFolderTreeModel::index(int row, int column, const QModelIndex& parent) const
+QModelIndex FolderTreeModel::index(int row, int column, const QModelIndex& parent) const
 {
     if (row < 0 || column != 0 || !sourceModel())
         return {};
@@ -169,7 +169,7 @@ QModelIndex CFolderTreeModel::index(int row, int column, const QModelIndex& pare
     return node ? createIndex(row, 0, node) : QModelIndex();
 }
 
-QModelIndex CFolderTreeModel::parent(const QModelIndex& child) const
+QModelIndex FolderTreeModel::parent(const QModelIndex& child) const
 {
     const Node* node = child.isValid() ? NodeOf(child) : nullptr;
     if (!node)
@@ -182,7 +182,7 @@ QModelIndex CFolderTreeModel::parent(const QModelIndex& child) const
     return row >= 0 ? createIndex(row, 0, node->up) : QModelIndex();
 }
 
-int CFolderTreeModel::rowCount(const QModelIndex& parent) const
+int FolderTreeModel::rowCount(const QModelIndex& parent) const
 {
     if (!sourceModel())
         return 0;
@@ -200,12 +200,12 @@ int CFolderTreeModel::rowCount(const QModelIndex& parent) const
     return rows;
 }
 
-int CFolderTreeModel::columnCount(const QModelIndex& parent) const
+int FolderTreeModel::columnCount(const QModelIndex& parent) const
 {
     return parent.column() > 0 ? 0 : 1;
 }
 
-bool CFolderTreeModel::hasChildren(const QModelIndex& parent) const
+bool FolderTreeModel::hasChildren(const QModelIndex& parent) const
 {
     if (!parent.isValid())
         return rowCount() > 0;
@@ -213,19 +213,19 @@ bool CFolderTreeModel::hasChildren(const QModelIndex& parent) const
     return source.isValid() && parent.column() == 0 && sourceModel()->hasChildren(source);
 }
 
-bool CFolderTreeModel::canFetchMore(const QModelIndex& parent) const
+bool FolderTreeModel::canFetchMore(const QModelIndex& parent) const
 {
     const QModelIndex source = mapToSource(parent);
     return source.isValid() && sourceModel()->canFetchMore(source);
 }
 
-void CFolderTreeModel::fetchMore(const QModelIndex& parent)
+void FolderTreeModel::fetchMore(const QModelIndex& parent)
 {
     if (const QModelIndex source = mapToSource(parent); source.isValid())
         sourceModel()->fetchMore(source);
 }
 
-QVariant CFolderTreeModel::data(const QModelIndex& index, int role) const
+QVariant FolderTreeModel::data(const QModelIndex& index, int role) const
 {
     if (index.isValid() && !NodeOf(index)) {
         const QString& path = m_entryPaths[size_t(index.row())];
@@ -241,7 +241,7 @@ QVariant CFolderTreeModel::data(const QModelIndex& index, int role) const
     return QAbstractProxyModel::data(index, role);
 }
 
-QMap<int, QVariant> CFolderTreeModel::itemData(const QModelIndex& index) const
+QMap<int, QVariant> FolderTreeModel::itemData(const QModelIndex& index) const
 {
     QMap<int, QVariant> roles = QAbstractProxyModel::itemData(index);
     if (index.isValid() && !NodeOf(index))
@@ -254,7 +254,7 @@ QMap<int, QVariant> CFolderTreeModel::itemData(const QModelIndex& index) const
 // on one after the other, each complete: until its turn comes an entry keeps showing the rows as they
 // were, by hiding the new rows or, once told of a removal, the going ones.
 
-QList<QPersistentModelIndex> CFolderTreeModel::ProxyParents(const QList<QPersistentModelIndex>& parents) const
+QList<QPersistentModelIndex> FolderTreeModel::ProxyParents(const QList<QPersistentModelIndex>& parents) const
 {
     QList<QPersistentModelIndex> proxyParents;
     for (const QPersistentModelIndex& parent : parents)
@@ -264,7 +264,7 @@ QList<QPersistentModelIndex> CFolderTreeModel::ProxyParents(const QList<QPersist
     return proxyParents;
 }
 
-bool CFolderTreeModel::RemovesAnEntry(const QModelIndex& sourceParent, int first, int last) const
+bool FolderTreeModel::RemovesAnEntry(const QModelIndex& sourceParent, int first, int last) const
 {
     for (const QPersistentModelIndex& entry : m_entries)
         for (QModelIndex up = entry; up.isValid(); up = up.parent())
@@ -273,7 +273,7 @@ bool CFolderTreeModel::RemovesAnEntry(const QModelIndex& sourceParent, int first
     return false;
 }
 
-void CFolderTreeModel::OnRowsInserted(const QModelIndex& parent, int first, int last)
+void FolderTreeModel::OnRowsInserted(const QModelIndex& parent, int first, int last)
 {
     if (m_resolving)
         return;
@@ -290,7 +290,7 @@ void CFolderTreeModel::OnRowsInserted(const QModelIndex& parent, int first, int 
     }
 }
 
-void CFolderTreeModel::OnRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last)
+void FolderTreeModel::OnRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last)
 {
     if (m_resolving)
         return;
@@ -311,7 +311,7 @@ void CFolderTreeModel::OnRowsAboutToBeRemoved(const QModelIndex& parent, int fir
     }
 }
 
-void CFolderTreeModel::OnRowsRemoved()
+void FolderTreeModel::OnRowsRemoved()
 {
     if (m_resolving)
         return;
@@ -326,8 +326,8 @@ void CFolderTreeModel::OnRowsRemoved()
     std::erase_if(m_nodes, [](const auto& item) { return !item.second->source.isValid(); });
 }
 
-void CFolderTreeModel::OnLayoutAboutToBeChanged(const QList<QPersistentModelIndex>& parents,
-                                                LayoutChangeHint hint)
+void FolderTreeModel::OnLayoutAboutToBeChanged(const QList<QPersistentModelIndex>& parents,
+                                               LayoutChangeHint hint)
 {
     if (m_resolving)
         return;
@@ -338,7 +338,7 @@ void CFolderTreeModel::OnLayoutAboutToBeChanged(const QList<QPersistentModelInde
         m_layoutSource.emplace_back(EntryOf(index), mapToSource(index));
 }
 
-void CFolderTreeModel::OnLayoutChanged(const QList<QPersistentModelIndex>& parents, LayoutChangeHint hint)
+void FolderTreeModel::OnLayoutChanged(const QList<QPersistentModelIndex>& parents, LayoutChangeHint hint)
 {
     if (m_resolving)
         return;
@@ -352,8 +352,8 @@ void CFolderTreeModel::OnLayoutChanged(const QList<QPersistentModelIndex>& paren
     emit layoutChanged(ProxyParents(parents), hint);
 }
 
-void CFolderTreeModel::OnDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                                     const QList<int>& roles)
+void FolderTreeModel::OnDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                    const QList<int>& roles)
 {
     if (m_resolving || topLeft.column() > 0)
         return; // only the name column shows
@@ -369,7 +369,7 @@ void CFolderTreeModel::OnDataChanged(const QModelIndex& topLeft, const QModelInd
     }
 }
 
-void CFolderTreeModel::OnSourceReset()
+void FolderTreeModel::OnSourceReset()
 {
     m_hidden.clear();
     m_resetting = false;

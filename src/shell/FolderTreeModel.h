@@ -17,7 +17,7 @@ class QFileSystemModel;
 // parent folder seen under an entry has a node of its own, and a proxy index points at the node of
 // its parent. Nodes are keyed by the source's internal id, which a QFileSystemModel keeps for the
 // life of the folder.
-class CFolderTreeModel : public QAbstractProxyModel
+class FolderTreeModel : public QAbstractProxyModel
 {
     Q_OBJECT
 public:
@@ -28,8 +28,8 @@ public:
         EntryCount = 2
     };
 
-    CFolderTreeModel(const QString& topPath, const QString& homePath, QObject* parent = nullptr);
-    ~CFolderTreeModel() override;
+    FolderTreeModel(const QString& topPath, const QString& homePath, QObject* parent = nullptr);
+    ~FolderTreeModel() override;
 
     // The source must be a QFileSystemModel; the entries are looked up in it by path.
     void setSourceModel(QAbstractItemModel* model) override;

@@ -201,6 +201,7 @@ void CMainFrame::InitializeCommandPanel()
     view->addAction(MakeMirrorAction(Commands::DisplayFileList, QStringLiteral("&Display File List")));
     view->addAction(
         MakeMirrorAction(Commands::DuplicateFiles, QStringLiteral("D&uplicate Files of Same Size")));
+    AddEverydayItems(edit, view);
     QMenu* help = m_menuBar->addMenu(QStringLiteral("&Help"));
     help->addAction(MakeMirrorAction(Commands::AppAbout, QStringLiteral("&About Pendrake...")));
     for (QMenu* menu : {edit, view, help})
@@ -211,6 +212,7 @@ void CMainFrame::InitializeCommandPanel()
 
     // The command panel, on the frame's actions, under the frame menu.
     m_ribbon = new CRibbonBar([this](int id) { return MakeAction(id); }, this);
+    connect(m_ribbon, &CRibbonBar::menuAboutToShow, this, &CMainFrame::UpdateCommandUI);
     m_ribbon->SetApplicationMenu({MakeAction(Commands::ExportFileList), MakeAction(Commands::DuplicateFiles),
                                   nullptr, MakeAction(Commands::WebPage), MakeAction(Commands::AppAbout)},
                                  MakeAction(Commands::AppExit));
@@ -238,15 +240,15 @@ void CMainFrame::CreateStatusBar()
 {
     m_folderPane = new QLabel(QStringLiteral("Selected Folder Will Appear Here"), this);
     m_folderPane->setObjectName(QStringLiteral("FolderPane"));
-    // The panes are as wide as their templates while the window has room, narrower when it has not.
+    // The folder pane is as wide as its template while the window has room, narrower when it has
+    // not, so the status bar never makes the window wider than a small screen.
     m_folderPane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_folderPane->setMaximumWidth(TemplateWidth(m_folderPane, 80));
     m_pCountPane = new QLabel(QStringLiteral("Number of Files Found in Search."), this);
     m_pCountPane->setObjectName(QStringLiteral("CountPane"));
-    m_pCountPane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_pCountPane->setMaximumWidth(TemplateWidth(m_pCountPane, 37));
+    m_pCountPane->setFixedWidth(TemplateWidth(m_pCountPane, 37));
     m_pCountPane->setToolTip(QStringLiteral("File Count in List"));
-    statusBar()->addWidget(m_folderPane);
+    statusBar()->addWidget(m_folderPane, 1);
     statusBar()->addPermanentWidget(m_pCountPane);
     statusBar()->setSizeGripEnabled(true);
 }

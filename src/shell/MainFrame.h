@@ -15,6 +15,7 @@ class CPendrakeDoc;
 class CPendrakeView;
 class QAction;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QToolBar;
 
@@ -56,6 +57,10 @@ public:
 protected:
     void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A folder dropped on the window is selected in the tree.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void InitializeCommandPanel();
@@ -67,6 +72,10 @@ private:
     // A second menu entry for a command, with a text of its own, kept in step with the command.
     QAction* MakeMirrorAction(int id, const QString& text);
     QMenu* MakeApplicationLookMenu();
+    // Copy, the filter and the pane keys in the Edit and View menus.
+    void AddEverydayItems(QMenu* edit, QMenu* view);
+    // Moves the focus to the next (1) or previous (-1) of the tree and the shown lists.
+    void MovePaneFocus(int step);
     void RegisterCommands();
     void OnFolderSelected();
     void OnInfoBarChanged();

@@ -1,9 +1,13 @@
 #include "shell/Ribbon.h"
 
+#include "shell/RibbonElements.h"
+#include "shell/RibbonMenuAction.h"
+#include "shell/RibbonPage.h"
 #include "shell/VisualStyles.h"
 #include "view/Commands.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -15,19 +19,7 @@
 namespace {
 
 constexpr int kChecksPerColumn = 3;
-
-QWidget* MakeSeparator()
-{
-    auto* line = new QWidget;
-    line->setObjectName(QStringLiteral("RibbonPanelSeparator"));
-    line->setAttribute(Qt::WA_StyledBackground);
-    // Without a style sheet the line takes the palette's mid-tone.
-    line->setAutoFillBackground(true);
-    line->setBackgroundRole(QPalette::Mid);
-    line->setFixedWidth(1);
-    line->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    return line;
-}
+constexpr int kPanelIcon = 32;
 
 } // namespace
 
@@ -98,9 +90,16 @@ QWidget* CRibbonBar::MakeTabRow()
     m_styleButton->setFocusPolicy(Qt::NoFocus);
     auto* styles = new QMenu(m_styleButton);
     styles->setObjectName(QStringLiteral("StyleMenu"));
-    for (int id : VisualStyles::kOffice2007Looks)
-        if (QAction* action = ActionFor(id))
+    // One of the four is the look on show: the menu marks it with a radio mark, as the frame menu does.
+    auto* schemes = new QActionGroup(styles);
+    for (int id : VisualStyles::kOffice2007Looks) {
+        if (QAction* action = ActionFor(id)) {
             styles->addAction(action);
+            if (!action->actionGroup())
+                schemes->addAction(action);
+        }
+    }
+    connect(styles, &QMenu::aboutToShow, this, &CRibbonBar::menuAboutToShow);
     m_styleButton->setMenu(styles);
 
     m_aboutButton =
@@ -120,36 +119,31 @@ QWidget* CRibbonBar::MakeTabRow()
 QWidget* CRibbonBar::MakePage()
 {
     using namespace Commands;
-    const QList<std::pair<QString, QList<Column>>> panels = {
+    // Each panel with its picture: one for the five option and command panels, one for View.
+    const QString commonPicture = QStringLiteral("panel");
+    const QList<PanelLayout> panels = {
         {tr("Folders To Ignore"),
+         commonPicture,
          {{false, {IgnoreWindowsFolder, IgnoreProgramsFolder, IgnoreRecycleBinFolder}},
           {false, {IgnoreLocalAppDataFolder, IgnoreHiddenFolders}}}},
-        {tr("Files to Ignore"), {{false, {IgnoreHiddenFiles, IgnoreReadOnlyFiles}}}},
+        {tr("Files to Ignore"), commonPicture, {{false, {IgnoreHiddenFiles, IgnoreReadOnlyFiles}}}},
         {tr("File Search"),
+         commonPicture,
          {{true, {StartSearch, StopSearch}},
           {false, {SearchSubFolders, AutoSearchAtStartup}},
           {true, {DuplicateFiles}}}},
-        {tr("Launchers"), {{true, {LaunchExplorer, LaunchCommandPrompt, LaunchRecycleBin}}}},
-        {tr("Exporters"), {{true, {ExportFileList}}}},
-        {tr("View"), {{true, {WebPage}}, {false, {StatusBar, CaptionBar}}}},
+        {tr("Launchers"), commonPicture, {{true, {LaunchExplorer, LaunchCommandPrompt, LaunchRecycleBin}}}},
+        {tr("Exporters"), commonPicture, {{true, {ExportFileList}}}},
+        {tr("View"), QStringLiteral("view"), {{true, {WebPage}}, {false, {StatusBar, CaptionBar}}}},
     };
 
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("RibbonPage"));
-    page->setAttribute(Qt::WA_StyledBackground);
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(2, 3, 2, 3);
-    layout->setSpacing(0);
-    for (const auto& [caption, columns] : panels) {
-        if (layout->count() > 0)
-            layout->addWidget(MakeSeparator());
-        layout->addWidget(MakePanel(caption, columns));
-    }
-    layout->addStretch(1);
-    return page;
+    m_page = new RibbonPage;
+    for (const PanelLayout& panel : panels)
+        m_page->AddPanel(MakePanel(panel), MakeCollapsedPanel(panel));
+    return m_page;
 }
 
-QWidget* CRibbonBar::MakePanel(const QString& caption, const QList<Column>& columns)
+QWidget* CRibbonBar::MakePanel(const PanelLayout& layoutOf)
 {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("RibbonPanel"));
@@ -159,8 +153,8 @@ QWidget* CRibbonBar::MakePanel(const QString& caption, const QList<Column>& colu
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
 
-    Panel entry{caption, {}};
-    for (const Column& column : columns) {
+    Panel entry{layoutOf.caption, {}};
+    for (const Column& column : layoutOf.columns) {
         if (column.large) {
             for (int id : column.commands)
                 body->addWidget(new CRibbonButton(id, ActionFor(id), CRibbonButton::Large));
@@ -171,12 +165,42 @@ QWidget* CRibbonBar::MakePanel(const QString& caption, const QList<Column>& colu
     }
     layout->addLayout(body, 1);
 
-    auto* label = new QLabel(caption);
+    auto* label = new QLabel(layoutOf.caption);
     label->setObjectName(QStringLiteral("RibbonPanelCaption"));
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
     m_panels.append(entry);
     return panel;
+}
+
+QToolButton* CRibbonBar::MakeCollapsedPanel(const PanelLayout& layoutOf)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(QStringLiteral("RibbonPanelButton"));
+    button->setProperty("panel", layoutOf.caption);
+    button->setText(RibbonElements::LargeButtonText(layoutOf.caption));
+    button->setIcon(RibbonElements::Picture(layoutOf.picture));
+    button->setIconSize(QSize(kPanelIcon, kPanelIcon));
+    button->setToolTip(layoutOf.caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+
+    // The panel's commands in its order, a line between its groups of elements.
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("RibbonPanelMenu"));
+    menu->setToolTipsVisible(true);
+    for (const Column& column : layoutOf.columns) {
+        if (!menu->isEmpty())
+            menu->addSeparator();
+        for (int id : column.commands)
+            menu->addAction(new RibbonMenuAction(id, ActionFor(id), menu));
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CRibbonBar::menuAboutToShow);
+    button->setMenu(menu);
+    return button;
 }
 
 QWidget* CRibbonBar::MakeCheckColumn(const QList<int>& ids)
@@ -231,4 +255,21 @@ QList<int> CRibbonBar::PanelCommands(const QString& panelCaption) const
 QWidget* CRibbonBar::Element(int id) const
 {
     return findChild<QWidget*>(QStringLiteral("element%1").arg(id));
+}
+
+QStringList CRibbonBar::CollapsedPanels() const
+{
+    QStringList collapsed;
+    for (int i = 0; i < m_page->PanelCount(); ++i)
+        if (m_page->IsCollapsed(i))
+            collapsed.append(m_panels[i].caption);
+    return collapsed;
+}
+
+QToolButton* CRibbonBar::PanelButton(const QString& panelCaption) const
+{
+    for (auto* button : findChildren<QToolButton*>(QStringLiteral("RibbonPanelButton")))
+        if (button->property("panel").toString() == panelCaption)
+            return button;
+    return nullptr;
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 
+class RibbonPage;
 class QAction;
 class QMenu;
 class QShortcut;
@@ -17,7 +18,8 @@ class QToolButton;
 
 // The command panel: the application button, one "Home" tab with the Style drop-down and the About
 // button beside it, and the tab page with its captioned panels. Every element works through the
-// frame's action for its command; the panel makes no command actions of its own.
+// frame's action for its command; the panel makes no command actions of its own (the menu items of
+// a collapsed panel only stand for the frame's actions).
 class CRibbonBar : public QWidget
 {
     Q_OBJECT
@@ -31,6 +33,11 @@ public:
     void ShowApplicationMenu();
 
     QStringList PanelCaptions() const;
+    // The panels shown as a single drop-down button because the panel is too narrow for them in
+    // full: always the rightmost ones, left to right.
+    QStringList CollapsedPanels() const;
+    // The drop-down button that stands for a panel when it is collapsed, or nullptr.
+    QToolButton* PanelButton(const QString& panelCaption) const;
     // The commands of a panel's elements, left to right and top to bottom; empty for no such panel.
     QList<int> PanelCommands(const QString& panelCaption) const;
     // The element of a command ("element<ID>"), or nullptr.
@@ -41,6 +48,10 @@ public:
     QMenu* ApplicationMenu() const { return m_appMenu; }
     QToolButton* StyleButton() const { return m_styleButton; }
     QTabBar* Tabs() const { return m_tabs; }
+
+signals:
+    // One of the panel's menus is about to open: the commands' states want refreshing.
+    void menuAboutToShow();
 
 private:
     struct Panel
@@ -54,15 +65,23 @@ private:
         bool large;
         QList<int> commands;
     };
+    struct PanelLayout
+    {
+        QString caption;
+        QString picture; // the panel's picture under ":/ribbon/"
+        QList<Column> columns;
+    };
 
     QAction* ActionFor(int id) const;
     QWidget* MakeTabRow();
     QWidget* MakePage();
-    QWidget* MakePanel(const QString& caption, const QList<Column>& columns);
+    QWidget* MakePanel(const PanelLayout& layoutOf);
+    QToolButton* MakeCollapsedPanel(const PanelLayout& layoutOf);
     QWidget* MakeCheckColumn(const QList<int>& ids);
 
     ActionSource m_actionFor;
     QList<Panel> m_panels;
+    RibbonPage* m_page = nullptr;
     CCustomMFCRibbonApplicationButton* m_appButton = nullptr;
     QMenu* m_appMenu = nullptr;
     QTabBar* m_tabs = nullptr;

@@ -29,11 +29,15 @@ QIcon CommandIcon(int id)
 {
     for (const CommandPicture& picture : kPictures) {
         if (picture.id == id) {
-            const QString name = QString::fromLatin1(picture.name);
-            return QIcon::fromTheme(name, QIcon(QStringLiteral(":/ribbon/") + name + QStringLiteral(".svg")));
+            return Picture(QString::fromLatin1(picture.name));
         }
     }
     return {};
+}
+
+QIcon Picture(const QString& name)
+{
+    return QIcon(QStringLiteral(":/ribbon/%1.svg").arg(name));
 }
 
 QString ElementToolTip(int id)

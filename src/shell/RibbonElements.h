@@ -6,8 +6,12 @@
 // What the command panel's elements share: their pictures, tooltips and label layout.
 namespace RibbonElements {
 
-// The picture of a command from our own drawings under ":/ribbon/"; null for a command without one.
+// The picture of a command: our own drawing under ":/ribbon/", whatever the desktop's icon theme;
+// null for a command without one.
 QIcon CommandIcon(int id);
+
+// One of our own pictures, ":/ribbon/<name>.svg".
+QIcon Picture(const QString& name);
 
 // The tooltip of a panel element: the command's tooltip title in bold over its description.
 QString ElementToolTip(int id);

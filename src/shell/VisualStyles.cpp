@@ -137,6 +137,7 @@ constexpr std::array<Scheme, 9> kSchemes = {{
 constexpr const char* kStyleSheet = R"(
 #RibbonBar, #RibbonTabRow { background: {tabRow}; }
 #RibbonTabRow QToolButton { color: {tabRowText}; }
+#RibbonTabRow QToolButton:pressed, #RibbonTabRow QToolButton:open { color: {panelText}; }
 #RibbonTabs::tab {
     color: {tabRowText}; background: transparent; padding: 4px 18px 5px 18px;
     border: 1px solid transparent; border-bottom: none; margin-right: 2px;

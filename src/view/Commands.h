@@ -40,12 +40,17 @@ enum Id : int
     RecycleFile = 32792,
     RecycleFolder = 32795,
     LocateFile = 32797,
+    CopyFilePath = 32800,
+    CopyFolderPath = 32801,
+    FilterResults = 32802,
     EditCopy = 57634,
     EditCut = 57635,
     EditPaste = 57637,
     EditUndo = 57643,
     AppAbout = 57664,
     AppExit = 57665,
+    NextPane = 57680,
+    PreviousPane = 57681,
     StatusBar = 59393,
 };
 

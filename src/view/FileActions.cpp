@@ -144,11 +144,15 @@ void CPendrakeView::RegisterFileActionCommands()
 
 int CPendrakeView::SelectedRow(QTreeView* list) const
 {
+    // The list shows its rows sorted and filtered: the commands act on the row underneath.
+    const auto* order = static_cast<const ListSortFilter*>(list->model());
     const QModelIndexList rows = list->selectionModel()->selectedRows();
     int first = -1;
-    for (const QModelIndex& index : rows)
-        if (first < 0 || index.row() < first)
-            first = index.row();
+    for (const QModelIndex& index : rows) {
+        const int row = order->SourceRow(index.row());
+        if (row >= 0 && (first < 0 || row < first))
+            first = row;
+    }
     return first;
 }
 

@@ -51,6 +51,7 @@ public:
     // A file row's index into the folder table, its folder's exact bytes and its name's.
     int FolderIndex(int row) const { return m_rows[size_t(row)].folder; }
     const std::string& NativeFolderAt(int folder) const { return m_folders[size_t(folder)].native; }
+    int FolderCount() const { return int(m_folders.size()); }
     const std::string& NativeName(int row) const { return m_rows[size_t(row)].name; }
     QString FilePath(int row) const;
     std::string NativePath(int row) const;
@@ -93,6 +94,7 @@ public:
     QString Text(int row, int column) const;
     QString Folder(int row) const { return m_rows[size_t(row)].folder; }
     const std::string& NativeFolder(int row) const { return m_rows[size_t(row)].native; }
+    int Count(int row) const { return m_rows[size_t(row)].count; }
 
 private:
     struct Row

@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "view/AppMessages.h"
 #include "view/PendrakeDoc.h"
+#include "view/ResultsFilterBox.h"
 
 #include <QHeaderView>
 #include <QThread>
@@ -45,16 +46,20 @@ CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
 {
     setObjectName(QStringLiteral("PendrakeView"));
     m_run = false;
-    m_fileList = MakeList(this, &m_fileModel, QStringLiteral("FileList"));
-    m_folderList = MakeList(this, &m_folderModel, QStringLiteral("FolderList"));
+    m_fileOrder.setSourceModel(&m_fileModel);
+    m_folderOrder.setSourceModel(&m_folderModel);
+    m_fileList = MakeList(this, &m_fileOrder, QStringLiteral("FileList"));
+    m_folderList = MakeList(this, &m_folderOrder, QStringLiteral("FolderList"));
     RegisterCommands();
     RegisterFileActionCommands();
     CreateListMenus();
+    SetUpListExtras();
 }
 
 CPendrakeView::~CPendrakeView()
 {
     OnDestroy();
+    disconnect(m_focusWatch); // the lists lose and pass on the focus as they go
 }
 
 void CPendrakeView::RegisterCommands()
@@ -111,13 +116,17 @@ void CPendrakeView::ArrangeLists()
 {
     const int w = width();
     const int h = height();
+    // The filter box stands above the file list, in the file list's share of the height.
+    const int top = m_filterBox ? m_filterBox->sizeHint().height() : 0;
+    if (m_filterBox)
+        m_filterBox->setGeometry(0, 0, w, top);
     // The stored value decides, not the running search's copy.
     if (m_settings.GetSwitch(Key::ViewFilesCount)) {
         const int half = h / 2;
-        m_fileList->setGeometry(0, 0, w, half);
+        m_fileList->setGeometry(0, top, w, std::max(0, half - top));
         m_folderList->setGeometry(0, half, w, half);
     } else {
-        m_fileList->setGeometry(0, 0, w, h);
+        m_fileList->setGeometry(0, top, w, std::max(0, h - top));
     }
 }
 
@@ -179,11 +188,10 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
                 {m_lastFolderIndex, std::string(find.GetNativeName()), find.IsKnownRegular()});
         });
     } else {
-        m_currentFilePath = find.GetFilePath();
-        if (m_currentFilePath.contains(QChar(QChar::ReplacementCharacter)))
-            m_foundNativePaths.emplace(int(m_foundPaths.size()), find.GetNativePath());
-        m_foundPaths.append(m_currentFilePath);
-        m_handOver.Add([&](Pending& p) { p.row0Column2 = m_currentFilePath; });
+        // Folder index and name bytes only; the path text is made when it is read.
+        m_foundPaths.Append(find.GetNativeFolder(), find.GetNativeName());
+        if (m_foundPaths.size() == 1) // after the run emptied the paths: row 0 may follow them
+            m_handOver.Add([](Pending& p) { p.foundPathsStarted = true; });
     }
     if (m_viewFilesCount)
         UpdateFolderRow(m_currentFolder, GetFolderFileCount(find.GetNativeFolder()), find.GetNativeFolder());
@@ -191,8 +199,7 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
 
 std::string CPendrakeView::FoundNativePath(int index) const
 {
-    const auto odd = m_foundNativePaths.find(index);
-    return odd != m_foundNativePaths.end() ? odd->second : platform::NativePath(m_foundPaths.at(index));
+    return m_foundPaths.Native(index);
 }
 
 void CPendrakeView::AppendFileRow(const QString& name, const QString& folder)
@@ -228,8 +235,19 @@ std::pair<int, int> CPendrakeView::ApplyBatch(Pending& batch)
         m_fileModel.Append(batch.fileRows);
         m_fileList->scrollToBottom();
     }
-    if (batch.row0Column2)
+    if (batch.foundPathsStarted)
+        m_showLastFound = true;
+    if (batch.row0Column2) {
+        m_showLastFound = false;
         m_fileModel.SetRow0Column2(*batch.row0Column2);
+    } else if (m_showLastFound) {
+        // The paths only grow while row 0 follows them, and nothing stored in them moves.
+        const int found = m_foundPaths.size();
+        if (found != m_lastFoundShown) {
+            m_lastFoundShown = found;
+            m_fileModel.SetRow0Column2(m_foundPaths.Last());
+        }
+    }
     // The worker writes its reports; the notices go out from here, in order, after their rows.
     for (int i = 0; i < batch.infoBarChanged; ++i)
         AppMessages::Post(AppMessages::UWM_INFOBAR_CHANGED);
@@ -237,7 +255,7 @@ std::pair<int, int> CPendrakeView::ApplyBatch(Pending& batch)
     for (const PendingFolderRow& row : batch.folderRows)
         lastFolderRow = m_folderModel.UpdateFolderRow(row.folder, row.count, row.native);
     if (lastFolderRow >= 0)
-        m_folderList->scrollTo(m_folderModel.index(lastFolderRow, 0));
+        m_folderList->scrollTo(m_folderOrder.mapFromSource(m_folderModel.index(lastFolderRow, 0)));
     return {m_fileModel.rowCount(), m_folderModel.rowCount()};
 }
 

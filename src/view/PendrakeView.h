@@ -4,7 +4,10 @@
 #include "view/BatchHandOver.h"
 #include "view/Commands.h"
 #include "view/ListModels.h"
+#include "view/ListRowOrder.h"
+#include "view/ListSortFilter.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <atomic>
 #include <optional>
@@ -14,6 +17,7 @@ class CPendrakeDoc;
 class QMenu;
 class QThread;
 class QTreeView;
+class ResultsFilterBox;
 
 // The main view: the upper list of found files (or status lines), the lower list of folders with
 // their file counts, and the search run. The view is also the search engine: the walk reports each
@@ -56,6 +60,18 @@ public:
     QMenu* TopListMenu() const { return m_topListMenu; }
     QMenu* BottomListMenu() const { return m_bottomListMenu; }
 
+    // What the lists show: their rows sorted and, for the file list, narrowed by the filter box.
+    ListSortFilter& FileOrder() { return m_fileOrder; }
+    ListSortFilter& FolderOrder() { return m_folderOrder; }
+    ResultsFilterBox* FilterBox() const { return m_filterBox; }
+    // The list that had the focus last (the file list at first); Edit > Copy copies its row.
+    QTreeView* ActiveList() const;
+    // The exact path of the selected row of `list`; empty when none or a status line.
+    std::string SelectedPath(QTreeView* list) const;
+    void CopySelectedPath(QTreeView* list);
+    // The row's pop-up menu at the selected row, as the keyboard asks for it.
+    void PopUpRowMenu(QTreeView* list);
+
 signals:
     void firstUpdateDone();
     void searchFinished();
@@ -89,6 +105,7 @@ private:
     void SetUpList(QTreeView* list, int listNumber, const int* defaultWidths);
     void OnWorkerFinished();
     void RegisterCommands();
+    void SetUpListExtras();
 
     CPendrakeDoc* m_document;
     QMenu* m_topListMenu = nullptr;
@@ -97,6 +114,13 @@ private:
     QTreeView* m_folderList;
     FileListModel m_fileModel;
     FolderListModel m_folderModel;
+    FileRows m_fileRows{m_fileModel};
+    FolderRows m_folderRows{m_folderModel};
+    ListSortFilter m_fileOrder{m_fileRows};
+    ListSortFilter m_folderOrder{m_folderRows};
+    ResultsFilterBox* m_filterBox = nullptr;
+    QPointer<QTreeView> m_activeList;
+    QMetaObject::Connection m_focusWatch;
     QString m_workText;
     std::atomic<bool> m_displayFileList{false};
     bool m_initialized = false;
@@ -105,10 +129,7 @@ private:
     // The worker and what it hands over. Everything below the lock is shared with the worker.
     QThread* m_worker = nullptr;
     bool m_searching = false; // from the dialog's OK until the worker has returned
-    QString m_currentFilePath;
     QString m_currentFolder;
-    // Found paths of a status-mode run whose bytes a display text cannot carry, by index.
-    std::unordered_map<int, std::string> m_foundNativePaths;
     std::string m_lastNativeFolder;
     int m_lastFolderIndex = -1;
     std::unordered_map<std::string, int> m_folderIndex;
@@ -126,8 +147,13 @@ private:
         std::vector<PendingFolderRow> folderRows;
         std::optional<QString> row0Column2;
         std::optional<std::pair<QString, QString>> headings;
-        int infoBarChanged = 0; // reports written; the user-interface thread posts the notices
+        int infoBarChanged = 0;         // reports written; the user-interface thread posts the notices
+        bool foundPathsStarted = false; // status mode: this run's first file is in m_foundPaths
     };
     // Rows, status lines and notices on their way from the worker to the lists.
     BatchHandOver<Pending, std::pair<int, int>> m_handOver;
+    // The user-interface thread's side of status mode: row 0 shows the path found last, read from
+    // m_foundPaths at each take-over, from the run's first file until its summary.
+    bool m_showLastFound = false;
+    int m_lastFoundShown = 0;
 };

@@ -39,6 +39,8 @@ void CPendrakeView::OnStartSearch()
     m_folderModel.Clear();
 
     m_searching = true;
+    m_showLastFound = false;
+    m_lastFoundShown = 0;
     // The run flag is up from the OK on, and only Stop and the worker's end lower it: a Stop at any
     // moment after the OK ends the walk.
     m_run = true;
@@ -72,7 +74,6 @@ void CPendrakeView::DoSearch(const QString& folder)
 {
     m_folderIndex.clear();
     m_lastFolderIndex = -1;
-    m_foundNativePaths.clear();
     QString word;
     m_settings.ReadSearchWord(word);
     m_displayFileList = m_settings.GetSwitch(Key::DisplayFileList) != 0;

@@ -1,5 +1,6 @@
 // The duplicates scan without its window (QtCore only): the grouping steps on plain rows, and the
 // reading of real files of every kind, in input order and in batches, with the stop flag.
+#include "duplicates/scan/ContentsCheck.h"
 #include "duplicates/scan/DuplicateScan.h"
 #include "duplicates/scan/SizeGrouping.h"
 #include "support/TestSupport.h"
@@ -108,6 +109,38 @@ public:
 private:
     int m_fd;
 };
+
+// A file of the contents check, as the scan would have left it: one size group per size.
+ContentsFile Candidate(const QString& path)
+{
+    ContentsFile file;
+    const std::string native = Native(path);
+    const size_t slash = native.rfind('/');
+    file.folder = native.substr(0, slash + 1);
+    file.name = native.substr(slash + 1);
+    struct stat st;
+    file.opened = ::stat(native.c_str(), &st) == 0;
+    file.size = std::uint64_t(st.st_size);
+    file.device = st.st_dev;
+    file.inode = st.st_ino;
+    file.sizeGroup = (long long)file.size;
+    return file;
+}
+
+// "group" of each file, "uN" for unreadable, "hN" for a hard link of file N.
+QStringList Outcomes(const ContentsCheck& check)
+{
+    QStringList texts;
+    for (const ContentsOutcome& outcome : check.Outcomes()) {
+        QString text = QString::number(outcome.group);
+        if (outcome.unreadable)
+            text += QLatin1Char('u');
+        if (outcome.hardLinkOf >= 0)
+            text += QLatin1Char('h') + QString::number(outcome.hardLinkOf);
+        texts << text;
+    }
+    return texts;
+}
 
 } // namespace
 
@@ -303,6 +336,87 @@ private slots:
         const std::atomic<bool> stop{true};
         const Scanned stopped = Scan(paths, stop);
         QCOMPARE(stopped.batches, 0);
+    }
+    void contentsCheck()
+    {
+        QTemporaryDir dir;
+        const QString d = dir.path() + QLatin1Char('/');
+        // 20000 bytes each: alike, or differing in the first byte, the last, or only in the middle.
+        QByteArray base(20000, 'a');
+        for (int i = 0; i < base.size(); ++i)
+            base[i] = char('a' + i % 23);
+        QByteArray first = base, last = base, middle = base;
+        first[0] = 'Z';
+        last[base.size() - 1] = 'Z';
+        middle[9000] = 'Z';
+        WriteFile(d + QStringLiteral("same1"), base);
+        WriteFile(d + QStringLiteral("first"), first);
+        WriteFile(d + QStringLiteral("same2"), base);
+        WriteFile(d + QStringLiteral("last"), last);
+        WriteFile(d + QStringLiteral("middle"), middle);
+        WriteFile(d + QStringLiteral("middle2"), middle);
+        QCOMPARE(
+            ::link(Native(d + QStringLiteral("same1")).c_str(), Native(d + QStringLiteral("hard")).c_str()),
+            0);
+        // Small files (one block covers them) and empty ones.
+        WriteFile(d + QStringLiteral("s1"), "hello");
+        WriteFile(d + QStringLiteral("s2"), "hellO");
+        WriteFile(d + QStringLiteral("s3"), "hello");
+        WriteFile(d + QStringLiteral("e1"));
+        WriteFile(d + QStringLiteral("e2"));
+        // One that goes before the check, one that becomes a pipe, one the scan could not open.
+        WriteFile(d + QStringLiteral("gone"), base);
+        WriteFile(d + QStringLiteral("pipe"), base);
+        WriteFile(d + QStringLiteral("never"), "hello");
+
+        std::vector<ContentsFile> files;
+        for (const char* name : {"same1", "first", "same2", "last", "middle", "hard", "middle2", "gone",
+                                 "pipe", "s1", "s2", "s3", "never", "e1", "e2"})
+            files.push_back(Candidate(d + QLatin1String(name)));
+        files[12].opened = false;
+        QVERIFY(QFile::remove(d + QStringLiteral("gone")));
+        QVERIFY(QFile::remove(d + QStringLiteral("pipe")));
+        QCOMPARE(::mkfifo(Native(d + QStringLiteral("pipe")).c_str(), 0644), 0);
+        OpenWatch watch;
+        QVERIFY(watch.Watch(Native(d + QStringLiteral("pipe"))));
+
+        const std::atomic<bool> go{false};
+        ContentsCheck check(files, go);
+        // Seven distinct files of 20000 bytes and three of five; the link and the empty files add nothing.
+        QCOMPARE(check.BytesToRead(), std::uint64_t(8 * 20000 + 3 * 5));
+        QVERIFY(check.Run());
+        QCOMPARE(Outcomes(check), Split("1 0 1 0 2 1h0 2 0u 0u 3 0 3 0u 4 4"));
+        QCOMPARE(check.Progress(), check.BytesToRead());
+        // Both end blocks of every readable file, then in full only the files still tied: those that
+        // differ in their first or last block are not read further.
+        QCOMPARE(check.BytesRead(), std::uint64_t(6 * 2 * 4096 + 4 * 20000 + 3 * 5 + 2 * 5));
+        QCOMPARE(watch.Opens(), 0);
+
+        // Stopped: no outcome counts.
+        const std::atomic<bool> stop{true};
+        ContentsCheck stopped(files, stop);
+        QVERIFY(!stopped.Run());
+    }
+
+    void manyIdenticalFiles()
+    {
+        // More copies than are compared side by side, plus one that differs only in the middle.
+        QTemporaryDir dir;
+        QByteArray bytes(qsizetype(ContentsCheck::kChunk + 100), 'q');
+        std::vector<ContentsFile> files;
+        for (size_t i = 0; i < ContentsCheck::kSideBySide * 2 + 3; ++i) {
+            QByteArray contents = bytes;
+            if (i == 5)
+                contents[contents.size() / 2] = 'x';
+            const QString path = dir.path() + QStringLiteral("/c%1").arg(i);
+            WriteFile(path, contents);
+            files.push_back(Candidate(path));
+        }
+        const std::atomic<bool> go{false};
+        ContentsCheck check(files, go);
+        QVERIFY(check.Run());
+        for (size_t i = 0; i < files.size(); ++i)
+            QCOMPARE(check.Outcomes()[i].group, i == 5 ? 0 : 1);
     }
 };
 

@@ -111,8 +111,10 @@ private slots:
         QVERIFY(finished.wait(20000));
         QCOMPARE(view.m_foundPaths.size(), 3);
 
+        // As the main window opens it: the path texts, with the view as parent.
+        const QStringList texts = view.m_foundPaths.Texts();
         CDlgDuplicateResults window(&view);
-        window.m_pSourcePaths = &view.m_foundPaths;
+        window.m_pSourcePaths = &texts;
         QVERIFY(OpenAndScan(window));
         const CResultsModel& model = window.ResultsList().Model();
         QCOMPARE(model.rowCount(), 2);

@@ -2,8 +2,13 @@
 
 #include "engine/AppHelper.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTest>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // An engine that records what the walk reports.
 class RecordingEngine : public CAppHelper
@@ -42,3 +47,45 @@ public:
         return names;
     }
 };
+
+// Makes `levels` nested folders named "dd" under `root`, each holding one file "f<level>", working
+// relative to open descriptors so no path is ever longer than one name.
+inline void MakeDeepChain(const QString& root, int levels)
+{
+    int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
+    QVERIFY(fd >= 0);
+    for (int level = 0; level < levels; ++level) {
+        const QByteArray file = "f" + QByteArray::number(level);
+        const int f = ::openat(fd, file.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(f >= 0);
+        ::close(f);
+        QVERIFY(::mkdirat(fd, "dd", 0755) == 0);
+        const int next = ::openat(fd, "dd", O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        QVERIFY(next >= 0);
+        fd = next;
+    }
+    ::close(fd);
+}
+
+// Removes what MakeDeepChain made, bottom up, holding one descriptor at a time.
+inline void RemoveDeepChain(const QString& root, int levels)
+{
+    int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
+    for (int level = 0; fd >= 0 && level < levels; ++level) {
+        const int next = ::openat(fd, "dd", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        ::close(fd);
+        fd = next;
+    }
+    for (int level = levels; fd >= 0 && level > 0; --level) {
+        const int up = ::openat(fd, "..", O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = up;
+        if (fd < 0)
+            break;
+        ::unlinkat(fd, "dd", AT_REMOVEDIR);
+        ::unlinkat(fd, QByteArray("f" + QByteArray::number(level - 1)).constData(), 0);
+    }
+    if (fd >= 0)
+        ::close(fd);
+}

@@ -18,30 +18,6 @@
 
 using Settings::Key;
 
-namespace {
-
-// Makes `levels` nested folders named "dd" under `root`, each holding one file "f<level>", working
-// relative to open descriptors so no path is ever longer than one name.
-void MakeDeepChain(const QString& root, int levels)
-{
-    int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
-    QVERIFY(fd >= 0);
-    for (int level = 0; level < levels; ++level) {
-        const QByteArray file = "f" + QByteArray::number(level);
-        const int f = ::openat(fd, file.constData(), O_WRONLY | O_CREAT, 0644);
-        QVERIFY(f >= 0);
-        ::close(f);
-        QVERIFY(::mkdirat(fd, "dd", 0755) == 0);
-        const int next = ::openat(fd, "dd", O_RDONLY | O_DIRECTORY);
-        ::close(fd);
-        QVERIFY(next >= 0);
-        fd = next;
-    }
-    ::close(fd);
-}
-
-} // namespace
-
 class TestWalkEdges : public QObject
 {
     Q_OBJECT
@@ -73,18 +49,39 @@ private slots:
         RemoveTree(dir.path());
     }
 
-    void linksAreReportedAndNeverFollowed()
+    void linksAreNeverFollowedAndLinksToFoldersAreNoFiles()
     {
         QTemporaryDir dir;
-        MakeTree(dir.path(), {QStringLiteral("a/b/file.txt")});
+        MakeTree(dir.path(), {QStringLiteral("a/b/file.txt"), QStringLiteral("a/b/pipe/")});
         QVERIFY(QFile::link(dir.path(), dir.path() + QStringLiteral("/a/b/up")));
         QVERIFY(QFile::link(dir.path() + QStringLiteral("/a"), dir.path() + QStringLiteral("/loop")));
         QVERIFY(QFile::link(QStringLiteral("/nowhere"), dir.path() + QStringLiteral("/dangling")));
+        QVERIFY(QFile::link(dir.path() + QStringLiteral("/a/b/file.txt"),
+                            dir.path() + QStringLiteral("/tofile")));
+        QVERIFY(QFile::link(QStringLiteral("selfloop"), dir.path() + QStringLiteral("/selfloop")));
+        QVERIFY(QFile::link(QStringLiteral("/proc"), dir.path() + QStringLiteral("/a/proc")));
+        CSettingsSection().WriteInt(Settings::Name(Key::ViewFilesCount), 1);
         RecordingEngine engine;
+        QList<int> topCounts;
+        engine.onFound = [&](const CFileFind& find) {
+            if (find.GetFolderText() == dir.path())
+                topCounts << engine.GetFolderFileCount(find.GetNativeFolder());
+        };
         engine.Search(dir.path());
+        // A link to a folder is neither entered nor a file; links to files, dangling links and link
+        // loops stay files.
         QCOMPARE(engine.SortedNames(), (QStringList{QStringLiteral("dangling"), QStringLiteral("file.txt"),
-                                                    QStringLiteral("loop"), QStringLiteral("up")}));
-        QCOMPARE(engine.m_foldersParsed, 3);
+                                                    QStringLiteral("selfloop"), QStringLiteral("tofile")}));
+        QCOMPARE(engine.m_foldersParsed, 4);
+        QCOMPARE(engine.m_foldersIgnored, 0);
+        QVERIFY(!topCounts.isEmpty());
+        QCOMPARE(topCounts.last(), 3); // dangling, selfloop, tofile: the link "loop" is not counted
+
+        // With sub-folders off, too.
+        CSettingsSection().WriteInt(Settings::Name(Key::SearchSubFolders), 0);
+        RecordingEngine flat;
+        flat.Search(dir.path() + QStringLiteral("/a/b"));
+        QCOMPARE(flat.SortedNames(), QStringList{QStringLiteral("file.txt")});
     }
 
     void specialFilesAreReportedNotOpened()

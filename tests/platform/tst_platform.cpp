@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 class TestPlatform : public QObject
@@ -56,18 +57,23 @@ private slots:
         QCOMPARE(platform::DocumentsFolder(), m_home.Path());
     }
 
-    void virtualMountPoints()
+    void virtualMountDevices()
     {
         const std::string info = "22 1 0:21 / /proc rw,nosuid - proc proc rw\n"
                                  "23 1 0:22 / /sys rw shared:7 - sysfs sysfs rw\n"
                                  "24 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
                                  "25 1 0:40 / /mnt/with\\040blank rw - autofs systemd-1 rw\n"
-                                 "26 1 0:41 / /mnt/fuse rw - fuse.sshfs host: rw\n";
-        const auto points = platform::ParseVirtualMountPoints(info);
-        QCOMPARE(points.size(), size_t(3));
-        QVERIFY(points.count("/proc"));
-        QVERIFY(points.count("/sys"));
-        QVERIFY(points.count("/mnt/with blank"));
+                                 "26 1 0:41 / /mnt/fuse rw - fuse.sshfs host: rw\n"
+                                 "27 1 259:3 / /dev rw - devtmpfs udev rw\n";
+        const auto devices = platform::ParseVirtualMountDevices(info);
+        QCOMPARE(devices.size(), size_t(4));
+        QVERIFY(devices.count(makedev(0, 21)));
+        QVERIFY(devices.count(makedev(0, 22)));
+        QVERIFY(devices.count(makedev(0, 40)));
+        QVERIFY(devices.count(makedev(259, 3)));
+        QVERIFY(!devices.count(makedev(8, 1)));
+        QVERIFY(platform::IsVirtualFileSystemMagic(0x9fa0));      // proc
+        QVERIFY(!platform::IsVirtualFileSystemMagic(0x01021994)); // tmpfs, which devtmpfs shares
     }
 
     void cursorListsEveryEntryOnce()

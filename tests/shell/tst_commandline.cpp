@@ -229,6 +229,9 @@ private slots:
         {
             CPendrakeApp app;
             QVERIFY(app.InitInstance({m_folder, true}));
+            // The window names its desktop entry, and the version is the project's.
+            QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(TRESMOLO_APP_ID));
+            QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(TRESMOLO_VERSION));
             QSignalSpy finished(app.MainFrame()->View(), &CPendrakeView::searchFinished);
             QVERIFY(finished.wait(20000));
             QCOMPARE(dialogs, 1);

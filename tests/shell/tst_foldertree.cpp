@@ -84,7 +84,7 @@ private slots:
     {
         QCOMPARE(QDir::cleanPath(QDir::homePath()), m_home);
         CFolderTree tree;
-        const CFolderTreeModel& model = *tree.FolderModel();
+        const FolderTreeModel& model = *tree.FolderModel();
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.columnCount(), 1);
         QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("/"));
@@ -108,7 +108,7 @@ private slots:
         QSignalSpy spy(&tree, &CFolderTree::folderSelected);
         QVERIFY(tree.SelectPath(target));
         QTRY_COMPARE_WITH_TIMEOUT(tree.GetItemPath(), target, LoadTimeout);
-        QCOMPARE(tree.FolderModel()->EntryOf(Selected(tree)), int(CFolderTreeModel::HomeEntry));
+        QCOMPARE(tree.FolderModel()->EntryOf(Selected(tree)), int(FolderTreeModel::HomeEntry));
         const QPersistentModelIndex alpha = Selected(tree).parent().parent();
         QCOMPARE(alpha.data().toString(), QStringLiteral("alpha"));
         QTRY_COMPARE_WITH_TIMEOUT(tree.model()->rowCount(alpha), 81, LoadTimeout);
@@ -130,7 +130,7 @@ private slots:
         Show(tree);
         QVERIFY(tree.SelectPath(dir.path() + QStringLiteral("/one/../one/two/")));
         QTRY_COMPARE_WITH_TIMEOUT(tree.GetItemPath(), target, LoadTimeout);
-        QCOMPARE(tree.FolderModel()->EntryOf(Selected(tree)), int(CFolderTreeModel::TopEntry));
+        QCOMPARE(tree.FolderModel()->EntryOf(Selected(tree)), int(FolderTreeModel::TopEntry));
         QTRY_VERIFY_WITH_TIMEOUT(IsShown(tree, Selected(tree)), LoadTimeout);
 
         QSignalSpy spy(&tree, &CFolderTree::folderSelected);
@@ -179,12 +179,12 @@ private slots:
         QVERIFY(!ChildNames(*tree.model(), tree.model()->index(1, 0)).contains(QStringLiteral("file.txt")));
 
         // The same folder reached through "/" is a separate item with the same contents.
-        CFolderTreeModel& model = *tree.FolderModel();
+        FolderTreeModel& model = *tree.FolderModel();
         const QPersistentModelIndex viaRoot =
-            model.IndexForPath(m_home + QStringLiteral("/list"), CFolderTreeModel::TopEntry);
+            model.IndexForPath(m_home + QStringLiteral("/list"), FolderTreeModel::TopEntry);
         QVERIFY(viaRoot.isValid());
         QVERIFY(viaRoot != Selected(tree));
-        QCOMPARE(model.EntryOf(viaRoot), int(CFolderTreeModel::TopEntry));
+        QCOMPARE(model.EntryOf(viaRoot), int(FolderTreeModel::TopEntry));
         QCOMPARE(model.FilePath(viaRoot), model.FilePath(Selected(tree)));
         QModelIndex top = viaRoot;
         while (top.parent().isValid())
@@ -248,7 +248,7 @@ private slots:
         QFileSystemModel fs;
         fs.setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
         fs.setRootPath(top);
-        CFolderTreeModel model(top, top + QStringLiteral("/home"));
+        FolderTreeModel model(top, top + QStringLiteral("/home"));
         model.setSourceModel(&fs);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
@@ -263,7 +263,7 @@ private slots:
                                   LoadTimeout);
         const QPersistentModelIndex nestedHome = Child(model, topEntry, QStringLiteral("home"));
         QCOMPARE(model.mapToSource(nestedHome), model.mapToSource(homeEntry));
-        QCOMPARE(model.mapFromSource(model.mapToSource(nestedHome), CFolderTreeModel::TopEntry),
+        QCOMPARE(model.mapFromSource(model.mapToSource(nestedHome), FolderTreeModel::TopEntry),
                  QModelIndex(nestedHome));
         QCOMPARE(model.mapFromSource(model.mapToSource(nestedHome)), homeEntry); // the innermost entry
 

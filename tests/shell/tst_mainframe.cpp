@@ -53,7 +53,9 @@ private slots:
                  {QStringLiteral("a.txt"), QStringLiteral("sub/b.txt"), QStringLiteral("sub/c.doc")});
         Seams::SetDialogRunner([this](QDialog& dialog) {
             if (auto* duplicates = qobject_cast<CDlgDuplicateResults*>(&dialog)) {
-                m_duplicateSources = {duplicates->m_pSourceList, duplicates->m_pSourcePaths};
+                const FoundPaths* found = duplicates->m_pSourcePaths.Found();
+                m_duplicateSources = {duplicates->m_pSourceList, found};
+                m_duplicatePaths = found ? found->Texts() : QStringList();
                 dialog.reject();
                 return int(QDialog::Rejected);
             }
@@ -143,6 +145,8 @@ private slots:
         frame->Action(Commands::DuplicateFiles)->trigger();
         QCOMPARE(m_duplicateSources.first, nullptr);
         QCOMPARE(m_duplicateSources.second, static_cast<const void*>(&frame->View()->m_foundPaths));
+        QCOMPARE(m_duplicatePaths, frame->View()->m_foundPaths.Texts());
+        QCOMPARE(m_duplicatePaths.size(), 3);
     }
 
     void switchesFollowTheStoredValues()

@@ -1,3 +1,4 @@
+#include "FakeFrame.h"
 #include "shell/InfoBar.h"
 #include "shell/Ribbon.h"
 #include "shell/VisualStyles.h"
@@ -22,35 +23,6 @@
 #include <utility>
 
 namespace {
-
-// The frame's side: one real action per command, counting how often each is triggered.
-class FakeFrame : public QObject
-{
-public:
-    QAction* Action(int id)
-    {
-        if (missing.contains(id))
-            return nullptr;
-        if (!actions.contains(id)) {
-            // Texts of the frame's own menus, which the panel must not take over.
-            auto* action = new QAction(QStringLiteral("Frame Text %1").arg(id), this);
-            action->setToolTip(QStringLiteral("frame tooltip"));
-            const Commands::Info* info = Commands::Find(id);
-            action->setCheckable((info && info->checkable) || VisualStyles::IsLook(id));
-            connect(action, &QAction::triggered, this, [this, id] { ++triggered[id]; });
-            actions.insert(id, action);
-        }
-        return actions.value(id);
-    }
-    CRibbonBar::ActionSource Source()
-    {
-        return [this](int id) { return Action(id); };
-    }
-
-    QHash<int, QAction*> actions;
-    QHash<int, int> triggered;
-    QSet<int> missing;
-};
 
 struct PanelLayout
 {
@@ -105,6 +77,13 @@ QString ShownLabel(const QWidget* element)
         ->text()
         .replace(QLatin1Char('\n'), QLatin1Char(' '))
         .trimmed();
+}
+
+// Shows the panel wide enough for every panel in full.
+void ShowWide(CRibbonBar& ribbon)
+{
+    ribbon.resize(1400, ribbon.sizeHint().height());
+    ribbon.show();
 }
 
 QString ElementTip(int id)
@@ -176,12 +155,12 @@ private slots:
         }
     }
 
-    // The drawings used when the icon theme has none: compiled in, and sharp at any density.
+    // Our own drawings: compiled in, and sharp at any density.
     void ownPictures()
     {
         for (const char* name :
              {"media-playback-start", "process-stop", "folder", "utilities-terminal", "user-trash",
-              "document-export", "help-contents", "edit-copy", "help-about"}) {
+              "document-export", "help-contents", "edit-copy", "help-about", "panel", "view"}) {
             const QImage image = QIcon(QStringLiteral(":/ribbon/%1.svg").arg(QLatin1String(name)))
                                      .pixmap(QSize(32, 32), 2.0)
                                      .toImage();
@@ -193,7 +172,7 @@ private slots:
     {
         FakeFrame frame;
         CRibbonBar ribbon(frame.Source());
-        ribbon.show();
+        ShowWide(ribbon);
         for (const PanelLayout& panel : kHome) {
             for (int id : panel.commands) {
                 if (kCheckBoxes.contains(id))
@@ -212,7 +191,7 @@ private slots:
     {
         FakeFrame frame;
         CRibbonBar ribbon(frame.Source());
-        ribbon.show();
+        ShowWide(ribbon);
         auto* box = qobject_cast<QCheckBox*>(ribbon.Element(Commands::SearchSubFolders));
         QAction* action = frame.actions.value(Commands::SearchSubFolders);
         QVERIFY(box && action && !box->isChecked());

@@ -8,10 +8,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -197,6 +201,33 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(about, "okButton"), Qt::LeftButton);
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    // The installed PNG icons are renders of the drawing: a changed drawing needs new renders.
+    void installedIconsMatchTheDrawing()
+    {
+        QSvgRenderer drawing(QStringLiteral(TRESMOLO_SOURCE_DIR "/resources/app/icon.svg"));
+        QVERIFY(drawing.isValid());
+        for (int side : {48, 128}) {
+            const QString file = QStringLiteral(TRESMOLO_SOURCE_DIR "/resources/app/icon-%1.png").arg(side);
+            const QImage installed = QImage(file).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(installed.size(), QSize(side, side));
+            QImage fresh(side, side, QImage::Format_ARGB32_Premultiplied);
+            fresh.fill(Qt::transparent);
+            QPainter painter(&fresh);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            drawing.render(&painter);
+            painter.end();
+            fresh = fresh.convertToFormat(QImage::Format_ARGB32);
+            int worst = 0;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    const QColor a = installed.pixelColor(x, y), b = fresh.pixelColor(x, y);
+                    worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                      std::abs(a.blue() - b.blue()), std::abs(a.alpha() - b.alpha())});
+                }
+            QVERIFY2(worst <= 8, qPrintable(QStringLiteral("%1: differs by %2").arg(file).arg(worst)));
+        }
     }
 
     // Enter means OK even while Donate has the focus.

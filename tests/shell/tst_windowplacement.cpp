@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDockWidget>
+#include <QLabel>
 #include <QScreen>
 
 using WindowPlacement::FirstGeometry;
@@ -92,6 +93,32 @@ private slots:
         QVERIFY(Available().contains(frame->frameGeometry()));
         QCOMPARE(frame->minimumSize(), WindowPlacement::kMinimumSize);
         QVERIFY(!frame->isMaximized());
+    }
+
+    // On a 1024x768 screen the whole first window shows, the status bar with both panes included.
+    void theStatusBarFitsASmallScreen()
+    {
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        frame->setGeometry(FirstGeometry(QRect(0, 0, 1024, 768)));
+        QTRY_COMPARE(frame->width(), 921);
+        QCOMPARE(frame->height(), 691);
+        const QRect inside = frame->rect();
+        for (QWidget* pane :
+             {static_cast<QWidget*>(frame->FolderPane()), static_cast<QWidget*>(frame->CountPane())}) {
+            QVERIFY(pane->isVisible());
+            QVERIFY(inside.contains(QRect(pane->mapTo(frame, QPoint(0, 0)), pane->size())));
+        }
+        QVERIFY2(frame->FolderPane()->width() >= 300,
+                 qPrintable(QString::number(frame->FolderPane()->width())));
+        QVERIFY(frame->CountPane()->width() >= frame->CountPane()->fontMetrics().horizontalAdvance(
+                                                   QStringLiteral("Number of Files Found in Search.")));
+        // With more room the folder pane grows to its template of 80 letters, and no further.
+        frame->setGeometry(QRect(0, 0, 1900, 700));
+        QTRY_COMPARE(frame->width(), 1900);
+        QTRY_VERIFY(frame->FolderPane()->width() >=
+                    frame->FolderPane()->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('X'))));
     }
 
     // Size, position, maximised state and the panes come back at the next start.

@@ -2,7 +2,9 @@
 #include "support/TestSupport.h"
 #include "view/ListModels.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QTreeView>
 
 class TestListModels : public QObject
 {
@@ -74,6 +76,67 @@ private slots:
         QCOMPARE(model.UpdateFolderRow(QStringLiteral("/b"), 5), 0);
         QCOMPARE(model.UpdateFolderRow(QStringLiteral("/a"), 1), 2);
         QCOMPARE(model.Text(2, 0), QStringLiteral("3"));
+    }
+
+    // Qt's own model checks run after every change while the lists fill in batches, lose rows and
+    // are emptied, with a view attached as in the program.
+    void fileListPassesTheModelChecksThroughARun()
+    {
+        FileListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QTreeView view;
+        view.setModel(&model);
+        std::vector<FileListModel::NewRow> none;
+        model.Append(none);
+        std::vector<FileListModel::NewRow> status = {{-1, "File Search for Folder /d, Started At 10:00:00"}};
+        model.Append(status);
+        model.SetRow0Column2(QStringLiteral("/d/x"));
+        model.SetHeadings(QStringLiteral("Status"), QString());
+        model.Clear();
+
+        model.SetHeadings(QStringLiteral("File Name"), QStringLiteral("Folder"));
+        const int d = model.AddFolder(QStringLiteral("/d"), "/d");
+        const int e = model.AddFolder(QStringLiteral("/d/e"), "/d/e");
+        for (int batch = 0; batch < 20; ++batch) {
+            std::vector<FileListModel::NewRow> rows;
+            for (int i = 0; i <= batch; ++i)
+                rows.push_back({i % 3 ? d : e, "f" + std::to_string(batch) + "_" + std::to_string(i)});
+            model.Append(rows);
+        }
+        QCOMPARE(model.rowCount(), 210);
+        model.SetRow0Column2(QStringLiteral("ignored on a file row"));
+        model.RemoveRow(0);
+        model.RemoveRow(model.rowCount() - 1);
+        model.RemoveRow(model.rowCount()); // out of range: nothing
+        const int eRows = model.RemoveFolderRows(QStringLiteral("/d/e"));
+        QVERIFY(eRows > 1);
+        QCOMPARE(model.rowCount(), 208 - eRows);
+        for (int row = 0; row < model.rowCount(); ++row)
+            QCOMPARE(model.FolderText(row), QStringLiteral("/d"));
+        model.Clear();
+        QCOMPARE(model.rowCount(), 0);
+        std::vector<FileListModel::NewRow> after = {{model.AddFolder(QStringLiteral("/"), "/"), "z"}};
+        model.Append(after);
+        QCOMPARE(model.Text(0, 0), QStringLiteral("1"));
+    }
+
+    void folderListPassesTheModelChecks()
+    {
+        FolderListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QTreeView view;
+        view.setModel(&model);
+        for (int i = 0; i < 50; ++i)
+            model.UpdateFolderRow(QStringLiteral("/f%1").arg(i % 20), i);
+        QCOMPARE(model.rowCount(), 20);
+        model.RemoveRow(5);
+        model.RemoveRow(0);
+        model.RemoveRow(100);
+        QCOMPARE(model.rowCount(), 18);
+        QCOMPARE(model.UpdateFolderRow(QStringLiteral("/f5"), 1), 18);
+        model.Clear();
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.UpdateFolderRow(QStringLiteral("/f1"), 2), 0);
     }
 };
 

@@ -6,8 +6,10 @@
 #include "view/FoundFilesText.h"
 #include "view/PendrakeDoc.h"
 #include "view/PendrakeView.h"
+#include "view/ResultsFilterBox.h"
 #include "view/Seams.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -183,8 +185,12 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(frame.Count(AppMessages::UWM_INFOBAR_CHANGED), 2);
 
-        // With the folder list shown the two lists share the height, truncated.
-        QCOMPARE(view.FileList()->geometry(), QRect(0, 0, 600, 200));
+        // With the folder list shown the two lists share the height, truncated; the filter box
+        // stands in the file list's share.
+        const int box = view.FilterBox()->height();
+        QVERIFY(box > 0);
+        QCOMPARE(view.FilterBox()->geometry(), QRect(0, 0, 600, box));
+        QCOMPARE(view.FileList()->geometry(), QRect(0, box, 600, 200 - box));
         QCOMPARE(view.FolderList()->geometry(), QRect(0, 200, 600, 200));
         QVERIFY(!view.FolderList()->isHidden());
     }
@@ -247,6 +253,11 @@ private slots:
         doc.SetSelectedFolder(wide.path());
         {
             CPendrakeView view(&doc);
+            // Qt's model checks watch both lists through every batch, removal and clearing below.
+            QAbstractItemModelTester fileTester(&view.FileModel(),
+                                                QAbstractItemModelTester::FailureReportingMode::QtTest);
+            QAbstractItemModelTester folderTester(&view.FolderModel(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
             view.OnInitialUpdate();
             QSignalSpy finished(&view, &CPendrakeView::searchFinished);
             view.OnStartSearch();
@@ -347,16 +358,17 @@ private slots:
         view.resize(500, 301);
         view.OnInitialUpdate();
         QVERIFY(view.FolderList()->isHidden());
-        QCOMPARE(view.FileList()->geometry(), QRect(0, 0, 500, 301));
+        const int box = view.FilterBox()->height();
+        QCOMPARE(view.FileList()->geometry(), QRect(0, box, 500, 301 - box));
         view.FolderModel().UpdateFolderRow(QStringLiteral("/x"), 1);
         view.OnViewFilesCount();
         QCOMPARE(m_settings.GetSwitch(Key::ViewFilesCount), 1);
         QVERIFY(!view.FolderList()->isHidden());
-        QCOMPARE(view.FileList()->height(), 150);
+        QCOMPARE(view.FileList()->height(), 150 - box);
         view.OnViewFilesCount();
         QVERIFY(view.FolderList()->isHidden());
         QCOMPARE(view.FolderModel().rowCount(), 0);
-        QCOMPARE(view.FileList()->height(), 301);
+        QCOMPARE(view.FileList()->height(), 301 - box);
     }
 
     void autoSearchAtStartupQueuesStart()

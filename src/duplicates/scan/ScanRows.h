@@ -20,6 +20,11 @@ struct ResultRow
     bool opened = false; // false: the file could not be opened, so "Size" stays empty
     bool timeKnown = false;
     bool checked = false;
+    // After a contents check: the row's contents group (from 1; 0: none), the "Sr" of the row it
+    // is a hard link of (0: none), and whether it could not be read.
+    int contentsGroup = 0;
+    int hardLinkOf = 0;
+    bool unreadable = false;
 };
 
 // A folder of the duplicate candidates: its text and its exact bytes, both ending with "/".

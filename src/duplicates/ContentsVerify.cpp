@@ -1,0 +1,232 @@
+// Verify Contents and what builds on groups: the contents check on its worker with progress and
+// Cancel, keeping one file of each group when sending to the trash, and the summary line.
+#include "duplicates/DlgDuplicateResults.h"
+
+#include "duplicates/scan/ContentsCheck.h"
+#include "view/Seams.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <map>
+#include <set>
+#include <system_error>
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+constexpr int kContentsWidth = 120;
+
+} // namespace
+
+void CDlgDuplicateResults::BuildBand()
+{
+    m_verifyButton.setText(tr("Verify Contents"));
+    m_verifyButton.setAutoDefault(false);
+    m_verifyButton.setToolTip(tr("Compare the contents of the files of each group"));
+    auto* layout = new QHBoxLayout(&m_band);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(&m_verifyButton);
+    layout->addWidget(&m_summary, 1);
+    connect(&m_verifyButton, &QPushButton::clicked, this, &CDlgDuplicateResults::OnVerifyContents);
+    m_listResults.SetBand(&m_band);
+
+    m_menuShown.addAction(tr("Verify Contents"), this, &CDlgDuplicateResults::OnVerifyContents);
+    m_menuShown.addSeparator();
+    m_menuShown.addActions(m_menuPopup.actions());
+}
+
+std::vector<long long> CDlgDuplicateResults::GroupOfRows() const
+{
+    const CResultsModel& model = m_listResults.Model();
+    std::vector<long long> groups;
+    groups.reserve(model.Rows().size());
+    for (const ResultRow& row : model.Rows()) {
+        if (model.ContentsShown())
+            groups.push_back(row.contentsGroup > 0 ? row.contentsGroup : -1);
+        else
+            groups.push_back(row.opened ? (long long)row.key : -1);
+    }
+    return groups;
+}
+
+void CDlgDuplicateResults::UpdateSummary()
+{
+    // Hard links are one file: they count once, and trashing one frees nothing.
+    const std::vector<ResultRow>& rows = m_listResults.Model().Rows();
+    const std::vector<long long> groups = GroupOfRows();
+    std::map<long long, std::set<std::pair<std::uint64_t, std::uint64_t>>> files;
+    std::map<long long, std::uint64_t> sizes;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (groups[i] < 0)
+            continue;
+        files[groups[i]].insert({rows[i].device, rows[i].inode});
+        sizes[groups[i]] = rows[i].size;
+    }
+    int groupCount = 0;
+    int fileCount = 0;
+    std::uint64_t bytes = 0;
+    for (const auto& [group, identities] : files) {
+        if (identities.size() < 2)
+            continue;
+        ++groupCount;
+        fileCount += int(identities.size());
+        bytes += (identities.size() - 1) * sizes[group];
+    }
+    m_summary.setText(tr("%1 group(s), %2 file(s), %3 in duplicates")
+                          .arg(groupCount)
+                          .arg(fileCount)
+                          .arg(QLocale().formattedDataSize(qint64(bytes))));
+}
+
+bool CDlgDuplicateResults::KeepOneOfEachGroup()
+{
+    CResultsModel& model = m_listResults.Model();
+    const std::vector<long long> groups = GroupOfRows();
+    // A group loses every copy when none of its rows stays unchecked.
+    std::map<long long, int> firstRow;
+    std::set<long long> keepsOne;
+    for (size_t i = 0; i < groups.size(); ++i) {
+        if (groups[i] < 0)
+            continue;
+        firstRow.try_emplace(groups[i], int(i));
+        if (!model.GetCheck(int(i)))
+            keepsOne.insert(groups[i]);
+    }
+    std::vector<int> lost;
+    for (const auto& [group, row] : firstRow) {
+        if (!keepsOne.count(group))
+            lost.push_back(row);
+    }
+    if (lost.empty())
+        return true;
+    const QMessageBox::StandardButton answer =
+        Seams::MessageBox(this, tr("Keep one file of each group?"), QString(), QMessageBox::Question,
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes) {
+        for (int row : lost)
+            model.SetCheck(row, false);
+    }
+    return answer == QMessageBox::Yes || answer == QMessageBox::No;
+}
+
+void CDlgDuplicateResults::OnVerifyContents()
+{
+    if (m_scanning || IsCheckingContents() || !m_listResults.isEnabled())
+        return;
+    const CResultsModel& model = m_listResults.Model();
+    std::vector<ContentsFile> files;
+    files.reserve(model.Rows().size());
+    for (int i = 0; i < model.rowCount(); ++i) {
+        const ResultRow& row = model.Rows()[size_t(i)];
+        ContentsFile file;
+        file.folder = model.NativeFolder(i);
+        file.name = row.name;
+        file.size = row.size;
+        file.device = row.device;
+        file.inode = row.inode;
+        file.opened = row.opened;
+        // Before a check the key is the size band; after one, the contents group stands for it.
+        file.sizeGroup = model.ContentsShown() ? (long long)row.contentsGroup : (long long)row.key;
+        files.push_back(std::move(file));
+    }
+    m_contentsStop = false;
+    m_contentsDone = false;
+    m_contentsCheck = std::make_unique<ContentsCheck>(std::move(files), m_contentsStop);
+
+    auto* progress = new QProgressDialog(tr("Comparing the contents of the files..."), tr("Cancel"), 0,
+                                         kProgressSteps, this);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    connect(progress, &QProgressDialog::canceled, this, [this] { m_contentsStop = true; });
+    m_contentsProgress = progress;
+    m_listResults.setEnabled(false);
+    try {
+        m_contentsThread = std::thread([this] {
+            m_contentsCheck->Run();
+            m_contentsDone = true;
+        });
+    } catch (const std::system_error&) {
+        m_contentsCheck->Run();
+        m_contentsDone = true;
+    }
+    progress->show();
+    m_contentsTimer.start(50);
+    if (!m_contentsThread.joinable())
+        FinishContentsCheck();
+}
+
+void CDlgDuplicateResults::FinishContentsCheck()
+{
+    // Setting the progress of a modal window handles events, this timer's among them.
+    if (!m_contentsCheck || m_contentsFinishing)
+        return;
+    if (!m_contentsDone) {
+        const std::uint64_t total = m_contentsCheck->BytesToRead();
+        if (m_contentsProgress && total > 0) {
+            m_contentsFinishing = true;
+            m_contentsProgress->setValue(
+                int(double(m_contentsCheck->Progress()) * kProgressSteps / double(total)));
+            m_contentsFinishing = false;
+        }
+        return;
+    }
+    if (m_contentsThread.joinable())
+        m_contentsThread.join();
+    m_contentsTimer.stop();
+    const bool applied = !m_contentsStop && !(m_contentsProgress && m_contentsProgress->wasCanceled());
+    m_lastBytesRead = m_contentsCheck->BytesRead();
+    CloseContentsProgress();
+    if (applied) {
+        // Only groups of identical contents stay, with the unreadable files, in the same order.
+        CResultsModel& model = m_listResults.Model();
+        const std::vector<ContentsOutcome>& outcomes = m_contentsCheck->Outcomes();
+        std::vector<ResultRow> kept;
+        std::vector<int> numberOf(outcomes.size(), 0);
+        for (size_t i = 0; i < outcomes.size(); ++i) {
+            if (outcomes[i].group == 0 && !outcomes[i].unreadable)
+                continue;
+            ResultRow row = model.Rows()[i];
+            row.number = int(kept.size()) + 1;
+            numberOf[i] = row.number;
+            row.contentsGroup = outcomes[i].unreadable ? 0 : outcomes[i].group;
+            row.unreadable = outcomes[i].unreadable;
+            row.hardLinkOf = outcomes[i].hardLinkOf >= 0 ? numberOf[size_t(outcomes[i].hardLinkOf)] : 0;
+            // Bands alternate per contents group.
+            row.key = row.contentsGroup > 0 ? std::uint64_t(row.contentsGroup - 1) : 0;
+            row.checked = false;
+            kept.push_back(std::move(row));
+        }
+        model.ShowContents(std::move(kept));
+        QHeaderView* header = m_listResults.horizontalHeader();
+        if (header->count() > CResultsModel::kContents)
+            header->resizeSection(CResultsModel::kContents, kContentsWidth);
+        UpdateSummary();
+    }
+    m_contentsCheck.reset();
+    m_listResults.setEnabled(true);
+    emit contentsChecked(applied);
+}
+
+void CDlgDuplicateResults::StopContentsCheck()
+{
+    m_contentsStop = true;
+    if (m_contentsThread.joinable())
+        m_contentsThread.join();
+    m_contentsTimer.stop();
+    m_contentsCheck.reset();
+    CloseContentsProgress();
+}
+
+void CDlgDuplicateResults::CloseContentsProgress()
+{
+    if (QProgressDialog* progress = m_contentsProgress) {
+        m_contentsProgress.clear();
+        // Closing a progress window counts as its Cancel; that is no longer wanted here.
+        progress->disconnect(this);
+        progress->close();
+    }
+}

@@ -1,0 +1,268 @@
+// Verify Contents in the results window: which rows stay and how they read, Cancel, keeping one
+// file of each group before the trash, and the summary line.
+#include "DuplicatesTestUtil.h"
+#include "view/Seams.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QProgressDialog>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace DuplicatesTest;
+
+class TestVerifyContents : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TestVerifyContents(const TestHome& home) : m_home(home) {}
+
+private:
+    const TestHome& m_home;
+    QList<Seams::MessageBoxCall> m_boxes;
+    QList<QMessageBox::StandardButton> m_answers; // in turn; Yes when none is left
+
+    // Runs Verify Contents and waits for its end; true when it was applied.
+    static bool Verify(CDlgDuplicateResults& window)
+    {
+        QSignalSpy checked(&window, &CDlgDuplicateResults::contentsChecked);
+        window.VerifyButton().click();
+        if (checked.isEmpty() && !checked.wait(60000))
+            return false;
+        return checked.first().first().toBool();
+    }
+    static QStringList Contents(CDlgDuplicateResults& window)
+    {
+        const CResultsModel& model = window.ResultsList().Model();
+        QStringList texts;
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts << model.Text(row, CResultsModel::kName) + QLatin1Char('=') +
+                         model.Text(row, CResultsModel::kContents);
+        return texts;
+    }
+    static void Check(CDlgDuplicateResults& window, const QString& name)
+    {
+        CResultsModel& model = window.ResultsList().Model();
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.Text(row, CResultsModel::kName) == name)
+                model.SetCheck(row, true);
+    }
+    static void Trash(CDlgDuplicateResults& window)
+    {
+        for (QAction* action : window.PopupMenu().actions())
+            if (action->text() == QLatin1String("Send Checked File(s) to Recycle Bin"))
+                action->trigger();
+    }
+
+    // 9000 bytes: a1 a2 alike (and h1 a hard link of a1), b1 differs from them in its first byte,
+    // b2 in its last, m1 m2 alike but unlike a1 past the first block; 3 bytes: s1 s2 alike, s3
+    // not; u1 is replaced by a pipe before the check.
+    QStringList MakeFiles(const QString& d)
+    {
+        QByteArray base(9000, 'a');
+        for (int i = 0; i < base.size(); ++i)
+            base[i] = char('a' + i % 19);
+        QByteArray b1 = base, b2 = base, m = base;
+        b1[0] = '#';
+        b2[base.size() - 1] = '#';
+        m[5000] = '#';
+        QStringList paths;
+        const auto add = [&](const char* name, const QByteArray& bytes) {
+            WriteFile(d + QLatin1Char('/') + QLatin1String(name), bytes);
+            paths << d + QLatin1Char('/') + QLatin1String(name);
+        };
+        add("a1", base);
+        add("b1", b1);
+        add("m1", m);
+        add("a2", base);
+        add("b2", b2);
+        add("m2", m);
+        add("u1", base);
+        add("s1", "xyz");
+        add("s2", "xyz");
+        add("s3", "xyZ");
+        if (::link(QFile::encodeName(paths[0]).constData(),
+                   QFile::encodeName(d + QStringLiteral("/h1")).constData()))
+            qFatal("no hard link");
+        paths.insert(4, d + QStringLiteral("/h1"));
+        return paths;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Seams::SetMessageBoxHandler([this](const Seams::MessageBoxCall& call) {
+            m_boxes << call;
+            return m_answers.isEmpty() ? QMessageBox::Yes : m_answers.takeFirst();
+        });
+    }
+    void init()
+    {
+        m_home.ClearSettings();
+        m_boxes.clear();
+        m_answers.clear();
+    }
+
+    void verifyKeepsIdenticalGroups()
+    {
+        QTemporaryDir dir;
+        const QStringList paths = MakeFiles(dir.path());
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        QCOMPARE(window.ResultsList().GetItemCount(), 11);
+        // Size groups: 9000 bytes, seven files (the hard link once), and three of 3 bytes.
+        QCOMPARE(window.SummaryText(), QStringLiteral("2 group(s), 10 file(s), 52.74 KiB in duplicates"));
+        QCOMPARE(window.ShownMenu().actions().first()->text(), QStringLiteral("Verify Contents"));
+        // The button sits inside the list, above the headings, which sit above the rows.
+        CColorListCtrl& list = window.ResultsList();
+        QVERIFY(window.VerifyButton().isVisible());
+        QVERIFY(list.isAncestorOf(&window.VerifyButton()));
+        const int buttonBottom =
+            window.VerifyButton().mapTo(&list, QPoint(0, window.VerifyButton().height())).y();
+        const int headings = list.horizontalHeader()->viewport()->mapTo(&list, QPoint(0, 0)).y();
+        QVERIFY(buttonBottom <= headings);
+        QVERIFY(list.horizontalHeader()->viewport()->height() > 0);
+        QVERIFY(list.viewport()->mapTo(&list, QPoint(0, 0)).y() >=
+                headings + list.horizontalHeader()->viewport()->height());
+
+        QVERIFY(QFile::remove(paths[7]));
+        QCOMPARE(::mkfifo(QFile::encodeName(paths[7]).constData(), 0644), 0);
+        QVERIFY(Verify(window));
+        QCOMPARE(Contents(window), (QStringList{QStringLiteral("a1=1"), QStringLiteral("m1=2"),
+                                                QStringLiteral("a2=1"), QStringLiteral("h1=hard link of #1"),
+                                                QStringLiteral("m2=2"), QStringLiteral("u1=unreadable"),
+                                                QStringLiteral("s1=3"), QStringLiteral("s2=3")}));
+        const std::vector<ShownRow> rows = Shown(window);
+        QCOMPARE(Column(rows, &ShownRow::number), Texts({"1", "2", "3", "4", "5", "6", "7", "8"}));
+        QCOMPARE(Column(rows, &ShownRow::size),
+                 Texts({"9000", "9000", "9000", "9000", "9000", "9000", "3", "3"}));
+        QCOMPARE(Colours(rows), QStringLiteral("BRBBRBBB"));
+        QCOMPARE(window.ResultsList().horizontalHeader()->count(), 6);
+        QCOMPARE(window.ResultsList().Model().headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Contents"));
+        // Three groups; a1 a2 (h1 is a1 again), m1 m2, s1 s2: 9000 + 9000 + 3 bytes to gain.
+        QCOMPARE(window.SummaryText(), QStringLiteral("3 group(s), 6 file(s), 17.58 KiB in duplicates"));
+        QVERIFY(window.ResultsList().isEnabled());
+    }
+
+    void cancelLeavesTheList()
+    {
+        // Large enough that the check is still reading when it is cancelled.
+        QTemporaryDir dir;
+        QStringList paths;
+        const QByteArray big(8 << 20, 'z');
+        for (int i = 0; i < 6; ++i) {
+            paths << dir.path() + QStringLiteral("/big%1").arg(i);
+            WriteFile(paths.last(), big);
+        }
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        window.ResultsList().Model().SetCheck(1, true);
+        const std::vector<ShownRow> before = Shown(window);
+        const QString summary = window.SummaryText();
+
+        QSignalSpy checked(&window, &CDlgDuplicateResults::contentsChecked);
+        window.OnVerifyContents();
+        QProgressDialog* progress = window.ContentsProgress();
+        QVERIFY(progress);
+        QVERIFY(progress->isVisible());
+        QCOMPARE(progress->windowModality(), Qt::WindowModal);
+        progress->cancel();
+        QVERIFY(checked.count() > 0 || checked.wait(60000));
+        QCOMPARE(checked.first().first().toBool(), false);
+        const std::vector<ShownRow> after = Shown(window);
+        QCOMPARE(Column(after, &ShownRow::name), Column(before, &ShownRow::name));
+        QCOMPARE(after[1].checked, true);
+        QCOMPARE(window.ResultsList().Model().ContentsShown(), false);
+        QCOMPARE(window.SummaryText(), summary);
+        QVERIFY(!window.ContentsProgress());
+        QVERIFY(window.ResultsList().isEnabled());
+    }
+
+    void keepOneQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("verified");
+        QTest::addColumn<QStringList>("left"); // the files still there afterwards
+        for (const bool verified : {false, true}) {
+            const char* when = verified ? "contents groups" : "size groups";
+            QTest::addRow("%s, Yes", when)
+                << int(QMessageBox::Yes) << verified << (verified ? Texts({"a", "c", "d"}) : Texts({"a"}));
+            QTest::addRow("%s, No", when)
+                << int(QMessageBox::No) << verified << (verified ? Texts({"d"}) : QStringList());
+            QTest::addRow("%s, Cancel", when)
+                << int(QMessageBox::Cancel) << verified << Texts({"a", "b", "c", "d", "e"});
+        }
+    }
+    void keepOneQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, verified);
+        QFETCH(QStringList, left);
+        // Four files of five bytes, a b alike and c e alike, and d; all but d checked. By size one
+        // group loses every copy but d; by contents both a b and c e would.
+        QTemporaryDir dir(m_home.Path() + QStringLiteral("/keep-XXXXXX"));
+        QStringList paths;
+        for (const auto& [name, text] :
+             {std::pair{"a", "11111"}, {"b", "11111"}, {"c", "22222"}, {"d", "33333"}, {"e", "22222"}}) {
+            paths << dir.path() + QLatin1Char('/') + QLatin1String(name);
+            WriteFile(paths.last(), text);
+        }
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        if (verified)
+            QVERIFY(Verify(window));
+        for (const char* name : {"a", "b", "c", "e"})
+            Check(window, QLatin1String(name));
+        if (!verified) {
+            // Size groups: d is unchecked, so the one group keeps a copy; check it too.
+            Check(window, QStringLiteral("d"));
+        }
+        m_answers = {QMessageBox::StandardButton(answer), QMessageBox::Yes};
+        Trash(window);
+        QVERIFY(!m_boxes.isEmpty());
+        QCOMPARE(m_boxes[0].text, QStringLiteral("Keep one file of each group?"));
+        QCOMPARE(m_boxes[0].icon, QMessageBox::Question);
+        QCOMPARE(m_boxes[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        // Cancel stops before the trash is even asked about.
+        QCOMPARE(m_boxes.size(), answer == QMessageBox::Cancel ? 1 : 2);
+        QStringList there;
+        for (const QString& path : paths)
+            if (QFileInfo::exists(path))
+                there << QFileInfo(path).fileName();
+        QCOMPARE(there, left);
+    }
+
+    void noQuestionWhileACopyStays()
+    {
+        QTemporaryDir dir(m_home.Path() + QStringLiteral("/stay-XXXXXX"));
+        QStringList paths;
+        for (const char* name : {"a", "b", "c"}) {
+            paths << dir.path() + QLatin1Char('/') + QLatin1String(name);
+            WriteFile(paths.last(), "same");
+        }
+        // A hard link of a, checked with a: together they are one file, and b still stays.
+        QCOMPARE(::link(QFile::encodeName(paths[0]).constData(),
+                        QFile::encodeName(dir.path() + QStringLiteral("/h")).constData()),
+                 0);
+        paths << dir.path() + QStringLiteral("/h");
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        QCOMPARE(window.SummaryText(), QStringLiteral("1 group(s), 3 file(s), 8 bytes in duplicates"));
+        QVERIFY(Verify(window));
+        Check(window, QStringLiteral("a"));
+        Check(window, QStringLiteral("h"));
+        Check(window, QStringLiteral("c"));
+        Trash(window);
+        QCOMPARE(m_boxes.size(), 1); // the trash's own question only
+        QVERIFY(m_boxes[0].text != QStringLiteral("Keep one file of each group?"));
+        QVERIFY(QFileInfo::exists(paths[1]));
+    }
+};
+
+TRESMOLO_TEST_MAIN(QApplication, TestVerifyContents)
+#include "tst_verifycontents.moc"
