@@ -111,10 +111,9 @@ private slots:
         QVERIFY(finished.wait(20000));
         QCOMPARE(view.m_foundPaths.size(), 3);
 
-        // As the main window opens it: the path texts, with the view as parent.
-        const QStringList texts = view.m_foundPaths.Texts();
+        // As the main window opens it: on the engine's found paths, with the view as parent.
         CDlgDuplicateResults window(&view);
-        window.m_pSourcePaths = &texts;
+        window.m_pSourcePaths = &view.m_foundPaths;
         QVERIFY(OpenAndScan(window));
         const CResultsModel& model = window.ResultsList().Model();
         QCOMPARE(model.rowCount(), 2);

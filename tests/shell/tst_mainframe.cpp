@@ -36,6 +36,7 @@ private:
     QTemporaryDir m_tree;
     int m_dialogs = 0;
     std::pair<const void*, const void*> m_duplicateSources{nullptr, nullptr};
+    QStringList m_duplicatePaths; // what the window got in status mode
     QString m_dialogPath;
 
     void Set(Key key, int value) { m_settings.WriteInt(Settings::Name(key), value); }
