@@ -3,15 +3,22 @@
 #include <QSettings>
 #include <atomic>
 #include <limits>
+#include <mutex>
 #include <optional>
 
 namespace platform {
 namespace {
 
+// One call at a time, from any thread. QSettings objects of one file share a cache that Qt guards
+// with its own locks; this lock makes the order of the calls plain to ThreadSanitizer too (Qt is
+// not built for it), at no cost worth naming: the store is used a few times per command.
+std::mutex g_storeLock;
+
 // A fresh settings object per call: QSettings objects are not to be shared between threads, and
 // objects of one process on one file see each other's writes at once.
 template <class Action> auto WithStore(Action action)
 {
+    const std::lock_guard<std::mutex> lock(g_storeLock);
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tresmolo"),
                     QStringLiteral("Tresmolo"));
     return action(store);
