@@ -45,7 +45,7 @@ void CheckContents(CDlgDuplicateResults& window, Found& found)
     window.OnVerifyContents();
     if (window.IsCheckingContents())
         wait.exec();
-    const CResultsModel& model = window.ResultsList().Model();
+    const ResultsModel& model = window.ResultsList().Model();
     std::set<int> groups;
     found.paths.clear();
     for (int row = 0; row < model.rowCount(); ++row) {

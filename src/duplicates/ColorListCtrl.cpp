@@ -69,7 +69,7 @@ CColorListCtrl::CColorListCtrl(QWidget* parent) : QTableView(parent), m_model(th
 std::vector<int> CColorListCtrl::SelectedRows() const
 {
     std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows(CResultsModel::kNumber))
+    for (const QModelIndex& index : selectionModel()->selectedRows(ResultsModel::kNumber))
         rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;

@@ -5,15 +5,15 @@
 #include <QTableView>
 
 // The results list: a grid of rows with check boxes, full-row and multiple selection, over its own
-// CResultsModel, whose keys colour the rows' text (the background is left alone).
+// ResultsModel, whose keys colour the rows' text (the background is left alone).
 class CColorListCtrl : public QTableView
 {
     Q_OBJECT
 public:
     explicit CColorListCtrl(QWidget* parent = nullptr);
 
-    CResultsModel& Model() { return m_model; }
-    const CResultsModel& Model() const { return m_model; }
+    ResultsModel& Model() { return m_model; }
+    const ResultsModel& Model() const { return m_model; }
     int GetItemCount() const { return m_model.rowCount(); }
     // The selected rows, ascending.
     std::vector<int> SelectedRows() const;
@@ -22,5 +22,5 @@ public:
     void SetBand(QWidget* band);
 
 private:
-    CResultsModel m_model;
+    ResultsModel m_model;
 };

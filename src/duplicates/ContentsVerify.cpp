@@ -38,7 +38,7 @@ void CDlgDuplicateResults::BuildBand()
 
 std::vector<long long> CDlgDuplicateResults::GroupOfRows() const
 {
-    const CResultsModel& model = m_listResults.Model();
+    const ResultsModel& model = m_listResults.Model();
     std::vector<long long> groups;
     groups.reserve(model.Rows().size());
     for (const ResultRow& row : model.Rows()) {
@@ -81,7 +81,7 @@ void CDlgDuplicateResults::UpdateSummary()
 
 bool CDlgDuplicateResults::KeepOneOfEachGroup()
 {
-    CResultsModel& model = m_listResults.Model();
+    ResultsModel& model = m_listResults.Model();
     const std::vector<long long> groups = GroupOfRows();
     // A group loses every copy when none of its rows stays unchecked.
     std::map<long long, int> firstRow;
@@ -114,7 +114,7 @@ void CDlgDuplicateResults::OnVerifyContents()
 {
     if (m_scanning || IsCheckingContents() || !m_listResults.isEnabled())
         return;
-    const CResultsModel& model = m_listResults.Model();
+    const ResultsModel& model = m_listResults.Model();
     std::vector<ContentsFile> files;
     files.reserve(model.Rows().size());
     for (int i = 0; i < model.rowCount(); ++i) {
@@ -187,7 +187,7 @@ void CDlgDuplicateResults::FinishContentsCheck()
     CloseContentsProgress();
     if (applied) {
         // Only groups of identical contents stay, with the unreadable files, in the same order.
-        CResultsModel& model = m_listResults.Model();
+        ResultsModel& model = m_listResults.Model();
         const std::vector<ContentsOutcome>& outcomes = m_contentsCheck->Outcomes();
         std::vector<ResultRow> kept;
         std::vector<int> numberOf(outcomes.size(), 0);
@@ -207,8 +207,8 @@ void CDlgDuplicateResults::FinishContentsCheck()
         }
         model.ShowContents(std::move(kept));
         QHeaderView* header = m_listResults.horizontalHeader();
-        if (header->count() > CResultsModel::kContents)
-            header->resizeSection(CResultsModel::kContents, kContentsWidth);
+        if (header->count() > ResultsModel::kContents)
+            header->resizeSection(ResultsModel::kContents, kContentsWidth);
         UpdateSummary();
     }
     m_contentsCheck.reset();

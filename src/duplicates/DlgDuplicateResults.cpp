@@ -16,7 +16,7 @@ namespace {
 
 // How often this thread takes the rows over while the worker reads.
 constexpr auto kApplyInterval = std::chrono::milliseconds(30);
-constexpr int kDefaultWidths[CResultsModel::kColumnCount] = {60, 150, 250, 100, 100};
+constexpr int kDefaultWidths[ResultsModel::kColumnCount] = {60, 150, 250, 100, 100};
 
 const char* const kHelpText =
     "This Window Displays Possibly Duplicate Files Grouped by File Size.\n\n"
@@ -91,7 +91,7 @@ void CDlgDuplicateResults::OnInitDialog()
     m_menuPopup.addAction(QStringLiteral("UnCheck All"), this, &CDlgDuplicateResults::OnUncheckAll);
 
     QHeaderView* header = m_listResults.horizontalHeader();
-    for (int column = 0; column < CResultsModel::kColumnCount; ++column)
+    for (int column = 0; column < ResultsModel::kColumnCount; ++column)
         header->resizeSection(
             column, m_settings.GetInt(Settings::ResultsColumnWidthKey(column), kDefaultWidths[column]));
     BuildBand();
@@ -202,7 +202,7 @@ void CDlgDuplicateResults::OnShowInExplorer()
 void CDlgDuplicateResults::OnRecycleChecked()
 {
     BusyCursor busy;
-    const CResultsModel& model = m_listResults.Model();
+    const ResultsModel& model = m_listResults.Model();
     std::vector<std::string> paths;
     for (int row = 0; row < model.rowCount(); ++row) {
         if (model.GetCheck(row))

@@ -10,8 +10,8 @@
 
 namespace {
 
-const char* const kHeadings[CResultsModel::kColumnCount] = {"Sr", "File Name", "Folder", "Size",
-                                                            "Last Modified"};
+const char* const kHeadings[ResultsModel::kColumnCount] = {"Sr", "File Name", "Folder", "Size",
+                                                           "Last Modified"};
 
 // The C library's text of one directive for a local time; empty when it gives nothing.
 QString FormatLocal(const std::tm& time, const char* directive)
@@ -23,19 +23,19 @@ QString FormatLocal(const std::tm& time, const char* directive)
 
 } // namespace
 
-CResultsModel::CResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
+ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-int CResultsModel::rowCount(const QModelIndex& parent) const
+int ResultsModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-int CResultsModel::columnCount(const QModelIndex& parent) const
+int ResultsModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : kColumnCount + (m_contentsShown ? 1 : 0);
 }
 
-QVariant CResultsModel::data(const QModelIndex& index, int role) const
+QVariant ResultsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || size_t(index.row()) >= m_rows.size())
         return {};
@@ -55,7 +55,7 @@ QVariant CResultsModel::data(const QModelIndex& index, int role) const
     }
 }
 
-bool CResultsModel::setData(const QModelIndex& index, const QVariant& value, int role)
+bool ResultsModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::CheckStateRole || !index.isValid() || index.column() != kNumber ||
         size_t(index.row()) >= m_rows.size())
@@ -64,7 +64,7 @@ bool CResultsModel::setData(const QModelIndex& index, const QVariant& value, int
     return true;
 }
 
-Qt::ItemFlags CResultsModel::flags(const QModelIndex& index) const
+Qt::ItemFlags ResultsModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
@@ -74,7 +74,7 @@ Qt::ItemFlags CResultsModel::flags(const QModelIndex& index) const
     return flags;
 }
 
-QVariant CResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
@@ -85,7 +85,7 @@ QVariant CResultsModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-void CResultsModel::Clear()
+void ResultsModel::Clear()
 {
     beginResetModel();
     m_rows.clear();
@@ -95,7 +95,7 @@ void CResultsModel::Clear()
     endResetModel();
 }
 
-void CResultsModel::ShowContents(std::vector<ResultRow> rows)
+void ResultsModel::ShowContents(std::vector<ResultRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
@@ -103,14 +103,14 @@ void CResultsModel::ShowContents(std::vector<ResultRow> rows)
     endResetModel();
 }
 
-const std::string& CResultsModel::NativeFolder(int row) const
+const std::string& ResultsModel::NativeFolder(int row) const
 {
     static const std::string none;
     const int folder = m_rows[size_t(row)].folder;
     return folder >= 0 ? m_folders[size_t(folder)].native : none;
 }
 
-void CResultsModel::Append(ResultBatch& batch)
+void ResultsModel::Append(ResultBatch& batch)
 {
     for (ResultFolder& folder : batch.folders)
         m_folders.push_back(std::move(folder));
@@ -129,7 +129,7 @@ void CResultsModel::Append(ResultBatch& batch)
     batch.rows.clear();
 }
 
-QString CResultsModel::Text(int row, int column) const
+QString ResultsModel::Text(int row, int column) const
 {
     const ResultRow& r = m_rows[size_t(row)];
     switch (column) {
@@ -156,7 +156,7 @@ QString CResultsModel::Text(int row, int column) const
     }
 }
 
-QString CResultsModel::DateText(const ResultRow& row) const
+QString ResultsModel::DateText(const ResultRow& row) const
 {
     // Date, one space, time; either half that cannot be made stays empty.
     std::tm local{};
@@ -165,7 +165,7 @@ QString CResultsModel::DateText(const ResultRow& row) const
     return FormatLocal(local, "%x") + QLatin1Char(' ') + FormatLocal(local, "%X");
 }
 
-std::string CResultsModel::NativePath(int row) const
+std::string ResultsModel::NativePath(int row) const
 {
     const ResultRow& r = m_rows[size_t(row)];
     if (r.folder < 0)
@@ -173,7 +173,7 @@ std::string CResultsModel::NativePath(int row) const
     return m_folders[size_t(r.folder)].native + r.name;
 }
 
-void CResultsModel::SetCheck(int row, bool checked)
+void ResultsModel::SetCheck(int row, bool checked)
 {
     if (row < 0 || size_t(row) >= m_rows.size() || m_rows[size_t(row)].checked == checked)
         return;
@@ -182,7 +182,7 @@ void CResultsModel::SetCheck(int row, bool checked)
     emit dataChanged(cell, cell, {Qt::CheckStateRole});
 }
 
-void CResultsModel::SetAllChecks(bool checked)
+void ResultsModel::SetAllChecks(bool checked)
 {
     if (m_rows.empty())
         return;
@@ -191,17 +191,17 @@ void CResultsModel::SetAllChecks(bool checked)
     emit dataChanged(index(0, kNumber), index(int(m_rows.size()) - 1, kNumber), {Qt::CheckStateRole});
 }
 
-int CResultsModel::CompareBySizeDescending(std::uint64_t first, std::uint64_t second)
+int ResultsModel::CompareBySizeDescending(std::uint64_t first, std::uint64_t second)
 {
     return SizeGrouping::CompareBySizeDescending(first, second);
 }
 
-QColor CResultsModel::TextColor(std::uint64_t key)
+QColor ResultsModel::TextColor(std::uint64_t key)
 {
     return (key & 1) ? QColor(236, 0, 0) : QColor(0, 0, 0);
 }
 
-void CResultsModel::SortBySizeDescending(const std::atomic<bool>& stop)
+void ResultsModel::SortBySizeDescending(const std::atomic<bool>& stop)
 {
     if (stop)
         return;
@@ -210,26 +210,26 @@ void CResultsModel::SortBySizeDescending(const std::atomic<bool>& stop)
     endResetModel();
 }
 
-void CResultsModel::RemoveUniqueSizes(const std::atomic<bool>& stop)
+void ResultsModel::RemoveUniqueSizes(const std::atomic<bool>& stop)
 {
     beginResetModel();
     SizeGrouping::RemoveUniqueSizes(m_rows, stop);
     endResetModel();
 }
 
-void CResultsModel::RenumberRows(const std::atomic<bool>& stop)
+void ResultsModel::RenumberRows(const std::atomic<bool>& stop)
 {
     const size_t done = SizeGrouping::RenumberRows(m_rows, stop);
     if (done > 0)
         emit dataChanged(index(0, kNumber), index(int(done) - 1, kNumber), {Qt::DisplayRole});
 }
 
-void CResultsModel::AssignSizeBands(const std::atomic<bool>& stop)
+void ResultsModel::AssignSizeBands(const std::atomic<bool>& stop)
 {
     SizeGrouping::AssignSizeBands(m_rows, stop);
 }
 
-void CResultsModel::RedrawAll()
+void ResultsModel::RedrawAll()
 {
     if (!m_rows.empty())
         emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, columnCount() - 1));

@@ -14,7 +14,7 @@
 // whose lowest bit picks the text colour. The scan's later steps (ordering, removing sizes that
 // occur once, numbering and banding) are those of SizeGrouping, carried out on the rows here with
 // the model's notices; each returns early, leaving the rows as far as it got, when `stop` is set.
-class CResultsModel : public QAbstractTableModel
+class ResultsModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
@@ -30,7 +30,7 @@ public:
         kContents = kColumnCount
     };
 
-    explicit CResultsModel(QObject* parent = nullptr);
+    explicit ResultsModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -146,7 +146,7 @@ void CDlgDuplicateResults::ScanFiles()
         return; // the worker's scan is still running; one scan at a time
     BusyCursor busy;
     m_bStop = false;
-    CResultsModel& model = m_listResults.Model();
+    ResultsModel& model = m_listResults.Model();
     model.Clear();
     m_listResults.setEnabled(false);
     m_scanning = true;
@@ -164,7 +164,7 @@ void CDlgDuplicateResults::ScanFiles()
 
 void CDlgDuplicateResults::OrderAndGroup()
 {
-    CResultsModel& model = m_listResults.Model();
+    ResultsModel& model = m_listResults.Model();
     if (m_bStop)
         return;
     model.SortBySizeDescending(m_bStop);

@@ -81,7 +81,7 @@ Result Parse(const QStringList& arguments)
         Result result;
         result.output = parser.helpText();
         // The usage line names the program as a user types it, without the folder it was found in.
-        const QString usage = QStringLiteral("Usage: ");
+        const QString usage = QCoreApplication::translate("QCommandLineParser", "Usage: %1").arg(QString());
         const int end = result.output.indexOf(QLatin1Char(' '), usage.size());
         if (result.output.startsWith(usage) && end > 0)
             result.output.replace(usage.size(), end - usage.size(), ProgramName(arguments));

@@ -13,8 +13,8 @@ CInfoBar::CInfoBar(QWidget* parent) : QFrame(parent)
     m_picture = new QLabel(this);
     m_picture->setPixmap(Pictures::InfoBarPicture(devicePixelRatioF()));
     m_picture->setFixedSize(20, 20);
-    m_picture->setToolTip(
-        QStringLiteral("<b>Important</b><br>Here is an informational message for the user."));
+    m_picture->setToolTip(QStringLiteral("<b>%1</b><br>%2")
+                              .arg(tr("Important"), tr("Here is an informational message for the user.")));
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("InfoBarText"));
     m_text->setTextFormat(Qt::PlainText);

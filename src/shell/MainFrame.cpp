@@ -158,7 +158,7 @@ QAction* CMainFrame::MakeMirrorAction(int id, const QString& text)
 
 QMenu* CMainFrame::MakeApplicationLookMenu()
 {
-    auto* looks = new QMenu(QStringLiteral("&Application Look"), this);
+    auto* looks = new QMenu(tr("&Application Look"), this);
     auto* group = new QActionGroup(this);
     auto* office2007 = new QMenu(VisualStyles::Office2007MenuText(), looks);
     for (int id : VisualStyles::Looks()) {
@@ -185,25 +185,23 @@ void CMainFrame::InitializeCommandPanel()
     // The frame menu. Its Exit lives in the application menu, which Alt+F opens.
     m_menuBar = new QMenuBar;
     m_menuBar->setObjectName(QStringLiteral("FrameMenu"));
-    QMenu* edit = m_menuBar->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = m_menuBar->addMenu(tr("&Edit"));
     edit->addAction(MakeAction(Commands::EditUndo));
     edit->addSeparator();
     edit->addAction(MakeAction(Commands::EditCut));
     edit->addAction(MakeAction(Commands::EditCopy));
     edit->addAction(MakeAction(Commands::EditPaste));
-    QMenu* view = m_menuBar->addMenu(QStringLiteral("&View"));
-    view->addAction(MakeMenuAction(Commands::StatusBar, QStringLiteral("&Status Bar")));
-    view->addAction(MakeMenuAction(Commands::CaptionBar, QStringLiteral("&Caption Bar")));
+    QMenu* view = m_menuBar->addMenu(tr("&View"));
+    view->addAction(MakeMenuAction(Commands::StatusBar, tr("&Status Bar")));
+    view->addAction(MakeMenuAction(Commands::CaptionBar, tr("&Caption Bar")));
     view->addMenu(MakeApplicationLookMenu());
     view->addSeparator();
-    view->addAction(
-        MakeMirrorAction(Commands::ViewFilesCount, QStringLiteral("&Files Count in Every Folder")));
-    view->addAction(MakeMirrorAction(Commands::DisplayFileList, QStringLiteral("&Display File List")));
-    view->addAction(
-        MakeMirrorAction(Commands::DuplicateFiles, QStringLiteral("D&uplicate Files of Same Size")));
+    view->addAction(MakeMirrorAction(Commands::ViewFilesCount, tr("&Files Count in Every Folder")));
+    view->addAction(MakeMirrorAction(Commands::DisplayFileList, tr("&Display File List")));
+    view->addAction(MakeMirrorAction(Commands::DuplicateFiles, tr("D&uplicate Files of Same Size")));
     AddEverydayItems(edit, view);
-    QMenu* help = m_menuBar->addMenu(QStringLiteral("&Help"));
-    help->addAction(MakeMirrorAction(Commands::AppAbout, QStringLiteral("&About Pendrake...")));
+    QMenu* help = m_menuBar->addMenu(tr("&Help"));
+    help->addAction(MakeMirrorAction(Commands::AppAbout, tr("&About Pendrake...")));
     for (QMenu* menu : {edit, view, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 
@@ -238,16 +236,16 @@ void CMainFrame::OnApplicationLook(int id)
 
 void CMainFrame::CreateStatusBar()
 {
-    m_folderPane = new QLabel(QStringLiteral("Selected Folder Will Appear Here"), this);
+    m_folderPane = new QLabel(tr("Selected Folder Will Appear Here"), this);
     m_folderPane->setObjectName(QStringLiteral("FolderPane"));
     // The folder pane is as wide as its template while the window has room, narrower when it has
     // not, so the status bar never makes the window wider than a small screen.
     m_folderPane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_folderPane->setMaximumWidth(TemplateWidth(m_folderPane, 80));
-    m_pCountPane = new QLabel(QStringLiteral("Number of Files Found in Search."), this);
+    m_pCountPane = new QLabel(tr("Number of Files Found in Search."), this);
     m_pCountPane->setObjectName(QStringLiteral("CountPane"));
     m_pCountPane->setFixedWidth(TemplateWidth(m_pCountPane, 37));
-    m_pCountPane->setToolTip(QStringLiteral("File Count in List"));
+    m_pCountPane->setToolTip(tr("File Count in List"));
     statusBar()->addWidget(m_folderPane, 1);
     statusBar()->addPermanentWidget(m_pCountPane);
     statusBar()->setSizeGripEnabled(true);
@@ -267,10 +265,10 @@ bool CMainFrame::CreateNavigationPane()
 bool CMainFrame::CreateInfoBar()
 {
     m_infoBar = new CInfoBar(this);
-    m_infoBar->SetText(QStringLiteral("Select Folder from the Left Hand Side to be Searched."));
+    m_infoBar->SetText(tr("Select Folder from the Left Hand Side to be Searched."));
     // A tool-bar row of its own under the command panel, across the whole window.
     addToolBarBreak(Qt::TopToolBarArea);
-    m_infoBarHolder = addToolBar(QStringLiteral("Information Bar"));
+    m_infoBarHolder = addToolBar(tr("Information Bar"));
     m_infoBarHolder->setObjectName(QStringLiteral("InfoBarHolder"));
     m_infoBarHolder->setMovable(false);
     m_infoBarHolder->setFloatable(false);
@@ -339,13 +337,11 @@ void CMainFrame::UpdateCommandUI()
 void CMainFrame::UpdateFolderPanes(const QString& path)
 {
     if (path.isEmpty()) {
-        m_folderPane->setText(
-            QStringLiteral("Please Select a Folder from the Folder List to Search for File(s)."));
-        m_folderPane->setToolTip(
-            QStringLiteral("Folder Name Selected from the Folder List will Appear Here."));
+        m_folderPane->setText(tr("Please Select a Folder from the Folder List to Search for File(s)."));
+        m_folderPane->setToolTip(tr("Folder Name Selected from the Folder List will Appear Here."));
     } else {
         m_folderPane->setText(path);
-        m_scratchText = QStringLiteral("Folder %1 Selected to Search File(s).").arg(path);
+        m_scratchText = tr("Folder %1 Selected to Search File(s).").arg(path);
         m_folderPane->setToolTip(m_scratchText);
     }
     m_folderPane->repaint();
@@ -377,8 +373,8 @@ void CMainFrame::OnFolderSelected()
     m_settings.WriteLastFolderSelected(m_lastFolder);
     UpdateFolderPanes(m_lastFolder);
     m_document->SetSelectedFolder(m_lastFolder);
-    m_scratchText = QStringLiteral("Press the Start Button to Start Searching File(s) from the Folder %1.")
-                        .arg(m_lastFolder);
+    m_scratchText =
+        tr("Press the Start Button to Start Searching File(s) from the Folder %1.").arg(m_lastFolder);
     m_settings.WriteInfoBarText(m_scratchText);
     m_settings.ReadInfoBarText(m_scratchText);
     m_infoBar->SetText(m_scratchText);

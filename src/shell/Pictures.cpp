@@ -91,12 +91,15 @@ void PaintSplashTexts(QPainter& painter, qreal left, const QRectF& area)
 
     painter.setPen(QColor(255, 255, 255, 220));
     painter.setFont(SplashFont(18, QFont::Normal));
-    painter.drawText(QPointF(left + 2, 124), QStringLiteral("File search for your folders"));
+    painter.drawText(QPointF(left + 2, 124),
+                     QCoreApplication::translate("CDlgSplash", "File search for your folders"));
 
     painter.setPen(QColor(255, 255, 255, 190));
     painter.setFont(SplashFont(13, QFont::Normal));
-    painter.drawText(QPointF(left + 2, area.bottom() - 24), QStringLiteral("Loading..."));
-    const QString version = QStringLiteral("Version " TRESMOLO_VERSION);
+    painter.drawText(QPointF(left + 2, area.bottom() - 24),
+                     QCoreApplication::translate("CDlgSplash", "Loading..."));
+    const QString version =
+        QCoreApplication::translate("CDlgSplash", "Version %1").arg(QStringLiteral(TRESMOLO_VERSION));
     const qreal versionWidth = painter.fontMetrics().horizontalAdvance(version);
     painter.drawText(QPointF(area.right() - 22 - versionWidth, area.bottom() - 24), version);
 }

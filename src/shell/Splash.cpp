@@ -19,7 +19,7 @@ void CDlgSplash::OnInitDialog()
     QString appName = QCoreApplication::applicationName();
     if (appName.isEmpty())
         appName = QStringLiteral("Tresmolo");
-    setWindowTitle(QStringLiteral("%1 Loading...").arg(appName));
+    setWindowTitle(tr("%1 Loading...").arg(appName));
     setWindowIcon(Pictures::AppIcon());
 
     setFixedSize(Pictures::kSplashWidth, Pictures::kSplashHeight);

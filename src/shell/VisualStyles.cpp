@@ -40,7 +40,8 @@ struct Scheme
 // clang-format off
 constexpr std::array<Scheme, 9> kSchemes = {{
     // The classic grey desktop: flat panels, navy selection, yellow tips.
-    {.id = Windows2000, .menuText = "Windows &2000", .styleMenuText = "", .style = "Windows",
+    {.id = Windows2000, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "Windows &2000"),
+     .styleMenuText = "", .style = "Windows",
      .palette = {.window = 0xd4d0c8, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf1efe9,
                  .text = 0x000000, .button = 0xd4d0c8, .buttonText = 0x000000, .highlight = 0x0a246a,
                  .highlightedText = 0xffffff, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
@@ -50,7 +51,8 @@ constexpr std::array<Scheme, 9> kSchemes = {{
                .infoBar = 0xffffe1, .infoBarText = 0x000000, .statusBar = 0xd4d0c8,
                .statusBarText = 0x000000, .paneTitle = 0x0a246a, .paneTitleText = 0xffffff}},
     // Light warm greys with a pale lavender selection.
-    {.id = OfficeXP, .menuText = "Office &XP", .styleMenuText = "", .style = "Fusion",
+    {.id = OfficeXP, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "Office &XP"),
+     .styleMenuText = "", .style = "Fusion",
      .palette = {.window = 0xf0efea, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf7f6f3,
                  .text = 0x000000, .button = 0xf6f5f2, .buttonText = 0x000000, .highlight = 0xb6bdd2,
                  .highlightedText = 0x000000, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
@@ -60,7 +62,8 @@ constexpr std::array<Scheme, 9> kSchemes = {{
                .infoBar = 0xffffe1, .infoBarText = 0x000000, .statusBar = 0xeae8e1,
                .statusBarText = 0x000000, .paneTitle = 0x6d6a63, .paneTitleText = 0xffffff}},
     // Beige surfaces under a bright blue title row.
-    {.id = WindowsXP, .menuText = "&Windows XP", .styleMenuText = "", .style = "Fusion",
+    {.id = WindowsXP, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "&Windows XP"),
+     .styleMenuText = "", .style = "Fusion",
      .palette = {.window = 0xece9d8, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf6f4ea,
                  .text = 0x000000, .button = 0xece9d8, .buttonText = 0x000000, .highlight = 0x316ac5,
                  .highlightedText = 0xffffff, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
@@ -70,7 +73,8 @@ constexpr std::array<Scheme, 9> kSchemes = {{
                .infoBar = 0xffffe1, .infoBarText = 0x000000, .statusBar = 0xece9d8,
                .statusBarText = 0x000000, .paneTitle = 0x245edb, .paneTitleText = 0xffffff}},
     // Sky-blue bars with an amber selection.
-    {.id = Office2003, .menuText = "Office 200&3", .styleMenuText = "", .style = "Fusion",
+    {.id = Office2003, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "Office 200&3"),
+     .styleMenuText = "", .style = "Fusion",
      .palette = {.window = 0xdde9fa, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xeef4fd,
                  .text = 0x000000, .button = 0xc9dcf8, .buttonText = 0x000000, .highlight = 0xffd58c,
                  .highlightedText = 0x000000, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
@@ -80,7 +84,8 @@ constexpr std::array<Scheme, 9> kSchemes = {{
                .infoBar = 0xfff4d1, .infoBarText = 0x000000, .statusBar = 0x9ebef5,
                .statusBarText = 0x000000, .paneTitle = 0x2f4f8f, .paneTitleText = 0xffffff}},
     // Off-white tool windows over a blue status bar.
-    {.id = VisualStudio2005, .menuText = "Visual Studio.NET 200&5", .styleMenuText = "", .style = "Fusion",
+    {.id = VisualStudio2005, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "Visual Studio.NET 200&5"),
+     .styleMenuText = "", .style = "Fusion",
      .palette = {.window = 0xf5f4ee, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf9f8f4,
                  .text = 0x000000, .button = 0xebe9dd, .buttonText = 0x000000, .highlight = 0x316ac5,
                  .highlightedText = 0xffffff, .toolTipBase = 0xffffe1, .toolTipText = 0x000000,
@@ -90,7 +95,8 @@ constexpr std::array<Scheme, 9> kSchemes = {{
                .infoBar = 0xffffe1, .infoBarText = 0x000000, .statusBar = 0x0e5ca8,
                .statusBarText = 0xffffff, .paneTitle = 0xc4c1ab, .paneTitleText = 0x000000}},
     // The Office 2007 schemes: a tab row in the scheme's colour over a light gradient page.
-    {.id = Office2007Blue, .menuText = "&Blue Style", .styleMenuText = "Office 2007 (&Blue Style)",
+    {.id = Office2007Blue, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "&Blue Style"),
+     .styleMenuText = QT_TRANSLATE_NOOP("VisualStyles", "Office 2007 (&Blue Style)"),
      .style = "Fusion",
      .palette = {.window = 0xdfe9f5, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf3f7fc,
                  .text = 0x000000, .button = 0xe4eefa, .buttonText = 0x15428b, .highlight = 0xc2dcf5,
@@ -100,7 +106,8 @@ constexpr std::array<Scheme, 9> kSchemes = {{
                .panelText = 0x15428b, .caption = 0x2f5896, .separator = 0xa7c1e2, .orb = 0x2c64b0,
                .infoBar = 0xe7eff9, .infoBarText = 0x15428b, .statusBar = 0x2d5b9a,
                .statusBarText = 0xffffff, .paneTitle = 0xbfdbff, .paneTitleText = 0x15428b}},
-    {.id = Office2007Black, .menuText = "B&lack Style", .styleMenuText = "Office 2007 (B&lack Style)",
+    {.id = Office2007Black, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "B&lack Style"),
+     .styleMenuText = QT_TRANSLATE_NOOP("VisualStyles", "Office 2007 (B&lack Style)"),
      .style = "Fusion",
      .palette = {.window = 0xdfe1e4, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf2f3f4,
                  .text = 0x000000, .button = 0xe8e9eb, .buttonText = 0x000000, .highlight = 0x4a5563,
@@ -110,7 +117,8 @@ constexpr std::array<Scheme, 9> kSchemes = {{
                .panelText = 0x1a1a1a, .caption = 0x454545, .separator = 0xa8acb2, .orb = 0x2f2f2f,
                .infoBar = 0xebecee, .infoBarText = 0x1a1a1a, .statusBar = 0x363636,
                .statusBarText = 0xffffff, .paneTitle = 0x4a4a4a, .paneTitleText = 0xffffff}},
-    {.id = Office2007Silver, .menuText = "&Silver Style", .styleMenuText = "Office 2007 (&Silver Style)",
+    {.id = Office2007Silver, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "&Silver Style"),
+     .styleMenuText = QT_TRANSLATE_NOOP("VisualStyles", "Office 2007 (&Silver Style)"),
      .style = "Fusion",
      .palette = {.window = 0xe9ecf0, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xf4f5f7,
                  .text = 0x000000, .button = 0xeef0f3, .buttonText = 0x1e1e1e, .highlight = 0x5f6f88,
@@ -120,7 +128,8 @@ constexpr std::array<Scheme, 9> kSchemes = {{
                .panelText = 0x1e1e1e, .caption = 0x4c5560, .separator = 0xb9bfc8, .orb = 0x6a7788,
                .infoBar = 0xeff1f4, .infoBarText = 0x1e1e1e, .statusBar = 0xc8ced7,
                .statusBarText = 0x000000, .paneTitle = 0xd3d8df, .paneTitleText = 0x1e1e1e}},
-    {.id = Office2007Aqua, .menuText = "&Aqua Style", .styleMenuText = "Office 2007 (&Aqua Style)",
+    {.id = Office2007Aqua, .menuText = QT_TRANSLATE_NOOP("VisualStyles", "&Aqua Style"),
+     .styleMenuText = QT_TRANSLATE_NOOP("VisualStyles", "Office 2007 (&Aqua Style)"),
      .style = "Fusion",
      .palette = {.window = 0xdcecf3, .windowText = 0x000000, .base = 0xffffff, .alternateBase = 0xeef6fa,
                  .text = 0x000000, .button = 0xe6f2f7, .buttonText = 0x00344f, .highlight = 0x1c6f96,
@@ -210,17 +219,18 @@ int ShownLook(int id)
 
 QString MenuText(int id)
 {
-    return IsLook(id) ? QString::fromUtf8(SchemeOf(id).menuText) : QString();
+    return IsLook(id) ? QCoreApplication::translate("VisualStyles", SchemeOf(id).menuText) : QString();
 }
 
 QString Office2007MenuText()
 {
-    return QStringLiteral("Office 200&7");
+    return QCoreApplication::translate("VisualStyles", "Office 200&7");
 }
 
 QString StyleMenuText(int id)
 {
-    return IsOffice2007(id) ? QString::fromUtf8(SchemeOf(id).styleMenuText) : QString();
+    return IsOffice2007(id) ? QCoreApplication::translate("VisualStyles", SchemeOf(id).styleMenuText)
+                            : QString();
 }
 
 QString StyleName(int id)

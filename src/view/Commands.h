@@ -63,8 +63,9 @@ struct Info
     bool checkable;
 };
 
-// The command's texts; nullptr for an unknown id.
+// The command's texts, untranslated (context "Commands"); nullptr for an unknown id.
 const Info* Find(int id);
+// The texts as the user sees them, translated; empty for an unknown id.
 QString Label(int id);
 QString Description(int id);
 QString Tooltip(int id);

@@ -14,11 +14,11 @@
 CDlgSearchParameters::CDlgSearchParameters(QWidget* parent) : QDialog(parent)
 {
     setModal(true);
-    auto* group = new QGroupBox(QStringLiteral("Search by Partial or Full File Name"), this);
-    auto* wordLabel = new QLabel(QStringLiteral("&Search Word :"), group);
+    auto* group = new QGroupBox(tr("Search by Partial or Full File Name"), this);
+    auto* wordLabel = new QLabel(tr("&Search Word :"), group);
     m_wordEdit = new QLineEdit(group);
     wordLabel->setBuddy(m_wordEdit);
-    auto* pathLabel = new QLabel(QStringLiteral("Search &Path :"), group);
+    auto* pathLabel = new QLabel(tr("Search &Path :"), group);
     m_pathEdit = new QLineEdit(group);
     m_pathEdit->setReadOnly(true);
     m_pathEdit->setFocusPolicy(Qt::ClickFocus); // shown only: no tab stop
@@ -34,8 +34,8 @@ CDlgSearchParameters::CDlgSearchParameters(QWidget* parent) : QDialog(parent)
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     ok->setDefault(true);
     ok->setMinimumSize(140, 44);
     cancel->setMinimumSize(140, 44);
@@ -62,7 +62,7 @@ void CDlgSearchParameters::OnInitDialog()
     m_settings.ReadSearchWord(m_wordText);
     m_pathEdit->setText(m_pathText);
     m_wordEdit->setText(m_wordText);
-    setWindowTitle(QStringLiteral("Specify Search Parameters - %1").arg(QCoreApplication::applicationName()));
+    setWindowTitle(tr("Specify Search Parameters - %1").arg(QCoreApplication::applicationName()));
     setWindowIcon(QApplication::windowIcon());
     m_wordEdit->setFocus();
 }

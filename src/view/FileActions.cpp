@@ -38,7 +38,7 @@ QMenu* MakeMenu(QWidget* owner, const QString& name, const std::vector<std::pair
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromUtf8(text));
+        QAction* action = menu->addAction(CPendrakeView::tr(text));
         action->setObjectName(QStringLiteral("command%1").arg(id));
         if (id == defaultCommand) {
             QFont bold = action->font();
@@ -57,24 +57,26 @@ QMenu* MakeMenu(QWidget* owner, const QString& name, const std::vector<std::pair
 void CPendrakeView::CreateListMenus()
 {
     const auto run = [this](int id) { Execute(id); };
-    m_topListMenu = MakeMenu(this, QStringLiteral("_POPUPTOPLIST_"),
-                             {{Commands::ViewSelectedFile, "View Selected File"},
-                              {Commands::OpenFileFolder, "Open File's Folder"},
-                              {Commands::LocateFile, "Locate File in Explorer"},
-                              {0, nullptr},
-                              {Commands::RecycleFile, "Send File to Recycle Bin"},
-                              {0, nullptr},
-                              {Commands::FileProperties, "File Properties"},
-                              {0, nullptr},
-                              {Commands::FileFolderProperties, "Folder Properties"}},
-                             Commands::ViewSelectedFile, run);
-    m_bottomListMenu = MakeMenu(this, QStringLiteral("_POPUP_BOTTOM_LISTCTRL_"),
-                                {{Commands::OpenSelectedFolder, "Open Selected Folder"},
-                                 {0, nullptr},
-                                 {Commands::RecycleFolder, "Send Folder to Recycle Bin"},
-                                 {0, nullptr},
-                                 {Commands::FolderProperties, "Folder Properties"}},
-                                Commands::OpenSelectedFolder, run);
+    m_topListMenu =
+        MakeMenu(this, QStringLiteral("_POPUPTOPLIST_"),
+                 {{Commands::ViewSelectedFile, QT_TRANSLATE_NOOP("CPendrakeView", "View Selected File")},
+                  {Commands::OpenFileFolder, QT_TRANSLATE_NOOP("CPendrakeView", "Open File's Folder")},
+                  {Commands::LocateFile, QT_TRANSLATE_NOOP("CPendrakeView", "Locate File in Explorer")},
+                  {0, nullptr},
+                  {Commands::RecycleFile, QT_TRANSLATE_NOOP("CPendrakeView", "Send File to Recycle Bin")},
+                  {0, nullptr},
+                  {Commands::FileProperties, QT_TRANSLATE_NOOP("CPendrakeView", "File Properties")},
+                  {0, nullptr},
+                  {Commands::FileFolderProperties, QT_TRANSLATE_NOOP("CPendrakeView", "Folder Properties")}},
+                 Commands::ViewSelectedFile, run);
+    m_bottomListMenu =
+        MakeMenu(this, QStringLiteral("_POPUP_BOTTOM_LISTCTRL_"),
+                 {{Commands::OpenSelectedFolder, QT_TRANSLATE_NOOP("CPendrakeView", "Open Selected Folder")},
+                  {0, nullptr},
+                  {Commands::RecycleFolder, QT_TRANSLATE_NOOP("CPendrakeView", "Send Folder to Recycle Bin")},
+                  {0, nullptr},
+                  {Commands::FolderProperties, QT_TRANSLATE_NOOP("CPendrakeView", "Folder Properties")}},
+                 Commands::OpenSelectedFolder, run);
 
     m_fileList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_folderList->setContextMenuPolicy(Qt::CustomContextMenu);

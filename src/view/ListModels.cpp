@@ -2,16 +2,24 @@
 
 #include "platform/Paths.h"
 
+#include <iterator>
+
 namespace {
 
-const QStringList kFileHeadings = {QStringLiteral("Sr"), QStringLiteral("File Name"),
-                                   QStringLiteral("Folder")};
-const QStringList kFolderHeadings = {QStringLiteral("Sr"), QStringLiteral("Folder"),
-                                     QStringLiteral("Files Count")};
+const char* const kFileHeadings[] = {QT_TRANSLATE_NOOP("FileListModel", "Sr"),
+                                     QT_TRANSLATE_NOOP("FileListModel", "File Name"),
+                                     QT_TRANSLATE_NOOP("FileListModel", "Folder")};
+const char* const kFolderHeadings[] = {QT_TRANSLATE_NOOP("FolderListModel", "Sr"),
+                                       QT_TRANSLATE_NOOP("FolderListModel", "Folder"),
+                                       QT_TRANSLATE_NOOP("FolderListModel", "Files Count")};
 
 } // namespace
 
-FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent), m_headings(kFileHeadings) {}
+FileListModel::FileListModel(QObject* parent)
+    : QAbstractTableModel(parent),
+      m_headings({tr(kFileHeadings[0]), tr(kFileHeadings[1]), tr(kFileHeadings[2])})
+{
+}
 
 int FileListModel::rowCount(const QModelIndex& parent) const
 {
@@ -58,7 +66,7 @@ QString FileListModel::Text(int row, int column) const
 
 void FileListModel::SetHeadings(const QString& column1, const QString& column2)
 {
-    m_headings = {kFileHeadings[0], column1, column2};
+    m_headings = {tr(kFileHeadings[0]), column1, column2};
     emit headerDataChanged(Qt::Horizontal, 1, 2);
 }
 
@@ -184,7 +192,8 @@ QVariant FolderListModel::data(const QModelIndex& index, int role) const
 QVariant FolderListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return kFolderHeadings.value(section);
+        return section >= 0 && section < int(std::size(kFolderHeadings)) ? tr(kFolderHeadings[section])
+                                                                         : QString();
     return {};
 }
 

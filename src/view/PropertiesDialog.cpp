@@ -21,18 +21,18 @@ namespace {
 QString TypeText(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("Folder");
+        return PropertiesDialog::tr("Folder");
     if (S_ISREG(mode))
-        return QStringLiteral("File");
+        return PropertiesDialog::tr("File");
     if (S_ISLNK(mode))
-        return QStringLiteral("Link");
-    return QStringLiteral("Other");
+        return PropertiesDialog::tr("Link");
+    return PropertiesDialog::tr("Other");
 }
 
 QString SizeText(off_t size)
 {
     const QLocale locale;
-    const QString bytes = QStringLiteral("%1 bytes").arg(locale.toString(qint64(size)));
+    const QString bytes = PropertiesDialog::tr("%1 bytes").arg(locale.toString(qint64(size)));
     if (size < 1024)
         return bytes;
     return locale.formattedDataSize(size) + QStringLiteral(" (") + bytes + QLatin1Char(')');
@@ -81,27 +81,25 @@ PropertiesDialog::PropertiesDialog(const std::string& path, QWidget* parent)
         folder.pop_back();
     if (name.empty()) // the root
         name = entry;
-    setWindowTitle(platform::DisplayText(name) + QStringLiteral(" Properties"));
+    setWindowTitle(tr("%1 Properties").arg(platform::DisplayText(name)));
 
-    AddRow(Field::Name, QStringLiteral("Name:"), platform::DisplayText(name));
-    AddRow(Field::Folder, QStringLiteral("Folder:"), platform::DisplayText(folder));
+    AddRow(Field::Name, tr("Name:"), platform::DisplayText(name));
+    AddRow(Field::Folder, tr("Folder:"), platform::DisplayText(folder));
     struct stat st;
     if (::lstat(entry.c_str(), &st) != 0) {
-        AddRow(Field::Type, QStringLiteral("Type:"),
-               QStringLiteral("cannot be read: ") +
-                   QString::fromStdString(std::generic_category().message(errno)));
+        const int error = errno;
+        AddRow(Field::Type, tr("Type:"),
+               tr("cannot be read: %1").arg(QString::fromStdString(std::generic_category().message(error))));
     } else {
-        AddRow(Field::Type, QStringLiteral("Type:"), TypeText(st.st_mode));
+        AddRow(Field::Type, tr("Type:"), TypeText(st.st_mode));
         if (S_ISLNK(st.st_mode))
-            AddRow(Field::Target, QStringLiteral("Points to:"), LinkTarget(entry, st.st_size));
+            AddRow(Field::Target, tr("Points to:"), LinkTarget(entry, st.st_size));
         if (S_ISREG(st.st_mode))
-            AddRow(Field::Size, QStringLiteral("Size:"), SizeText(st.st_size));
+            AddRow(Field::Size, tr("Size:"), SizeText(st.st_size));
         const QDateTime modified = QDateTime::fromSecsSinceEpoch(st.st_mtime);
-        AddRow(Field::Modified, QStringLiteral("Modified:"),
-               QLocale().toString(modified, QLocale::LongFormat));
-        AddRow(Field::Permissions, QStringLiteral("Permissions:"), PermissionText(st.st_mode));
-        AddRow(Field::Owner, QStringLiteral("Owner:"),
-               UserName(st.st_uid) + QStringLiteral(", group ") + GroupName(st.st_gid));
+        AddRow(Field::Modified, tr("Modified:"), QLocale().toString(modified, QLocale::LongFormat));
+        AddRow(Field::Permissions, tr("Permissions:"), PermissionText(st.st_mode));
+        AddRow(Field::Owner, tr("Owner:"), tr("%1, group %2").arg(UserName(st.st_uid), GroupName(st.st_gid)));
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);

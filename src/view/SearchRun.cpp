@@ -22,11 +22,10 @@ void CPendrakeView::OnStartSearch()
         return; // the last worker is still finishing; one worker at a time
     const QString folder = m_document ? m_document->SelectedFolder() : QString();
     if (folder.isEmpty()) {
-        Seams::MessageBox(
-            this,
-            QStringLiteral("Please Select a Folder from the List of Folders (from the Left Hand "
-                           "Side) & then Press the Start Button."),
-            QCoreApplication::applicationName(), QMessageBox::Information);
+        Seams::MessageBox(this,
+                          tr("Please Select a Folder from the List of Folders (from the Left Hand "
+                             "Side) & then Press the Start Button."),
+                          QCoreApplication::applicationName(), QMessageBox::Information);
         return;
     }
     {
@@ -97,20 +96,20 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
         bothValid && (IsEarlier(m_startTime, m_stopTime) || m_startTime.m_date == m_stopTime.m_date);
     const QString start = FormatTimeOfDay(m_startTime);
     if (!summary) {
-        FoundFiles::SetText(QStringLiteral("Searching..."));
-        m_workText = QStringLiteral("File Search for Folder %1, Started At %2").arg(folder, start);
+        FoundFiles::SetText(tr("Searching..."));
+        m_workText = tr("File Search for Folder %1, Started At %2").arg(folder, start);
         if (statusMode)
             AppendFileRow(m_workText, {});
     } else {
         const QString stop = FormatTimeOfDay(m_stopTime);
-        m_workText = QStringLiteral("File Search Started At %1 , Stopped At %2. Parsed %3 Folder(s). ")
+        m_workText = tr("File Search Started At %1 , Stopped At %2. Parsed %3 Folder(s). ")
                          .arg(start, stop, QString::number(m_foldersParsed));
         if (statusMode) {
-            AppendFileRow(QStringLiteral("File Search Stopped At %1.").arg(stop), {});
-            AppendFileRow(QStringLiteral("%1 Folder(s) Parsed. ").arg(m_foldersParsed), {});
+            AppendFileRow(tr("File Search Stopped At %1.").arg(stop), {});
+            AppendFileRow(tr("%1 Folder(s) Parsed. ").arg(m_foldersParsed), {});
         }
         if (m_foldersIgnored > 0) {
-            const QString text = QStringLiteral("%1 Folder(s) Ignored. ").arg(m_foldersIgnored);
+            const QString text = tr("%1 Folder(s) Ignored. ").arg(m_foldersIgnored);
             m_workText += text;
             if (statusMode)
                 AppendFileRow(text, {});
@@ -120,19 +119,19 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
         // Only the folder list of a run with per-folder counts tells which folders hold files.
         const int withoutFiles = m_foldersParsed - folderRows;
         if (m_viewFilesCount && withoutFiles > 0) {
-            const QString text = QStringLiteral("%1 Folder(s) Do Not Contain Files. ").arg(withoutFiles);
+            const QString text = tr("%1 Folder(s) Do Not Contain Files. ").arg(withoutFiles);
             m_workText += text;
             if (statusMode)
                 AppendFileRow(text, {});
         }
         const int files = statusMode ? int(m_foundPaths.size()) : fileRows;
-        const QString found = QStringLiteral("%1 File(s) Found.").arg(files);
+        const QString found = tr("%1 File(s) Found.").arg(files);
         FoundFiles::SetText(found);
         if (statusMode)
             AppendFileRow(found, {});
         const QString duration = FormatDuration(Difference(m_stopTime, m_startTime));
         if (!duration.isEmpty()) {
-            const QString text = QStringLiteral("It Took Aound %1.").arg(duration);
+            const QString text = tr("It Took Aound %1.").arg(duration);
             m_workText += text;
             if (statusMode)
                 AppendFileRow(text, {});
@@ -144,8 +143,8 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
     m_handOver.Add([statusMode](Pending& p) {
         ++p.infoBarChanged;
         if (statusMode)
-            p.headings = {QStringLiteral("Status"), QString()};
+            p.headings = {tr("Status"), QString()};
         else
-            p.headings = {QStringLiteral("File Name"), QStringLiteral("Folder")};
+            p.headings = {tr("File Name"), tr("Folder")};
     });
 }

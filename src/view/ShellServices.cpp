@@ -131,12 +131,14 @@ bool WentWithItsFolder(NativePath entry, const std::set<NativePath>& moved)
 QString FailureText(const QStringList& failures)
 {
     if (failures.size() == 1)
-        return QStringLiteral("%1 could not be moved to the trash and stays where it is.")
+        return QCoreApplication::translate("Shell",
+                                           "%1 could not be moved to the trash and stays where it is.")
             .arg(failures.front());
     QStringList shown = failures.mid(0, kListedFailures);
     if (failures.size() > kListedFailures)
-        shown << QStringLiteral("and %1 more").arg(failures.size() - kListedFailures);
-    return QStringLiteral("These %1 items could not be moved to the trash and stay where they are:\n\n")
+        shown << QCoreApplication::translate("Shell", "and %1 more").arg(failures.size() - kListedFailures);
+    return QCoreApplication::translate(
+               "Shell", "These %1 items could not be moved to the trash and stay where they are:\n\n")
                .arg(failures.size()) +
            shown.join(QLatin1Char('\n'));
 }
@@ -177,17 +179,18 @@ bool SendToTrash(QWidget* owner, const std::vector<NativePath>& paths)
         return false;
     const QString question =
         paths.size() == 1
-            ? QStringLiteral("Do you want to move %1 to the trash?")
+            ? QCoreApplication::translate("Shell", "Do you want to move %1 to the trash?")
                   .arg(Quoted(NativePath(platform::LastComponent(paths.front()))))
-            : QStringLiteral("Do you want to move these %1 items to the trash?").arg(paths.size());
+            : QCoreApplication::translate("Shell", "Do you want to move these %1 items to the trash?")
+                  .arg(paths.size());
     if (Seams::MessageBox(owner, question, QString(), QMessageBox::Question,
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;
 
     std::unique_ptr<QProgressDialog> progress;
     if (paths.size() > kQuietTrashCount) {
-        progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0,
-                                                     int(paths.size()), owner);
+        progress = std::make_unique<QProgressDialog>(
+            QString(), QCoreApplication::translate("Shell", "Cancel"), 0, int(paths.size()), owner);
         progress->setWindowTitle(QCoreApplication::applicationName());
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
@@ -202,7 +205,7 @@ bool SendToTrash(QWidget* owner, const std::vector<NativePath>& paths)
         const NativePath entry = Entry(paths[i]);
         if (progress) {
             progress->setValue(int(i));
-            progress->setLabelText(QStringLiteral("Moving %1 to the trash")
+            progress->setLabelText(QCoreApplication::translate("Shell", "Moving %1 to the trash")
                                        .arg(Quoted(NativePath(platform::LastComponent(entry)))));
             QCoreApplication::processEvents();
             if (progress->wasCanceled()) {
@@ -237,8 +240,9 @@ void OpenTerminal(const NativePath& folder)
         }
     }
     Seams::MessageBox(nullptr,
-                      QStringLiteral("No terminal program was found. Install one, or name yours in the "
-                                     "TERMINAL environment variable."),
+                      QCoreApplication::translate(
+                          "Shell", "No terminal program was found. Install one, or name yours in the "
+                                   "TERMINAL environment variable."),
                       QString(), QMessageBox::Warning);
 }
 

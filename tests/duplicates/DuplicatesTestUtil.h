@@ -58,13 +58,13 @@ struct ShownRow
 
 inline std::vector<ShownRow> Shown(CDlgDuplicateResults& window)
 {
-    const CResultsModel& model = window.ResultsList().Model();
+    const ResultsModel& model = window.ResultsList().Model();
     std::vector<ShownRow> rows;
     for (int row = 0; row < model.rowCount(); ++row) {
         const auto cell = [&](int column, int role) { return model.data(model.index(row, column), role); };
         // Every column of a row is drawn in one colour; a row that is not shows an invalid one.
         QColor color = cell(0, Qt::ForegroundRole).value<QColor>();
-        for (int column = 1; column < CResultsModel::kColumnCount; ++column) {
+        for (int column = 1; column < ResultsModel::kColumnCount; ++column) {
             if (cell(column, Qt::ForegroundRole).value<QColor>() != color)
                 color = QColor();
         }

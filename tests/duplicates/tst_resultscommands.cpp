@@ -39,7 +39,7 @@ private:
     }
     static void Check(CDlgDuplicateResults& window, int row)
     {
-        CResultsModel& model = window.ResultsList().Model();
+        ResultsModel& model = window.ResultsList().Model();
         QVERIFY(model.setData(model.index(row, 0), Qt::Checked, Qt::CheckStateRole));
     }
     static QString Checks(const std::vector<ShownRow>& rows)
@@ -52,14 +52,14 @@ private:
     QList<int> StoredWidths() const
     {
         QList<int> widths;
-        for (int column = 0; column < CResultsModel::kColumnCount; ++column)
+        for (int column = 0; column < ResultsModel::kColumnCount; ++column)
             widths << m_settings.GetInt(Settings::ResultsColumnWidthKey(column), -1);
         return widths;
     }
     static QList<int> ShownWidths(CDlgDuplicateResults& window)
     {
         QList<int> widths;
-        for (int column = 0; column < CResultsModel::kColumnCount; ++column)
+        for (int column = 0; column < ResultsModel::kColumnCount; ++column)
             widths << window.ResultsList().horizontalHeader()->sectionSize(column);
         return widths;
     }

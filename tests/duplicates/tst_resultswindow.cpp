@@ -51,7 +51,7 @@ private slots:
 
     void modelStaysConsistent()
     {
-        CResultsModel model;
+        ResultsModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         const std::atomic<bool> go{false};
         for (int round = 0; round < 2; ++round) {
@@ -72,9 +72,9 @@ private slots:
             model.RedrawAll();
             QStringList shown;
             for (int row = 0; row < model.rowCount(); ++row)
-                shown << model.Text(row, CResultsModel::kNumber) + QLatin1Char(':') +
-                             model.Text(row, CResultsModel::kName) + QLatin1Char(':') +
-                             model.Text(row, CResultsModel::kSize);
+                shown << model.Text(row, ResultsModel::kNumber) + QLatin1Char(':') +
+                             model.Text(row, ResultsModel::kName) + QLatin1Char(':') +
+                             model.Text(row, ResultsModel::kSize);
             QCOMPARE(shown, (QStringList{QStringLiteral("1:n3:9"), QStringLiteral("2:n6:9"),
                                          QStringLiteral("3:n2:3"), QStringLiteral("4:n4:3")}));
             QCOMPARE(model.NativePath(0), std::string("/f0/n3"));
@@ -115,7 +115,7 @@ private slots:
         CDlgDuplicateResults window(&view);
         window.m_pSourcePaths = &view.m_foundPaths;
         QVERIFY(OpenAndScan(window));
-        const CResultsModel& model = window.ResultsList().Model();
+        const ResultsModel& model = window.ResultsList().Model();
         QCOMPARE(model.rowCount(), 2);
         std::vector<std::string> paths = {model.NativePath(0), model.NativePath(1)};
         std::sort(paths.begin(), paths.end());

@@ -283,12 +283,12 @@ private slots:
         window.m_pSourceList = &list;
         QVERIFY(OpenAndScan(window));
 
-        const CResultsModel& model = window.ResultsList().Model();
+        const ResultsModel& model = window.ResultsList().Model();
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.NativePath(0), folder + "/" + odd);
         QCOMPARE(model.NativePath(1), folder + "/plain");
-        QVERIFY(model.Text(0, CResultsModel::kName).contains(QChar(QChar::ReplacementCharacter)));
-        QCOMPARE(model.Text(0, CResultsModel::kFolder), dir.path() + QLatin1Char('/'));
+        QVERIFY(model.Text(0, ResultsModel::kName).contains(QChar(QChar::ReplacementCharacter)));
+        QCOMPARE(model.Text(0, ResultsModel::kFolder), dir.path() + QLatin1Char('/'));
         QCOMPARE(Column(Shown(window), &ShownRow::number), Texts({"1", "2"}));
         QCOMPARE(Column(Shown(window), &ShownRow::size), Texts({"3", "3"}));
     }

@@ -33,18 +33,18 @@ private:
     }
     static QStringList Contents(CDlgDuplicateResults& window)
     {
-        const CResultsModel& model = window.ResultsList().Model();
+        const ResultsModel& model = window.ResultsList().Model();
         QStringList texts;
         for (int row = 0; row < model.rowCount(); ++row)
-            texts << model.Text(row, CResultsModel::kName) + QLatin1Char('=') +
-                         model.Text(row, CResultsModel::kContents);
+            texts << model.Text(row, ResultsModel::kName) + QLatin1Char('=') +
+                         model.Text(row, ResultsModel::kContents);
         return texts;
     }
     static void Check(CDlgDuplicateResults& window, const QString& name)
     {
-        CResultsModel& model = window.ResultsList().Model();
+        ResultsModel& model = window.ResultsList().Model();
         for (int row = 0; row < model.rowCount(); ++row)
-            if (model.Text(row, CResultsModel::kName) == name)
+            if (model.Text(row, ResultsModel::kName) == name)
                 model.SetCheck(row, true);
     }
     static void Trash(CDlgDuplicateResults& window)
