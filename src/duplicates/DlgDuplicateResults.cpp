@@ -18,15 +18,15 @@ namespace {
 constexpr auto kApplyInterval = std::chrono::milliseconds(30);
 constexpr int kDefaultWidths[ResultsModel::kColumnCount] = {60, 150, 250, 100, 100};
 
-const char* const kHelpText =
-    "This Window Displays Possibly Duplicate Files Grouped by File Size.\n\n"
-    "Files of Same Size Might be Duplicate or Different.\n\n"
-    "Have a Close Look before Deleting Any File(s).\n\n"
-    "Right Click to View Available Commands.\n\n"
-    "In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.";
+const char* const kHelpText = QT_TRANSLATE_NOOP(
+    "CDlgDuplicateResults", "This Window Displays Possibly Duplicate Files Grouped by File Size.\n\n"
+                            "Files of Same Size Might be Duplicate or Different.\n\n"
+                            "Have a Close Look before Deleting Any File(s).\n\n"
+                            "Right Click to View Available Commands.\n\n"
+                            "In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.");
 
-const char* const kCheckFirstText =
-    "Check the Files which you wish to Send to Recyle Bin and then try again.";
+const char* const kCheckFirstText = QT_TRANSLATE_NOOP(
+    "CDlgDuplicateResults", "Check the Files which you wish to Send to Recyle Bin and then try again.");
 
 } // namespace
 
@@ -78,17 +78,17 @@ void CDlgDuplicateResults::OnInitDialog()
 
     m_hIcon = QApplication::windowIcon();
     setWindowIcon(m_hIcon);
-    setWindowTitle(QStringLiteral("Duplicate Search Results - %1").arg(QCoreApplication::applicationName()));
+    setWindowTitle(tr("Duplicate Search Results - %1").arg(QCoreApplication::applicationName()));
 
     m_menuPopup.setTitle(QStringLiteral("_POPUP_SEARCH_RESULTS_"));
-    m_menuPopup.addAction(QStringLiteral("Display Selected File(s) in Explorer"), this,
+    m_menuPopup.addAction(tr("Display Selected File(s) in Explorer"), this,
                           &CDlgDuplicateResults::OnShowInExplorer);
     m_menuPopup.addSeparator();
-    m_menuPopup.addAction(QStringLiteral("Send Checked File(s) to Recycle Bin"), this,
+    m_menuPopup.addAction(tr("Send Checked File(s) to Recycle Bin"), this,
                           &CDlgDuplicateResults::OnRecycleChecked);
     m_menuPopup.addSeparator();
-    m_menuPopup.addAction(QStringLiteral("Check All"), this, &CDlgDuplicateResults::OnCheckAll);
-    m_menuPopup.addAction(QStringLiteral("UnCheck All"), this, &CDlgDuplicateResults::OnUncheckAll);
+    m_menuPopup.addAction(tr("Check All"), this, &CDlgDuplicateResults::OnCheckAll);
+    m_menuPopup.addAction(tr("UnCheck All"), this, &CDlgDuplicateResults::OnUncheckAll);
 
     QHeaderView* header = m_listResults.horizontalHeader();
     for (int column = 0; column < ResultsModel::kColumnCount; ++column)
@@ -105,8 +105,8 @@ void CDlgDuplicateResults::HelpThreadProc()
 {
     // The help text must not hold up the scan: the box is modal to this window only and is opened
     // rather than run, so the list keeps filling behind it.
-    auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::applicationName(),
-                                QString::fromLatin1(kHelpText), QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::applicationName(), tr(kHelpText),
+                                QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     m_helpBox = box;
     box->open();
@@ -209,7 +209,7 @@ void CDlgDuplicateResults::OnRecycleChecked()
             paths.push_back(model.NativePath(row));
     }
     if (paths.empty()) {
-        Seams::MessageBox(this, QString::fromLatin1(kCheckFirstText), QString(), QMessageBox::Information);
+        Seams::MessageBox(this, tr(kCheckFirstText), QString(), QMessageBox::Information);
         return;
     }
     // The last copy of a group is never lost without being asked.

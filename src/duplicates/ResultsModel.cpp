@@ -10,8 +10,10 @@
 
 namespace {
 
-const char* const kHeadings[ResultsModel::kColumnCount] = {"Sr", "File Name", "Folder", "Size",
-                                                           "Last Modified"};
+const char* const kHeadings[ResultsModel::kColumnCount] = {
+    QT_TRANSLATE_NOOP("ResultsModel", "Sr"), QT_TRANSLATE_NOOP("ResultsModel", "File Name"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Folder"), QT_TRANSLATE_NOOP("ResultsModel", "Size"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Last Modified")};
 
 // The C library's text of one directive for a local time; empty when it gives nothing.
 QString FormatLocal(const std::tm& time, const char* directive)
@@ -79,7 +81,7 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return section == kContents ? tr("Contents") : QString::fromLatin1(kHeadings[section]);
+        return section == kContents ? tr("Contents") : tr(kHeadings[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
