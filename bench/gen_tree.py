@@ -145,7 +145,7 @@ def plan_contents(files, seed):
     rng = random.Random(seed * 104729 + 7)
     order = list(range(len(files)))
     rng.shuffle(order)  # groups land in unrelated folders
-    specs = [None] * len(files)
+    plans = [None] * len(files)
     used = set()
     at = 0
 
@@ -156,10 +156,10 @@ def plan_contents(files, seed):
                 used.add(size)
                 return size
 
-    def put(spec):
+    def put(entry):
         nonlocal at
         if at < len(order):
-            specs[order[at]] = spec
+            plans[order[at]] = entry
             at += 1
 
     # True duplicates, large ones first.
@@ -179,8 +179,8 @@ def plan_contents(files, seed):
         roll = rng.random()
         if roll < 0.02 and at > 0:
             target = order[rng.randrange(at)]
-            if specs[target][0] == "link":
-                target = specs[target][1]
+            if plans[target][0] == "link":
+                target = plans[target][1]
             put(("link", target, 0, None))
         elif roll < 0.12:
             # Small duplicates.
@@ -194,14 +194,14 @@ def plan_contents(files, seed):
                 put(("data", size, rng.getrandbits(32), None))
         else:
             put(("data", fresh_size(1, 32768), rng.getrandbits(32), None))
-    return specs
+    return plans
 
 
-def write_contents(out, files, specs):
+def write_contents(out, files, plans):
     flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | getattr(os, "O_CLOEXEC", 0)
     # Links last, so their targets exist.
-    for index in sorted(range(len(files)), key=lambda i: specs[i][0] == "link"):
-        kind, size, key, change = specs[index]
+    for index in sorted(range(len(files)), key=lambda i: plans[i][0] == "link"):
+        kind, size, key, change = plans[index]
         path = os.path.join(out, files[index])
         if kind == "link":
             os.link(os.path.join(out, files[size]), path)
@@ -268,10 +268,10 @@ def main():
     for folder in folders:
         os.mkdir(os.path.join(out, folder))
     if args.contents:
-        specs = plan_contents(files, args.seed)
-        write_contents(out, files, specs)
-        links = sum(1 for spec in specs if spec[0] == "link")
-        total = sum(spec[1] for spec in specs if spec[0] == "data")
+        plans = plan_contents(files, args.seed)
+        write_contents(out, files, plans)
+        links = sum(1 for entry in plans if entry[0] == "link")
+        total = sum(entry[1] for entry in plans if entry[0] == "data")
         print("gen_tree: %s files=%d folders=%d links=%d bytes=%d seed=%d"
               % (out, len(files), len(folders), links, total, args.seed))
         return
