@@ -131,11 +131,7 @@ bool CReadAhead::Take(Request& request, size_t depth, std::vector<RequestPtr>& c
     Remove(m_live, request);
     if (request.state == Request::Queued) {
         // Not started: faster to do it here than to wait behind the others.
-        const auto it = std::find_if(m_queue.begin(), m_queue.end(), [&request](const RequestPtr& queued) {
-            return queued.get() == &request;
-        });
-        if (it != m_queue.end())
-            m_queue.erase(it);
+        Unqueue(request);
         request.state = Request::Running;
         locker.unlock();
         Run(request);
@@ -152,6 +148,14 @@ bool CReadAhead::Take(Request& request, size_t depth, std::vector<RequestPtr>& c
     return true;
 }
 
+void CReadAhead::Unqueue(Request& request)
+{
+    const auto it = std::find_if(m_queue.begin(), m_queue.end(),
+                                 [&request](const RequestPtr& queued) { return queued.get() == &request; });
+    if (it != m_queue.end())
+        m_queue.erase(it);
+}
+
 void CReadAhead::DropLocked(Request& request)
 {
     if (request.dropped)
@@ -159,13 +163,8 @@ void CReadAhead::DropLocked(Request& request)
     request.dropped = true;
     --m_outstanding;
     Remove(m_live, request);
-    if (request.state == Request::Queued) {
-        const auto it = std::find_if(m_queue.begin(), m_queue.end(), [&request](const RequestPtr& queued) {
-            return queued.get() == &request;
-        });
-        if (it != m_queue.end())
-            m_queue.erase(it);
-    }
+    if (request.state == Request::Queued)
+        Unqueue(request);
     if (request.state != Request::Running)
         Release(request);
     for (const RequestPtr& child : request.children)

@@ -80,6 +80,8 @@ private:
     void Run(Request& request);
     void Expand(const RequestPtr& request);
     void DropLocked(Request& request);
+    // Takes a request that no helper has started out of the queue (the lock held).
+    void Unqueue(Request& request);
     bool MakeRoom(const std::vector<std::uint32_t>& order);
     static void Rebase(Request& request, std::uint32_t anchor, size_t strip);
 
