@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QSocketNotifier>
 #include <QTimer>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <sys/eventfd.h>
+#include <unistd.h>
 #include <utility>
 
 // Carries work from one worker thread to the thread that owns this object (the user-interface
@@ -14,7 +18,9 @@
 // worker added and then ends the run.
 //
 // `Reply` is what the owner hands back after each application; a worker that has to know what was
-// applied (the row counts of the lists, say) asks for it with Flush().
+// applied (the row counts of the lists, say) asks for it with Flush(). Flush() and Finish() ring a
+// bell (an eventfd the owner's event loop watches), so the owner serves them at once instead of at
+// its next tick.
 template <class Batch, class Reply = int> class BatchHandOver
 {
 public:
@@ -28,6 +34,21 @@ public:
     {
         m_timer.setInterval(interval);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { ApplyNow(); });
+        if (m_bell >= 0) {
+            m_bellNotifier = std::make_unique<QSocketNotifier>(m_bell, QSocketNotifier::Read);
+            QObject::connect(m_bellNotifier.get(), &QSocketNotifier::activated, [this] {
+                eventfd_t rings = 0;
+                ::eventfd_read(m_bell, &rings);
+                if (m_timer.isActive()) // a run is on and not closed
+                    ApplyNow();
+            });
+        }
+    }
+    ~BatchHandOver()
+    {
+        m_bellNotifier.reset();
+        if (m_bell >= 0)
+            ::close(m_bell);
     }
     BatchHandOver(const BatchHandOver&) = delete;
     BatchHandOver& operator=(const BatchHandOver&) = delete;
@@ -104,12 +125,14 @@ public:
     }
 
     // Waits until the owner has applied everything added so far and returns its reply; after
-    // Close() it returns at once with the last reply. The apply timer, which runs from Start()
-    // until the worker's end is applied, serves the request within one interval.
+    // Close() it returns at once with the last reply. The bell has the owner serve it at once; the
+    // apply timer, which runs from Start() until the worker's end is applied, would within one
+    // interval.
     Reply Flush()
     {
         std::unique_lock locker(m_lock);
         const unsigned long long ticket = ++m_requested;
+        Ring();
         m_applied.wait(locker, [&] { return m_served >= ticket || m_closed; });
         return m_reply;
     }
@@ -117,14 +140,25 @@ public:
     // The worker's last call.
     void Finish()
     {
-        std::lock_guard locker(m_lock);
-        m_done = true;
+        {
+            std::lock_guard locker(m_lock);
+            m_done = true;
+        }
+        Ring();
     }
 
 private:
+    void Ring()
+    {
+        if (m_bell >= 0)
+            ::eventfd_write(m_bell, 1);
+    }
+
     ApplyFn m_apply;
     FinishedFn m_finished;
     QTimer m_timer;
+    const int m_bell = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    std::unique_ptr<QSocketNotifier> m_bellNotifier;
     std::mutex m_lock;
     std::condition_variable m_applied;
     // Shared with the worker, under m_lock.

@@ -119,6 +119,33 @@ private slots:
         QCOMPARE(replies, (std::vector<int>{100, 200, 300, 400, 500}));
     }
 
+    void flushAndFinishAreServedWithoutWaitingForTheTimer()
+    {
+        // The timer never fires in this test: only the worker's bell can have the owner apply.
+        Applied applied;
+        auto handOver = MakeHandOver(applied, 1h);
+        handOver->Start();
+        std::atomic<int> reply{-1};
+        std::thread worker([&] {
+            handOver->Add([](std::vector<int>& batch) { batch.push_back(1); });
+            reply = handOver->Flush();
+            handOver->Add([](std::vector<int>& batch) { batch.push_back(2); });
+            handOver->Finish();
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(applied.finished, 1, 20000);
+        worker.join();
+        QCOMPARE(reply.load(), 1);
+        QCOMPARE(applied.numbers, (std::vector<int>{1, 2}));
+        QVERIFY(!handOver->Active());
+        // A bell rung after the end (a late flush) applies nothing and ends nothing.
+        std::thread late([&] { handOver->Flush(); });
+        QCoreApplication::processEvents();
+        handOver->Close();
+        late.join();
+        QCoreApplication::processEvents();
+        QCOMPARE(applied.finished, 1);
+    }
+
     void closeDuringARunLetsTheWorkerGo()
     {
         Applied applied;
