@@ -14,8 +14,8 @@
 
 namespace {
 
-// Keeps the path of every file found, as the search window does, or with `--keep none` only counts
-// them, so the walk's own memory shows.
+// Keeps the path of every file found as the search window's status mode does (folder and name
+// bytes), or with `--keep none` only counts them, so the walk's own memory shows.
 class CWalkHelper final : public CAppHelper
 {
 public:
@@ -23,7 +23,7 @@ public:
     void OnFileFound(const CFileFind& find) override
     {
         if (m_keep)
-            m_foundPaths.append(find.GetFilePath());
+            m_foundPaths.Append(find.GetNativeFolder(), find.GetNativeName());
         ++m_counted;
     }
     qsizetype m_counted = 0;
