@@ -5,6 +5,7 @@
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <deque>
 #include <dirent.h>
 #include <sys/resource.h>
@@ -18,13 +19,27 @@ namespace {
 // up the descriptor of the level this far above them (the start folder's excepted); it is taken
 // again, beneath a descriptor still held, when needed.
 constexpr size_t kOpenLevels = 64;
-// Reading ahead: at most this many folders asked for and not yet reached.
-constexpr size_t kReadAheadLimit = 256;
+// Reading ahead: this many helper threads, and at most this many folders asked for and not yet
+// reached, as far as descriptors allow. Each holds about one descriptor (a copy of its parent's
+// while it waits, its own once listed), a helper at work two.
+constexpr int kReadAheadThreads = 8;
+constexpr size_t kReadAheadMost = 1024;
+// Descriptors left for the rest of the program while a walk runs (the windowing system, settings,
+// an export), beside the walk's own levels.
+constexpr size_t kSpareDescriptors = 128;
 // Every this many listings the walk looks whether the disk was read meanwhile: reading ahead pays
 // only then (a busy processor also makes listings slow, so their time tells nothing).
 constexpr int kListingsPerLook = 8;
 // Reading ahead stops after this many looks in a row without a read from the disk.
 constexpr int kQuietLooks = 16;
+
+// How many folders may be asked for ahead with the descriptors this process may open.
+size_t ReadAheadLimit()
+{
+    const size_t room = platform::OpenFileLimit();
+    const size_t kept = kOpenLevels + kSpareDescriptors + 2 * size_t(kReadAheadThreads);
+    return room > kept ? std::min(kReadAheadMost, room - kept) : 0;
+}
 
 // Blocks this process read from storage so far.
 long BlocksRead()
@@ -362,10 +377,15 @@ void CAppHelper::NoteListing()
 
 void CAppHelper::StartReadAhead()
 {
-    if (!m_readAhead)
+    if (!m_readAhead) {
+        m_readAheadLimit = ReadAheadLimit();
+        if (m_readAheadLimit < size_t(kReadAheadThreads))
+            return; // too few descriptors to spare: the walk reads in line
         m_readAhead = std::make_unique<CReadAhead>(
             m_native->virtualDevices,
-            [this](const std::string& path) { return !IsIgnoredNative(path, true); }, kReadAheadLimit);
+            [this](const std::string& path) { return !IsIgnoredNative(path, true); }, m_readAheadLimit,
+            kReadAheadThreads);
+    }
     m_readingAhead = true;
 }
 
@@ -386,7 +406,7 @@ void CAppHelper::ReadAheadMore()
 {
     // The sub-folders the walk will enter next, deepest folder first, as far as the limit allows;
     // only folders whose descriptor is held are read ahead.
-    if (!m_readingAhead || !m_run || !m_searchSubFolders || m_readAhead->Outstanding() >= kReadAheadLimit)
+    if (!m_readingAhead || !m_run || !m_searchSubFolders || m_readAhead->Outstanding() >= m_readAheadLimit)
         return;
     const size_t lowest = m_frames.size() > kOpenLevels ? m_frames.size() - kOpenLevels : 0;
     for (size_t depth = m_frames.size(); depth-- > lowest;) {
@@ -396,7 +416,7 @@ void CAppHelper::ReadAheadMore()
             continue;
         const std::vector<char>& entries = find.Entries();
         size_t at = std::max(frame.scanned, find.NextOffset());
-        while (at < entries.size() && m_readAhead->Outstanding() < kReadAheadLimit) {
+        while (at < entries.size() && m_readAhead->Outstanding() < m_readAheadLimit) {
             std::string_view name;
             unsigned char type = 0;
             const size_t offset = at;
@@ -418,7 +438,7 @@ void CAppHelper::ReadAheadMore()
             frame.ahead.push_back(std::move(request));
         }
         frame.scanned = at;
-        if (m_readAhead->Outstanding() >= kReadAheadLimit)
+        if (m_readAhead->Outstanding() >= m_readAheadLimit)
             break;
     }
 }

@@ -104,6 +104,7 @@ private:
     // Reading ahead: the helpers while a walk uses them, and what tells whether the disk is read.
     ReadAhead m_readAheadMode = ReadAhead::WhenSlow;
     std::unique_ptr<CReadAhead> m_readAhead;
+    size_t m_readAheadLimit = 0;
     bool m_readingAhead = false;
     long m_listings = 0;
     long m_blocksRead = 0;

@@ -56,7 +56,7 @@ public:
     // `wanted` tells whether the walk would enter a folder with this path (the ignore rules); it is
     // called on the helper threads. At most `limit` requests are outstanding.
     CReadAhead(const platform::VirtualDevices& devices, std::function<bool(const std::string&)> wanted,
-               size_t limit, int threads = 16);
+               size_t limit, int threads = 8);
     ~CReadAhead();
     CReadAhead(const CReadAhead&) = delete;
     CReadAhead& operator=(const CReadAhead&) = delete;

@@ -6,6 +6,7 @@
 #include <climits>
 #include <fcntl.h>
 #include <linux/openat2.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/syscall.h>
@@ -182,6 +183,14 @@ int ReopenBeneath(int baseFd, std::string_view relative, FolderId expected)
         fd = -1;
     }
     return fd;
+}
+
+size_t OpenFileLimit()
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return 1024;
+    return limit.rlim_cur == RLIM_INFINITY ? size_t(1) << 20 : size_t(limit.rlim_cur);
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -47,5 +48,8 @@ int ReopenBeneath(int baseFd, std::string_view relative, FolderId expected);
 
 // The identity of the folder open on `fd` (dev 0 and ino 0 when it cannot be read).
 FolderId IdOf(int fd);
+
+// How many descriptors this process may have open at once (its soft limit).
+size_t OpenFileLimit();
 
 } // namespace platform

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <dirent.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using Settings::Key;
@@ -140,6 +141,36 @@ private slots:
             WalkWith(CAppHelper::ReadAhead::Always, dir.path(), {}, QStringLiteral("x.doc"));
         const Outcome whole = WalkWith(CAppHelper::ReadAhead::Always, dir.path());
         QVERIFY(stopped.parsed < whole.parsed);
+    }
+
+    void fewDescriptorsLeaveTheWalkItsOwn()
+    {
+        // A wide tree under a low descriptor limit: what is read ahead must never take the
+        // descriptors the walk needs for itself, or folders would go unlisted.
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int a = 0; a < 12; ++a)
+            for (int b = 0; b < 10; ++b)
+                for (int c = 0; c < 10; ++c)
+                    paths << QStringLiteral("w%1/v%2/u%3/f.txt").arg(a).arg(b).arg(c);
+        MakeTree(dir.path(), paths);
+        const Outcome inLine = WalkWith(CAppHelper::ReadAhead::Never, dir.path());
+        QCOMPARE(inLine.found.size(), 12 * 10 * 10);
+        rlimit saved{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
+        for (rlim_t soft : {rlim_t(40), rlim_t(60), rlim_t(90), rlim_t(140), rlim_t(260)}) {
+            if (soft > saved.rlim_max)
+                continue;
+            rlimit low = saved;
+            low.rlim_cur = soft;
+            QVERIFY(::setrlimit(RLIMIT_NOFILE, &low) == 0);
+            const Outcome ahead = WalkWith(CAppHelper::ReadAhead::Always, dir.path());
+            QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
+            QVERIFY2(ahead == inLine, qPrintable(QStringLiteral("soft limit %1: %2 of %3 files")
+                                                     .arg(soft)
+                                                     .arg(ahead.found.size())
+                                                     .arg(inLine.found.size())));
+        }
     }
 
     void sameResultsOnADeepChain()
