@@ -7,9 +7,9 @@
 #include "view/ListRowOrder.h"
 #include "view/ListSortFilter.h"
 
+#include "view/ResultList.h"
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTreeView>
 #include <ctime>
 #include <random>
 
@@ -20,7 +20,7 @@ struct ListBench
     FileListModel model;
     FileRows rows{model};
     ListSortFilter proxy{rows};
-    QTreeView view;
+    ResultList view;
 
     // `count` rows in folders of about a hundred files, with names of the kinds a disk holds.
     explicit ListBench(int count)
@@ -44,8 +44,6 @@ struct ListBench
         }
         model.Append(batch);
         proxy.setSourceModel(&model);
-        view.setUniformRowHeights(true);
-        view.setRootIsDecorated(false);
         view.setModel(&proxy);
         view.resize(900, 600);
         view.show();

@@ -5,13 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// Names are kept in blocks of this size (a longer name gets a block of its own).
-constexpr size_t kNameBlock = 256 * 1024;
-
-} // namespace
-
 QString FoundPaths::at(int index) const
 {
     return platform::DisplayText(Native(index));
@@ -53,7 +46,8 @@ void FoundPaths::Append(const std::string& nativeFolder, std::string_view name)
     const size_t folders = m_folders.size();
     if (folders == 0 || m_folders[folders - 1] != nativeFolder)
         m_folders.push_back(nativeFolder);
-    m_files.push_back({Keep(name), std::uint32_t(name.size()), std::uint32_t(m_folders.size() - 1)});
+    m_files.push_back(
+        {m_names.Keep(name).data(), std::uint32_t(name.size()), std::uint32_t(m_folders.size() - 1)});
 }
 
 void FoundPaths::append(const QString& path)
@@ -68,27 +62,9 @@ void FoundPaths::append(const QString& path)
            std::string_view(native).substr(slash + 1));
 }
 
-const char* FoundPaths::Keep(std::string_view name)
-{
-    if (name.size() > m_nameRoom) {
-        const size_t size = std::max(kNameBlock, name.size());
-        m_nameBlocks.push_back(std::make_unique_for_overwrite<char[]>(size));
-        m_nameEnd = m_nameBlocks.back().get();
-        m_nameRoom = size;
-    }
-    char* kept = m_nameEnd;
-    if (!name.empty())
-        std::memcpy(kept, name.data(), name.size());
-    m_nameEnd += name.size();
-    m_nameRoom -= name.size();
-    return kept;
-}
-
 void FoundPaths::clear()
 {
     m_files.clear();
     m_folders.clear();
-    m_nameBlocks.clear();
-    m_nameRoom = 0;
-    m_nameEnd = nullptr;
+    m_names.clear();
 }

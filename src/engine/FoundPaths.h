@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/NameArena.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -99,12 +101,7 @@ private:
         std::uint32_t length;
         std::uint32_t folder;
     };
-    const char* Keep(std::string_view name);
-
     StableArray<std::string> m_folders;
     StableArray<File> m_files;
-    // Names, back to back, in blocks that never move.
-    std::vector<std::unique_ptr<char[]>> m_nameBlocks;
-    size_t m_nameRoom = 0;
-    char* m_nameEnd = nullptr;
+    NameArena m_names;
 };

@@ -5,13 +5,13 @@
 #include "view/ClipboardPaths.h"
 #include "view/PendrakeView.h"
 
+#include "view/ResultList.h"
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QTreeView>
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include "view/Seams.h"
 #include "view/ShellServices.h"
 
+#include "view/ResultList.h"
 #include <QApplication>
 #include <QFont>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QTreeView>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -144,7 +144,7 @@ void CPendrakeView::RegisterFileActionCommands()
     OnCommand(Commands::ExportFileList, [this] { ExportFileList(); });
 }
 
-int CPendrakeView::SelectedRow(QTreeView* list) const
+int CPendrakeView::SelectedRow(ResultList* list) const
 {
     // The list shows its rows sorted and filtered: the commands act on the row underneath.
     const auto* order = static_cast<const ListSortFilter*>(list->model());

@@ -4,10 +4,10 @@
 #include "view/PendrakeView.h"
 #include "view/ResultsFilterBox.h"
 
+#include "view/ResultList.h"
 #include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
-#include <QTreeView>
 
 namespace {
 
@@ -28,7 +28,7 @@ void CPendrakeView::SetUpListExtras()
     const auto busy = [this] { return m_searching; };
     m_fileOrder.SetBusy(busy);
     m_folderOrder.SetBusy(busy);
-    for (QTreeView* list : {m_fileList, m_folderList}) {
+    for (ResultList* list : {m_fileList, m_folderList}) {
         list->header()->setSortIndicator(0, Qt::AscendingOrder);
         list->setSortingEnabled(true);
         list->setDragEnabled(true);
@@ -63,7 +63,7 @@ void CPendrakeView::SetUpListExtras()
     });
 
     // Copy Path in both menus, after the commands that open; Edit > Copy gives its key.
-    const auto addCopy = [this](QMenu* menu, int command, QTreeView* list) {
+    const auto addCopy = [this](QMenu* menu, int command, ResultList* list) {
         auto* copy = new QAction(tr("Copy Path") + QStringLiteral("\t") +
                                      QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText),
                                  menu);
@@ -91,7 +91,7 @@ void CPendrakeView::SetUpListExtras()
     GiveKeys(m_topListMenu, Commands::RecycleFile, m_fileList, {QKeySequence(QKeySequence::Delete)});
     GiveKeys(m_bottomListMenu, Commands::OpenSelectedFolder, m_folderList, enter);
     GiveKeys(m_bottomListMenu, Commands::RecycleFolder, m_folderList, {QKeySequence(QKeySequence::Delete)});
-    for (QTreeView* list : {m_fileList, m_folderList}) {
+    for (ResultList* list : {m_fileList, m_folderList}) {
         auto* menuKey = new QAction(list);
         menuKey->setObjectName(QStringLiteral("RowMenuKey"));
         menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
@@ -101,18 +101,18 @@ void CPendrakeView::SetUpListExtras()
     }
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == m_fileList || now == m_folderList)
-            m_activeList = static_cast<QTreeView*>(now);
+            m_activeList = static_cast<ResultList*>(now);
     });
 }
 
-QTreeView* CPendrakeView::ActiveList() const
+ResultList* CPendrakeView::ActiveList() const
 {
     if (m_activeList == m_folderList && m_folderList->isVisible())
         return m_folderList;
     return m_fileList;
 }
 
-std::string CPendrakeView::SelectedPath(QTreeView* list) const
+std::string CPendrakeView::SelectedPath(ResultList* list) const
 {
     const int row = SelectedRow(list);
     if (row < 0)
@@ -120,14 +120,14 @@ std::string CPendrakeView::SelectedPath(QTreeView* list) const
     return list == m_fileList ? m_fileRows.RowPath(row) : m_folderRows.RowPath(row);
 }
 
-void CPendrakeView::CopySelectedPath(QTreeView* list)
+void CPendrakeView::CopySelectedPath(ResultList* list)
 {
     const std::string path = SelectedPath(list);
     if (!path.empty())
         ClipboardPaths::Copy({path});
 }
 
-void CPendrakeView::PopUpRowMenu(QTreeView* list)
+void CPendrakeView::PopUpRowMenu(ResultList* list)
 {
     if (list == m_fileList && !m_displayFileList)
         return; // status lines have no menu

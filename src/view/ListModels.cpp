@@ -54,7 +54,7 @@ QString FileListModel::Text(int row, int column) const
     case 0:
         return QString::number(r.number);
     case 1:
-        return platform::DisplayText(r.name);
+        return platform::DisplayText(std::string_view(r.name, r.nameSize));
     case 2:
         if (r.folder >= 0)
             return m_folders[size_t(r.folder)].text;
@@ -73,9 +73,9 @@ void FileListModel::SetHeadings(const QString& column1, const QString& column2)
 void FileListModel::Clear()
 {
     beginResetModel();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
-    m_folders.clear();
+    std::deque<Row>().swap(m_rows);
+    m_names.clear();
+    std::vector<Folder>().swap(m_folders);
     m_row0Column2.clear();
     endResetModel();
 }
@@ -86,17 +86,34 @@ int FileListModel::AddFolder(const QString& text, const std::string& native)
     return int(m_folders.size()) - 1;
 }
 
-void FileListModel::Append(std::vector<NewRow>& rows)
+void FileListModel::NewRows::Add(int folder, std::string_view name, bool knownRegular)
+{
+    m_rows.push_back({folder, std::uint32_t(name.size()), knownRegular});
+    m_bytes.append(name);
+}
+
+void FileListModel::Append(const NewRows& rows)
 {
     if (rows.empty())
         return;
     const int first = int(m_rows.size());
     beginInsertRows({}, first, first + int(rows.size()) - 1);
-    for (NewRow& row : rows) {
+    const std::string_view bytes = m_names.Keep(rows.m_bytes);
+    size_t at = 0;
+    for (const NewRows::Entry& row : rows.m_rows) {
         const int number = int(m_rows.size()) + 1;
-        m_rows.push_back({number, row.folder, std::move(row.name), row.knownRegular});
+        m_rows.push_back({bytes.data() + at, number, row.folder, row.size, row.knownRegular});
+        at += row.size;
     }
     endInsertRows();
+}
+
+void FileListModel::Append(const std::vector<NewRow>& rows)
+{
+    NewRows gathered;
+    for (const NewRow& row : rows)
+        gathered.Add(row.folder, row.name, row.knownRegular);
+    Append(gathered);
 }
 
 void FileListModel::RemoveRow(int row)
@@ -126,7 +143,7 @@ QString FileListModel::FilePath(int row) const
     const Row& r = m_rows[size_t(row)];
     if (r.folder < 0)
         return {};
-    return platform::JoinPath(m_folders[size_t(r.folder)].text, platform::DisplayText(r.name));
+    return platform::JoinPath(m_folders[size_t(r.folder)].text, platform::DisplayText(NativeName(row)));
 }
 
 std::string FileListModel::NativePath(int row) const
@@ -134,7 +151,7 @@ std::string FileListModel::NativePath(int row) const
     const Row& r = m_rows[size_t(row)];
     if (r.folder < 0)
         return {};
-    return platform::JoinNativePath(m_folders[size_t(r.folder)].native, r.name);
+    return platform::JoinNativePath(m_folders[size_t(r.folder)].native, NativeName(row));
 }
 
 std::string FileListModel::NativeFolder(int row) const

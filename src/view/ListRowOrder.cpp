@@ -153,7 +153,7 @@ RowSource::Matcher FileRows::MakeMatcher(const QString& text) const
             if (match)
                 return true;
         }
-        const std::string& name = model.NativeName(row);
+        const std::string_view name = model.NativeName(row);
         if (asciiNeedle && IsAscii(name)) {
             const auto at = std::search(name.begin(), name.end(), lower.begin(), lower.end(),
                                         [](char a, char b) { return AsciiLower(a) == b; });

@@ -5,9 +5,9 @@
 #include "view/PendrakeDoc.h"
 #include "view/ResultsFilterBox.h"
 
+#include "view/ResultList.h"
 #include <QHeaderView>
 #include <QThread>
-#include <QTreeView>
 
 using Settings::Key;
 
@@ -20,21 +20,11 @@ constexpr int kApplyIntervalMs = 30;
 // A folder row's count goes to the list at least every this many found files of that folder.
 constexpr int kFolderRowEvery = 256;
 
-QTreeView* MakeList(QWidget* parent, QAbstractItemModel* model, const QString& name)
+ResultList* MakeList(QWidget* parent, QAbstractItemModel* model, const QString& name)
 {
-    auto* list = new QTreeView(parent);
+    auto* list = new ResultList(parent);
     list->setObjectName(name);
     list->setModel(model);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setItemsExpandable(false);
-    list->setAlternatingRowColors(true);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setAllColumnsShowFocus(true);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
     return list;
 }
 
@@ -82,7 +72,7 @@ void CPendrakeView::RegisterCommands()
              [this](CCmdUI& ui) { ui.SetCheck(m_settings.GetSwitch(Key::AutoListLastFolderAtStartup)); });
 }
 
-void CPendrakeView::SetUpList(QTreeView* list, int listNumber, const int* defaultWidths)
+void CPendrakeView::SetUpList(ResultList* list, int listNumber, const int* defaultWidths)
 {
     for (int column = 0; column < 3; ++column) {
         const int width =
@@ -144,7 +134,7 @@ void CPendrakeView::OnViewFilesCount()
     }
 }
 
-void CPendrakeView::SaveListColumnWidths(QTreeView* list, int listNumber)
+void CPendrakeView::SaveListColumnWidths(ResultList* list, int listNumber)
 {
     QHeaderView* header = list->header();
     for (int column = 0; column < header->count(); ++column)
@@ -186,8 +176,7 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
             m_lastFolderIndex = it->second;
         }
         m_handOver.Add([&](Pending& p) {
-            p.fileRows.push_back(
-                {m_lastFolderIndex, std::string(find.GetNativeName()), find.IsKnownRegular()});
+            p.fileRows.Add(m_lastFolderIndex, find.GetNativeName(), find.IsKnownRegular());
         });
     } else {
         // Folder index and name bytes only; the path text is made when it is read.
@@ -214,7 +203,9 @@ void CPendrakeView::AppendFileRow(const QString& name, const QString& folder)
             m_handOver.Add([&](Pending& p) { p.folders.push_back({folder, native}); });
         folderIndex = it->second;
     }
-    m_handOver.Add([&](Pending& p) { p.fileRows.push_back({folderIndex, name.toUtf8().toStdString()}); });
+    const QByteArray text = name.toUtf8();
+    m_handOver.Add(
+        [&](Pending& p) { p.fileRows.Add(folderIndex, std::string_view(text.constData(), text.size())); });
 }
 
 void CPendrakeView::UpdateFolderRow(const QString& folder, int count, const std::string& native)

@@ -16,7 +16,7 @@
 class CPendrakeDoc;
 class QMenu;
 class QThread;
-class QTreeView;
+class ResultList;
 class ResultsFilterBox;
 
 // The main view: the upper list of found files (or status lines), the lower list of folders with
@@ -43,8 +43,8 @@ public:
     bool IsSearching() const { return m_searching; }
 
     // The lists, for the commands that act on their rows and for tests.
-    QTreeView* FileList() const { return m_fileList; }
-    QTreeView* FolderList() const { return m_folderList; }
+    ResultList* FileList() const { return m_fileList; }
+    ResultList* FolderList() const { return m_folderList; }
     FileListModel& FileModel() { return m_fileModel; }
     FolderListModel& FolderModel() { return m_folderModel; }
     bool DisplayFileList() const { return m_displayFileList; }
@@ -65,12 +65,12 @@ public:
     ListSortFilter& FolderOrder() { return m_folderOrder; }
     ResultsFilterBox* FilterBox() const { return m_filterBox; }
     // The list that had the focus last (the file list at first); Edit > Copy copies its row.
-    QTreeView* ActiveList() const;
+    ResultList* ActiveList() const;
     // The exact path of the selected row of `list`; empty when none or a status line.
-    std::string SelectedPath(QTreeView* list) const;
-    void CopySelectedPath(QTreeView* list);
+    std::string SelectedPath(ResultList* list) const;
+    void CopySelectedPath(ResultList* list);
     // The row's pop-up menu at the selected row, as the keyboard asks for it.
-    void PopUpRowMenu(QTreeView* list);
+    void PopUpRowMenu(ResultList* list);
 
 signals:
     void firstUpdateDone();
@@ -94,17 +94,17 @@ private:
     // Applies one batch from the worker; returns the row counts of both lists after it.
     std::pair<int, int> ApplyBatch(Pending& batch);
 
-    void SaveListColumnWidths(QTreeView* list, int listNumber);
+    void SaveListColumnWidths(ResultList* list, int listNumber);
     void CreateListMenus();
     void RegisterFileActionCommands();
-    int SelectedRow(QTreeView* list) const;
+    int SelectedRow(ResultList* list) const;
     bool SendToRecycleBin(const std::string& path);
     void ShowShellProperties(const std::string& path);
     void RemoveFolderFileRows(const QString& folder);
     std::string GetExportLine(int index) const;
     // Writes all of `text`; 0, or the error that stopped it.
     static int WriteAll(int fd, const std::string& text);
-    void SetUpList(QTreeView* list, int listNumber, const int* defaultWidths);
+    void SetUpList(ResultList* list, int listNumber, const int* defaultWidths);
     void OnWorkerFinished();
     void RegisterCommands();
     void SetUpListExtras();
@@ -112,8 +112,8 @@ private:
     CPendrakeDoc* m_document;
     QMenu* m_topListMenu = nullptr;
     QMenu* m_bottomListMenu = nullptr;
-    QTreeView* m_fileList;
-    QTreeView* m_folderList;
+    ResultList* m_fileList;
+    ResultList* m_folderList;
     FileListModel m_fileModel;
     FolderListModel m_folderModel;
     FileRows m_fileRows{m_fileModel};
@@ -121,7 +121,7 @@ private:
     ListSortFilter m_fileOrder{m_fileRows};
     ListSortFilter m_folderOrder{m_folderRows};
     ResultsFilterBox* m_filterBox = nullptr;
-    QPointer<QTreeView> m_activeList;
+    QPointer<ResultList> m_activeList;
     QMetaObject::Connection m_focusWatch;
     QString m_workText;
     std::atomic<bool> m_displayFileList{false};
@@ -145,7 +145,7 @@ private:
     struct Pending
     {
         std::vector<FileListModel::Folder> folders;
-        std::vector<FileListModel::NewRow> fileRows;
+        FileListModel::NewRows fileRows;
         std::vector<PendingFolderRow> folderRows;
         std::optional<QString> row0Column2;
         std::optional<std::pair<QString, QString>> headings;

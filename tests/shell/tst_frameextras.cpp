@@ -8,6 +8,7 @@
 #include "view/ResultsFilterBox.h"
 #include "view/Seams.h"
 
+#include "view/ResultList.h"
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +17,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QTreeView>
 
 using Settings::Key;
 
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(copy->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Insert)));
         frame->UpdateCommandUI();
         QVERIFY(!copy->isEnabled()); // no row selected
-        QTreeView* files = view->FileList();
+        ResultList* files = view->FileList();
         const int b = int(view->FileModel().Text(0, 1) == QStringLiteral("b.txt") ? 0 : 1);
         files->selectionModel()->setCurrentIndex(
             files->model()->index(b, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), m_tree.path() + QStringLiteral("/sub/b.txt"));
 
         // The folder list's row, once it has had the focus.
-        QTreeView* folders = view->FolderList();
+        ResultList* folders = view->FolderList();
         folders->setFocus();
         QTRY_VERIFY(folders->hasFocus());
         folders->selectionModel()->setCurrentIndex(

@@ -13,6 +13,7 @@
 #include "view/Seams.h"
 #include "view/ShellServices.h"
 
+#include "view/ResultList.h"
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTreeView>
 
 using Settings::Key;
 

@@ -7,13 +7,13 @@
 #include "view/Seams.h"
 #include "view/ShellServices.h"
 
+#include "view/ResultList.h"
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTreeView>
 
 using Settings::Key;
 
@@ -49,7 +49,7 @@ private:
         return -1;
     }
 
-    void Select(QTreeView* list, int row)
+    void Select(ResultList* list, int row)
     {
         list->selectionModel()->select(list->model()->index(row, 0),
                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

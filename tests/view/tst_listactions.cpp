@@ -7,6 +7,7 @@
 #include "view/Seams.h"
 #include "view/ShellServices.h"
 
+#include "view/ResultList.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -14,7 +15,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QTreeView>
 
 using Settings::Key;
 
@@ -42,7 +42,7 @@ private:
         QVERIFY(finished.wait(20000));
     }
 
-    static QStringList Column(QTreeView* list, int column)
+    static QStringList Column(ResultList* list, int column)
     {
         QStringList texts;
         for (int row = 0; row < list->model()->rowCount(); ++row)
@@ -57,7 +57,7 @@ private:
     }
 
     // Selects the shown row whose name is `name`; its shown index, -1 when not shown.
-    static int SelectShown(QTreeView* list, const QString& name, int column = 1)
+    static int SelectShown(ResultList* list, const QString& name, int column = 1)
     {
         const int row = int(Column(list, column).indexOf(name));
         if (row >= 0)
@@ -76,7 +76,7 @@ private:
 
     QByteArray PathOf(const char* name) const { return QFile::encodeName(m_dir.path()) + '/' + name; }
 
-    static void ClickHeading(QTreeView* list, int column)
+    static void ClickHeading(ResultList* list, int column)
     {
         QHeaderView* header = list->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
@@ -126,7 +126,7 @@ private slots:
         view.OnInitialUpdate();
         view.show();
         Search(view, doc);
-        QTreeView* files = view.FileList();
+        ResultList* files = view.FileList();
         const QStringList found = Column(files, 0);
         QCOMPARE(found, (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                                      QStringLiteral("4"), QStringLiteral("5")}));
@@ -229,7 +229,7 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         Search(view, doc);
-        QTreeView* files = view.FileList();
+        ResultList* files = view.FileList();
 
         view.Execute(Commands::FilterResults);
         QTRY_VERIFY(view.FilterBox()->hasFocus());
@@ -270,7 +270,7 @@ private slots:
         CPendrakeView view(&doc);
         view.OnInitialUpdate();
         Search(view, doc);
-        QTreeView* files = view.FileList();
+        ResultList* files = view.FileList();
         CommandRoute route;
         route.SetTargets({&view});
 
@@ -324,7 +324,7 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowActive(&view));
         Search(view, doc);
-        QTreeView* files = view.FileList();
+        ResultList* files = view.FileList();
         files->setFocus();
         QTRY_VERIFY(files->hasFocus());
 
@@ -369,7 +369,7 @@ private slots:
         view.TopListMenu()->hide();
 
         // The folder list's keys act on its own rows.
-        QTreeView* folders = view.FolderList();
+        ResultList* folders = view.FolderList();
         folders->setFocus();
         QTRY_VERIFY(folders->hasFocus());
         QCOMPARE(view.ActiveList(), folders);

@@ -2,9 +2,10 @@
 #include "support/TestSupport.h"
 #include "view/ListModels.h"
 
+#include "view/ResultList.h"
+
 #include <QAbstractItemModelTester>
 #include <QApplication>
-#include <QTreeView>
 
 class TestListModels : public QObject
 {
@@ -38,6 +39,46 @@ private slots:
 
         model.Clear();
         QCOMPARE(model.rowCount(), 0);
+    }
+
+    void rowsKeepTheirExactBytesAcrossManyBatches()
+    {
+        // Names of every length a folder may hold, not all UTF-8, arriving in batches that fill the
+        // name storage many times over, beside a status line longer than one block of it.
+        FileListModel model;
+        const int folder = model.AddFolder(QStringLiteral("/d"), "/d");
+        std::vector<std::string> expected;
+        const std::string longText(300 * 1024, 'x');
+        FileListModel::NewRows first;
+        first.Add(-1, longText);
+        expected.push_back(longText);
+        model.Append(first);
+        for (int batch = 0; batch < 200; ++batch) {
+            FileListModel::NewRows rows;
+            for (int i = 0; i < 50; ++i) {
+                std::string name(size_t(1 + (batch * 50 + i) % 255), char('a' + i % 26));
+                name[0] = char(0x80 + batch % 64); // not UTF-8
+                rows.Add(folder, name, i % 2 == 0);
+                expected.push_back(name);
+            }
+            model.Append(rows);
+        }
+        QCOMPARE(model.rowCount(), int(expected.size()));
+        model.RemoveRow(1);
+        expected.erase(expected.begin() + 1);
+        model.RemoveRow(5000);
+        expected.erase(expected.begin() + 5000);
+        QCOMPARE(model.rowCount(), int(expected.size()));
+        QCOMPARE(model.NativeName(0), std::string_view(longText));
+        QVERIFY(!model.IsFileRow(0));
+        for (int row = 1; row < model.rowCount(); ++row) {
+            QCOMPARE(model.NativeName(row), std::string_view(expected[size_t(row)]));
+            QCOMPARE(model.NativePath(row), "/d/" + expected[size_t(row)]);
+        }
+        // Numbers stay with their rows; the known-regular mark too.
+        QCOMPARE(model.Text(1, 0), QStringLiteral("3"));
+        QCOMPARE(model.Text(5000, 0), QStringLiteral("5003"));
+        QVERIFY(model.IsKnownRegular(1) != model.IsKnownRegular(2));
     }
 
     void statusLinesAndHeadings()
@@ -84,7 +125,7 @@ private slots:
     {
         FileListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QTreeView view;
+        ResultList view;
         view.setModel(&model);
         std::vector<FileListModel::NewRow> none;
         model.Append(none);
@@ -124,7 +165,7 @@ private slots:
     {
         FolderListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QTreeView view;
+        ResultList view;
         view.setModel(&model);
         for (int i = 0; i < 50; ++i)
             model.UpdateFolderRow(QStringLiteral("/f%1").arg(i % 20), i);

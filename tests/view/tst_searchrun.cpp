@@ -9,12 +9,12 @@
 #include "view/ResultsFilterBox.h"
 #include "view/Seams.h"
 
+#include "view/ResultList.h"
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTreeView>
 #include <atomic>
 
 using Settings::Key;
