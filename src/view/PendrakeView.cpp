@@ -165,13 +165,15 @@ void CPendrakeView::OnDestroy()
 
 void CPendrakeView::OnFileFound(const CFileFind& find)
 {
-    m_currentFolder = find.GetFolderText();
+    // The folder's text is made only where it is shown: a new folder of the file list, a count.
     if (m_displayFileList) {
         const std::string& native = find.GetNativeFolder();
         if (m_lastFolderIndex < 0 || native != m_lastNativeFolder) {
             const auto [it, added] = m_folderIndex.try_emplace(native, int(m_folderIndex.size()));
-            if (added)
+            if (added) {
+                m_currentFolder = find.GetFolderText();
                 m_handOver.Add([&](Pending& p) { p.folders.push_back({m_currentFolder, native}); });
+            }
             m_lastNativeFolder = native;
             m_lastFolderIndex = it->second;
         }
@@ -184,8 +186,10 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
         if (m_foundPaths.size() == 1) // after the run emptied the paths: row 0 may follow them
             m_handOver.Add([](Pending& p) { p.foundPathsStarted = true; });
     }
-    if (m_viewFilesCount)
+    if (m_viewFilesCount) {
+        m_currentFolder = find.GetFolderText();
         UpdateFolderRow(m_currentFolder, GetFolderFileCount(find.GetNativeFolder()), find.GetNativeFolder());
+    }
 }
 
 std::string CPendrakeView::FoundNativePath(int index) const
