@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
+#include <algorithm>
 #include <map>
 #include <set>
 #include <system_error>
@@ -52,26 +53,43 @@ std::vector<long long> CDlgDuplicateResults::GroupOfRows() const
 
 void CDlgDuplicateResults::UpdateSummary()
 {
-    // Hard links are one file: they count once, and trashing one frees nothing.
+    // Hard links are one file: they count once, and trashing one frees nothing. One sorted list of
+    // (group, file) pairs counts them, without a tree node per row.
     const std::vector<ResultRow>& rows = m_listResults.Model().Rows();
     const std::vector<long long> groups = GroupOfRows();
-    std::map<long long, std::set<std::pair<std::uint64_t, std::uint64_t>>> files;
-    std::map<long long, std::uint64_t> sizes;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (groups[i] < 0)
-            continue;
-        files[groups[i]].insert({rows[i].device, rows[i].inode});
-        sizes[groups[i]] = rows[i].size;
-    }
+    struct Member
+    {
+        long long group;
+        std::uint64_t device;
+        std::uint64_t inode;
+        std::uint64_t size;
+        auto operator<=>(const Member&) const = default;
+    };
+    std::vector<Member> members;
+    members.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (groups[i] >= 0)
+            members.push_back({groups[i], rows[i].device, rows[i].inode, rows[i].size});
+    std::sort(members.begin(), members.end());
     int groupCount = 0;
     int fileCount = 0;
     std::uint64_t bytes = 0;
-    for (const auto& [group, identities] : files) {
-        if (identities.size() < 2)
-            continue;
-        ++groupCount;
-        fileCount += int(identities.size());
-        bytes += (identities.size() - 1) * sizes[group];
+    for (size_t first = 0; first < members.size();) {
+        size_t end = first;
+        int files = 0;
+        while (end < members.size() && members[end].group == members[first].group) {
+            if (end == first || members[end].device != members[end - 1].device ||
+                members[end].inode != members[end - 1].inode)
+                ++files;
+            ++end;
+        }
+        if (files >= 2) {
+            ++groupCount;
+            fileCount += files;
+            // Every file of a group has the same size.
+            bytes += std::uint64_t(files - 1) * members[end - 1].size;
+        }
+        first = end;
     }
     m_summary.setText(tr("%1 group(s), %2 file(s), %3 in duplicates")
                           .arg(groupCount)
