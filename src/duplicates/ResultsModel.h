@@ -49,6 +49,8 @@ public:
 
     // Deletes every row and forgets the folders.
     void Clear();
+    // Room for this many rows, so that filling the list never moves the rows already in it.
+    void Reserve(size_t rows) { m_rows.reserve(rows); }
     // Adds the batch's folders to the folder table, then appends its rows in one insertion. A row's
     // folder index counts every folder handed over since the last Clear.
     void Append(ResultBatch& batch);

@@ -6,6 +6,7 @@
 #include "view/ListModels.h"
 
 #include <QFile>
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 
@@ -71,6 +72,7 @@ void CDlgDuplicateResults::StartScan()
     m_bStop = false;
     m_scanFailed = false;
     m_listResults.Model().Clear();
+    m_listResults.Model().Reserve(size_t(std::max(0, MakeInput()->Count())));
     m_listResults.setEnabled(false);
     m_handOver.Start();
     try {
