@@ -26,6 +26,14 @@ void Release(CReadAhead::Request& request)
     std::vector<char>().swap(request.entries);
 }
 
+// The queue is a heap with the request the walk reaches first on top. Rebasing a taken request's
+// children changes their order numbers but not how they compare with the others, so the heap stays
+// sound.
+bool ReachedLater(const CReadAhead::RequestPtr& a, const CReadAhead::RequestPtr& b)
+{
+    return b->order < a->order;
+}
+
 void Remove(std::vector<CReadAhead::RequestPtr>& list, const CReadAhead::Request& request)
 {
     const auto it = std::find_if(list.begin(), list.end(), [&request](const CReadAhead::RequestPtr& item) {
@@ -104,7 +112,7 @@ CReadAhead::RequestPtr CReadAhead::Submit(int parentFd, std::string name, std::s
         std::lock_guard locker(m_lock);
         ++m_outstanding;
         m_live.push_back(request);
-        m_queue.push_back(request);
+        Enqueue(request);
     }
     m_work.notify_one();
     return request;
@@ -130,8 +138,8 @@ bool CReadAhead::Take(Request& request, size_t depth, std::vector<RequestPtr>& c
     --m_outstanding;
     Remove(m_live, request);
     if (request.state == Request::Queued) {
-        // Not started: faster to do it here than to wait behind the others.
-        Unqueue(request);
+        // Not started: faster to do it here than to wait behind the others. Its place in the
+        // queue is skipped by the helpers.
         request.state = Request::Running;
         locker.unlock();
         Run(request);
@@ -148,23 +156,19 @@ bool CReadAhead::Take(Request& request, size_t depth, std::vector<RequestPtr>& c
     return true;
 }
 
-void CReadAhead::Unqueue(Request& request)
+void CReadAhead::Enqueue(RequestPtr request)
 {
-    const auto it = std::find_if(m_queue.begin(), m_queue.end(),
-                                 [&request](const RequestPtr& queued) { return queued.get() == &request; });
-    if (it != m_queue.end())
-        m_queue.erase(it);
+    m_queue.push_back(std::move(request));
+    std::push_heap(m_queue.begin(), m_queue.end(), ReachedLater);
 }
 
 void CReadAhead::DropLocked(Request& request)
 {
     if (request.dropped)
         return;
-    request.dropped = true;
+    request.dropped = true; // a queued one's place in the queue is skipped by the helpers
     --m_outstanding;
     Remove(m_live, request);
-    if (request.state == Request::Queued)
-        Unqueue(request);
     if (request.state != Request::Running)
         Release(request);
     for (const RequestPtr& child : request.children)
@@ -241,7 +245,7 @@ void CReadAhead::Expand(const RequestPtr& request)
         ++m_outstanding;
         m_live.push_back(child);
         request->children.push_back(child);
-        m_queue.push_back(std::move(child));
+        Enqueue(std::move(child));
         m_work.notify_one();
     }
 }
@@ -253,12 +257,12 @@ void CReadAhead::Serve()
         m_work.wait(locker, [this] { return m_closing || !m_queue.empty(); });
         if (m_closing)
             return;
-        // The one the walk reaches first.
-        const auto it =
-            std::min_element(m_queue.begin(), m_queue.end(),
-                             [](const RequestPtr& a, const RequestPtr& b) { return a->order < b->order; });
-        RequestPtr request = *it;
-        m_queue.erase(it);
+        // The one the walk reaches first, unless the walk took it or dropped it meanwhile.
+        std::pop_heap(m_queue.begin(), m_queue.end(), ReachedLater);
+        RequestPtr request = std::move(m_queue.back());
+        m_queue.pop_back();
+        if (request->state != Request::Queued || request->dropped)
+            continue;
         request->state = Request::Running;
         locker.unlock();
         Run(*request);

@@ -80,8 +80,8 @@ private:
     void Run(Request& request);
     void Expand(const RequestPtr& request);
     void DropLocked(Request& request);
-    // Takes a request that no helper has started out of the queue (the lock held).
-    void Unqueue(Request& request);
+    // Puts a request in the queue (the lock held).
+    void Enqueue(RequestPtr request);
     bool MakeRoom(const std::vector<std::uint32_t>& order);
     static void Rebase(Request& request, std::uint32_t anchor, size_t strip);
 
@@ -91,8 +91,8 @@ private:
     std::mutex m_lock;
     std::condition_variable m_work;
     std::condition_variable m_done;
-    std::vector<RequestPtr> m_queue;
-    std::vector<RequestPtr> m_live; // outstanding: neither taken nor dropped
+    std::vector<RequestPtr> m_queue; // a heap; taken and dropped requests are skipped
+    std::vector<RequestPtr> m_live;  // outstanding: neither taken nor dropped
     size_t m_outstanding = 0;
     bool m_closing = false;
     std::vector<std::thread> m_threads;
