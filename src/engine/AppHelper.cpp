@@ -6,7 +6,6 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
-#include <deque>
 #include <dirent.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -119,8 +118,10 @@ struct CAppHelper::Frame
     std::uint32_t folder = 0; // in m_folderFileCounts
     size_t pathSize = 0;      // the length of m_path while this folder is listed
     platform::FolderId id;    // recorded when the descriptor is given up
-    // Sub-folders asked for ahead, in the order of the listing, and how far it was looked through.
-    std::deque<CReadAhead::RequestPtr> ahead;
+    // Sub-folders asked for ahead, in the order of the listing (those before `aheadNext` are taken
+    // or dropped), and how far the listing was looked through.
+    std::vector<CReadAhead::RequestPtr> ahead;
+    size_t aheadNext = 0;
     size_t scanned = 0;
 };
 
@@ -260,13 +261,15 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
     }
     // The listing asked for ahead, when there is one for this entry.
     CReadAhead::RequestPtr request;
-    std::deque<CReadAhead::RequestPtr>& ahead = m_frames.back().ahead;
-    while (!ahead.empty() && ahead.front()->Offset() <= parent.EntryOffset()) {
-        if (ahead.front()->Offset() == parent.EntryOffset())
-            request = std::move(ahead.front());
+    Frame& here = m_frames.back();
+    while (here.aheadNext < here.ahead.size() &&
+           here.ahead[here.aheadNext]->Offset() <= parent.EntryOffset()) {
+        CReadAhead::RequestPtr& next = here.ahead[here.aheadNext++];
+        if (next->Offset() == parent.EntryOffset())
+            request = std::move(next);
         else
-            m_readAhead->Drop(ahead.front());
-        ahead.pop_front();
+            m_readAhead->Drop(next);
+        next.reset();
     }
 
     const size_t parentSize = m_path.size();
@@ -327,19 +330,18 @@ bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t fold
                            std::vector<CReadAhead::RequestPtr> ahead, size_t scanned)
 {
     const size_t depth = m_frames.size();
-    Frame frame;
+    Frame& frame = m_frames.emplace_back();
     frame.find = std::make_unique<CFileFind>();
     frame.folder = folder;
     frame.pathSize = m_path.size();
-    frame.ahead.assign(ahead.begin(), ahead.end());
+    frame.ahead = std::move(ahead);
     frame.scanned = scanned;
     if (!frame.find->TakeEntries(std::move(entries), fd, &m_path,
                                  [this, depth] { return ReopenFrame(depth); })) {
-        for (const CReadAhead::RequestPtr& request : frame.ahead)
-            m_readAhead->Drop(request);
+        DropAhead(frame);
+        m_frames.pop_back();
         return false; // nothing to list: the folder stays parsed and empty
     }
-    m_frames.push_back(std::move(frame));
     if (depth >= kOpenLevels && depth - kOpenLevels > 0) {
         Frame& above = m_frames[depth - kOpenLevels];
         if (above.find->HoldsHandle()) {
@@ -352,10 +354,17 @@ bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t fold
     return true;
 }
 
+void CAppHelper::DropAhead(Frame& frame)
+{
+    for (size_t i = frame.aheadNext; i < frame.ahead.size(); ++i)
+        m_readAhead->Drop(frame.ahead[i]);
+    frame.ahead.clear();
+    frame.aheadNext = 0;
+}
+
 void CAppHelper::PopFrame()
 {
-    for (const CReadAhead::RequestPtr& request : m_frames.back().ahead)
-        m_readAhead->Drop(request);
+    DropAhead(m_frames.back());
     m_frames.pop_back();
     m_path.resize(m_frames.empty() ? 0 : m_frames.back().pathSize);
     ReadAheadMore();
@@ -395,9 +404,7 @@ void CAppHelper::StopReadAhead()
     if (!m_readAhead || m_readAhead->Outstanding() == 0)
         return;
     for (Frame& frame : m_frames) {
-        for (const CReadAhead::RequestPtr& request : frame.ahead)
-            m_readAhead->Drop(request);
-        frame.ahead.clear();
+        DropAhead(frame);
         frame.scanned = 0;
     }
 }

@@ -88,6 +88,8 @@ private:
                    std::vector<std::shared_ptr<CReadAhead::Request>> ahead = {}, size_t scanned = 0);
     void PopFrame();
     void NoteListing();
+    // Forgets the frame's sub-folders asked for ahead and not reached.
+    void DropAhead(Frame& frame);
     void StartReadAhead();
     void StopReadAhead();
     void ReadAheadMore();
