@@ -1,5 +1,6 @@
 #include "view/ResultList.h"
 
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -40,4 +41,21 @@ ResultList::ResultList(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QModelIndex ResultList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    switch (action) {
+    case MoveHome:
+    case MoveEnd:
+        return QTableView::moveCursor(action, modifiers | Qt::ControlModifier);
+    case MoveLeft:
+    case MoveRight: {
+        QScrollBar* bar = horizontalScrollBar();
+        bar->setValue(bar->value() + (action == MoveLeft ? -bar->singleStep() : bar->singleStep()));
+        return currentIndex();
+    }
+    default:
+        return QTableView::moveCursor(action, modifiers);
+    }
 }

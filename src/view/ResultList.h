@@ -13,4 +13,9 @@ public:
     explicit ResultList(QWidget* parent = nullptr);
     // The headings.
     QHeaderView* header() const { return horizontalHeader(); }
+
+protected:
+    // Keys act on rows, as in a list: Home and End go to the first and last row, Left and Right
+    // scroll the columns.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };

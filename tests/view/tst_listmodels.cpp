@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QScrollBar>
 
 class TestListModels : public QObject
 {
@@ -79,6 +80,33 @@ private slots:
         QCOMPARE(model.Text(1, 0), QStringLiteral("3"));
         QCOMPARE(model.Text(5000, 0), QStringLiteral("5003"));
         QVERIFY(model.IsKnownRegular(1) != model.IsKnownRegular(2));
+    }
+
+    void keysMoveByRows()
+    {
+        FileListModel model;
+        const int folder = model.AddFolder(QStringLiteral("/d"), "/d");
+        FileListModel::NewRows rows;
+        for (int i = 0; i < 50; ++i)
+            rows.Add(folder, "f" + std::to_string(i));
+        model.Append(rows);
+        ResultList list;
+        list.setModel(&model);
+        list.resize(120, 200); // narrower than its columns
+        list.show();
+        list.setCurrentIndex(model.index(10, 1));
+        QTest::keyClick(&list, Qt::Key_End);
+        QCOMPARE(list.currentIndex().row(), 49);
+        QTest::keyClick(&list, Qt::Key_Home);
+        QCOMPARE(list.currentIndex().row(), 0);
+        // Left and Right scroll the columns and leave the chosen row where it is.
+        const QModelIndex before = list.currentIndex();
+        QTest::keyClick(&list, Qt::Key_Right);
+        QCOMPARE(list.currentIndex(), before);
+        QVERIFY(list.horizontalScrollBar()->value() > 0);
+        QTest::keyClick(&list, Qt::Key_Left);
+        QCOMPARE(list.horizontalScrollBar()->value(), 0);
+        QCOMPARE(list.selectionModel()->selectedRows().size(), 1);
     }
 
     void statusLinesAndHeadings()
