@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
   xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fd-find xdotool
   clang-format libxxhash-dev
 )
