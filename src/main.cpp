@@ -1,5 +1,6 @@
 #include "shell/CommandLine.h"
 #include "shell/PendrakeApp.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 
@@ -31,11 +32,13 @@ int main(int argc, char** argv)
     // system is asked.
     if (CommandLine::EndsWithoutWindow(Arguments(argc, argv))) {
         QCoreApplication core(argc, argv);
+        InstallTranslations(core);
         return Finish(CommandLine::Parse(QCoreApplication::arguments()));
     }
 
     // The application object takes Qt's own options off the command line first.
     QApplication application(argc, argv);
+    InstallTranslations(application);
     const CommandLine::Result command = CommandLine::Parse(QCoreApplication::arguments());
     if (!command.run)
         return Finish(command);

@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:?usage: $0 BUILD}
 app_id=org.tresmolo.Tresmolo
+fail() { echo "check-install: $*" >&2; exit 1; }
 
 expected=(
   bin/tresmolo
@@ -20,8 +21,16 @@ expected=(
   share/metainfo/$app_id.metainfo.xml
   share/tresmolo/help/index.html
 )
+# One catalogue per language of translations/ (tresmolo_<lang>.ts gives tresmolo_<lang>.qm).
+languages=()
+for ts in translations/tresmolo_*.ts; do
+  lang=${ts#translations/tresmolo_}
+  languages+=("${lang%.ts}")
+  expected+=("share/tresmolo/translations/tresmolo_${lang%.ts}.qm")
+done
+[[ ${#languages[@]} -ge 8 ]] || fail "only ${#languages[@]} catalogues in translations/"
+
 want=$(printf '%s\n' "${expected[@]}" | sort)
-fail() { echo "check-install: $*" >&2; exit 1; }
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
