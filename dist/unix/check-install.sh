@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Checks what Tresmolo installs: `cmake --install` into a temporary prefix gives exactly the expected
-# files, the desktop entry and the metainfo pass their validators, the installed program answers
-# --version with the project's version, and the Debian package holds the same files under /usr.
+# files (a translation catalogue for each translations/*.ts among them), the desktop entry and the
+# metainfo pass their validators and carry every language, the installed program answers --version
+# with the project's version and finds its translations, and the Debian package holds the same
+# files under /usr.
 #   dist/unix/check-install.sh BUILD     (BUILD: a configured and built build folder)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -43,10 +45,33 @@ desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desk
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
   { appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" || true; fail "metainfo"; }
 
+# The desktop entry and the metainfo speak every language the program does; the software centres
+# show no more than 35 characters of a summary, which ends without a full stop.
+desktop=$prefix/share/applications/$app_id.desktop
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+for lang in "${languages[@]}"; do
+  for key in Name GenericName Comment; do
+    grep -q "^$key\[$lang\]=." "$desktop" || fail "the desktop entry has no $key[$lang]"
+  done
+  for element in name summary; do
+    grep -q "<$element xml:lang=\"$lang\">" "$metainfo" || fail "the metainfo has no $element in $lang"
+  done
+done
+while IFS= read -r summary; do
+  # wc counts the line's end too.
+  (( $(printf '%s' "$summary" | LC_ALL=C.UTF-8 wc -m) <= 35 )) || fail "summary over 35 characters: $summary"
+  [[ "$summary" != *. ]] || fail "summary ends with a full stop: $summary"
+done < <(sed -n 's|.*<summary[^>]*>\(.*\)</summary>.*|\1|p' "$metainfo")
+
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [[ -n "$version" ]] || fail "no project version in $build/CMakeCache.txt"
 [[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tresmolo" --version)" == "Tresmolo $version" ]] ||
   fail "the installed program's --version"
+# The installed program finds its installed catalogues: in German, Qt's own texts of the help
+# (installed with a language of the program's) are German.
+[[ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE LC_ALL= LANG=de_DE.UTF-8 "$prefix/bin/tresmolo" --help)" != \
+   "$(env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE LC_ALL= LANG=C.UTF-8 "$prefix/bin/tresmolo" --help)" ]] ||
+  fail "the installed program's --help is not translated into German"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$app_id.metainfo.xml" || fail "metainfo release"
 grep -q "Version $version<" "$prefix/share/tresmolo/help/index.html" || fail "the guide's version"
 grep -q "\"Tresmolo $version\"" "$prefix/share/man/man1/tresmolo.1" || fail "the manual page's version"
