@@ -1,0 +1,225 @@
+// The windows in every language, with the build tree's catalogues loaded as the program loads them:
+// the main window at 1024 pixels, the search dialog and the duplicates window show every label,
+// button, check box and menu title whole (the command panel folds its panels into drop-down
+// buttons instead of cutting them), and no menu gives two items one accelerator letter where the
+// English menu does not.
+//
+// A menu here is what the user sees together: each QMenu's items; and each window's menu titles,
+// buttons and labelled fields, which Alt and a letter reach. They are read from the running windows,
+// not guessed from the catalogue, since one menu gathers texts of several classes.
+#include "TsCheck.h"
+#include "duplicates/DlgDuplicateResults.h"
+#include "shell/MainFrame.h"
+#include "shell/PendrakeApp.h"
+#include "shell/Translations.h"
+#include "support/TestSupport.h"
+#include "view/DlgSearchParameters.h"
+#include "view/Seams.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTranslator>
+
+namespace {
+
+const int kSmallScreenWidth = 1024;
+
+// The texts of each menu of `window`, in the order the window made them.
+using Menus = QList<QStringList>;
+
+// A widget that shows any text and cuts what does not fit says so: an ignored width, or (a label)
+// a minimum width below its text's.
+bool MayCut(const QWidget* widget)
+{
+    if (widget->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
+        return true;
+    return qobject_cast<const QLabel*>(widget) && widget->minimumWidth() > 0 &&
+           widget->minimumWidth() < widget->maximumWidth() &&
+           widget->minimumWidth() < widget->minimumSizeHint().width();
+}
+
+QString Describe(const QWidget* widget, const QString& text)
+{
+    return QStringLiteral("%1 \"%2\" (%3 of %4 pixels)")
+        .arg(QString::fromLatin1(widget->metaObject()->className()), text)
+        .arg(widget->width())
+        .arg(widget->sizeHint().width());
+}
+
+// Every shown label, button and check box of `window` too narrow for its text, and every menu title
+// the menu bar has no room for.
+QStringList CutTexts(const QWidget& window)
+{
+    QStringList cut;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisible() || MayCut(widget))
+            continue;
+        QString text;
+        int needed = 0;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            text = label->text();
+            needed = label->wordWrap() ? 0 : label->minimumSizeHint().width();
+            if (label->wordWrap() && label->height() < label->heightForWidth(label->width()))
+                cut << Describe(widget, text) + QStringLiteral(" lacks height");
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            text = button->text();
+            needed = button->sizeHint().width();
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+            text = box->title();
+            needed = box->minimumSizeHint().width();
+        }
+        if (!text.isEmpty() && widget->width() < needed)
+            cut << Describe(widget, text);
+    }
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        if (!bar->isVisible())
+            continue;
+        for (QAction* action : bar->actions()) {
+            const QRect place = bar->actionGeometry(action);
+            if (action->isVisible() && (place.isEmpty() || place.right() >= bar->width()))
+                cut << QStringLiteral("menu title \"%1\"").arg(action->text());
+        }
+    }
+    return cut;
+}
+
+QStringList MenuTexts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        if (!action->isSeparator())
+            texts << action->text();
+    return texts;
+}
+
+// The menus of `window`: each QMenu, and the window's own menu titles, buttons and labelled fields.
+Menus MenusOf(const QWidget& window)
+{
+    Menus menus;
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        menus << MenuTexts(menu->actions());
+    QStringList own;
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
+        own << MenuTexts(bar->actions());
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            own << button->text();
+        else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->buddy())
+            own << label->text();
+        else if (const auto* box = qobject_cast<const QGroupBox*>(widget))
+            own << box->title();
+    }
+    return menus << own;
+}
+
+// The accelerator clashes of each menu against the same menu in English.
+QStringList Clashes(const Menus& english, const Menus& translated)
+{
+    if (english.size() != translated.size())
+        return {QStringLiteral("%1 menus instead of %2").arg(translated.size()).arg(english.size())};
+    QStringList clashes;
+    for (qsizetype i = 0; i < english.size(); ++i)
+        clashes << TsCheck::AcceleratorClashes(english[i], translated[i]);
+    return clashes;
+}
+
+} // namespace
+
+class TestTranslatedWindows : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TestTranslatedWindows(const TestHome& home) : m_home(home) {}
+
+private:
+    const TestHome& m_home;
+    QHash<QString, Menus> m_english; // each window's menus in English
+
+    // Only `language`'s catalogues (none for English), as the program installs them.
+    static void UseLanguage(const QString& language)
+    {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        const QString folder = Translations::Folder(Translations::DefaultPlaces());
+        QVERIFY2(!folder.isEmpty(), "the build tree's catalogues are missing");
+        if (language != QLatin1String("en")) {
+            QCOMPARE(Translations::Choose({language}, folder), language);
+            Translations::Install(*qApp, language, folder, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        }
+    }
+
+    // Checks one shown window in `language`: nothing cut, no new accelerator clash.
+    void CheckWindow(const QString& name, const QWidget& window, const QString& language)
+    {
+        const QStringList cut = CutTexts(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1, %2: texts cut:\n").arg(language, name) +
+                                           cut.join(QLatin1Char('\n'))));
+        const Menus menus = MenusOf(window);
+        if (language == QLatin1String("en")) {
+            m_english.insert(name, menus);
+            return;
+        }
+        QVERIFY2(m_english.contains(name), "the English windows come first");
+        const QStringList clashes = Clashes(m_english.value(name), menus);
+        QVERIFY2(clashes.isEmpty(), qPrintable(QStringLiteral("%1, %2: one accelerator for two items:\n")
+                                                   .arg(language, name) +
+                                               clashes.join(QLatin1Char('\n'))));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Seams::SetMessageBoxHandler([](const Seams::MessageBoxCall&) { return QMessageBox::Ok; });
+    }
+    void cleanupTestCase() { UseLanguage(QStringLiteral("en")); }
+
+    void windowsShowTheirTextsWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QStringLiteral("en");
+        for (const QString& language : QStringLiteral(TRESMOLO_LANGUAGES).split(QLatin1Char(' ')))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void windowsShowTheirTextsWhole()
+    {
+        QFETCH(QString, language);
+        UseLanguage(language);
+        m_home.ClearSettings();
+
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        frame->resize(kSmallScreenWidth, 768);
+        QTRY_COMPARE(frame->width(), kSmallScreenWidth);
+        QCoreApplication::processEvents();
+        CheckWindow(QStringLiteral("main window"), *frame, language);
+
+        CDlgSearchParameters search(frame);
+        search.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&search));
+        CheckWindow(QStringLiteral("search dialog"), search, language);
+        search.reject();
+
+        CDlgDuplicateResults duplicates(frame);
+        duplicates.show();
+        if (QMessageBox* help = duplicates.HelpBox()) {
+            CheckWindow(QStringLiteral("duplicates help"), *help, language);
+            help->button(QMessageBox::Ok)->click();
+        }
+        QCoreApplication::processEvents();
+        CheckWindow(QStringLiteral("duplicates window"), duplicates, language);
+        duplicates.reject();
+    }
+};
+
+TRESMOLO_TEST_MAIN(QApplication, TestTranslatedWindows)
+#include "tst_translatedwindows.moc"
