@@ -173,9 +173,10 @@ int PluralForms(const QString& language)
 
 QStringList Check(const Catalogue& catalogue)
 {
-    QStringList found;
+    // A catalogue that could not be read whole is that one fault; what was read of it may be cut.
     if (!catalogue.error.isEmpty())
-        found.append(QStringLiteral("%1: %2").arg(catalogue.language, catalogue.error));
+        return {QStringLiteral("%1: %2").arg(catalogue.language, catalogue.error)};
+    QStringList found;
     for (const Message& message : catalogue.messages) {
         QStringList faults;
         if (message.type == QLatin1String("unfinished"))
@@ -186,7 +187,8 @@ QStringList Check(const Catalogue& catalogue)
         if (message.forms.isEmpty())
             faults.append(QStringLiteral("no translation"));
         else if (message.type.isEmpty() && message.forms.size() != wanted)
-            faults.append(QStringLiteral("%1 numerus forms instead of %2").arg(message.forms.size()).arg(wanted));
+            faults.append(
+                QStringLiteral("%1 numerus forms instead of %2").arg(message.forms.size()).arg(wanted));
         if (message.type.isEmpty()) {
             for (const QString& form : message.forms)
                 CheckForm(message.source, form, message.numerus, faults);

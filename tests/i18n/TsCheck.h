@@ -13,17 +13,17 @@ struct Message
 {
     QString context;
     QString source;
-    QString comment;     // the disambiguation, which tells apart messages of the same source
+    QString comment; // the disambiguation, which tells apart messages of the same source
     bool numerus = false;
-    QString type;        // the translation's type attribute: "", "unfinished", "vanished", "obsolete"
-    QStringList forms;   // the translation, or each numerus form in order
+    QString type;      // the translation's type attribute: "", "unfinished", "vanished", "obsolete"
+    QStringList forms; // the translation, or each numerus form in order
 };
 
 struct Catalogue
 {
-    QString language;    // the TS element's language attribute, e.g. "de" or "pt_BR"
+    QString language; // the TS element's language attribute, e.g. "de" or "pt_BR"
     QList<Message> messages;
-    QString error;       // why the file could not be read; empty when it was read whole
+    QString error; // why the file could not be read; empty when it was read whole
 };
 
 Catalogue Read(QIODevice& device);

@@ -17,12 +17,14 @@ QString CataloguePath(const QString& language)
     return QStringLiteral(TRESMOLO_TRANSLATIONS_DIR "/tresmolo_%1.ts").arg(language);
 }
 
-// Each message as "context | source | comment", the key by which the program looks it up.
+// Each message as "context | source" (and " | comment" when it has one), the key by which the program looks
+// it up.
 QSet<QString> Keys(const TsCheck::Catalogue& catalogue)
 {
     QSet<QString> keys;
     for (const TsCheck::Message& message : catalogue.messages)
-        keys.insert(QStringList{message.context, message.source, message.comment}.join(QStringLiteral(" | ")));
+        keys.insert(message.context + QStringLiteral(" | ") + message.source +
+                    (message.comment.isEmpty() ? QString() : QStringLiteral(" | ") + message.comment));
     return keys;
 }
 
@@ -86,7 +88,8 @@ private slots:
     {
         QFETCH(QString, language);
         const TsCheck::Catalogue catalogue = TsCheck::ReadFile(CataloguePath(language));
-        QCOMPARE(catalogue.language, language);
+        // lupdate names the territory too ("de_DE" for tresmolo_de.ts).
+        QCOMPARE(QLocale(catalogue.language).language(), QLocale(language).language());
         const QStringList faults = TsCheck::Check(catalogue);
         if (!faults.isEmpty())
             FailWith(QStringLiteral("faults in the %1 catalogue").arg(language), faults);
