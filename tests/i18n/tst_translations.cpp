@@ -70,10 +70,10 @@ private slots:
         QVERIFY(m_temporary.isValid());
         const QString fresh = m_temporary.filePath(QStringLiteral("tresmolo_de.ts"));
         QProcess lupdate;
-        lupdate.start(QStringLiteral(TRESMOLO_LUPDATE),
-                      {QStringLiteral("@" TRESMOLO_TRANSLATED_SOURCES_LIST), QStringLiteral("-no-obsolete"),
-                       QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-silent"),
-                       QStringLiteral("-ts"), fresh});
+        const QStringList arguments = QStringList{QStringLiteral("@" TRESMOLO_TRANSLATED_SOURCES_LIST)}
+                                      << QStringLiteral(TRESMOLO_LUPDATE_OPTIONS).split(QLatin1Char(' '))
+                                      << QStringLiteral("-silent") << QStringLiteral("-ts") << fresh;
+        lupdate.start(QStringLiteral(TRESMOLO_LUPDATE), arguments);
         QVERIFY(lupdate.waitForFinished(120000));
         QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
                  lupdate.readAllStandardError().constData());
