@@ -427,6 +427,46 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Searches a folder (and its sub-folders) for files, lists them with per-folder counts
+and lets you act on them. With FOLDER, that folder is selected in the folder tree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a search in the selected folder at once, as the automatic search at start-up does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder to select (and search).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give one folder at most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>Caption Bar</source>
