@@ -82,11 +82,14 @@ QString Choose(const QStringList& uiLanguages, const QString& folder)
     if (folder.isEmpty())
         return {};
     for (const QString& entry : uiLanguages) {
-        const QLocale locale(entry);
         // The sources are English; "C" is the untranslated locale.
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        if (entry == QLatin1String("C") || entry == QLatin1String("POSIX"))
             return {};
-        if (locale.language() == QLocale::AnyLanguage)
+        const QLocale locale(entry);
+        if (locale.language() == QLocale::English)
+            return {};
+        // A language Qt does not know reads as C: it has no catalogue either.
+        if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage)
             continue;
         // QLocale fills in what the entry leaves out: a bare "pt" is pt_BR, "zh-Hans" is zh_CN.
         const QString withTerritory = locale.name();

@@ -32,7 +32,8 @@ private slots:
         auto choose = [&](const QStringList& languages) { return Translations::Choose(languages, folder); };
         QCOMPARE(choose({QStringLiteral("de-DE"), QStringLiteral("de-Latn-DE"), QStringLiteral("de")}),
                  QStringLiteral("de"));
-        QCOMPARE(choose({QStringLiteral("nl-NL"), QStringLiteral("de-AT")}), QStringLiteral("de"));
+        QCOMPARE(choose({QStringLiteral("nl-NL"), QStringLiteral("xx-YY"), QStringLiteral("de-AT")}),
+                 QStringLiteral("de"));
         QCOMPARE(choose({QStringLiteral("pt-PT"), QStringLiteral("pt")}), QStringLiteral("pt_BR"));
         QCOMPARE(choose({QStringLiteral("zh-Hans-CN")}), QStringLiteral("zh_CN"));
         // English is the sources' language, C the untranslated locale: nothing after them counts.
