@@ -486,7 +486,7 @@ Falls die Dateiliste noch rollt, warten Sie bitte, bis sie stillsteht.</translat
     </message>
     <message>
         <source>Read Only Files</source>
-        <translation>Schreibgeschützte Dateien</translation>
+        <translation>Schreibgeschützt</translation>
     </message>
     <message>
         <source>Ignore all Read Only Files in Search.</source>
@@ -522,7 +522,7 @@ Falls die Dateiliste noch rollt, warten Sie bitte, bis sie stillsteht.</translat
     </message>
     <message>
         <source>Search SubFolder(s)</source>
-        <translation>Unterordner durchsuchen</translation>
+        <translation>Mit Unterordnern</translation>
     </message>
     <message>
         <source>Search File(s) in Sub Folder(s) of the Selected Folder.</source>
@@ -598,7 +598,7 @@ Falls die Dateiliste noch rollt, warten Sie bitte, bis sie stillsteht.</translat
     </message>
     <message>
         <source>Auto Search Last Folder</source>
-        <translation>Letzten Ordner autom. durchsuchen</translation>
+        <translation>Beim Start suchen</translation>
     </message>
     <message>
         <source>Automatically Run the Last Search at Application Startup.</source>
