@@ -278,7 +278,7 @@ Si la liste des fichiers défile encore, veuillez attendre qu&apos;elle s&apos;a
     </message>
     <message>
         <source>Press the Start Button to Start Searching File(s) from the Folder %1.</source>
-        <translation>Appuyez sur le bouton Démarrer pour lancer la recherche de fichiers dans le dossier %1.</translation>
+        <translation>Appuyez sur le bouton Lancer pour lancer la recherche de fichiers dans le dossier %1.</translation>
     </message>
 </context>
 <context>
@@ -340,7 +340,7 @@ Si la liste des fichiers défile encore, veuillez attendre qu&apos;elle s&apos;a
     </message>
     <message>
         <source>Please Select a Folder from the List of Folders (from the Left Hand Side) &amp; then Press the Start Button.</source>
-        <translation>Veuillez sélectionner un dossier dans la liste des dossiers (à gauche) &amp; appuyer ensuite sur le bouton Démarrer.</translation>
+        <translation>Veuillez sélectionner un dossier dans la liste des dossiers (à gauche) &amp; appuyer ensuite sur le bouton Lancer.</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -498,7 +498,7 @@ Si la liste des fichiers défile encore, veuillez attendre qu&apos;elle s&apos;a
     </message>
     <message>
         <source>Start</source>
-        <translation>Démarrer</translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Start Searching of Files for the Selected Folder.</source>
@@ -522,7 +522,7 @@ Si la liste des fichiers défile encore, veuillez attendre qu&apos;elle s&apos;a
     </message>
     <message>
         <source>Search SubFolder(s)</source>
-        <translation>Inclure les sous-dossiers</translation>
+        <translation>Sous-dossiers</translation>
     </message>
     <message>
         <source>Search File(s) in Sub Folder(s) of the Selected Folder.</source>
@@ -598,7 +598,7 @@ Si la liste des fichiers défile encore, veuillez attendre qu&apos;elle s&apos;a
     </message>
     <message>
         <source>Auto Search Last Folder</source>
-        <translation>Rechercher au démarrage</translation>
+        <translation>Au démarrage</translation>
     </message>
     <message>
         <source>Automatically Run the Last Search at Application Startup.</source>
