@@ -278,7 +278,7 @@ Si la liste des fichiers défile encore, veuillez attendre qu&apos;elle s&apos;a
     </message>
     <message>
         <source>Press the Start Button to Start Searching File(s) from the Folder %1.</source>
-        <translation>Appuyez sur le bouton Lancer pour lancer la recherche de fichiers dans le dossier %1.</translation>
+        <translation>Appuyez sur le bouton Lancer pour rechercher des fichiers dans le dossier %1.</translation>
     </message>
 </context>
 <context>
