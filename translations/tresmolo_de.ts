@@ -5,69 +5,69 @@
     <name>CAboutDlg</name>
     <message>
         <source>About Tresmolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tresmolo</translation>
     </message>
     <message>
         <source>Tresmolo, Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo, Version %1</translation>
     </message>
     <message>
         <source>Support: see the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe: siehe Benutzerhandbuch</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo-Benutzerhandbuch</translation>
     </message>
     <message>
         <source>Open the user guide in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch im Browser öffnen</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCustomMFCRibbonApplicationButton</name>
     <message>
         <source>Change Application Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsbild der Anwendung ändern</translation>
     </message>
     <message>
         <source>Application Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsknopf</translation>
     </message>
 </context>
 <context>
     <name>CDlgDuplicateResults</name>
     <message>
         <source>Verify Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt prüfen</translation>
     </message>
     <message>
         <source>Compare the contents of the files of each group</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Inhalt der Dateien jeder Gruppe vergleichen</translation>
     </message>
     <message>
         <source>%1 group(s), %2 file(s), %3 in duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Gruppe(n), %2 Datei(en), %3 in Duplikaten</translation>
     </message>
     <message>
         <source>Keep one file of each group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Von jeder Gruppe eine Datei behalten?</translation>
     </message>
     <message>
         <source>Comparing the contents of the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalt der Dateien wird verglichen...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>This Window Displays Possibly Duplicate Files Grouped by File Size.
@@ -79,351 +79,359 @@ Have a Close Look before Deleting Any File(s).
 Right Click to View Available Commands.
 
 In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster zeigt mögliche Duplikate, nach Dateigröße gruppiert.
+
+Dateien gleicher Größe können Duplikate sein oder sich unterscheiden.
+
+Sehen Sie genau hin, bevor Sie Dateien löschen.
+
+Mit einem Rechtsklick sehen Sie die verfügbaren Befehle.
+
+Falls die Dateiliste noch rollt, warten Sie bitte, bis sie stillsteht.</translation>
     </message>
     <message>
         <source>Check the Files which you wish to Send to Recyle Bin and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markieren Sie die Dateien, die Sie in den Papierkorb verschieben möchten, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>Duplicate Search Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Duplikate - %1</translation>
     </message>
     <message>
         <source>Display Selected File(s) in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Datei(en) im Dateimanager zeigen</translation>
     </message>
     <message>
         <source>Send Checked File(s) to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Datei(en) in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle markieren</translation>
     </message>
     <message>
         <source>UnCheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Markierungen aufheben</translation>
     </message>
 </context>
 <context>
     <name>CDlgSearchParameters</name>
     <message>
         <source>Search by Partial or Full File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Teil oder ganzem Dateinamen suchen</translation>
     </message>
     <message>
         <source>&amp;Search Word :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchbegriff:</translation>
     </message>
     <message>
         <source>Search &amp;Path :</source>
-        <translation type="unfinished"></translation>
+        <translation>Such&amp;pfad:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Specify Search Parameters - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchparameter festlegen - %1</translation>
     </message>
 </context>
 <context>
     <name>CDlgSplash</name>
     <message>
         <source>File search for your folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche für Ihre Ordner</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>%1 Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geladen...</translation>
     </message>
 </context>
 <context>
     <name>CFolderTree</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
     <name>CInfoBar</name>
     <message>
         <source>Important</source>
-        <translation type="unfinished"></translation>
+        <translation>Wichtig</translation>
     </message>
     <message>
         <source>Here is an informational message for the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier steht ein Hinweis für den Benutzer.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;Filter Found Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Dateien &amp;filtern</translation>
     </message>
     <message>
         <source>Show only the found files whose name or folder contains a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die gefundenen Dateien zeigen, deren Name oder Ordner einen Text enthält.</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Bereich</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriger Bereich</translation>
     </message>
     <message>
         <source>&amp;Application Look</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erscheinungsbild</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nsicht</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusleiste</translation>
     </message>
     <message>
         <source>&amp;Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infoleiste</translation>
     </message>
     <message>
         <source>&amp;Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateianzahl je Ordner</translation>
     </message>
     <message>
         <source>&amp;Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei&amp;liste anzeigen</translation>
     </message>
     <message>
         <source>D&amp;uplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;oppelte Dateien gleicher Größe</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Pendrake...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Pendrake...</translation>
     </message>
     <message>
         <source>Selected Folder Will Appear Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier erscheint der ausgewählte Ordner</translation>
     </message>
     <message>
         <source>Number of Files Found in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der gefundenen Dateien.</translation>
     </message>
     <message>
         <source>File Count in List</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Dateien in der Liste</translation>
     </message>
     <message>
         <source>Select Folder from the Left Hand Side to be Searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie links den zu durchsuchenden Ordner.</translation>
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Infoleiste</translation>
     </message>
     <message>
         <source>The settings cannot be saved in %1. Changes made now may be lost when Tresmolo closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden. Änderungen gehen beim Beenden von Tresmolo womöglich verloren.</translation>
     </message>
     <message>
         <source>Please Select a Folder from the Folder List to Search for File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie in der Ordnerliste einen Ordner, in dem nach Dateien gesucht werden soll.</translation>
     </message>
     <message>
         <source>Folder Name Selected from the Folder List will Appear Here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier erscheint der Name des in der Ordnerliste ausgewählten Ordners.</translation>
     </message>
     <message>
         <source>Folder %1 Selected to Search File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner %1 für die Dateisuche ausgewählt.</translation>
     </message>
     <message>
         <source>Press the Start Button to Start Searching File(s) from the Folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie den Start-Knopf, um die Dateisuche im Ordner %1 zu beginnen.</translation>
     </message>
 </context>
 <context>
     <name>COutlookBar</name>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellzugriff</translation>
     </message>
     <message>
         <source>Outlook Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigationsleiste</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
     <name>CPendrakeView</name>
     <message>
         <source>View Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Datei öffnen</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner der Datei öffnen</translation>
     </message>
     <message>
         <source>Locate File in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei im Dateimanager zeigen</translation>
     </message>
     <message>
         <source>Send File to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>File Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateieigenschaften</translation>
     </message>
     <message>
         <source>Folder Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnereigenschaften</translation>
     </message>
     <message>
         <source>Open Selected Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Ordner öffnen</translation>
     </message>
     <message>
         <source>Send Folder to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>The list of files could not be written completely to %1 (%2). The incomplete file has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateiliste konnte nicht vollständig in %1 geschrieben werden (%2). Die unvollständige Datei wurde entfernt.</translation>
     </message>
     <message>
         <source>Copy Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad kopieren</translation>
     </message>
     <message>
         <source>Please Select a Folder from the List of Folders (from the Left Hand Side) &amp; then Press the Start Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Ordner in der Ordnerliste (links) &amp; drücken Sie dann den Start-Knopf.</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft...</translation>
     </message>
     <message>
         <source>File Search for Folder %1, Started At %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche im Ordner %1, begonnen um %2</translation>
     </message>
     <message>
         <source>File Search Started At %1 , Stopped At %2. Parsed %3 Folder(s). </source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche begonnen um %1, beendet um %2. %3 Ordner durchsucht. </translation>
     </message>
     <message>
         <source>File Search Stopped At %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche beendet um %1.</translation>
     </message>
     <message>
         <source>%1 Folder(s) Parsed. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ordner durchsucht. </translation>
     </message>
     <message>
         <source>%1 Folder(s) Ignored. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ordner ignoriert. </translation>
     </message>
     <message>
         <source>%1 Folder(s) Do Not Contain Files. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ordner ohne Dateien. </translation>
     </message>
     <message>
         <source>%1 File(s) Found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datei(en) gefunden.</translation>
     </message>
     <message>
         <source>It Took Aound %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer: etwa %1.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
     <name>CRibbonBar</name>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Modify Visual Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsbild ändern</translation>
     </message>
     <message>
         <source>Choose one of the Office 2007 themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Eines der Office-2007-Designs wählen</translation>
     </message>
     <message>
         <source>Folders To Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorierte Ordner</translation>
     </message>
     <message>
         <source>Files to Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorierte Dateien</translation>
     </message>
     <message>
         <source>File Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Starter</translation>
     </message>
     <message>
         <source>Exporters</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
 </context>
 <context>
@@ -470,595 +478,597 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>Commands</name>
     <message>
         <source>Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Infoleiste</translation>
     </message>
     <message>
         <source>Show or hide the caption bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Infoleiste ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Toggle Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Infoleiste ein/aus</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Ignore Windows Folder ( e.g C:\Windows ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Windows-Ordner (z. B. C:\Windows) bei der Suche ignorieren.</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Windows Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in den Dateien des Windows-Ordners suchen</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Ignore Programs Folder ( e.g C:\Program Files ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Programmordner (z. B. C:\Program Files) bei der Suche ignorieren.</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Program Files Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in den Dateien des Programmordners suchen</translation>
     </message>
     <message>
         <source>Hidden Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckte Dateien</translation>
     </message>
     <message>
         <source>Ignore all Hidden Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle versteckten Dateien bei der Suche ignorieren.</translation>
     </message>
     <message>
         <source>Skip Hidden Files when Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckte Dateien bei der Suche überspringen.</translation>
     </message>
     <message>
         <source>Read Only Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt</translation>
     </message>
     <message>
         <source>Ignore all Read Only Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle schreibgeschützten Dateien bei der Suche ignorieren.</translation>
     </message>
     <message>
         <source>Skip Read Only Files in File Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützte Dateien bei der Dateisuche überspringen.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Start Searching of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateisuche im ausgewählten Ordner beginnen.</translation>
     </message>
     <message>
         <source>Start File(s) Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche beginnen.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Stop Searching of of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateisuche im ausgewählten Ordner anhalten.</translation>
     </message>
     <message>
         <source>Stop Searching of File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche anhalten.</translation>
     </message>
     <message>
         <source>Search SubFolder(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Unterordnern</translation>
     </message>
     <message>
         <source>Search File(s) in Sub Folder(s) of the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien auch in den Unterordnern des ausgewählten Ordners suchen.</translation>
     </message>
     <message>
         <source>Search Files in Sub Folder(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien in Unterordnern suchen.</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateianzahl</translation>
     </message>
     <message>
         <source>Display Number of Files Count in Every Folder when Loading Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Laden der Dateien die Anzahl der Dateien in jedem Ordner anzeigen.</translation>
     </message>
     <message>
         <source>Display Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateianzahl je Ordner anzeigen</translation>
     </message>
     <message>
         <source>Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateimanager</translation>
     </message>
     <message>
         <source>Open Windows Explorer with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den im Ordnerbaum dieses Programms ausgewählten Ordner im Dateimanager öffnen.</translation>
     </message>
     <message>
         <source>Open Selected Folder in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Ordner im Dateimanager öffnen</translation>
     </message>
     <message>
         <source>Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Open Command Prompt Window with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Terminal im Ordner öffnen, der im Ordnerbaum dieses Programms ausgewählt ist.</translation>
     </message>
     <message>
         <source>Open Selected Folder in Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Ordner im Terminal öffnen</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>Open Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb öffnen</translation>
     </message>
     <message>
         <source>Export File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiliste exportieren</translation>
     </message>
     <message>
         <source>Export List of Files Visible in List to a Temporary file and Open It.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die in der Liste sichtbaren Dateien in eine temporäre Datei exportieren und diese öffnen.</translation>
     </message>
     <message>
         <source>Export List of Files to a Temporary File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiliste in eine temporäre Datei exportieren.</translation>
     </message>
     <message>
         <source>Ignore Recycle Bin Folder(s) When Listing Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb-Ordner beim Auflisten der Dateien ignorieren.</translation>
     </message>
     <message>
         <source>Do Not Search for Files in Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Papierkorb nach Dateien suchen.</translation>
     </message>
     <message>
         <source>Auto Search Last Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start suchen</translation>
     </message>
     <message>
         <source>Automatically Run the Last Search at Application Startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Suche beim Programmstart automatisch ausführen.</translation>
     </message>
     <message>
         <source>Auto Search File(s) at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start automatisch suchen</translation>
     </message>
     <message>
         <source>AppData</source>
-        <translation type="unfinished"></translation>
+        <translation>AppData</translation>
     </message>
     <message>
         <source>Ignore App Data Folders when Searching Files in the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsdatenordner bei der Dateisuche im ausgewählten Ordner ignorieren.</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Application Data Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in Anwendungsdatenordnern nach Dateien suchen.</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckte</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in versteckten Ordnern nach Dateien suchen.</translation>
     </message>
     <message>
         <source>Ignore Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckte Ordner ignorieren.</translation>
     </message>
     <message>
         <source>Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiliste anzeigen</translation>
     </message>
     <message>
         <source>Display List of Files as they are found. This will require extra time to parse the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien anzeigen, sobald sie gefunden werden. Das Durchsuchen des ausgewählten Ordners dauert dann länger.</translation>
     </message>
     <message>
         <source>Display File List in Upper List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiliste in der oberen Liste anzeigen.</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Dateien</translation>
     </message>
     <message>
         <source>Search Duplicate Files from the List by Comparing File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Dateien in der Liste anhand der Dateigröße suchen</translation>
     </message>
     <message>
         <source>Duplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Dateien gleicher Größe</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch</translation>
     </message>
     <message>
         <source>Open the Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tresmolo-Benutzerhandbuch öffnen</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo-Benutzerhandbuch</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner der Datei öffnen</translation>
     </message>
     <message>
         <source>Open Folder of Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner der ausgewählten Datei öffnen</translation>
     </message>
     <message>
         <source>Display Selected File&apos;s Folder in Windows Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner der ausgewählten Datei im Dateimanager zeigen</translation>
     </message>
     <message>
         <source>&amp;Copy	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren	Ctrl+C</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Cu&amp;t	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden	Ctrl+X</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Paste	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen	Ctrl+V</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig	Ctrl+Z</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Aktion rückgängig machen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tresmolo...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>Quit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung beenden</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statusleiste ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste ein/aus</translation>
     </message>
 </context>
 <context>
     <name>FileListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
     <name>FolderListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateianzahl</translation>
     </message>
 </context>
 <context>
     <name>FolderTreeModel</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönlicher Ordner</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
 </context>
 <context>
     <name>ResultsFilterBox</name>
     <message>
         <source>Filter the found files by name or folder (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Dateien nach Name oder Ordner filtern (Ctrl+F)</translation>
     </message>
     <message>
         <source>Shows only the files whose name or folder contains this text. Escape clears it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Dateien, deren Name oder Ordner diesen Text enthält. Escape leert das Feld.</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geändert</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>hard link of #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>harter Link auf #%1</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>%1 could not be moved to the trash and stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden und bleibt, wo es ist.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>These %1 items could not be moved to the trash and stay where they are:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese %1 Objekte konnten nicht in den Papierkorb verschoben werden und bleiben, wo sie sind:
+
+</translation>
     </message>
     <message>
         <source>Do you want to move %1 to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Do you want to move these %1 items to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diese %1 Objekte in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Moving %1 to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>No terminal program was found. Install one, or name yours in the TERMINAL environment variable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Terminalprogramm gefunden. Installieren Sie eines oder nennen Sie Ihres in der Umgebungsvariablen TERMINAL.</translation>
     </message>
 </context>
 <context>
     <name>Shell::PropertiesDialog</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte</translation>
     </message>
     <message>
         <source>%1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von %1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar: %1</translation>
     </message>
     <message>
         <source>Points to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verweist auf:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert:</translation>
     </message>
     <message>
         <source>Permissions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechtigungen:</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer:</translation>
     </message>
     <message>
         <source>%1, group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Gruppe %2</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>the trash folder %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Papierkorb-Ordner %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <source>it is on another volume than the home trash, and its own volume has no trash it can use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>es liegt auf einem anderen Datenträger als der Papierkorb im persönlichen Ordner, und sein eigener Datenträger hat keinen nutzbaren Papierkorb (%1)</translation>
     </message>
 </context>
 <context>
     <name>VisualStyles</name>
     <message>
         <source>Windows &amp;2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows &amp;2000</translation>
     </message>
     <message>
         <source>Office &amp;XP</source>
-        <translation type="unfinished"></translation>
+        <translation>Office &amp;XP</translation>
     </message>
     <message>
         <source>&amp;Windows XP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows XP</translation>
     </message>
     <message>
         <source>Office 200&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;3</translation>
     </message>
     <message>
         <source>Visual Studio.NET 200&amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Visual Studio.NET 200&amp;5</translation>
     </message>
     <message>
         <source>&amp;Blue Style</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blauer Stil</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Blue Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (&amp;Blauer Stil)</translation>
     </message>
     <message>
         <source>B&amp;lack Style</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schwarzer Stil</translation>
     </message>
     <message>
         <source>Office 2007 (B&amp;lack Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (&amp;Schwarzer Stil)</translation>
     </message>
     <message>
         <source>&amp;Silver Style</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ilberner Stil</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Silver Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (S&amp;ilberner Stil)</translation>
     </message>
     <message>
         <source>&amp;Aqua Style</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aqua-Stil</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Aqua Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (&amp;Aqua-Stil)</translation>
     </message>
     <message>
         <source>Office 200&amp;7</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;7</translation>
     </message>
 </context>
 </TS>

@@ -5,69 +5,69 @@
     <name>CAboutDlg</name>
     <message>
         <source>About Tresmolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tresmolo</translation>
     </message>
     <message>
         <source>Tresmolo, Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo, versión %1</translation>
     </message>
     <message>
         <source>Support: see the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda: consulte la guía del usuario</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del usuario de Tresmolo</translation>
     </message>
     <message>
         <source>Open the user guide in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la guía del usuario en el navegador</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Donar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>CCustomMFCRibbonApplicationButton</name>
     <message>
         <source>Change Application Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la apariencia de la aplicación</translation>
     </message>
     <message>
         <source>Application Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón de la aplicación</translation>
     </message>
 </context>
 <context>
     <name>CDlgDuplicateResults</name>
     <message>
         <source>Verify Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar contenido</translation>
     </message>
     <message>
         <source>Compare the contents of the files of each group</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar el contenido de los archivos de cada grupo</translation>
     </message>
     <message>
         <source>%1 group(s), %2 file(s), %3 in duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 grupo(s), %2 archivo(s), %3 en duplicados</translation>
     </message>
     <message>
         <source>Keep one file of each group?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Conservar un archivo de cada grupo?</translation>
     </message>
     <message>
         <source>Comparing the contents of the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparando el contenido de los archivos...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>This Window Displays Possibly Duplicate Files Grouped by File Size.
@@ -79,351 +79,359 @@ Have a Close Look before Deleting Any File(s).
 Right Click to View Available Commands.
 
 In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta ventana muestra posibles archivos duplicados, agrupados por tamaño.
+
+Los archivos del mismo tamaño pueden ser duplicados o distintos.
+
+Revíselos con atención antes de eliminar cualquier archivo.
+
+Haga clic derecho para ver las órdenes disponibles.
+
+Si la lista de archivos se está desplazando, espere hasta que se detenga.</translation>
     </message>
     <message>
         <source>Check the Files which you wish to Send to Recyle Bin and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los archivos que quiera enviar a la papelera e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Duplicate Search Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados de la búsqueda de duplicados - %1</translation>
     </message>
     <message>
         <source>Display Selected File(s) in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los archivos seleccionados en el gestor de archivos</translation>
     </message>
     <message>
         <source>Send Checked File(s) to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar los archivos marcados a la papelera</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar todos</translation>
     </message>
     <message>
         <source>UnCheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarcar todos</translation>
     </message>
 </context>
 <context>
     <name>CDlgSearchParameters</name>
     <message>
         <source>Search by Partial or Full File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por nombre de archivo parcial o completo</translation>
     </message>
     <message>
         <source>&amp;Search Word :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabra buscada:</translation>
     </message>
     <message>
         <source>Search &amp;Path :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruta de búsqueda:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Specify Search Parameters - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros de búsqueda - %1</translation>
     </message>
 </context>
 <context>
     <name>CDlgSplash</name>
     <message>
         <source>File search for your folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de archivos en sus carpetas</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>%1 Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando %1...</translation>
     </message>
 </context>
 <context>
     <name>CFolderTree</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
 </context>
 <context>
     <name>CInfoBar</name>
     <message>
         <source>Important</source>
-        <translation type="unfinished"></translation>
+        <translation>Importante</translation>
     </message>
     <message>
         <source>Here is an informational message for the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí aparece un mensaje informativo para el usuario.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;Filter Found Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtrar archivos encontrados</translation>
     </message>
     <message>
         <source>Show only the found files whose name or folder contains a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo los archivos encontrados cuyo nombre o carpeta contiene un texto.</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel si&amp;guiente</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel an&amp;terior</translation>
     </message>
     <message>
         <source>&amp;Application Look</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apariencia de la aplicación</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de e&amp;stado</translation>
     </message>
     <message>
         <source>&amp;Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;información</translation>
     </message>
     <message>
         <source>&amp;Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Número de archivos por carpeta</translation>
     </message>
     <message>
         <source>&amp;Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;lista de archivos</translation>
     </message>
     <message>
         <source>D&amp;uplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos &amp;duplicados del mismo tamaño</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About Pendrake...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Pendrake...</translation>
     </message>
     <message>
         <source>Selected Folder Will Appear Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí aparecerá la carpeta seleccionada</translation>
     </message>
     <message>
         <source>Number of Files Found in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de archivos encontrados en la búsqueda.</translation>
     </message>
     <message>
         <source>File Count in List</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de archivos en la lista</translation>
     </message>
     <message>
         <source>Select Folder from the Left Hand Side to be Searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione a la izquierda la carpeta en la que buscar.</translation>
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de información</translation>
     </message>
     <message>
         <source>The settings cannot be saved in %1. Changes made now may be lost when Tresmolo closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la configuración en %1. Los cambios que haga ahora pueden perderse al cerrar Tresmolo.</translation>
     </message>
     <message>
         <source>Please Select a Folder from the Folder List to Search for File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione en la lista de carpetas una carpeta en la que buscar archivos.</translation>
     </message>
     <message>
         <source>Folder Name Selected from the Folder List will Appear Here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí aparecerá el nombre de la carpeta seleccionada en la lista de carpetas.</translation>
     </message>
     <message>
         <source>Folder %1 Selected to Search File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta %1 seleccionada para buscar archivos.</translation>
     </message>
     <message>
         <source>Press the Start Button to Start Searching File(s) from the Folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse el botón Iniciar para empezar a buscar archivos en la carpeta %1.</translation>
     </message>
 </context>
 <context>
     <name>COutlookBar</name>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesos directos</translation>
     </message>
     <message>
         <source>Outlook Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de navegación</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
 </context>
 <context>
     <name>CPendrakeView</name>
     <message>
         <source>View Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el archivo seleccionado</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta del archivo</translation>
     </message>
     <message>
         <source>Locate File in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el archivo en el gestor de archivos</translation>
     </message>
     <message>
         <source>Send File to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar el archivo a la papelera</translation>
     </message>
     <message>
         <source>File Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del archivo</translation>
     </message>
     <message>
         <source>Folder Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de la carpeta</translation>
     </message>
     <message>
         <source>Open Selected Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta seleccionada</translation>
     </message>
     <message>
         <source>Send Folder to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar la carpeta a la papelera</translation>
     </message>
     <message>
         <source>The list of files could not be written completely to %1 (%2). The incomplete file has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la lista de archivos completa en %1 (%2). Se ha eliminado el archivo incompleto.</translation>
     </message>
     <message>
         <source>Copy Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar ruta</translation>
     </message>
     <message>
         <source>Please Select a Folder from the List of Folders (from the Left Hand Side) &amp; then Press the Start Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una carpeta de la lista de carpetas (a la izquierda) &amp; pulse luego el botón Iniciar.</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando...</translation>
     </message>
     <message>
         <source>File Search for Folder %1, Started At %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de archivos en la carpeta %1, iniciada a las %2</translation>
     </message>
     <message>
         <source>File Search Started At %1 , Stopped At %2. Parsed %3 Folder(s). </source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de archivos iniciada a las %1, detenida a las %2. %3 carpeta(s) recorrida(s). </translation>
     </message>
     <message>
         <source>File Search Stopped At %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de archivos detenida a las %1.</translation>
     </message>
     <message>
         <source>%1 Folder(s) Parsed. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 carpeta(s) recorrida(s). </translation>
     </message>
     <message>
         <source>%1 Folder(s) Ignored. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 carpeta(s) omitida(s). </translation>
     </message>
     <message>
         <source>%1 Folder(s) Do Not Contain Files. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 carpeta(s) sin archivos. </translation>
     </message>
     <message>
         <source>%1 File(s) Found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivo(s) encontrado(s).</translation>
     </message>
     <message>
         <source>It Took Aound %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración: unos %1.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
 </context>
 <context>
     <name>CRibbonBar</name>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicio</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Modify Visual Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el estilo visual</translation>
     </message>
     <message>
         <source>Choose one of the Office 2007 themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir uno de los temas de Office 2007</translation>
     </message>
     <message>
         <source>Folders To Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas a omitir</translation>
     </message>
     <message>
         <source>Files to Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos a omitir</translation>
     </message>
     <message>
         <source>File Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanzadores</translation>
     </message>
     <message>
         <source>Exporters</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
 </context>
 <context>
@@ -470,595 +478,597 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>Commands</name>
     <message>
         <source>Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de información</translation>
     </message>
     <message>
         <source>Show or hide the caption bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de información</translation>
     </message>
     <message>
         <source>Toggle Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar la barra de información</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Ignore Windows Folder ( e.g C:\Windows ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir la carpeta de Windows (p. ej. C:\Windows) al buscar.</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Windows Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>No buscar en los archivos de la carpeta de Windows</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <source>Ignore Programs Folder ( e.g C:\Program Files ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir la carpeta de programas (p. ej. C:\Program Files) al buscar.</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Program Files Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>No buscar en los archivos de la carpeta de programas</translation>
     </message>
     <message>
         <source>Hidden Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos ocultos</translation>
     </message>
     <message>
         <source>Ignore all Hidden Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir todos los archivos ocultos en la búsqueda.</translation>
     </message>
     <message>
         <source>Skip Hidden Files when Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltar los archivos ocultos al buscar.</translation>
     </message>
     <message>
         <source>Read Only Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo lectura</translation>
     </message>
     <message>
         <source>Ignore all Read Only Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir todos los archivos de solo lectura en la búsqueda.</translation>
     </message>
     <message>
         <source>Skip Read Only Files in File Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltar los archivos de solo lectura al buscar.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Start Searching of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a buscar archivos en la carpeta seleccionada.</translation>
     </message>
     <message>
         <source>Start File(s) Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar la búsqueda de archivos.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Stop Searching of of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la búsqueda de archivos en la carpeta seleccionada.</translation>
     </message>
     <message>
         <source>Stop Searching of File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la búsqueda de archivos.</translation>
     </message>
     <message>
         <source>Search SubFolder(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir subcarpetas</translation>
     </message>
     <message>
         <source>Search File(s) in Sub Folder(s) of the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar archivos también en las subcarpetas de la carpeta seleccionada.</translation>
     </message>
     <message>
         <source>Search Files in Sub Folder(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar archivos en las subcarpetas.</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de archivos</translation>
     </message>
     <message>
         <source>Display Number of Files Count in Every Folder when Loading Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el número de archivos de cada carpeta al cargar los archivos.</translation>
     </message>
     <message>
         <source>Display Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el número de archivos por carpeta</translation>
     </message>
     <message>
         <source>Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de archivos</translation>
     </message>
     <message>
         <source>Open Windows Explorer with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en el gestor de archivos la carpeta seleccionada en el árbol de carpetas de este programa.</translation>
     </message>
     <message>
         <source>Open Selected Folder in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta seleccionada en el gestor de archivos</translation>
     </message>
     <message>
         <source>Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Open Command Prompt Window with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un terminal en la carpeta seleccionada en el árbol de carpetas de este programa.</translation>
     </message>
     <message>
         <source>Open Selected Folder in Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta seleccionada en un terminal</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera</translation>
     </message>
     <message>
         <source>Open Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la papelera</translation>
     </message>
     <message>
         <source>Export File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar lista</translation>
     </message>
     <message>
         <source>Export List of Files Visible in List to a Temporary file and Open It.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar los archivos visibles en la lista a un archivo temporal y abrirlo.</translation>
     </message>
     <message>
         <source>Export List of Files to a Temporary File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la lista de archivos a un archivo temporal.</translation>
     </message>
     <message>
         <source>Ignore Recycle Bin Folder(s) When Listing Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir las carpetas de la papelera al listar archivos.</translation>
     </message>
     <message>
         <source>Do Not Search for Files in Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>No buscar archivos en la papelera.</translation>
     </message>
     <message>
         <source>Auto Search Last Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar al iniciar</translation>
     </message>
     <message>
         <source>Automatically Run the Last Search at Application Startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir automáticamente la última búsqueda al iniciar la aplicación.</translation>
     </message>
     <message>
         <source>Auto Search File(s) at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar archivos automáticamente al iniciar</translation>
     </message>
     <message>
         <source>AppData</source>
-        <translation type="unfinished"></translation>
+        <translation>AppData</translation>
     </message>
     <message>
         <source>Ignore App Data Folders when Searching Files in the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir las carpetas de datos de aplicaciones al buscar archivos en la carpeta seleccionada.</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Application Data Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No buscar archivos en las carpetas de datos de aplicaciones.</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultas</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No buscar archivos en las carpetas ocultas.</translation>
     </message>
     <message>
         <source>Ignore Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir las carpetas ocultas.</translation>
     </message>
     <message>
         <source>Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar archivos</translation>
     </message>
     <message>
         <source>Display List of Files as they are found. This will require extra time to parse the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los archivos a medida que se encuentran. Recorrer la carpeta seleccionada llevará más tiempo.</translation>
     </message>
     <message>
         <source>Display File List in Upper List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los archivos en la lista superior.</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>Search Duplicate Files from the List by Comparing File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar archivos duplicados en la lista comparando su tamaño</translation>
     </message>
     <message>
         <source>Duplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos duplicados del mismo tamaño</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía</translation>
     </message>
     <message>
         <source>Open the Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la guía del usuario de Tresmolo</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del usuario de Tresmolo</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta del archivo</translation>
     </message>
     <message>
         <source>Open Folder of Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta del archivo seleccionado</translation>
     </message>
     <message>
         <source>Display Selected File&apos;s Folder in Windows Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la carpeta del archivo seleccionado en el gestor de archivos</translation>
     </message>
     <message>
         <source>&amp;Copy	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar	Ctrl+C</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la selección al portapapeles</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Cu&amp;t	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar	Ctrl+X</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar la selección y ponerla en el portapapeles</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>&amp;Paste	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar	Ctrl+V</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar el contenido del portapapeles</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer	Ctrl+Z</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última acción</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Tresmolo...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la información del programa, el número de versión y el copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de estado</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado</translation>
     </message>
     <message>
         <source>Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar la barra de estado</translation>
     </message>
 </context>
 <context>
     <name>FileListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
 </context>
 <context>
     <name>FolderListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
 </context>
 <context>
     <name>FolderTreeModel</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta personal</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
 </context>
 <context>
     <name>ResultsFilterBox</name>
     <message>
         <source>Filter the found files by name or folder (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar los archivos encontrados por nombre o carpeta (Ctrl+F)</translation>
     </message>
     <message>
         <source>Shows only the files whose name or folder contains this text. Escape clears it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo los archivos cuyo nombre o carpeta contiene este texto. Escape lo borra.</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Última modificación</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>hard link of #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace duro de #%1</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>%1 could not be moved to the trash and stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo enviar %1 a la papelera y se queda donde está.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>y %1 más</translation>
     </message>
     <message>
         <source>These %1 items could not be moved to the trash and stay where they are:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron enviar estos %1 elementos a la papelera y se quedan donde están:
+
+</translation>
     </message>
     <message>
         <source>Do you want to move %1 to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere enviar %1 a la papelera?</translation>
     </message>
     <message>
         <source>Do you want to move these %1 items to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere enviar estos %1 elementos a la papelera?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Moving %1 to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando %1 a la papelera</translation>
     </message>
     <message>
         <source>No terminal program was found. Install one, or name yours in the TERMINAL environment variable.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún programa de terminal. Instale uno o indique el suyo en la variable de entorno TERMINAL.</translation>
     </message>
 </context>
 <context>
     <name>Shell::PropertiesDialog</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>%1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de %1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>Points to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apunta a:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado:</translation>
     </message>
     <message>
         <source>Permissions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Permisos:</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Propietario:</translation>
     </message>
     <message>
         <source>%1, group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, grupo %2</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>the trash folder %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede usar la carpeta de papelera %1: %2</translation>
     </message>
     <message>
         <source>it is on another volume than the home trash, and its own volume has no trash it can use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>está en un volumen distinto del de la papelera de la carpeta personal, y su propio volumen no tiene ninguna papelera utilizable (%1)</translation>
     </message>
 </context>
 <context>
     <name>VisualStyles</name>
     <message>
         <source>Windows &amp;2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows &amp;2000</translation>
     </message>
     <message>
         <source>Office &amp;XP</source>
-        <translation type="unfinished"></translation>
+        <translation>Office &amp;XP</translation>
     </message>
     <message>
         <source>&amp;Windows XP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows XP</translation>
     </message>
     <message>
         <source>Office 200&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;3</translation>
     </message>
     <message>
         <source>Visual Studio.NET 200&amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Visual Studio.NET 200&amp;5</translation>
     </message>
     <message>
         <source>&amp;Blue Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo &amp;azul</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Blue Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (estilo &amp;azul)</translation>
     </message>
     <message>
         <source>B&amp;lack Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo &amp;negro</translation>
     </message>
     <message>
         <source>Office 2007 (B&amp;lack Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (estilo &amp;negro)</translation>
     </message>
     <message>
         <source>&amp;Silver Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo &amp;plata</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Silver Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (estilo &amp;plata)</translation>
     </message>
     <message>
         <source>&amp;Aqua Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo a&amp;qua</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Aqua Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (estilo a&amp;qua)</translation>
     </message>
     <message>
         <source>Office 200&amp;7</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;7</translation>
     </message>
 </context>
 </TS>

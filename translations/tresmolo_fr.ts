@@ -5,69 +5,69 @@
     <name>CAboutDlg</name>
     <message>
         <source>About Tresmolo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tresmolo</translation>
     </message>
     <message>
         <source>Tresmolo, Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo, version %1</translation>
     </message>
     <message>
         <source>Support: see the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance : voir le guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide de l&apos;utilisateur de Tresmolo</translation>
     </message>
     <message>
         <source>Open the user guide in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le guide de l&apos;utilisateur dans votre navigateur</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un don</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCustomMFCRibbonApplicationButton</name>
     <message>
         <source>Change Application Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;apparence de l&apos;application</translation>
     </message>
     <message>
         <source>Application Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton de l&apos;application</translation>
     </message>
 </context>
 <context>
     <name>CDlgDuplicateResults</name>
     <message>
         <source>Verify Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le contenu</translation>
     </message>
     <message>
         <source>Compare the contents of the files of each group</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer le contenu des fichiers de chaque groupe</translation>
     </message>
     <message>
         <source>%1 group(s), %2 file(s), %3 in duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 groupe(s), %2 fichier(s), %3 en doublons</translation>
     </message>
     <message>
         <source>Keep one file of each group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder un fichier de chaque groupe ?</translation>
     </message>
     <message>
         <source>Comparing the contents of the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison du contenu des fichiers...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>This Window Displays Possibly Duplicate Files Grouped by File Size.
@@ -79,351 +79,359 @@ Have a Close Look before Deleting Any File(s).
 Right Click to View Available Commands.
 
 In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fenêtre affiche les doublons possibles, groupés par taille de fichier.
+
+Des fichiers de même taille peuvent être identiques ou différents.
+
+Examinez-les attentivement avant de supprimer un fichier.
+
+Faites un clic droit pour voir les commandes disponibles.
+
+Si la liste des fichiers défile encore, veuillez attendre qu&apos;elle s&apos;arrête.</translation>
     </message>
     <message>
         <source>Check the Files which you wish to Send to Recyle Bin and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les fichiers que vous souhaitez mettre à la corbeille, puis réessayez.</translation>
     </message>
     <message>
         <source>Duplicate Search Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de la recherche de doublons - %1</translation>
     </message>
     <message>
         <source>Display Selected File(s) in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le(s) fichier(s) sélectionné(s) dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Send Checked File(s) to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre le(s) fichier(s) coché(s) à la corbeille</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout cocher</translation>
     </message>
     <message>
         <source>UnCheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout décocher</translation>
     </message>
 </context>
 <context>
     <name>CDlgSearchParameters</name>
     <message>
         <source>Search by Partial or Full File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher par nom de fichier partiel ou complet</translation>
     </message>
     <message>
         <source>&amp;Search Word :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot recherché :</translation>
     </message>
     <message>
         <source>Search &amp;Path :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chemin de recherche :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Specify Search Parameters - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de recherche - %1</translation>
     </message>
 </context>
 <context>
     <name>CDlgSplash</name>
     <message>
         <source>File search for your folders</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche de fichiers dans vos dossiers</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>%1 Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de %1...</translation>
     </message>
 </context>
 <context>
     <name>CFolderTree</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
 </context>
 <context>
     <name>CInfoBar</name>
     <message>
         <source>Important</source>
-        <translation type="unfinished"></translation>
+        <translation>Important</translation>
     </message>
     <message>
         <source>Here is an informational message for the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici un message d&apos;information pour l&apos;utilisateur.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;Filter Found Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtrer les fichiers trouvés</translation>
     </message>
     <message>
         <source>Show only the found files whose name or folder contains a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;afficher que les fichiers trouvés dont le nom ou le dossier contient un texte.</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volet &amp;suivant</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volet &amp;précédent</translation>
     </message>
     <message>
         <source>&amp;Application Look</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apparence de l&apos;application</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;&amp;informations</translation>
     </message>
     <message>
         <source>&amp;Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de fichiers par dossier</translation>
     </message>
     <message>
         <source>&amp;Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;liste des fichiers</translation>
     </message>
     <message>
         <source>D&amp;uplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Doublons de même taille</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About Pendrake...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Pendrake...</translation>
     </message>
     <message>
         <source>Selected Folder Will Appear Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier sélectionné s&apos;affichera ici</translation>
     </message>
     <message>
         <source>Number of Files Found in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fichiers trouvés par la recherche.</translation>
     </message>
     <message>
         <source>File Count in List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fichiers dans la liste</translation>
     </message>
     <message>
         <source>Select Folder from the Left Hand Side to be Searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez à gauche le dossier à parcourir.</translation>
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;informations</translation>
     </message>
     <message>
         <source>The settings cannot be saved in %1. Changes made now may be lost when Tresmolo closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ne peuvent pas être enregistrés dans %1. Les modifications faites maintenant risquent d&apos;être perdues à la fermeture de Tresmolo.</translation>
     </message>
     <message>
         <source>Please Select a Folder from the Folder List to Search for File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner dans la liste un dossier où rechercher des fichiers.</translation>
     </message>
     <message>
         <source>Folder Name Selected from the Folder List will Appear Here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du dossier sélectionné dans la liste des dossiers s&apos;affichera ici.</translation>
     </message>
     <message>
         <source>Folder %1 Selected to Search File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier %1 sélectionné pour la recherche de fichiers.</translation>
     </message>
     <message>
         <source>Press the Start Button to Start Searching File(s) from the Folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur le bouton Lancer pour rechercher des fichiers dans le dossier %1.</translation>
     </message>
 </context>
 <context>
     <name>COutlookBar</name>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis</translation>
     </message>
     <message>
         <source>Outlook Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de navigation</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers</translation>
     </message>
 </context>
 <context>
     <name>CPendrakeView</name>
     <message>
         <source>View Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le fichier sélectionné</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier du fichier</translation>
     </message>
     <message>
         <source>Locate File in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le fichier dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Send File to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre le fichier à la corbeille</translation>
     </message>
     <message>
         <source>File Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du fichier</translation>
     </message>
     <message>
         <source>Folder Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du dossier</translation>
     </message>
     <message>
         <source>Open Selected Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier sélectionné</translation>
     </message>
     <message>
         <source>Send Folder to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre le dossier à la corbeille</translation>
     </message>
     <message>
         <source>The list of files could not be written completely to %1 (%2). The incomplete file has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des fichiers n&apos;a pas pu être entièrement écrite dans %1 (%2). Le fichier incomplet a été supprimé.</translation>
     </message>
     <message>
         <source>Copy Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le chemin</translation>
     </message>
     <message>
         <source>Please Select a Folder from the List of Folders (from the Left Hand Side) &amp; then Press the Start Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner un dossier dans la liste des dossiers (à gauche) &amp; appuyer ensuite sur le bouton Lancer.</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche en cours...</translation>
     </message>
     <message>
         <source>File Search for Folder %1, Started At %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de fichiers dans le dossier %1, commencée à %2</translation>
     </message>
     <message>
         <source>File Search Started At %1 , Stopped At %2. Parsed %3 Folder(s). </source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de fichiers commencée à %1, arrêtée à %2. %3 dossier(s) parcouru(s). </translation>
     </message>
     <message>
         <source>File Search Stopped At %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de fichiers arrêtée à %1.</translation>
     </message>
     <message>
         <source>%1 Folder(s) Parsed. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dossier(s) parcouru(s). </translation>
     </message>
     <message>
         <source>%1 Folder(s) Ignored. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dossier(s) ignoré(s). </translation>
     </message>
     <message>
         <source>%1 Folder(s) Do Not Contain Files. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dossier(s) sans fichier. </translation>
     </message>
     <message>
         <source>%1 File(s) Found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichier(s) trouvé(s).</translation>
     </message>
     <message>
         <source>It Took Aound %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée : environ %1.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
 </context>
 <context>
     <name>CRibbonBar</name>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ccueil</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Modify Visual Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le style visuel</translation>
     </message>
     <message>
         <source>Choose one of the Office 2007 themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;un des thèmes Office 2007</translation>
     </message>
     <message>
         <source>Folders To Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers à ignorer</translation>
     </message>
     <message>
         <source>Files to Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers à ignorer</translation>
     </message>
     <message>
         <source>File Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanceurs</translation>
     </message>
     <message>
         <source>Exporters</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
 </context>
 <context>
@@ -470,595 +478,597 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>Commands</name>
     <message>
         <source>Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;informations</translation>
     </message>
     <message>
         <source>Show or hide the caption bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;informations</translation>
     </message>
     <message>
         <source>Toggle Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer la barre d&apos;informations</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Ignore Windows Folder ( e.g C:\Windows ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer le dossier Windows (p. ex. C:\Windows) lors de la recherche.</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Windows Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas chercher dans les fichiers du dossier Windows</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes</translation>
     </message>
     <message>
         <source>Ignore Programs Folder ( e.g C:\Program Files ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer le dossier des programmes (p. ex. C:\Program Files) lors de la recherche.</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Program Files Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas chercher dans les fichiers du dossier des programmes</translation>
     </message>
     <message>
         <source>Hidden Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers cachés</translation>
     </message>
     <message>
         <source>Ignore all Hidden Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer tous les fichiers cachés lors de la recherche.</translation>
     </message>
     <message>
         <source>Skip Hidden Files when Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer les fichiers cachés lors de la recherche.</translation>
     </message>
     <message>
         <source>Read Only Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture seule</translation>
     </message>
     <message>
         <source>Ignore all Read Only Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer tous les fichiers en lecture seule lors de la recherche.</translation>
     </message>
     <message>
         <source>Skip Read Only Files in File Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer les fichiers en lecture seule lors de la recherche.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Start Searching of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la recherche de fichiers dans le dossier sélectionné.</translation>
     </message>
     <message>
         <source>Start File(s) Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la recherche de fichiers.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Stop Searching of of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la recherche de fichiers dans le dossier sélectionné.</translation>
     </message>
     <message>
         <source>Stop Searching of File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la recherche de fichiers.</translation>
     </message>
     <message>
         <source>Search SubFolder(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-dossiers</translation>
     </message>
     <message>
         <source>Search File(s) in Sub Folder(s) of the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher aussi dans les sous-dossiers du dossier sélectionné.</translation>
     </message>
     <message>
         <source>Search Files in Sub Folder(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les sous-dossiers.</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fichiers</translation>
     </message>
     <message>
         <source>Display Number of Files Count in Every Folder when Loading Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le nombre de fichiers de chaque dossier lors du chargement.</translation>
     </message>
     <message>
         <source>Display Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le nombre de fichiers par dossier</translation>
     </message>
     <message>
         <source>Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Open Windows Explorer with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans le gestionnaire de fichiers le dossier sélectionné dans l&apos;arborescence de ce programme.</translation>
     </message>
     <message>
         <source>Open Selected Folder in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier sélectionné dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Open Command Prompt Window with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un terminal dans le dossier sélectionné dans l&apos;arborescence de ce programme.</translation>
     </message>
     <message>
         <source>Open Selected Folder in Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier sélectionné dans un terminal</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Corbeille</translation>
     </message>
     <message>
         <source>Open Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la corbeille</translation>
     </message>
     <message>
         <source>Export File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste</translation>
     </message>
     <message>
         <source>Export List of Files Visible in List to a Temporary file and Open It.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les fichiers visibles dans la liste vers un fichier temporaire et l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Export List of Files to a Temporary File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste des fichiers vers un fichier temporaire.</translation>
     </message>
     <message>
         <source>Ignore Recycle Bin Folder(s) When Listing Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les dossiers de la corbeille lors de l&apos;énumération des fichiers.</translation>
     </message>
     <message>
         <source>Do Not Search for Files in Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas chercher de fichiers dans la corbeille.</translation>
     </message>
     <message>
         <source>Auto Search Last Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Au démarrage</translation>
     </message>
     <message>
         <source>Automatically Run the Last Search at Application Startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer automatiquement la dernière recherche au démarrage de l&apos;application.</translation>
     </message>
     <message>
         <source>Auto Search File(s) at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche automatique au démarrage</translation>
     </message>
     <message>
         <source>AppData</source>
-        <translation type="unfinished"></translation>
+        <translation>AppData</translation>
     </message>
     <message>
         <source>Ignore App Data Folders when Searching Files in the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les dossiers de données d&apos;application lors de la recherche dans le dossier sélectionné.</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Application Data Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas chercher de fichiers dans les dossiers de données d&apos;application.</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas chercher de fichiers dans les dossiers cachés.</translation>
     </message>
     <message>
         <source>Ignore Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les dossiers cachés.</translation>
     </message>
     <message>
         <source>Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des fichiers</translation>
     </message>
     <message>
         <source>Display List of Files as they are found. This will require extra time to parse the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fichiers au fur et à mesure qu&apos;ils sont trouvés. Le parcours du dossier sélectionné prendra plus de temps.</translation>
     </message>
     <message>
         <source>Display File List in Upper List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fichiers dans la liste du haut.</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons</translation>
     </message>
     <message>
         <source>Search Duplicate Files from the List by Comparing File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher les doublons de la liste en comparant la taille des fichiers</translation>
     </message>
     <message>
         <source>Duplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons de même taille</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide</translation>
     </message>
     <message>
         <source>Open the Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le guide de l&apos;utilisateur de Tresmolo</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide de l&apos;utilisateur de Tresmolo</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier du fichier</translation>
     </message>
     <message>
         <source>Open Folder of Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier du fichier sélectionné</translation>
     </message>
     <message>
         <source>Display Selected File&apos;s Folder in Windows Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le dossier du fichier sélectionné dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>&amp;Copy	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier	Ctrl+C</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la sélection dans le presse-papiers</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Cu&amp;t	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper	Ctrl+X</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper la sélection et la placer dans le presse-papiers</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>&amp;Paste	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller	Ctrl+V</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le contenu du presse-papiers</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière action</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tresmolo...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;état</translation>
     </message>
     <message>
         <source>Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer la barre d&apos;état</translation>
     </message>
 </context>
 <context>
     <name>FileListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
 </context>
 <context>
     <name>FolderListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
 </context>
 <context>
     <name>FolderTreeModel</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1</translation>
     </message>
 </context>
 <context>
     <name>ResultsFilterBox</name>
     <message>
         <source>Filter the found files by name or folder (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les fichiers trouvés par nom ou dossier (Ctrl+F)</translation>
     </message>
     <message>
         <source>Shows only the files whose name or folder contains this text. Escape clears it.</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;affiche que les fichiers dont le nom ou le dossier contient ce texte. Échap l&apos;efface.</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>hard link of #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>lien physique de #%1</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>%1 could not be moved to the trash and stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être mis à la corbeille et reste à sa place.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 de plus</translation>
     </message>
     <message>
         <source>These %1 items could not be moved to the trash and stay where they are:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ces %1 éléments n&apos;ont pas pu être mis à la corbeille et restent à leur place :
+
+</translation>
     </message>
     <message>
         <source>Do you want to move %1 to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous mettre %1 à la corbeille ?</translation>
     </message>
     <message>
         <source>Do you want to move these %1 items to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous mettre ces %1 éléments à la corbeille ?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Moving %1 to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à la corbeille de %1</translation>
     </message>
     <message>
         <source>No terminal program was found. Install one, or name yours in the TERMINAL environment variable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme de terminal n&apos;a été trouvé. Installez-en un, ou indiquez le vôtre dans la variable d&apos;environnement TERMINAL.</translation>
     </message>
 </context>
 <context>
     <name>Shell::PropertiesDialog</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>%1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de %1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible : %1</translation>
     </message>
     <message>
         <source>Points to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointe vers :</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié :</translation>
     </message>
     <message>
         <source>Permissions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Permissions :</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaire :</translation>
     </message>
     <message>
         <source>%1, group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, groupe %2</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>the trash folder %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de corbeille %1 est inutilisable : %2</translation>
     </message>
     <message>
         <source>it is on another volume than the home trash, and its own volume has no trash it can use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il se trouve sur un autre volume que la corbeille du dossier personnel, et son propre volume n&apos;a pas de corbeille utilisable (%1)</translation>
     </message>
 </context>
 <context>
     <name>VisualStyles</name>
     <message>
         <source>Windows &amp;2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows &amp;2000</translation>
     </message>
     <message>
         <source>Office &amp;XP</source>
-        <translation type="unfinished"></translation>
+        <translation>Office &amp;XP</translation>
     </message>
     <message>
         <source>&amp;Windows XP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows XP</translation>
     </message>
     <message>
         <source>Office 200&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;3</translation>
     </message>
     <message>
         <source>Visual Studio.NET 200&amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Visual Studio.NET 200&amp;5</translation>
     </message>
     <message>
         <source>&amp;Blue Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style &amp;bleu</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Blue Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (style &amp;bleu)</translation>
     </message>
     <message>
         <source>B&amp;lack Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style &amp;noir</translation>
     </message>
     <message>
         <source>Office 2007 (B&amp;lack Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (style &amp;noir)</translation>
     </message>
     <message>
         <source>&amp;Silver Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style &amp;argent</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Silver Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (style &amp;argent)</translation>
     </message>
     <message>
         <source>&amp;Aqua Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style a&amp;qua</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Aqua Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (style a&amp;qua)</translation>
     </message>
     <message>
         <source>Office 200&amp;7</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;7</translation>
     </message>
 </context>
 </TS>
