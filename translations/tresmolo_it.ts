@@ -145,7 +145,7 @@ Se l&apos;elenco dei file sta scorrendo, attendere che si fermi.</translation>
     <name>CDlgSplash</name>
     <message>
         <source>File search for your folders</source>
-        <translation>La ricerca di file nelle tue cartelle</translation>
+        <translation>Ricerca di file nelle tue cartelle</translation>
     </message>
     <message>
         <source>Loading...</source>
