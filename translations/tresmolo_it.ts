@@ -5,69 +5,69 @@
     <name>CAboutDlg</name>
     <message>
         <source>About Tresmolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Tresmolo</translation>
     </message>
     <message>
         <source>Tresmolo, Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo, versione %1</translation>
     </message>
     <message>
         <source>Support: see the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistenza: vedere la guida utente</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida utente di Tresmolo</translation>
     </message>
     <message>
         <source>Open the user guide in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la guida utente nel browser</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dona</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCustomMFCRibbonApplicationButton</name>
     <message>
         <source>Change Application Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia l&apos;aspetto dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Application Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante dell&apos;applicazione</translation>
     </message>
 </context>
 <context>
     <name>CDlgDuplicateResults</name>
     <message>
         <source>Verify Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica contenuto</translation>
     </message>
     <message>
         <source>Compare the contents of the files of each group</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta il contenuto dei file di ogni gruppo</translation>
     </message>
     <message>
         <source>%1 group(s), %2 file(s), %3 in duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppi: %1, file: %2, duplicati: %3</translation>
     </message>
     <message>
         <source>Keep one file of each group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenere un file di ogni gruppo?</translation>
     </message>
     <message>
         <source>Comparing the contents of the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto del contenuto dei file...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>This Window Displays Possibly Duplicate Files Grouped by File Size.
@@ -79,351 +79,359 @@ Have a Close Look before Deleting Any File(s).
 Right Click to View Available Commands.
 
 In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa finestra mostra i possibili file duplicati, raggruppati per dimensione.
+
+I file della stessa dimensione possono essere duplicati oppure diversi.
+
+Controllare attentamente prima di eliminare qualsiasi file.
+
+Fare clic con il pulsante destro per vedere i comandi disponibili.
+
+Se l&apos;elenco dei file sta scorrendo, attendere che si fermi.</translation>
     </message>
     <message>
         <source>Check the Files which you wish to Send to Recyle Bin and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuntare i file da spostare nel cestino e riprovare.</translation>
     </message>
     <message>
         <source>Duplicate Search Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultati della ricerca di duplicati - %1</translation>
     </message>
     <message>
         <source>Display Selected File(s) in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i file selezionati nel gestore file</translation>
     </message>
     <message>
         <source>Send Checked File(s) to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta i file spuntati nel cestino</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta tutti</translation>
     </message>
     <message>
         <source>UnCheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli tutte le spunte</translation>
     </message>
 </context>
 <context>
     <name>CDlgSearchParameters</name>
     <message>
         <source>Search by Partial or Full File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca per nome di file parziale o completo</translation>
     </message>
     <message>
         <source>&amp;Search Word :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parola da cercare:</translation>
     </message>
     <message>
         <source>Search &amp;Path :</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;rcorso di ricerca:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Specify Search Parameters - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametri di ricerca - %1</translation>
     </message>
 </context>
 <context>
     <name>CDlgSplash</name>
     <message>
         <source>File search for your folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di file nelle tue cartelle</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento...</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>%1 Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento di %1...</translation>
     </message>
 </context>
 <context>
     <name>CFolderTree</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
 </context>
 <context>
     <name>CInfoBar</name>
     <message>
         <source>Important</source>
-        <translation type="unfinished"></translation>
+        <translation>Importante</translation>
     </message>
     <message>
         <source>Here is an informational message for the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui compare un messaggio informativo per l&apos;utente.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;Filter Found Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtra i file trovati</translation>
     </message>
     <message>
         <source>Show only the found files whose name or folder contains a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra solo i file trovati il cui nome o cartella contiene un testo.</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro s&amp;uccessivo</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro &amp;precedente</translation>
     </message>
     <message>
         <source>&amp;Application Look</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aspetto dell&apos;applicazione</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di &amp;stato</translation>
     </message>
     <message>
         <source>&amp;Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra &amp;informazioni</translation>
     </message>
     <message>
         <source>&amp;Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numero di file per cartella</translation>
     </message>
     <message>
         <source>&amp;Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;elenco dei file</translation>
     </message>
     <message>
         <source>D&amp;uplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>File &amp;duplicati della stessa dimensione</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;iuto</translation>
     </message>
     <message>
         <source>&amp;About Pendrake...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Pendrake...</translation>
     </message>
     <message>
         <source>Selected Folder Will Appear Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui comparirà la cartella selezionata</translation>
     </message>
     <message>
         <source>Number of Files Found in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di file trovati dalla ricerca.</translation>
     </message>
     <message>
         <source>File Count in List</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di file nell&apos;elenco</translation>
     </message>
     <message>
         <source>Select Folder from the Left Hand Side to be Searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare a sinistra la cartella in cui cercare.</translation>
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra informazioni</translation>
     </message>
     <message>
         <source>The settings cannot be saved in %1. Changes made now may be lost when Tresmolo closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1. Le modifiche fatte ora potrebbero andare perse alla chiusura di Tresmolo.</translation>
     </message>
     <message>
         <source>Please Select a Folder from the Folder List to Search for File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una cartella dall&apos;elenco delle cartelle in cui cercare i file.</translation>
     </message>
     <message>
         <source>Folder Name Selected from the Folder List will Appear Here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui comparirà il nome della cartella selezionata nell&apos;elenco delle cartelle.</translation>
     </message>
     <message>
         <source>Folder %1 Selected to Search File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella %1 selezionata per la ricerca di file.</translation>
     </message>
     <message>
         <source>Press the Start Button to Start Searching File(s) from the Folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premere il pulsante Avvia per cercare i file nella cartella %1.</translation>
     </message>
 </context>
 <context>
     <name>COutlookBar</name>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamenti</translation>
     </message>
     <message>
         <source>Outlook Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di navigazione</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle</translation>
     </message>
 </context>
 <context>
     <name>CPendrakeView</name>
     <message>
         <source>View Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il file selezionato</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella del file</translation>
     </message>
     <message>
         <source>Locate File in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il file nel gestore file</translation>
     </message>
     <message>
         <source>Send File to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta il file nel cestino</translation>
     </message>
     <message>
         <source>File Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà del file</translation>
     </message>
     <message>
         <source>Folder Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà della cartella</translation>
     </message>
     <message>
         <source>Open Selected Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella selezionata</translation>
     </message>
     <message>
         <source>Send Folder to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cartella nel cestino</translation>
     </message>
     <message>
         <source>The list of files could not be written completely to %1 (%2). The incomplete file has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere completamente l&apos;elenco dei file in %1 (%2). Il file incompleto è stato rimosso.</translation>
     </message>
     <message>
         <source>Copy Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia percorso</translation>
     </message>
     <message>
         <source>Please Select a Folder from the List of Folders (from the Left Hand Side) &amp; then Press the Start Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una cartella dall&apos;elenco delle cartelle (a sinistra) &amp; poi premere il pulsante Avvia.</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca in corso...</translation>
     </message>
     <message>
         <source>File Search for Folder %1, Started At %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di file nella cartella %1, avviata alle %2</translation>
     </message>
     <message>
         <source>File Search Started At %1 , Stopped At %2. Parsed %3 Folder(s). </source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di file avviata alle %1, terminata alle %2. Cartelle analizzate: %3. </translation>
     </message>
     <message>
         <source>File Search Stopped At %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di file terminata alle %1.</translation>
     </message>
     <message>
         <source>%1 Folder(s) Parsed. </source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle analizzate: %1. </translation>
     </message>
     <message>
         <source>%1 Folder(s) Ignored. </source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle ignorate: %1. </translation>
     </message>
     <message>
         <source>%1 Folder(s) Do Not Contain Files. </source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle senza file: %1. </translation>
     </message>
     <message>
         <source>%1 File(s) Found.</source>
-        <translation type="unfinished"></translation>
+        <translation>File trovati: %1.</translation>
     </message>
     <message>
         <source>It Took Aound %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata: circa %1.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
 </context>
 <context>
     <name>CRibbonBar</name>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Home</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile</translation>
     </message>
     <message>
         <source>Modify Visual Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica lo stile visivo</translation>
     </message>
     <message>
         <source>Choose one of the Office 2007 themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie uno dei temi Office 2007</translation>
     </message>
     <message>
         <source>Folders To Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle da ignorare</translation>
     </message>
     <message>
         <source>Files to Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>File da ignorare</translation>
     </message>
     <message>
         <source>File Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca file</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio rapido</translation>
     </message>
     <message>
         <source>Exporters</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza</translation>
     </message>
 </context>
 <context>
@@ -470,595 +478,597 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>Commands</name>
     <message>
         <source>Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra informazioni</translation>
     </message>
     <message>
         <source>Show or hide the caption bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra informazioni</translation>
     </message>
     <message>
         <source>Toggle Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra/nascondi barra informazioni</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Ignore Windows Folder ( e.g C:\Windows ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora la cartella di Windows (ad es. C:\Windows) durante la ricerca.</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Windows Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Non cercare nei file della cartella di Windows</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmi</translation>
     </message>
     <message>
         <source>Ignore Programs Folder ( e.g C:\Program Files ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora la cartella dei programmi (ad es. C:\Program Files) durante la ricerca.</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Program Files Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Non cercare nei file della cartella dei programmi</translation>
     </message>
     <message>
         <source>Hidden Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File nascosti</translation>
     </message>
     <message>
         <source>Ignore all Hidden Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora tutti i file nascosti nella ricerca.</translation>
     </message>
     <message>
         <source>Skip Hidden Files when Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta i file nascosti durante la ricerca.</translation>
     </message>
     <message>
         <source>Read Only Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Sola lettura</translation>
     </message>
     <message>
         <source>Ignore all Read Only Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora tutti i file di sola lettura nella ricerca.</translation>
     </message>
     <message>
         <source>Skip Read Only Files in File Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta i file di sola lettura nella ricerca di file.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Start Searching of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia la ricerca di file nella cartella selezionata.</translation>
     </message>
     <message>
         <source>Start File(s) Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia la ricerca di file.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Stop Searching of of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la ricerca di file nella cartella selezionata.</translation>
     </message>
     <message>
         <source>Stop Searching of File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la ricerca di file.</translation>
     </message>
     <message>
         <source>Search SubFolder(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottocartelle</translation>
     </message>
     <message>
         <source>Search File(s) in Sub Folder(s) of the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca i file anche nelle sottocartelle della cartella selezionata.</translation>
     </message>
     <message>
         <source>Search Files in Sub Folder(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca i file nelle sottocartelle.</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di file</translation>
     </message>
     <message>
         <source>Display Number of Files Count in Every Folder when Loading Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il numero di file di ogni cartella durante il caricamento.</translation>
     </message>
     <message>
         <source>Display Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il numero di file per cartella</translation>
     </message>
     <message>
         <source>Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestore file</translation>
     </message>
     <message>
         <source>Open Windows Explorer with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre nel gestore file la cartella selezionata nell&apos;albero delle cartelle di questo programma.</translation>
     </message>
     <message>
         <source>Open Selected Folder in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella selezionata nel gestore file</translation>
     </message>
     <message>
         <source>Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminale</translation>
     </message>
     <message>
         <source>Open Command Prompt Window with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un terminale nella cartella selezionata nell&apos;albero delle cartelle di questo programma.</translation>
     </message>
     <message>
         <source>Open Selected Folder in Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella selezionata nel terminale</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Cestino</translation>
     </message>
     <message>
         <source>Open Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il cestino</translation>
     </message>
     <message>
         <source>Export File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta elenco</translation>
     </message>
     <message>
         <source>Export List of Files Visible in List to a Temporary file and Open It.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta i file visibili nell&apos;elenco in un file temporaneo e lo apre.</translation>
     </message>
     <message>
         <source>Export List of Files to a Temporary File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta l&apos;elenco dei file in un file temporaneo.</translation>
     </message>
     <message>
         <source>Ignore Recycle Bin Folder(s) When Listing Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora le cartelle del cestino durante l&apos;elenco dei file.</translation>
     </message>
     <message>
         <source>Do Not Search for Files in Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non cercare file nel cestino.</translation>
     </message>
     <message>
         <source>Auto Search Last Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>All&apos;avvio</translation>
     </message>
     <message>
         <source>Automatically Run the Last Search at Application Startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripete automaticamente l&apos;ultima ricerca all&apos;avvio dell&apos;applicazione.</translation>
     </message>
     <message>
         <source>Auto Search File(s) at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca automatica all&apos;avvio</translation>
     </message>
     <message>
         <source>AppData</source>
-        <translation type="unfinished"></translation>
+        <translation>AppData</translation>
     </message>
     <message>
         <source>Ignore App Data Folders when Searching Files in the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora le cartelle dei dati delle applicazioni durante la ricerca nella cartella selezionata.</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Application Data Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non cercare file nelle cartelle dei dati delle applicazioni.</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascoste</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non cercare file nelle cartelle nascoste.</translation>
     </message>
     <message>
         <source>Ignore Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora le cartelle nascoste.</translation>
     </message>
     <message>
         <source>Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco dei file</translation>
     </message>
     <message>
         <source>Display List of Files as they are found. This will require extra time to parse the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i file man mano che vengono trovati. L&apos;analisi della cartella selezionata richiederà più tempo.</translation>
     </message>
     <message>
         <source>Display File List in Upper List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i file nell&apos;elenco superiore.</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File duplicati</translation>
     </message>
     <message>
         <source>Search Duplicate Files from the List by Comparing File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca i file duplicati nell&apos;elenco confrontando la dimensione</translation>
     </message>
     <message>
         <source>Duplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>File duplicati della stessa dimensione</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Open the Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la guida utente di Tresmolo</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida utente di Tresmolo</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella del file</translation>
     </message>
     <message>
         <source>Open Folder of Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la cartella del file selezionato</translation>
     </message>
     <message>
         <source>Display Selected File&apos;s Folder in Windows Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la cartella del file selezionato nel gestore file</translation>
     </message>
     <message>
         <source>&amp;Copy	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia	Ctrl+C</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia la selezione negli appunti</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Cu&amp;t	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia	Ctrl+X</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia la selezione e la mette negli appunti</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>&amp;Paste	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla	Ctrl+V</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisce il contenuto degli appunti</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla	Ctrl+Z</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima azione</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Tresmolo...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le informazioni sul programma, il numero di versione e il copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Quit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude l&apos;applicazione</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di stato</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra di stato</translation>
     </message>
     <message>
         <source>Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra/nascondi barra di stato</translation>
     </message>
 </context>
 <context>
     <name>FileListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
 </context>
 <context>
     <name>FolderListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
 </context>
 <context>
     <name>FolderTreeModel</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella home</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
 </context>
 <context>
     <name>ResultsFilterBox</name>
     <message>
         <source>Filter the found files by name or folder (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra i file trovati per nome o cartella (Ctrl+F)</translation>
     </message>
     <message>
         <source>Shows only the files whose name or folder contains this text. Escape clears it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra solo i file il cui nome o cartella contiene questo testo. Esc lo cancella.</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima modifica</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenuto</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile</translation>
     </message>
     <message>
         <source>hard link of #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento fisico di #%1</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>%1 could not be moved to the trash and stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spostare %1 nel cestino: resta dove si trova.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>e altri %1</translation>
     </message>
     <message>
         <source>These %1 items could not be moved to the trash and stay where they are:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spostare questi %1 elementi nel cestino: restano dove si trovano:
+
+</translation>
     </message>
     <message>
         <source>Do you want to move %1 to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostare %1 nel cestino?</translation>
     </message>
     <message>
         <source>Do you want to move these %1 items to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostare questi %1 elementi nel cestino?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Moving %1 to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento di %1 nel cestino</translation>
     </message>
     <message>
         <source>No terminal program was found. Install one, or name yours in the TERMINAL environment variable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma di terminale trovato. Installarne uno o indicare il proprio nella variabile di ambiente TERMINAL.</translation>
     </message>
 </context>
 <context>
     <name>Shell::PropertiesDialog</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>%1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà di %1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile: %1</translation>
     </message>
     <message>
         <source>Points to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta a:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato:</translation>
     </message>
     <message>
         <source>Permissions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Permessi:</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietario:</translation>
     </message>
     <message>
         <source>%1, group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gruppo %2</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>the trash folder %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella del cestino %1 non è utilizzabile: %2</translation>
     </message>
     <message>
         <source>it is on another volume than the home trash, and its own volume has no trash it can use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>si trova su un volume diverso da quello del cestino della cartella home e il suo volume non ha un cestino utilizzabile (%1)</translation>
     </message>
 </context>
 <context>
     <name>VisualStyles</name>
     <message>
         <source>Windows &amp;2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows &amp;2000</translation>
     </message>
     <message>
         <source>Office &amp;XP</source>
-        <translation type="unfinished"></translation>
+        <translation>Office &amp;XP</translation>
     </message>
     <message>
         <source>&amp;Windows XP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows XP</translation>
     </message>
     <message>
         <source>Office 200&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;3</translation>
     </message>
     <message>
         <source>Visual Studio.NET 200&amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Visual Studio.NET 200&amp;5</translation>
     </message>
     <message>
         <source>&amp;Blue Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile &amp;blu</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Blue Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (stile &amp;blu)</translation>
     </message>
     <message>
         <source>B&amp;lack Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile &amp;nero</translation>
     </message>
     <message>
         <source>Office 2007 (B&amp;lack Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (stile &amp;nero)</translation>
     </message>
     <message>
         <source>&amp;Silver Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile &amp;argento</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Silver Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (stile &amp;argento)</translation>
     </message>
     <message>
         <source>&amp;Aqua Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile a&amp;qua</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Aqua Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 (stile a&amp;qua)</translation>
     </message>
     <message>
         <source>Office 200&amp;7</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;7</translation>
     </message>
 </context>
 </TS>

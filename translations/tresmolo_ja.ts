@@ -5,69 +5,69 @@
     <name>CAboutDlg</name>
     <message>
         <source>About Tresmolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo について</translation>
     </message>
     <message>
         <source>Tresmolo, Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo バージョン %1</translation>
     </message>
     <message>
         <source>Support: see the user guide</source>
-        <translation type="unfinished"></translation>
+        <translation>サポート: ユーザーガイドをご覧ください</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo ユーザーガイド</translation>
     </message>
     <message>
         <source>Open the user guide in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーガイドをブラウザーで開きます</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCustomMFCRibbonApplicationButton</name>
     <message>
         <source>Change Application Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションの外観を変更します</translation>
     </message>
     <message>
         <source>Application Button</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションボタン</translation>
     </message>
 </context>
 <context>
     <name>CDlgDuplicateResults</name>
     <message>
         <source>Verify Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>内容を検証</translation>
     </message>
     <message>
         <source>Compare the contents of the files of each group</source>
-        <translation type="unfinished"></translation>
+        <translation>各グループのファイルの内容を比較します</translation>
     </message>
     <message>
         <source>%1 group(s), %2 file(s), %3 in duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 グループ、%2 ファイル、重複分 %3</translation>
     </message>
     <message>
         <source>Keep one file of each group?</source>
-        <translation type="unfinished"></translation>
+        <translation>各グループのファイルを 1 つずつ残しますか?</translation>
     </message>
     <message>
         <source>Comparing the contents of the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの内容を比較しています...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>This Window Displays Possibly Duplicate Files Grouped by File Size.
@@ -79,351 +79,359 @@ Have a Close Look before Deleting Any File(s).
 Right Click to View Available Commands.
 
 In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</source>
-        <translation type="unfinished"></translation>
+        <translation>このウィンドウには、重複している可能性のあるファイルがファイルサイズごとにまとめて表示されます。
+
+同じサイズのファイルは、重複している場合も異なる場合もあります。
+
+ファイルを削除する前によく確認してください。
+
+右クリックすると使用できるコマンドが表示されます。
+
+ファイル一覧がスクロールしている場合は、止まるまでお待ちください。</translation>
     </message>
     <message>
         <source>Check the Files which you wish to Send to Recyle Bin and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動するファイルにチェックを付けてから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Duplicate Search Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイルの検索結果 - %1</translation>
     </message>
     <message>
         <source>Display Selected File(s) in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルをファイルマネージャーで表示</translation>
     </message>
     <message>
         <source>Send Checked File(s) to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックしたファイルをゴミ箱に移動</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてチェック</translation>
     </message>
     <message>
         <source>UnCheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのチェックを外す</translation>
     </message>
 </context>
 <context>
     <name>CDlgSearchParameters</name>
     <message>
         <source>Search by Partial or Full File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名の一部または全体で検索</translation>
     </message>
     <message>
         <source>&amp;Search Word :</source>
-        <translation type="unfinished"></translation>
+        <translation>検索語(&amp;S):</translation>
     </message>
     <message>
         <source>Search &amp;Path :</source>
-        <translation type="unfinished"></translation>
+        <translation>検索パス(&amp;P):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Specify Search Parameters - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>検索条件の指定 - %1</translation>
     </message>
 </context>
 <context>
     <name>CDlgSplash</name>
     <message>
         <source>File search for your folders</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内のファイルを検索</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込んでいます...</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>%1 Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込んでいます...</translation>
     </message>
 </context>
 <context>
     <name>CFolderTree</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
 </context>
 <context>
     <name>CInfoBar</name>
     <message>
         <source>Important</source>
-        <translation type="unfinished"></translation>
+        <translation>重要</translation>
     </message>
     <message>
         <source>Here is an informational message for the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここにユーザーへのお知らせが表示されます。</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;Filter Found Files</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかったファイルを絞り込む(&amp;F)</translation>
     </message>
     <message>
         <source>Show only the found files whose name or folder contains a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前またはフォルダーに指定した文字列を含む、見つかったファイルだけを表示します。</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>次のペイン(&amp;X)</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>前のペイン(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Application Look</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションの外観(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスバー(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>情報バー(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーごとのファイル数(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル一覧を表示(&amp;D)</translation>
     </message>
     <message>
         <source>D&amp;uplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>同じサイズの重複ファイル(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About Pendrake...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendrake について(&amp;A)...</translation>
     </message>
     <message>
         <source>Selected Folder Will Appear Here</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーがここに表示されます</translation>
     </message>
     <message>
         <source>Number of Files Found in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索で見つかったファイルの数です。</translation>
     </message>
     <message>
         <source>File Count in List</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧のファイル数</translation>
     </message>
     <message>
         <source>Select Folder from the Left Hand Side to be Searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索するフォルダーを左側で選択してください。</translation>
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>情報バー</translation>
     </message>
     <message>
         <source>The settings cannot be saved in %1. Changes made now may be lost when Tresmolo closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を %1 に保存できません。今行った変更は Tresmolo の終了時に失われる可能性があります。</translation>
     </message>
     <message>
         <source>Please Select a Folder from the Folder List to Search for File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを検索するフォルダーをフォルダー一覧から選択してください。</translation>
     </message>
     <message>
         <source>Folder Name Selected from the Folder List will Appear Here.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー一覧で選択したフォルダーの名前がここに表示されます。</translation>
     </message>
     <message>
         <source>Folder %1 Selected to Search File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを検索するフォルダーとして %1 を選択しました。</translation>
     </message>
     <message>
         <source>Press the Start Button to Start Searching File(s) from the Folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>[開始] ボタンを押すと、フォルダー %1 でファイルの検索を開始します。</translation>
     </message>
 </context>
 <context>
     <name>COutlookBar</name>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <source>Outlook Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ナビゲーションバー</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
 </context>
 <context>
     <name>CPendrakeView</name>
     <message>
         <source>View Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルを開く</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのあるフォルダーを開く</translation>
     </message>
     <message>
         <source>Locate File in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーでファイルを表示</translation>
     </message>
     <message>
         <source>Send File to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルをゴミ箱に移動</translation>
     </message>
     <message>
         <source>File Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのプロパティ</translation>
     </message>
     <message>
         <source>Folder Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーのプロパティ</translation>
     </message>
     <message>
         <source>Open Selected Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーを開く</translation>
     </message>
     <message>
         <source>Send Folder to Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーをゴミ箱に移動</translation>
     </message>
     <message>
         <source>The list of files could not be written completely to %1 (%2). The incomplete file has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル一覧を %1 に完全には書き込めませんでした (%2)。不完全なファイルは削除されました。</translation>
     </message>
     <message>
         <source>Copy Path</source>
-        <translation type="unfinished"></translation>
+        <translation>パスをコピー</translation>
     </message>
     <message>
         <source>Please Select a Folder from the List of Folders (from the Left Hand Side) &amp; then Press the Start Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー一覧 (左側) からフォルダーを選択し &amp; [開始] ボタンを押してください。</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索しています...</translation>
     </message>
     <message>
         <source>File Search for Folder %1, Started At %2</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 のファイル検索、開始 %2</translation>
     </message>
     <message>
         <source>File Search Started At %1 , Stopped At %2. Parsed %3 Folder(s). </source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル検索を %1 に開始し、%2 に停止しました。%3 個のフォルダーを調べました。 </translation>
     </message>
     <message>
         <source>File Search Stopped At %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル検索を %1 に停止しました。</translation>
     </message>
     <message>
         <source>%1 Folder(s) Parsed. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のフォルダーを調べました。 </translation>
     </message>
     <message>
         <source>%1 Folder(s) Ignored. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のフォルダーを除外しました。 </translation>
     </message>
     <message>
         <source>%1 Folder(s) Do Not Contain Files. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のフォルダーにはファイルがありません。 </translation>
     </message>
     <message>
         <source>%1 File(s) Found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のファイルが見つかりました。</translation>
     </message>
     <message>
         <source>It Took Aound %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>所要時間は約 %1 です。</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
 </context>
 <context>
     <name>CRibbonBar</name>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム(&amp;O)</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>スタイル</translation>
     </message>
     <message>
         <source>Modify Visual Style</source>
-        <translation type="unfinished"></translation>
+        <translation>表示スタイルの変更</translation>
     </message>
     <message>
         <source>Choose one of the Office 2007 themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 のテーマを選択します</translation>
     </message>
     <message>
         <source>Folders To Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>除外するフォルダー</translation>
     </message>
     <message>
         <source>Files to Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>除外するファイル</translation>
     </message>
     <message>
         <source>File Search</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル検索</translation>
     </message>
     <message>
         <source>Launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>起動</translation>
     </message>
     <message>
         <source>Exporters</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
 </context>
 <context>
@@ -470,595 +478,597 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>Commands</name>
     <message>
         <source>Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>情報バー</translation>
     </message>
     <message>
         <source>Show or hide the caption bar</source>
-        <translation type="unfinished"></translation>
+        <translation>情報バーの表示/非表示を切り替えます</translation>
     </message>
     <message>
         <source>Toggle Caption Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>情報バーの表示切り替え</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>Ignore Windows Folder ( e.g C:\Windows ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時に Windows フォルダー (例: C:\Windows) を除外します。</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Windows Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows フォルダーのファイルは検索しない</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラム</translation>
     </message>
     <message>
         <source>Ignore Programs Folder ( e.g C:\Program Files ) While Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時にプログラムフォルダー (例: C:\Program Files) を除外します。</translation>
     </message>
     <message>
         <source>Do Not Search in Files of Program Files Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムフォルダーのファイルは検索しない</translation>
     </message>
     <message>
         <source>Hidden Files</source>
-        <translation type="unfinished"></translation>
+        <translation>隠しファイル</translation>
     </message>
     <message>
         <source>Ignore all Hidden Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索ですべての隠しファイルを除外します。</translation>
     </message>
     <message>
         <source>Skip Hidden Files when Searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時に隠しファイルをスキップします。</translation>
     </message>
     <message>
         <source>Read Only Files</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取り専用</translation>
     </message>
     <message>
         <source>Ignore all Read Only Files in Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索ですべての読み取り専用ファイルを除外します。</translation>
     </message>
     <message>
         <source>Skip Read Only Files in File Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル検索で読み取り専用ファイルをスキップします。</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Start Searching of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーでファイルの検索を開始します。</translation>
     </message>
     <message>
         <source>Start File(s) Search.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル検索を開始します。</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Stop Searching of of Files for the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーでのファイルの検索を停止します。</translation>
     </message>
     <message>
         <source>Stop Searching of File(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル検索を停止します。</translation>
     </message>
     <message>
         <source>Search SubFolder(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>サブフォルダー</translation>
     </message>
     <message>
         <source>Search File(s) in Sub Folder(s) of the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーのサブフォルダーでもファイルを検索します。</translation>
     </message>
     <message>
         <source>Search Files in Sub Folder(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>サブフォルダーでファイルを検索します。</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル数</translation>
     </message>
     <message>
         <source>Display Number of Files Count in Every Folder when Loading Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの読み込み時に各フォルダーのファイル数を表示します。</translation>
     </message>
     <message>
         <source>Display Files Count in Every Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーごとのファイル数を表示</translation>
     </message>
     <message>
         <source>Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル マネージャー</translation>
     </message>
     <message>
         <source>Open Windows Explorer with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>このソフトウェアのフォルダーツリーで選択したフォルダーをファイルマネージャーで開きます。</translation>
     </message>
     <message>
         <source>Open Selected Folder in Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーをファイルマネージャーで開く</translation>
     </message>
     <message>
         <source>Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>端末</translation>
     </message>
     <message>
         <source>Open Command Prompt Window with Folder Selected in this Software&apos;s Folder Tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>このソフトウェアのフォルダーツリーで選択したフォルダーで端末を開きます。</translation>
     </message>
     <message>
         <source>Open Selected Folder in Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーを端末で開く</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱</translation>
     </message>
     <message>
         <source>Open Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱を開く</translation>
     </message>
     <message>
         <source>Export File List</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧をエクスポート</translation>
     </message>
     <message>
         <source>Export List of Files Visible in List to a Temporary file and Open It.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧に表示されているファイルを一時ファイルにエクスポートして開きます。</translation>
     </message>
     <message>
         <source>Export List of Files to a Temporary File.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル一覧を一時ファイルにエクスポートします。</translation>
     </message>
     <message>
         <source>Ignore Recycle Bin Folder(s) When Listing Files.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを一覧にするときにゴミ箱のフォルダーを除外します。</translation>
     </message>
     <message>
         <source>Do Not Search for Files in Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱ではファイルを検索しません。</translation>
     </message>
     <message>
         <source>Auto Search Last Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に検索</translation>
     </message>
     <message>
         <source>Automatically Run the Last Search at Application Startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションの起動時に前回の検索を自動的に実行します。</translation>
     </message>
     <message>
         <source>Auto Search File(s) at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時にファイルを自動検索</translation>
     </message>
     <message>
         <source>AppData</source>
-        <translation type="unfinished"></translation>
+        <translation>AppData</translation>
     </message>
     <message>
         <source>Ignore App Data Folders when Searching Files in the Selected Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーでファイルを検索するときにアプリケーションデータフォルダーを除外します。</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Application Data Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションデータフォルダーではファイルを検索しません。</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>隠しフォルダー</translation>
     </message>
     <message>
         <source>Do Not Search File(s) in Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>隠しフォルダーではファイルを検索しません。</translation>
     </message>
     <message>
         <source>Ignore Hidden Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>隠しフォルダーを除外します。</translation>
     </message>
     <message>
         <source>Display File List</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル一覧</translation>
     </message>
     <message>
         <source>Display List of Files as they are found. This will require extra time to parse the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかった順にファイルを一覧に表示します。選択したフォルダーを調べるのに時間が余分にかかります。</translation>
     </message>
     <message>
         <source>Display File List in Upper List.</source>
-        <translation type="unfinished"></translation>
+        <translation>上の一覧にファイルを表示します。</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
-        <translation type="unfinished"></translation>
+        <translation>重複ファイル</translation>
     </message>
     <message>
         <source>Search Duplicate Files from the List by Comparing File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルサイズを比較して一覧から重複ファイルを探します</translation>
     </message>
     <message>
         <source>Duplicate Files of Same Size</source>
-        <translation type="unfinished"></translation>
+        <translation>同じサイズの重複ファイル</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーガイド</translation>
     </message>
     <message>
         <source>Open the Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo ユーザーガイドを開きます</translation>
     </message>
     <message>
         <source>Tresmolo User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo ユーザーガイド</translation>
     </message>
     <message>
         <source>Open File&apos;s Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのあるフォルダーを開く</translation>
     </message>
     <message>
         <source>Open Folder of Selected File</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルのあるフォルダーを開きます</translation>
     </message>
     <message>
         <source>Display Selected File&apos;s Folder in Windows Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルのあるフォルダーをファイルマネージャーで表示します</translation>
     </message>
     <message>
         <source>&amp;Copy	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)	Ctrl+C</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲をコピーしてクリップボードに置きます</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Cu&amp;t	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)	Ctrl+X</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を切り取ってクリップボードに置きます</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り</translation>
     </message>
     <message>
         <source>&amp;Paste	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)	Ctrl+V</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードの内容を挿入します</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>直前の操作を元に戻します</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresmolo について(&amp;A)...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの情報、バージョン番号、著作権を表示します</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>Quit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを終了します</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスバー</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスバーの表示/非表示を切り替えます</translation>
     </message>
     <message>
         <source>Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスバーの表示切り替え</translation>
     </message>
 </context>
 <context>
     <name>FileListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
 </context>
 <context>
     <name>FolderListModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>Files Count</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル数</translation>
     </message>
 </context>
 <context>
     <name>FolderTreeModel</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームフォルダー</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: %1</translation>
     </message>
 </context>
 <context>
     <name>ResultsFilterBox</name>
     <message>
         <source>Filter the found files by name or folder (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかったファイルを名前またはフォルダーで絞り込む (Ctrl+F)</translation>
     </message>
     <message>
         <source>Shows only the files whose name or folder contains this text. Escape clears it.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前またはフォルダーにこの文字列を含むファイルだけを表示します。Esc キーで消去します。</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取り不可</translation>
     </message>
     <message>
         <source>hard link of #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1 のハードリンク</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>%1 could not be moved to the trash and stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をゴミ箱に移動できませんでした。元の場所に残っています。</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>ほか %1 件</translation>
     </message>
     <message>
         <source>These %1 items could not be moved to the trash and stay where they are:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>次の %1 個の項目をゴミ箱に移動できませんでした。元の場所に残っています:
+
+</translation>
     </message>
     <message>
         <source>Do you want to move %1 to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をゴミ箱に移動しますか?</translation>
     </message>
     <message>
         <source>Do you want to move these %1 items to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>これら %1 個の項目をゴミ箱に移動しますか?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Moving %1 to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をゴミ箱に移動しています</translation>
     </message>
     <message>
         <source>No terminal program was found. Install one, or name yours in the TERMINAL environment variable.</source>
-        <translation type="unfinished"></translation>
+        <translation>端末プログラムが見つかりません。端末プログラムをインストールするか、環境変数 TERMINAL で指定してください。</translation>
     </message>
 </context>
 <context>
     <name>Shell::PropertiesDialog</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>リンク</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 バイト</translation>
     </message>
     <message>
         <source>%1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のプロパティ</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前:</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取れません: %1</translation>
     </message>
     <message>
         <source>Points to:</source>
-        <translation type="unfinished"></translation>
+        <translation>リンク先:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時:</translation>
     </message>
     <message>
         <source>Permissions:</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセス権:</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>所有者:</translation>
     </message>
     <message>
         <source>%1, group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、グループ %2</translation>
     </message>
 </context>
 <context>
     <name>Trash</name>
     <message>
         <source>the trash folder %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱フォルダー %1 を使用できません: %2</translation>
     </message>
     <message>
         <source>it is on another volume than the home trash, and its own volume has no trash it can use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームフォルダーのゴミ箱とは別のボリュームにあり、そのボリュームには使用できるゴミ箱がありません (%1)</translation>
     </message>
 </context>
 <context>
     <name>VisualStyles</name>
     <message>
         <source>Windows &amp;2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows &amp;2000</translation>
     </message>
     <message>
         <source>Office &amp;XP</source>
-        <translation type="unfinished"></translation>
+        <translation>Office &amp;XP</translation>
     </message>
     <message>
         <source>&amp;Windows XP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows XP</translation>
     </message>
     <message>
         <source>Office 200&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;3</translation>
     </message>
     <message>
         <source>Visual Studio.NET 200&amp;5</source>
-        <translation type="unfinished"></translation>
+        <translation>Visual Studio.NET 200&amp;5</translation>
     </message>
     <message>
         <source>&amp;Blue Style</source>
-        <translation type="unfinished"></translation>
+        <translation>青のスタイル(&amp;B)</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Blue Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 青のスタイル(&amp;B)</translation>
     </message>
     <message>
         <source>B&amp;lack Style</source>
-        <translation type="unfinished"></translation>
+        <translation>黒のスタイル(&amp;L)</translation>
     </message>
     <message>
         <source>Office 2007 (B&amp;lack Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 黒のスタイル(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Silver Style</source>
-        <translation type="unfinished"></translation>
+        <translation>シルバーのスタイル(&amp;S)</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Silver Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 シルバーのスタイル(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Aqua Style</source>
-        <translation type="unfinished"></translation>
+        <translation>アクアのスタイル(&amp;A)</translation>
     </message>
     <message>
         <source>Office 2007 (&amp;Aqua Style)</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 2007 アクアのスタイル(&amp;A)</translation>
     </message>
     <message>
         <source>Office 200&amp;7</source>
-        <translation type="unfinished"></translation>
+        <translation>Office 200&amp;7</translation>
     </message>
 </context>
 </TS>
