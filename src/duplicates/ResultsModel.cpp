@@ -231,6 +231,20 @@ void ResultsModel::AssignSizeBands(const std::atomic<bool>& stop)
     SizeGrouping::AssignSizeBands(m_rows, stop);
 }
 
+void ResultsModel::ApplyOrder(const std::vector<SizeGrouping::Placed>& plan)
+{
+    beginResetModel();
+    std::vector<ResultRow> ordered;
+    ordered.reserve(plan.size());
+    for (const SizeGrouping::Placed& placed : plan) {
+        ResultRow& row = ordered.emplace_back(std::move(m_rows[placed.position]));
+        row.number = int(ordered.size());
+        row.key = placed.band;
+    }
+    m_rows.swap(ordered);
+    endResetModel();
+}
+
 void ResultsModel::RedrawAll()
 {
     if (!m_rows.empty())
