@@ -124,6 +124,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -167,6 +168,8 @@ private:
     void StopContentsCheck();
     void CloseContentsProgress();
     void BuildBand();
+    // The stored width of one of the first kColumnCount columns, or its default.
+    int StoredColumnWidth(int column);
     void SaveColumnWidths();
     void FitList();
 

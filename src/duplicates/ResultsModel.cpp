@@ -148,6 +148,10 @@ QString ResultsModel::Text(int row, int column) const
     case kContents:
         if (!m_contentsShown)
             return {};
+        if (r.link)
+            return tr("symbolic link");
+        if (r.changed)
+            return tr("changed since the scan");
         if (r.unreadable)
             return tr("unreadable");
         if (r.hardLinkOf > 0)

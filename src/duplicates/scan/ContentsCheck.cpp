@@ -36,8 +36,9 @@ ContentsCheck::ContentsCheck(std::vector<ContentsFile> files, const std::atomic<
     std::vector<Members> groups;
     for (size_t i = 0; i < m_files.size(); ++i) {
         const ContentsFile& file = m_files[i];
-        m_outcomes[i].unreadable = !file.opened;
-        if (!file.opened || file.sizeGroup < 0)
+        m_outcomes[i].changed = file.changed;
+        m_outcomes[i].unreadable = !file.opened && !file.changed && !file.link;
+        if (!file.opened || file.changed || file.link || file.sizeGroup < 0)
             continue;
         const auto [it, added] = groupOf.try_emplace({file.sizeGroup, file.size}, groups.size());
         if (added)
@@ -89,17 +90,56 @@ int ContentsCheck::Reopen(Reader& reader, size_t file)
     }
     if (reader.fd < 0)
         return -1;
-    return RegularFile::Reopen(reader.fd, f.name.c_str(), f.device, f.inode);
+    const int fd = RegularFile::Reopen(reader.fd, f.name.c_str(), f.device, f.inode);
+    if (fd >= 0 && !StillAsScanned(fd, file)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
-bool ContentsCheck::ReadAt(int fd, char* buffer, std::uint64_t length, std::uint64_t offset)
+bool ContentsCheck::StillAsScanned(int fd, size_t file)
+{
+    const ContentsFile& f = m_files[file];
+    struct stat now;
+    if (::fstat(fd, &now) != 0)
+        return false;
+    if (std::uint64_t(now.st_size) == f.size && std::int64_t(now.st_mtim.tv_sec) == f.modified &&
+        std::int32_t(now.st_mtim.tv_nsec) == f.modifiedNanoseconds)
+        return true;
+    m_outcomes[file].changed = true;
+    return false;
+}
+
+bool ContentsCheck::EndsAsScanned(int fd, size_t file)
+{
+    char more;
+    ssize_t n;
+    do
+        n = ::pread(fd, &more, 1, off_t(m_files[file].size));
+    while (n < 0 && errno == EINTR);
+    if (n == 0)
+        return StillAsScanned(fd, file);
+    m_outcomes[file].changed = m_outcomes[file].changed || n > 0;
+    return false;
+}
+
+void ContentsCheck::Drop(size_t file)
+{
+    m_outcomes[file].unreadable = !m_outcomes[file].changed;
+    Settle(file, m_files[file].size);
+}
+
+bool ContentsCheck::ReadAt(int fd, size_t file, char* buffer, std::uint64_t length, std::uint64_t offset)
 {
     while (length > 0) {
         const ssize_t n = ::pread(fd, buffer, length, off_t(offset));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            m_outcomes[file].changed = true; // shorter than the scan saw it
         if (n <= 0)
-            return false; // an error, or the file is shorter than it was
+            return false;
         m_bytesRead += std::uint64_t(n);
         buffer += n;
         offset += std::uint64_t(n);
@@ -122,7 +162,7 @@ bool ContentsCheck::Hash(Reader& reader, size_t file, bool whole, std::uint64_t 
     std::vector<char> buffer(whole ? kChunk : kBlock);
     bool ok = true;
     const auto add = [&](std::uint64_t offset, std::uint64_t length) {
-        ok = ok && ReadAt(fd, buffer.data(), length, offset);
+        ok = ok && ReadAt(fd, file, buffer.data(), length, offset);
         if (ok)
             XXH3_128bits_update(state, buffer.data(), length);
     };
@@ -130,10 +170,12 @@ bool ContentsCheck::Hash(Reader& reader, size_t file, bool whole, std::uint64_t 
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
         for (std::uint64_t offset = 0; ok && offset < size && !m_stop; offset += kChunk)
             add(offset, std::min(kChunk, size - offset));
+        ok = ok && (m_stop || EndsAsScanned(fd, file));
     } else {
         add(0, std::min(size, kBlock));
         if (size > kBlock)
             add(size - std::min(size - kBlock, kBlock), std::min(size - kBlock, kBlock));
+        ok = ok && StillAsScanned(fd, file);
     }
     const XXH128_hash_t digest = XXH3_128bits_digest(state);
     XXH3_freeState(state);
@@ -150,8 +192,7 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
     for (size_t file : members) {
         const int fd = Reopen(reader, file);
         if (fd < 0) {
-            m_outcomes[file].unreadable = true;
-            Settle(file, size);
+            Drop(file);
             continue;
         }
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -173,9 +214,8 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
                 std::vector<char>& buffer = buffers[position];
                 buffer.resize(length);
                 const size_t file = readable[position];
-                if (!ReadAt(open.fds[position], buffer.data(), length, offset)) {
-                    m_outcomes[file].unreadable = true;
-                    Settle(file, size);
+                if (!ReadAt(open.fds[position], file, buffer.data(), length, offset)) {
+                    Drop(file);
                     continue;
                 }
                 Settle(file, offset + length);
@@ -202,22 +242,33 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
     }
     if (m_stop)
         return;
+    // The files still alike were read to their end: nothing may follow it. Every file read must
+    // still be as the scan saw it.
+    std::vector<bool> alike(readable.size(), false);
+    for (const std::vector<size_t>& group : current)
+        for (size_t position : group)
+            alike[position] = true;
+    for (size_t position = 0; position < readable.size(); ++position) {
+        const size_t file = readable[position];
+        if (alike[position])
+            EndsAsScanned(open.fds[position], file);
+        else if (!m_outcomes[file].unreadable && !m_outcomes[file].changed)
+            StillAsScanned(open.fds[position], file);
+    }
     for (const std::vector<size_t>& group : current) {
         Members identical;
         for (size_t position : group)
-            identical.push_back(readable[position]);
-        classes.push_back(std::move(identical));
+            if (!m_outcomes[readable[position]].changed)
+                identical.push_back(readable[position]);
+        if (identical.size() >= 2)
+            classes.push_back(std::move(identical));
     }
 }
 
 void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::vector<Members>& classes)
 {
     const std::uint64_t size = m_files[members.front()].size;
-    if (size == 0) {
-        classes.push_back(members); // nothing to read: all are alike
-        return;
-    }
-    // A file of one block at most: that block is its whole contents, read once, side by side.
+    // A file of one block at most (or none): that block is its whole contents, read once, side by side.
     if (size <= kBlock && members.size() <= kSideBySide) {
         CompareSideBySide(reader, members, classes);
         return;
@@ -229,8 +280,7 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
             return;
         std::uint64_t hash[2];
         if (!Hash(reader, file, false, hash)) {
-            m_outcomes[file].unreadable = true;
-            Settle(file, size);
+            Drop(file);
             continue;
         }
         Settle(file, std::min(size, 2 * kBlock));
@@ -255,8 +305,7 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
                 return;
             std::uint64_t hash[2];
             if (!Hash(reader, file, true, hash)) {
-                m_outcomes[file].unreadable = true;
-                Settle(file, size);
+                Drop(file);
                 continue;
             }
             byWhole[{hash[0], hash[1]}].push_back(file);
@@ -312,12 +361,18 @@ bool ContentsCheck::Run()
     if (m_stop)
         return false;
 
+    // A file that changed after it was placed (compared in several turns) leaves its class.
     std::vector<int> classOf(m_files.size(), -1);
     int classes = 0;
     for (const std::vector<Members>& groupClasses : found) {
         for (const Members& identical : groupClasses) {
+            const auto unchanged = std::count_if(identical.begin(), identical.end(),
+                                                 [this](size_t file) { return !m_outcomes[file].changed; });
+            if (unchanged < 2)
+                continue;
             for (size_t file : identical)
-                classOf[file] = classes;
+                if (!m_outcomes[file].changed)
+                    classOf[file] = classes;
             ++classes;
         }
     }
@@ -327,8 +382,10 @@ bool ContentsCheck::Run()
     for (size_t i = 0; i < m_files.size(); ++i) {
         const int linked = m_outcomes[i].hardLinkOf;
         const int c = linked >= 0 ? classOf[size_t(linked)] : classOf[i];
-        if (linked >= 0)
+        if (linked >= 0) {
             m_outcomes[i].unreadable = m_outcomes[size_t(linked)].unreadable;
+            m_outcomes[i].changed = m_outcomes[size_t(linked)].changed;
+        }
         if (c < 0)
             continue;
         if (number[size_t(c)] == 0)
