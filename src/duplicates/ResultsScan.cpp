@@ -154,9 +154,10 @@ void CDlgDuplicateResults::InputRead()
 void CDlgDuplicateResults::StopScan()
 {
     m_bStop = true;
+    // Closed first: a worker waiting for the list to take its rows is let go.
+    m_handOver.Close();
     if (m_scanThread.joinable())
         m_scanThread.join();
-    m_handOver.Close();
     m_scanning = false;
     m_scanBusy.reset();
 }

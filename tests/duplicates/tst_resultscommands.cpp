@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -343,6 +344,8 @@ private slots:
             QVERIFY(ShowQuietly(window));
             QVERIFY(window.IsScanning());
             window.ResultsList().horizontalHeader()->resizeSection(2, 321);
+            // Time enough for the worker to wait for the list to take its rows: closing lets it go.
+            QThread::msleep(300);
             window.reject();
             QVERIFY(!window.IsScanning());
             QCoreApplication::processEvents();

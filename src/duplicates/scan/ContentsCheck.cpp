@@ -120,7 +120,8 @@ bool ContentsCheck::EndsAsScanned(int fd, size_t file)
     while (n < 0 && errno == EINTR);
     if (n == 0)
         return StillAsScanned(fd, file);
-    m_outcomes[file].changed = m_outcomes[file].changed || n > 0;
+    if (n > 0)
+        m_outcomes[file].changed = true;
     return false;
 }
 
@@ -250,15 +251,15 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
             alike[position] = true;
     for (size_t position = 0; position < readable.size(); ++position) {
         const size_t file = readable[position];
-        if (alike[position])
-            EndsAsScanned(open.fds[position], file);
-        else if (!m_outcomes[file].unreadable && !m_outcomes[file].changed)
+        if (alike[position] && !EndsAsScanned(open.fds[position], file))
+            m_outcomes[file].unreadable = !m_outcomes[file].changed;
+        else if (!alike[position] && !m_outcomes[file].unreadable && !m_outcomes[file].changed)
             StillAsScanned(open.fds[position], file);
     }
     for (const std::vector<size_t>& group : current) {
         Members identical;
         for (size_t position : group)
-            if (!m_outcomes[readable[position]].changed)
+            if (!m_outcomes[readable[position]].changed && !m_outcomes[readable[position]].unreadable)
                 identical.push_back(readable[position]);
         if (identical.size() >= 2)
             classes.push_back(std::move(identical));
@@ -361,17 +362,18 @@ bool ContentsCheck::Run()
     if (m_stop)
         return false;
 
-    // A file that changed after it was placed (compared in several turns) leaves its class.
+    // A file that changed or failed after it was placed (compared in several turns) leaves its class.
     std::vector<int> classOf(m_files.size(), -1);
     int classes = 0;
     for (const std::vector<Members>& groupClasses : found) {
         for (const Members& identical : groupClasses) {
-            const auto unchanged = std::count_if(identical.begin(), identical.end(),
-                                                 [this](size_t file) { return !m_outcomes[file].changed; });
-            if (unchanged < 2)
+            const auto stays = [this](size_t file) {
+                return !m_outcomes[file].changed && !m_outcomes[file].unreadable;
+            };
+            if (std::count_if(identical.begin(), identical.end(), stays) < 2)
                 continue;
             for (size_t file : identical)
-                if (!m_outcomes[file].changed)
+                if (stays(file))
                     classOf[file] = classes;
             ++classes;
         }

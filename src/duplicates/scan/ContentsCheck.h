@@ -84,7 +84,8 @@ private:
     int Reopen(Reader& reader, size_t file);
     // Whether the open file still has the size and last write the scan saw; marks it changed if not.
     bool StillAsScanned(int fd, size_t file);
-    // Whether nothing follows the size the scan saw; marks it changed if something does.
+    // Whether nothing follows the size the scan saw and the file is still as the scan saw it; marks
+    // it changed if not (false without a mark: it could not be read).
     bool EndsAsScanned(int fd, size_t file);
     // Reads exactly `length` bytes; a file that ends sooner has changed.
     bool ReadAt(int fd, size_t file, char* buffer, std::uint64_t length, std::uint64_t offset);
