@@ -13,6 +13,7 @@
 #include "view/Seams.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -38,6 +39,7 @@ void CheckContents(CDlgDuplicateResults& window, Found& found)
     QObject::connect(&window, &CDlgDuplicateResults::scanFinished, &wait, &QEventLoop::quit);
     QObject::connect(&window, &CDlgDuplicateResults::contentsChecked, &wait, &QEventLoop::quit);
     window.show();
+    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall); // the help text, just after the show
     if (QMessageBox* help = window.HelpBox())
         help->accept();
     if (window.IsScanning())
