@@ -6,6 +6,7 @@
 #include "BenchSupport.h"
 
 #include "engine/AppHelper.h"
+#include "platform/FolderOpen.h"
 
 #include <QElapsedTimer>
 #include <memory>
@@ -82,6 +83,7 @@ QString Seconds(double seconds)
 
 int RunWalkBench(const QStringList& args)
 {
+    platform::RaiseOpenFileLimit(); // as the program does at start
     bench::Arguments parsed;
     QString error;
     int runs = 0;

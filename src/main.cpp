@@ -1,3 +1,4 @@
+#include "platform/FolderOpen.h"
 #include "shell/CommandLine.h"
 #include "shell/PendrakeApp.h"
 
@@ -27,6 +28,7 @@ int Finish(const CommandLine::Result& result)
 
 int main(int argc, char** argv)
 {
+    platform::RaiseOpenFileLimit();
     // The help, the version and a wrong folder need no display: answer them before the windowing
     // system is asked.
     if (CommandLine::EndsWithoutWindow(Arguments(argc, argv))) {

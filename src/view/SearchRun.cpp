@@ -114,6 +114,13 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
             if (statusMode)
                 AppendFileRow(text, {});
         }
+        if (m_foldersNotOpened > 0) {
+            const QString text =
+                tr("%1 Folder(s) Could Not Be Opened (Too Many Open Files). ").arg(m_foldersNotOpened);
+            m_workText += text;
+            if (statusMode)
+                AppendFileRow(text, {});
+        }
         HandOverFolderRow(); // the last folder's final count
         const auto [fileRows, folderRows] = ListRowCounts();
         // Only the folder list of a run with per-folder counts tells which folders hold files.
