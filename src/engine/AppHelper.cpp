@@ -26,6 +26,7 @@ void CAppHelper::LoadOptions()
     m_ignoreReadOnlyFiles = m_settings.GetSwitch(Key::IgnoreReadOnlyFiles);
     m_ignoreHiddenFiles = m_settings.GetSwitch(Key::IgnoreHiddenFiles);
     m_viewFilesCount = m_settings.GetSwitch(Key::ViewFilesCount);
+    m_filters = LoadSearchFilters();
 
     m_windowsFolder = platform::SystemProgramsFolder();
     m_programFilesFolder = platform::ProgramsFolder();

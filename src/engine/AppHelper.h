@@ -6,6 +6,7 @@
 #include "engine/IgnoreRules.h"
 #include "engine/NameMatch.h"
 #include "engine/ReadAhead.h"
+#include "engine/SearchFilters.h"
 #include "engine/SettingsSection.h"
 #include "platform/FileFind.h"
 
@@ -81,6 +82,8 @@ public:
     CTimeStamp m_startTime;
     CTimeStamp m_stopTime;
     int m_viewFilesCount = 0;
+    // What to find and skip beyond the switches (LoadOptions reads it; all defaults: no effect).
+    SearchFilters m_filters;
     CSettingsSection m_settings;
     std::atomic<bool> m_run{false};
 
