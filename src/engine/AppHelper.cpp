@@ -1,6 +1,7 @@
 #include "engine/AppHelper.h"
 
 #include "engine/AppHelperFrame.h"
+#include "platform/Clock.h"
 #include "platform/FolderOpen.h"
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
@@ -50,6 +51,7 @@ void CAppHelper::RunSearch(bool startRun)
         m_run = true;
     m_foundPaths.clear();
     m_foldersNotOpened = 0;
+    m_filesNotRead = 0;
     m_startFolderIgnoredBy = IgnoreRule::None;
     Walk(m_startFolder, m_searchWord);
     m_foldersParsed = int(m_folderFileCounts.Size());
@@ -75,7 +77,7 @@ void CAppHelper::Walk(QString folder, QString word)
     m_rules.SetSwitches(Switches());
     m_descriptorsShort = false;
     m_openLevels = walk::OpenLevels();
-    const NameMatcher matcher(word);
+    const NameMatcher matcher(word, m_filters.nameMatch);
     std::string path = platform::NativePath(folder);
     // The start folder may be a link to a folder: it is followed, here only.
     platform::OpenedFolder opened = platform::OpenStartFolder(path, m_rules.VirtualDevices());
@@ -102,6 +104,8 @@ void CAppHelper::Walk(QString folder, QString word)
         return;
     }
     m_path = std::move(path);
+    m_startSize = m_path.size();
+    m_tests = std::make_unique<FilterTests>(m_filters, platform::CurrentTime());
     std::vector<char> entries;
     const long blocksBefore = walk::BlocksRead();
     CFileFind::ReadEntries(opened.fd, entries);
@@ -118,6 +122,7 @@ void CAppHelper::Walk(QString folder, QString word)
     StopReadAhead();
     m_frames.clear();
     m_readAhead.reset();
+    m_tests.reset();
     std::string().swap(m_path);
 }
 
@@ -147,6 +152,8 @@ void CAppHelper::WalkFrames(const NameMatcher& word)
             if (m_ignoreHiddenFiles && platform::IsHiddenName(find.GetNativeName()))
                 continue;
             if (!word.Empty() && !word.Matches(find.GetNativeName(), m_fileName))
+                continue;
+            if (!PassesFilters(find))
                 continue;
             OnFileFound(find);
         }
@@ -326,14 +333,69 @@ bool CAppHelper::IsIgnoredFolder(const QString& path)
     const platform::OpenedFolder opened = platform::OpenStartFolder(native, m_rules.VirtualDevices());
     if (opened.fd >= 0)
         ::close(opened.fd);
-    return opened.isVirtual || IsIgnoredNative(native, opened.exists);
+    return opened.isVirtual || m_rules.Test(native, opened.exists) != IgnoreRule::None;
 }
 
 bool CAppHelper::IsIgnoredNative(const std::string& path, bool examined) const
 {
-    // Virtual file systems (proc, sysfs, ...) are told by what is mounted, when the folder is
-    // opened; the rules here go by the path.
-    return m_rules.Test(path, examined) != IgnoreRule::None;
+    // Below the start folder only. Virtual file systems (proc, sysfs, ...) are told by what is
+    // mounted, when the folder is opened; the rules here go by the path.
+    if (m_rules.Test(path, examined) != IgnoreRule::None)
+        return true;
+    const SkipPatterns& skip = m_tests->Skip();
+    return !skip.Empty() && skip.Skips(platform::LastComponent(path), Relative(path), true);
+}
+
+std::string_view CAppHelper::Relative(std::string_view path) const
+{
+    path.remove_prefix(std::min(m_startSize, path.size()));
+    while (!path.empty() && path.front() == '/')
+        path.remove_prefix(1);
+    return path;
+}
+
+bool CAppHelper::PassesFilters(CFileFind& find)
+{
+    const FilterTests& tests = *m_tests;
+    const std::string_view name = find.GetNativeName();
+    if (!tests.Skip().Empty()) {
+        std::string_view relative;
+        if (tests.Skip().NeedsPath()) {
+            m_relative.assign(Relative(m_path));
+            if (!m_relative.empty())
+                m_relative.push_back('/');
+            m_relative.append(name);
+            relative = m_relative;
+        }
+        if (tests.Skip().Skips(name, relative, false))
+            return false;
+    }
+    if (tests.TestsStatus() && !tests.PassesStatus(find))
+        return false;
+    return !tests.Text() || ContainsText(find);
+}
+
+bool CAppHelper::ContainsText(CFileFind& find)
+{
+    // Only regular files are read; anything else (a link, a FIFO, a device) holds no text.
+    if (!find.IsRegularFile())
+        return false;
+    ContentTest test;
+    test.text = m_tests->Text();
+    test.binaryToo = m_tests->BinaryToo();
+    test.run = &m_run;
+    const std::string name(find.GetNativeName());
+    ContentOutcome outcome = ContentOutcome::NoDescriptors;
+    for (int attempt = 0; attempt < 2 && outcome == ContentOutcome::NoDescriptors; ++attempt) {
+        if (attempt > 0)
+            LetGoOfLevels();
+        const int folderFd = find.Handle();
+        outcome =
+            folderFd >= 0 ? SearchFileContents(folderFd, name.c_str(), test) : ContentOutcome::NoDescriptors;
+    }
+    if (outcome == ContentOutcome::Unreadable || outcome == ContentOutcome::NoDescriptors)
+        ++m_filesNotRead;
+    return outcome == ContentOutcome::Match;
 }
 
 void CAppHelper::CountFileInFolder(const QString& folder)

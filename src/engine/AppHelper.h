@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DateTime.h"
+#include "engine/FilterTests.h"
 #include "engine/FolderTable.h"
 #include "engine/FoundPaths.h"
 #include "engine/IgnoreRules.h"
@@ -63,6 +64,9 @@ public:
     // Folders of the last run that could not be opened because no descriptor was left, even after
     // the walk gave up all it could hold (they count as parsed). 0 in any ordinary run.
     int m_foldersNotOpened = 0;
+    // Files of the last run whose contents were to be searched but could not be read (never
+    // reported as found). 0 unless a text is looked for.
+    int m_filesNotRead = 0;
     QString m_countText;
     int m_ignoreReadOnlyFiles = 0;
     int m_ignoreHiddenFiles = 0;
@@ -114,12 +118,20 @@ private:
     void ReadAheadMore();
     int ReopenFrame(size_t depth);
     bool IsIgnoredNative(const std::string& path, bool examined) const;
+    // The search filters on the file the cursor stands on: skip patterns, size and date, text.
+    bool PassesFilters(CFileFind& find);
+    bool ContainsText(CFileFind& find);
+    // The part of a path below the start folder ("a/b"), into m_relative for a file's name.
+    std::string_view Relative(std::string_view path) const;
     IgnoreRules::Switches Switches() const;
 
     // The folders entered in this run, each with the files enumerated in it so far; also the set
     // of visited folders. A folder is known by its path exactly as the walk was given it.
     CFolderTable m_folderFileCounts;
     IgnoreRules m_rules;
+    std::unique_ptr<FilterTests> m_tests; // while a walk runs
+    size_t m_startSize = 0;               // the length of the start folder's path
+    std::string m_relative;
     IgnoreRule m_startFolderIgnoredBy = IgnoreRule::None;
     // How many folder descriptors the walk holds at once, whatever its depth (sized from the
     // descriptor limit at the start of each walk), and whether it ran out of them in this walk.

@@ -2,6 +2,8 @@
 
 #include "platform/Paths.h"
 
+#include <QFile>
+
 namespace {
 
 char AsciiLower(char c)
@@ -17,21 +19,51 @@ bool IsAscii(std::string_view text)
     return true;
 }
 
+// The display text of a name into `out`, reusing its room when the name is plain ASCII.
+void DisplayInto(std::string_view name, QString& out)
+{
+    if (!IsAscii(name)) {
+        out = platform::DisplayText(name);
+        return;
+    }
+    out.resize(qsizetype(name.size()));
+    QChar* data = out.data();
+    for (size_t i = 0; i < name.size(); ++i)
+        data[i] = QChar(char16_t(static_cast<unsigned char>(name[i])));
+}
+
 } // namespace
 
-NameMatcher::NameMatcher(const QString& word) : m_word(word)
+NameMatcher::NameMatcher(const QString& word, SearchFilters::NameMatch mode) : m_word(word), m_mode(mode)
 {
-    for (QChar c : word) {
-        if (c.unicode() >= 0x80) {
-            m_ascii = false;
-            break;
+    switch (mode) {
+    case SearchFilters::NameMatch::Contains:
+        for (QChar c : word) {
+            if (c.unicode() >= 0x80) {
+                m_ascii = false;
+                break;
+            }
+            m_lower.push_back(AsciiLower(char(c.unicode())));
         }
-        m_lower.push_back(AsciiLower(char(c.unicode())));
+        break;
+    case SearchFilters::NameMatch::Wildcard:
+        m_wildcard = Wildcard(QFile::encodeName(word).toStdString(), Wildcard::CaseInsensitive);
+        break;
+    case SearchFilters::NameMatch::RegularExpression:
+        m_expression = QRegularExpression(word, QRegularExpression::CaseInsensitiveOption);
+        m_expression.optimize();
+        break;
     }
 }
 
 bool NameMatcher::Matches(std::string_view name, QString& scratch) const
 {
+    if (m_mode == SearchFilters::NameMatch::Wildcard)
+        return m_wildcard.Matches(name);
+    if (m_mode == SearchFilters::NameMatch::RegularExpression) {
+        DisplayInto(name, scratch);
+        return m_expression.isValid() && m_expression.match(scratch).hasMatch();
+    }
     if (m_ascii && IsAscii(name)) {
         if (m_lower.size() > name.size())
             return false;
