@@ -41,7 +41,8 @@ void CAppHelper::LoadOptions()
                        m_commonAppDataFolder);
 
     m_foldersIgnored = 0;
-    m_startTime = CurrentTimeStamp();
+    m_startSeconds = platform::CurrentTime();
+    m_startTime = TimeStampFromSeconds(m_startSeconds);
     m_stopTime = SubtractSpan(m_startTime, MakeSpan(1, 0, 0, 0));
 }
 
@@ -105,7 +106,7 @@ void CAppHelper::Walk(QString folder, QString word)
     }
     m_path = std::move(path);
     m_startSize = m_path.size();
-    m_tests = std::make_unique<FilterTests>(m_filters, platform::CurrentTime());
+    m_tests = std::make_unique<FilterTests>(m_filters, m_startSeconds);
     std::vector<char> entries;
     const long blocksBefore = walk::BlocksRead();
     CFileFind::ReadEntries(opened.fd, entries);

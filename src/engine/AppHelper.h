@@ -131,6 +131,7 @@ private:
     IgnoreRules m_rules;
     std::unique_ptr<FilterTests> m_tests; // while a walk runs
     size_t m_startSize = 0;               // the length of the start folder's path
+    std::int64_t m_startSeconds = 0;      // when LoadOptions stamped the start
     std::string m_relative;
     IgnoreRule m_startFolderIgnoredBy = IgnoreRule::None;
     // How many folder descriptors the walk holds at once, whatever its depth (sized from the

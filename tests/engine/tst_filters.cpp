@@ -128,9 +128,6 @@ private slots:
         // A trailing "/" is for folders only: the folder "data" goes, the file "src/data" stays.
         found = skipping({QStringLiteral("data/")});
         QCOMPARE(found.files, Only(all.files, [](const QString& f) { return !f.startsWith(u"data/"); }));
-        // Skipped in status mode the same way: the engine decides, the list mode only shows.
-        CSettingsSection().WriteInt(Settings::Name(Key::DisplayFileList), 0);
-        QCOMPARE(skipping({QStringLiteral("data/")}).files, found.files);
     }
 
     void wordMatchesAsTheOptionSays()
