@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <unistd.h>
 
 using Settings::Key;
@@ -107,6 +108,19 @@ void CAppHelper::Walk(QString folder, QString word)
     m_path = std::move(path);
     m_startSize = m_path.size();
     m_tests = std::make_unique<FilterTests>(m_filters, m_startSeconds);
+    m_tests->SetIgnoreReadOnly(m_ignoreReadOnlyFiles != 0);
+    m_word = &matcher;
+    if (m_tests->Text() && m_readAheadMode != ReadAhead::Never) {
+        ContentTest test;
+        test.text = m_tests->Text();
+        test.binaryToo = m_tests->BinaryToo();
+        test.run = &m_run;
+        if (m_tests->TestsOpenStatus()) {
+            test.passes = &FilterTests::PassesOpenStatus;
+            test.passesContext = m_tests.get();
+        }
+        m_contentAhead = std::make_unique<CContentAhead>(test, walk::ContentThreads());
+    }
     std::vector<char> entries;
     const long blocksBefore = walk::BlocksRead();
     CFileFind::ReadEntries(opened.fd, entries);
@@ -118,17 +132,20 @@ void CAppHelper::Walk(QString folder, QString word)
         (m_readAheadMode == ReadAhead::WhenSlow && m_blocksRead != blocksBefore))
         StartReadAhead();
     if (PushFrame(opened.fd, std::move(entries), folderIndex))
-        WalkFrames(matcher);
+        WalkFrames();
     // Nothing read ahead outlives the walk.
     StopReadAhead();
     m_frames.clear();
     m_readAhead.reset();
+    m_contentAhead.reset();
+    m_word = nullptr;
     m_tests.reset();
     std::string().swap(m_path);
 }
 
-void CAppHelper::WalkFrames(const NameMatcher& word)
+void CAppHelper::WalkFrames()
 {
+    const FilterTests& tests = *m_tests;
     // Depth first, one frame per folder being listed: a sub-folder is walked completely before the
     // next entry of its parent is examined.
     while (!m_frames.empty()) {
@@ -150,11 +167,11 @@ void CAppHelper::WalkFrames(const NameMatcher& word)
                 ++m_folderFileCounts.Count(folder);
             if (m_ignoreReadOnlyFiles && find.MatchesMask(CFileFind::kReadOnly))
                 continue;
-            if (m_ignoreHiddenFiles && platform::IsHiddenName(find.GetNativeName()))
+            if (!NamePasses(find.GetNativeName()))
                 continue;
-            if (!word.Empty() && !word.Matches(find.GetNativeName(), m_fileName))
+            if (tests.TestsStatus() && !tests.PassesStatus(find))
                 continue;
-            if (!PassesFilters(find))
+            if (tests.Text() && !ContainsText(find))
                 continue;
             OnFileFound(find);
         }
@@ -256,6 +273,7 @@ platform::OpenedFolder CAppHelper::OpenChild(CFileFind& parent)
 
 void CAppHelper::GiveUpHandle(Frame& frame)
 {
+    DropContents(frame);
     if (!frame.find->HoldsHandle())
         return;
     if (frame.id == platform::FolderId())
@@ -299,6 +317,7 @@ bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t fold
 void CAppHelper::PopFrame()
 {
     DropAhead(m_frames.back());
+    DropContents(m_frames.back());
     m_frames.pop_back();
     m_path.resize(m_frames.empty() ? 0 : m_frames.back().pathSize);
     ReadAheadMore();
@@ -355,25 +374,24 @@ std::string_view CAppHelper::Relative(std::string_view path) const
     return path;
 }
 
-bool CAppHelper::PassesFilters(CFileFind& find)
+bool CAppHelper::NamePasses(std::string_view name)
 {
-    const FilterTests& tests = *m_tests;
-    const std::string_view name = find.GetNativeName();
-    if (!tests.Skip().Empty()) {
+    if (m_ignoreHiddenFiles && platform::IsHiddenName(name))
+        return false;
+    const SkipPatterns& skip = m_tests->Skip();
+    if (!skip.Empty()) {
         std::string_view relative;
-        if (tests.Skip().NeedsPath()) {
+        if (skip.NeedsPath()) {
             m_relative.assign(Relative(m_path));
             if (!m_relative.empty())
                 m_relative.push_back('/');
             m_relative.append(name);
             relative = m_relative;
         }
-        if (tests.Skip().Skips(name, relative, false))
+        if (skip.Skips(name, relative, false))
             return false;
     }
-    if (tests.TestsStatus() && !tests.PassesStatus(find))
-        return false;
-    return !tests.Text() || ContainsText(find);
+    return m_word->Empty() || m_word->Matches(name, m_fileName);
 }
 
 bool CAppHelper::ContainsText(CFileFind& find)
@@ -381,22 +399,66 @@ bool CAppHelper::ContainsText(CFileFind& find)
     // Only regular files are read; anything else (a link, a FIFO, a device) holds no text.
     if (!find.IsRegularFile())
         return false;
-    ContentTest test;
-    test.text = m_tests->Text();
-    test.binaryToo = m_tests->BinaryToo();
-    test.run = &m_run;
-    const std::string name(find.GetNativeName());
     ContentOutcome outcome = ContentOutcome::NoDescriptors;
-    for (int attempt = 0; attempt < 2 && outcome == ContentOutcome::NoDescriptors; ++attempt) {
-        if (attempt > 0)
-            LetGoOfLevels();
-        const int folderFd = find.Handle();
-        outcome =
-            folderFd >= 0 ? SearchFileContents(folderFd, name.c_str(), test) : ContentOutcome::NoDescriptors;
+    bool done = false;
+    if (m_contentAhead) {
+        Frame& frame = m_frames.back();
+        const size_t offset = find.EntryOffset();
+        if ((!frame.contents || !m_contentAhead->Covers(*frame.contents, offset)) &&
+            offset >= frame.contentsEnd)
+            SearchContentsAhead(frame, offset);
+        done = frame.contents && m_contentAhead->Take(*frame.contents, offset, outcome);
+        // A helper short of descriptors, or one that saw the file change meanwhile: here again.
+        done = done && outcome != ContentOutcome::NoDescriptors && outcome != ContentOutcome::FilteredOut;
+    }
+    if (!done) {
+        ContentTest test;
+        test.text = m_tests->Text();
+        test.binaryToo = m_tests->BinaryToo();
+        test.run = &m_run;
+        const std::string name(find.GetNativeName());
+        outcome = ContentOutcome::NoDescriptors;
+        for (int attempt = 0; attempt < 2 && outcome == ContentOutcome::NoDescriptors; ++attempt) {
+            if (attempt > 0)
+                LetGoOfLevels();
+            const int folderFd = find.Handle();
+            outcome = folderFd >= 0 ? SearchFileContents(folderFd, name.c_str(), test)
+                                    : ContentOutcome::NoDescriptors;
+        }
     }
     if (outcome == ContentOutcome::Unreadable || outcome == ContentOutcome::NoDescriptors)
         ++m_filesNotRead;
     return outcome == ContentOutcome::Match;
+}
+
+void CAppHelper::SearchContentsAhead(Frame& frame, size_t offset)
+{
+    DropContents(frame);
+    const CFileFind& find = *frame.find;
+    if (m_descriptorsShort || !find.HoldsHandle() || !m_run)
+        return;
+    // The regular files from here on whose names pass, a bounded number at a time.
+    constexpr size_t kBatchMost = 256;
+    const std::vector<char>& entries = find.Entries();
+    std::vector<CContentAhead::Item> items;
+    size_t at = offset;
+    while (at < entries.size() && items.size() < kBatchMost) {
+        std::string_view name;
+        unsigned char type = 0;
+        const size_t here = at;
+        at = CFileFind::EntryAt(entries, at, name, type);
+        if (type == DT_REG && NamePasses(name))
+            items.push_back({here, std::string(name)});
+    }
+    frame.contentsEnd = at;
+    frame.contents = m_contentAhead->Submit(find.Handle(), std::move(items));
+}
+
+void CAppHelper::DropContents(Frame& frame)
+{
+    if (frame.contents)
+        m_contentAhead->Drop(frame.contents);
+    frame.contents.reset();
 }
 
 void CAppHelper::CountFileInFolder(const QString& folder)

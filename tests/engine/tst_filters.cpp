@@ -235,19 +235,26 @@ private slots:
             filters.textIsRegularExpression = regex;
             filters.searchBinaryFiles = binary;
             SaveSearchFilters(filters);
-            RecordingEngine engine;
-            engine.LoadOptions();
-            engine.m_startFolder = dir.path();
-            // As a user who may not read locked.txt (root reads anything).
-            const bool asNobody = ::geteuid() == 0 && ::seteuid(65534) == 0;
-            engine.RunSearch();
-            if (asNobody && ::seteuid(0) != 0)
-                qFatal("cannot become root again");
-            Found found;
-            for (const QString& path : engine.found)
-                found.files << path.mid(dir.path().size() + 1);
-            found.notRead = engine.m_filesNotRead;
-            return found;
+            // Searched by helpers ahead of the walk and by the walk alone: the same files, in order.
+            Found found[2];
+            for (const auto mode : {CAppHelper::ReadAhead::Always, CAppHelper::ReadAhead::Never}) {
+                RecordingEngine engine;
+                engine.SetReadAhead(mode);
+                engine.LoadOptions();
+                engine.m_startFolder = dir.path();
+                // As a user who may not read locked.txt (root reads anything).
+                const bool asNobody = ::geteuid() == 0 && ::seteuid(65534) == 0;
+                engine.RunSearch();
+                if (asNobody && ::seteuid(0) != 0)
+                    qFatal("cannot become root again");
+                Found& one = found[mode == CAppHelper::ReadAhead::Never];
+                for (const QString& path : engine.found)
+                    one.files << path.mid(dir.path().size() + 1);
+                one.notRead = engine.m_filesNotRead;
+            }
+            if (found[0].files != found[1].files || found[0].notRead != found[1].notRead)
+                found[0].files = QStringList{QStringLiteral("the helpers and the walk disagree")};
+            return found[0];
         };
         const auto only = [&](const QStringList& names) {
             return Only(all.files, [&](const QString& f) { return names.contains(f); });
