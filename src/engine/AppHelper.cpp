@@ -119,7 +119,10 @@ void CAppHelper::Walk(QString folder, QString word)
             test.passes = &FilterTests::PassesOpenStatus;
             test.passesContext = m_tests.get();
         }
-        m_contentAhead = std::make_unique<CContentAhead>(test, walk::ContentThreads());
+        m_contentAhead =
+            std::make_unique<CContentAhead>(test, walk::kContentThreads, walk::ContentThreadsInMemory());
+        m_contentLooks = 0;
+        m_contentBlocks = walk::BlocksRead();
     }
     std::vector<char> entries;
     const long blocksBefore = walk::BlocksRead();
@@ -402,10 +405,17 @@ bool CAppHelper::ContainsText(CFileFind& find)
     ContentOutcome outcome = ContentOutcome::NoDescriptors;
     bool done = false;
     if (m_contentAhead) {
+        // Files read from the disk want many requests in flight; from memory, one helper per
+        // processor besides the walk.
+        if (++m_contentLooks % walk::kFilesPerLook == 0) {
+            const long blocks = walk::BlocksRead();
+            m_contentAhead->SetActive(blocks != m_contentBlocks ? walk::kContentThreads
+                                                                : walk::ContentThreadsInMemory());
+            m_contentBlocks = blocks;
+        }
         Frame& frame = m_frames.back();
         const size_t offset = find.EntryOffset();
-        if ((!frame.contents || !m_contentAhead->Covers(*frame.contents, offset)) &&
-            offset >= frame.contentsEnd)
+        if (offset >= frame.contentsEnd)
             SearchContentsAhead(frame, offset);
         done = frame.contents && m_contentAhead->Take(*frame.contents, offset, outcome);
         // A helper short of descriptors, or one that saw the file change meanwhile: here again.
@@ -459,6 +469,7 @@ void CAppHelper::DropContents(Frame& frame)
     if (frame.contents)
         m_contentAhead->Drop(frame.contents);
     frame.contents.reset();
+    frame.contentsEnd = 0;
 }
 
 void CAppHelper::CountFileInFolder(const QString& folder)

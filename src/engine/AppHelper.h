@@ -139,6 +139,8 @@ private:
     std::unique_ptr<FilterTests> m_tests; // while a walk runs
     const NameMatcher* m_word = nullptr;  // while a walk runs
     std::unique_ptr<CContentAhead> m_contentAhead;
+    long m_contentLooks = 0;
+    long m_contentBlocks = 0;
     size_t m_startSize = 0;          // the length of the start folder's path
     std::int64_t m_startSeconds = 0; // when LoadOptions stamped the start
     std::string m_relative;

@@ -54,9 +54,9 @@ size_t OpenLevels()
     return std::clamp(free / 4, kLeastOpenLevels, kMostOpenLevels);
 }
 
-int ContentThreads()
+int ContentThreadsInMemory()
 {
-    return std::clamp(int(std::thread::hardware_concurrency()), 2, 8);
+    return std::clamp(int(std::thread::hardware_concurrency()) - 1, 1, kContentThreads);
 }
 
 } // namespace walk

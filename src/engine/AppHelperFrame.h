@@ -32,7 +32,11 @@ long BlocksRead();
 // held, when needed.
 size_t OpenLevels();
 
-// How many helper threads search files' contents ahead of the walk.
-int ContentThreads();
+// Helper threads that search files' contents ahead of the walk: this many at most (files read from
+// the disk), as many as the processors less one (at least one) for files in memory. Every this many
+// files the walk looks which it is.
+constexpr int kContentThreads = 8;
+constexpr int kFilesPerLook = 64;
+int ContentThreadsInMemory();
 
 } // namespace walk
