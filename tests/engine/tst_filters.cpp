@@ -272,6 +272,40 @@ private slots:
         QCOMPARE(with(QStringLiteral("a{5}needle$"), true).files, only({QStringLiteral("last.txt")}));
     }
 
+    void helpersAndTheWalkAgreeOnAWideTree()
+    {
+        // Many folders of a few files, nested, some holding the text: the helpers searching ahead
+        // change nothing, also when the walk is stopped half-way.
+        QTemporaryDir dir;
+        for (int a = 0; a < 30; ++a)
+            for (int f = 0; f < 12; ++f)
+                WriteFile(dir.path() + QStringLiteral("/d%1/%2e%3/f%4.txt")
+                                           .arg(a)
+                                           .arg(a % 3 ? QString() : QStringLiteral("sub/"))
+                                           .arg(a)
+                                           .arg(f),
+                          (a + f) % 4 ? QByteArray("plain") : QByteArray("a needle"));
+        SearchFilters filters;
+        filters.containingText = QStringLiteral("NEEDLE");
+        SaveSearchFilters(filters);
+        for (const QString& stopAt : {QString(), QStringLiteral("f5.txt")}) {
+            QStringList found[2];
+            for (const auto mode : {CAppHelper::ReadAhead::Never, CAppHelper::ReadAhead::Always}) {
+                RecordingEngine engine;
+                engine.SetReadAhead(mode);
+                int seen = 0;
+                engine.onFound = [&](const CFileFind& find) {
+                    if (!stopAt.isEmpty() && find.GetFileName() == stopAt && ++seen == 3)
+                        engine.m_run = false;
+                };
+                engine.Search(dir.path());
+                found[mode == CAppHelper::ReadAhead::Always] = engine.found;
+            }
+            QCOMPARE(found[1], found[0]);
+            QVERIFY(stopAt.isEmpty() ? found[0].size() == 30 * 3 : found[0].size() < 30 * 3);
+        }
+    }
+
     void plainTextAtEveryOffset()
     {
         // The vector scan and the byte-wise tail agree wherever the text lies.
