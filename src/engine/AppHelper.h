@@ -19,10 +19,11 @@
 #include <vector>
 
 // The search engine: walks one start folder depth first, skips folders and files by the search
-// options and an optional name word, counts what it parsed and ignored, keeps a file count per
-// folder, and hands every file that passes to OnFileFound. It knows nothing of windows.
-// The walk itself is in AppHelper.cpp, its reading ahead in AppHelperAhead.cpp; the rules it applies
-// are IgnoreRules (folders) and NameMatcher (the word).
+// options, the search filters (SearchFilters) and an optional name word, counts what it parsed and
+// ignored, keeps a file count per folder, and hands every file that passes to OnFileFound. It knows
+// nothing of windows. The walk itself is in AppHelper.cpp, its reading ahead in AppHelperAhead.cpp,
+// the filters on each file in AppHelperFilters.cpp; the rules it applies are IgnoreRules (folders),
+// NameMatcher (the word) and FilterTests (the search filters, made ready once per walk).
 
 class CContentAhead;
 
