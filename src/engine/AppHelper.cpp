@@ -314,6 +314,10 @@ bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t fold
     if (depth >= m_openLevels && depth - m_openLevels > 0)
         GiveUpHandle(m_frames[depth - m_openLevels]);
     ReadAheadMore();
+    // Its files' contents are searched ahead from the start, so helpers have work while the walk is
+    // in its sub-folders.
+    if (m_contentAhead)
+        SearchContentsAhead(m_frames.back(), 0);
     return true;
 }
 
