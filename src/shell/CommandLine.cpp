@@ -32,39 +32,83 @@ QString Text(std::string_view bytes)
 const QString kSearch = QStringLiteral("search");
 
 // Qt's own options, as its application objects and platform plugins take them off the command line
-// (one leading "-" more is allowed, as Qt allows it).
+// (Qt also takes them with one leading "-" more).
 enum class QtOption
 {
     None,
-    Flag,     // -reverse
-    WithValue // -platform NAME; -style=NAME is a flag of this table's form "-style="
+    Flag,     // -reverse, or one with its value attached: -style=NAME
+    WithValue // -platform NAME
+};
+
+struct QtOptionName
+{
+    std::string_view name;
+    QtOption kind;
+};
+
+constexpr QtOptionName kQtOptions[] = {
+    {"-platform", QtOption::WithValue},
+    {"-platformpluginpath", QtOption::WithValue},
+    {"-platformtheme", QtOption::WithValue},
+    {"-plugin", QtOption::WithValue},
+    {"-qwindowgeometry", QtOption::WithValue},
+    {"-qwindowicon", QtOption::WithValue},
+    {"-qwindowtitle", QtOption::WithValue},
+    {"-geometry", QtOption::WithValue},
+    {"-title", QtOption::WithValue},
+    {"-icon", QtOption::WithValue},
+    {"-display", QtOption::WithValue},
+    {"-name", QtOption::WithValue},
+    {"-visual", QtOption::WithValue},
+    {"-session", QtOption::WithValue},
+    {"-style", QtOption::WithValue},
+    {"-stylesheet", QtOption::WithValue},
+    {"-reverse", QtOption::Flag},
+    {"-testability", QtOption::Flag},
+    {"-widgetcount", QtOption::Flag},
+    {"-nograb", QtOption::Flag},
+    {"-dograb", QtOption::Flag},
+    {"-qmljsdebugger=", QtOption::Flag},
 };
 
 QtOption FindQtOption(std::string_view argument)
 {
-    static constexpr std::string_view withValue[] = {"-platform",        "-platformpluginpath",
-                                                     "-platformtheme",   "-plugin",
-                                                     "-qwindowgeometry", "-qwindowicon",
-                                                     "-qwindowtitle",    "-geometry",
-                                                     "-title",           "-icon",
-                                                     "-display",         "-name",
-                                                     "-visual",          "-session",
-                                                     "-style",           "-stylesheet"};
-    static constexpr std::string_view flags[] = {"-reverse", "-testability", "-widgetcount", "-nograb",
-                                                 "-dograb"};
-    static constexpr std::string_view attached[] = {"-style=", "-stylesheet=", "-qmljsdebugger="};
     if (argument.starts_with("--"))
         argument.remove_prefix(1);
-    for (std::string_view option : withValue)
-        if (argument == option)
-            return QtOption::WithValue;
-    for (std::string_view option : flags)
-        if (argument == option)
+    for (const QtOptionName& option : kQtOptions) {
+        if (argument == option.name)
+            return option.kind;
+        // -style=NAME and the like: the value attached
+        if (option.kind == QtOption::WithValue && argument.starts_with(option.name) &&
+            argument.size() > option.name.size() && argument[option.name.size()] == '=' &&
+            (option.name == "-style" || option.name == "-stylesheet"))
             return QtOption::Flag;
-    for (std::string_view option : attached)
-        if (argument.starts_with(option))
+        if (option.name.ends_with('=') && argument.starts_with(option.name))
             return QtOption::Flag;
+    }
     return QtOption::None;
+}
+
+// The list of Qt's options for --help-all, wrapped as the rest of the help is.
+QString QtOptionsHelp()
+{
+    QString text = QLatin1Char('\n') + Tr("Qt's own options, given to Qt when they come before \"--\":") +
+                   QLatin1Char('\n');
+    QString line = QStringLiteral(" ");
+    for (const QtOptionName& option : kQtOptions) {
+        QString item =
+            QLatin1Char(' ') + QString::fromLatin1(option.name.data(), qsizetype(option.name.size()));
+        if (option.kind == QtOption::WithValue)
+            item += QStringLiteral(" VALUE");
+        else if (option.name.ends_with('='))
+            item += QStringLiteral("VALUE");
+        if (line.size() + item.size() > 79) {
+            text += line + QLatin1Char('\n');
+            line = QStringLiteral(" ");
+        }
+        line += item;
+    }
+    return text + line + QLatin1Char('\n');
 }
 
 // The parser with the program's options.
@@ -288,6 +332,8 @@ Result Parse(const std::vector<std::string>& arguments)
         const int end = result.output.indexOf(QLatin1Char(' '), usage.size());
         if (result.output.startsWith(usage) && end > 0)
             result.output.replace(usage.size(), end - usage.size(), ProgramName(arguments));
+        if (parser.isSet(QStringLiteral("help-all")))
+            result.output += QtOptionsHelp();
         return result;
     }
     if (parser.isSet(QStringLiteral("version"))) {
