@@ -366,9 +366,9 @@ MimeHandlers HandlersOf(const std::string& mimeType)
         if (file == index.files.end() || !seen.insert(id).second)
             return;
         DesktopEntry entry;
-        if (!ReadDesktopEntry(file->second, &entry) || !Usable(entry))
+        if (!ReadDesktopEntry(file->second, &entry))
             return;
-        if (!isDefault && !Contains(added, id) && !Contains(entry.mimeTypes, mimeType))
+        if ((!isDefault && !Contains(added, id) && !Contains(entry.mimeTypes, mimeType)) || !Usable(entry))
             return;
         entry.id = id;
         if (handlers.entries.empty())
