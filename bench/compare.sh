@@ -280,6 +280,13 @@ for name, theirs in sets[:-1]:
         if len(diff) > 10:
             print("  %s: ... %d more" % (label, len(diff) - 10))
 PY
+    # The same searches timed inside the process, without process start and Qt start-up.
+    local in_floor in_ours
+    in_floor=$("$FLOOR" "$FOLDER" --text "$TEXT" --runs "$RUNS" 2>/dev/null | tail -n 1 | sed -n 's/.* seconds=\([0-9.]*\).*/\1/p')
+    in_ours=$("$BENCH" walk "$FOLDER" --text "$TEXT" --runs "$RUNS" 2>/dev/null | tail -n 1 | sed -n 's/.* seconds=\([0-9.]*\).*/\1/p')
+    echo
+    echo "In-process medians: floor ${in_floor:-?} s, text search ${in_ours:-?} s" \
+        "($(awk -v t="$in_ours" -v f="$in_floor" 'BEGIN { if (f > 0 && t != "") printf "%.2f", t / f; else print "?" }')x)"
     local missed=0 verdict
     echo
     echo "Goals:"
