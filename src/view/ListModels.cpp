@@ -2,13 +2,17 @@
 
 #include "platform/Paths.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <iterator>
+#include <unordered_map>
 
 namespace {
 
-const char* const kFileHeadings[] = {QT_TRANSLATE_NOOP("FileListModel", "Sr"),
-                                     QT_TRANSLATE_NOOP("FileListModel", "File Name"),
-                                     QT_TRANSLATE_NOOP("FileListModel", "Folder")};
+const char* const kFileHeadings[] = {
+    QT_TRANSLATE_NOOP("FileListModel", "Sr"), QT_TRANSLATE_NOOP("FileListModel", "File Name"),
+    QT_TRANSLATE_NOOP("FileListModel", "Folder"), QT_TRANSLATE_NOOP("FileListModel", "Size"),
+    QT_TRANSLATE_NOOP("FileListModel", "Modified")};
 const char* const kFolderHeadings[] = {QT_TRANSLATE_NOOP("FolderListModel", "Sr"),
                                        QT_TRANSLATE_NOOP("FolderListModel", "Folder"),
                                        QT_TRANSLATE_NOOP("FolderListModel", "Files Count")};
@@ -17,7 +21,8 @@ const char* const kFolderHeadings[] = {QT_TRANSLATE_NOOP("FolderListModel", "Sr"
 
 FileListModel::FileListModel(QObject* parent)
     : QAbstractTableModel(parent),
-      m_headings({tr(kFileHeadings[0]), tr(kFileHeadings[1]), tr(kFileHeadings[2])})
+      m_headings({tr(kFileHeadings[0]), tr(kFileHeadings[1]), tr(kFileHeadings[2]), tr(kFileHeadings[3]),
+                  tr(kFileHeadings[4])})
 {
 }
 
@@ -28,11 +33,13 @@ int FileListModel::rowCount(const QModelIndex& parent) const
 
 int FileListModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 3;
+    return parent.isValid() ? 0 : kColumns;
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
+    if (role == Qt::TextAlignmentRole && index.column() == kSize)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     if (!index.isValid() || size_t(index.row()) >= m_rows.size())
@@ -42,8 +49,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole)
         return m_headings.value(section);
+    if (role == Qt::TextAlignmentRole && section == kSize)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
 
@@ -59,6 +70,17 @@ QString FileListModel::Text(int row, int column) const
         if (r.folder >= 0)
             return m_folders[size_t(r.folder)].text;
         return row == 0 ? m_row0Column2 : QString();
+    case kSize:
+    case kModified: {
+        const platform::EntryStatus status = Status(row);
+        if (!status.Known())
+            return {};
+        const QLocale locale;
+        if (column == kSize)
+            return locale.toString(qlonglong(status.size));
+        const QDateTime time = QDateTime::fromSecsSinceEpoch(status.modified);
+        return time.isValid() ? locale.toString(time, QLocale::ShortFormat) : QString();
+    }
     default:
         return {};
     }
@@ -66,14 +88,67 @@ QString FileListModel::Text(int row, int column) const
 
 void FileListModel::SetHeadings(const QString& column1, const QString& column2)
 {
-    m_headings = {tr(kFileHeadings[0]), column1, column2};
+    m_headings[1] = column1;
+    m_headings[2] = column2;
     emit headerDataChanged(Qt::Horizontal, 1, 2);
+}
+
+void FileListModel::SetStatusShown(bool shown)
+{
+    if (shown == m_statusShown)
+        return;
+    m_statusShown = shown;
+    if (!m_rows.empty())
+        emit dataChanged(index(0, kSize), index(rowCount() - 1, kModified));
+}
+
+platform::EntryStatus FileListModel::Status(int row) const
+{
+    const Row& r = m_rows[size_t(row)];
+    if (r.folder < 0)
+        return {};
+    if (!m_status.empty() && m_status[size_t(row)].Read())
+        return m_status[size_t(row)];
+    if (!m_statusShown)
+        return {};
+    const std::vector<platform::EntryStatus> read =
+        platform::ReadEntryStatuses(m_folders[size_t(r.folder)].native, {NativeName(row)});
+    if (m_status.empty())
+        m_status.resize(m_rows.size());
+    m_status[size_t(row)] = read.front();
+    return read.front();
+}
+
+void FileListModel::ReadMissingStatus() const
+{
+    if (!m_statusShown)
+        return;
+    // The rows still to read, by folder, each folder opened once.
+    std::unordered_map<int, std::vector<size_t>> byFolder;
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        if (m_rows[row].folder >= 0 && (m_status.empty() || !m_status[row].Read()))
+            byFolder[m_rows[row].folder].push_back(row);
+    if (byFolder.empty())
+        return;
+    if (m_status.empty())
+        m_status.resize(m_rows.size());
+    std::vector<std::string_view> names;
+    for (const auto& [folder, rows] : byFolder) {
+        names.clear();
+        for (const size_t row : rows)
+            names.push_back(NativeName(int(row)));
+        const std::vector<platform::EntryStatus> read =
+            platform::ReadEntryStatuses(m_folders[size_t(folder)].native, names);
+        for (size_t i = 0; i < rows.size(); ++i)
+            m_status[rows[i]] = read[i];
+    }
 }
 
 void FileListModel::Clear()
 {
     beginResetModel();
     std::deque<Row>().swap(m_rows);
+    std::deque<platform::EntryStatus>().swap(m_status);
     m_names.clear();
     std::vector<Folder>().swap(m_folders);
     m_row0Column2.clear();
@@ -86,10 +161,12 @@ int FileListModel::AddFolder(const QString& text, const std::string& native)
     return int(m_folders.size()) - 1;
 }
 
-void FileListModel::NewRows::Add(int folder, std::string_view name, bool knownRegular)
+void FileListModel::NewRows::Add(int folder, std::string_view name, bool knownRegular,
+                                 platform::EntryStatus status)
 {
-    m_rows.push_back({folder, std::uint32_t(name.size()), knownRegular});
+    m_rows.push_back({folder, std::uint32_t(name.size()), knownRegular, status});
     m_bytes.append(name);
+    m_anyStatus = m_anyStatus || status.Read();
 }
 
 void FileListModel::Append(const NewRows& rows)
@@ -105,6 +182,11 @@ void FileListModel::Append(const NewRows& rows)
         m_rows.push_back({bytes.data() + at, number, row.folder, row.size, row.knownRegular});
         at += row.size;
     }
+    if (rows.m_anyStatus && m_status.empty())
+        m_status.resize(size_t(first));
+    if (!m_status.empty())
+        for (const NewRows::Entry& row : rows.m_rows)
+            m_status.push_back(row.status);
     endInsertRows();
 }
 
@@ -112,7 +194,7 @@ void FileListModel::Append(const std::vector<NewRow>& rows)
 {
     NewRows gathered;
     for (const NewRow& row : rows)
-        gathered.Add(row.folder, row.name, row.knownRegular);
+        gathered.Add(row.folder, row.name, row.knownRegular, row.status);
     Append(gathered);
 }
 
@@ -122,6 +204,8 @@ void FileListModel::RemoveRow(int row)
         return;
     beginRemoveRows({}, row, row);
     m_rows.erase(m_rows.begin() + row);
+    if (!m_status.empty())
+        m_status.erase(m_status.begin() + row);
     endRemoveRows();
 }
 
@@ -179,6 +263,8 @@ int FileListModel::RemoveFolderRows(const QString& folder)
             --first;
         beginRemoveRows({}, first, row);
         m_rows.erase(m_rows.begin() + first, m_rows.begin() + row + 1);
+        if (!m_status.empty())
+            m_status.erase(m_status.begin() + first, m_status.begin() + row + 1);
         endRemoveRows();
         removed += row - first + 1;
         row = first - 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/NameArena.h"
+#include "platform/EntryStatus.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -15,10 +16,24 @@
 // keeps its name's exact bytes and points into a table of folders, so a million rows stay small
 // (24 bytes each beside the name bytes, no allocation per row) and the exact path of every file is
 // at hand.
+//
+// Two more columns, Size and Modified, show each file's own status while the view shows them
+// (SetStatusShown). A row's status comes with it when the walk read it, or is read here the first
+// time the row is shown or the list is sorted by one of them, never before; rows that have a
+// status cost 16 bytes more each, and a list without any costs nothing more.
 class FileListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
+    enum Column
+    {
+        kNumber,
+        kName,
+        kFolder,
+        kSize,
+        kModified,
+        kColumns
+    };
     struct Folder
     {
         QString text;       // as shown: no trailing "/" except the root
@@ -31,12 +46,14 @@ public:
         int folder = -1;
         std::string name;
         bool knownRegular = false; // the walk saw a regular file (not a link) by its entry type
+        platform::EntryStatus status = {};
     };
     // Rows to append, gathered by a worker with one allocation per many rows.
     class NewRows
     {
     public:
-        void Add(int folder, std::string_view name, bool knownRegular = false);
+        void Add(int folder, std::string_view name, bool knownRegular = false,
+                 platform::EntryStatus status = {});
         bool empty() const { return m_rows.empty(); }
         size_t size() const { return m_rows.size(); }
 
@@ -47,8 +64,10 @@ public:
             int folder;
             std::uint32_t size;
             bool knownRegular;
+            platform::EntryStatus status;
         };
         std::vector<Entry> m_rows;
+        bool m_anyStatus = false;
         std::string m_bytes; // the names, back to back
     };
 
@@ -70,7 +89,18 @@ public:
     void RemoveRow(int row);
     void SetRow0Column2(const QString& text);
 
+    // The text of a cell. Size and Modified are empty while they are not shown.
     QString Text(int row, int column) const;
+
+    // Whether the Size and Modified columns are shown: only then is a status read.
+    void SetStatusShown(bool shown);
+    bool StatusShown() const { return m_statusShown; }
+    // A file row's status, read now when it has none yet and the columns are shown; NotRead
+    // otherwise. A status line has none.
+    platform::EntryStatus Status(int row) const;
+    // Reads the status of every file row that has none yet, a folder at a time (the columns
+    // shown); a sort by Size or Modified needs them all.
+    void ReadMissingStatus() const;
     bool IsFileRow(int row) const { return m_rows[size_t(row)].folder >= 0; }
     // Whether the walk saw this file row as a regular file, not a link, without looking it up.
     bool IsKnownRegular(int row) const { return m_rows[size_t(row)].knownRegular; }
@@ -101,6 +131,9 @@ private:
     };
     // A deque: growing never moves the rows already there, nor needs room for them twice.
     std::deque<Row> m_rows;
+    // Empty, or one entry per row (kept in step with m_rows) once any row has a status.
+    mutable std::deque<platform::EntryStatus> m_status;
+    bool m_statusShown = false;
     NameArena m_names;
     std::vector<Folder> m_folders;
     QStringList m_headings;

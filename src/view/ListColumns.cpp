@@ -1,0 +1,54 @@
+// The file list's optional columns: Size and Modified, chosen in the View menu.
+#include "engine/ViewSettings.h"
+#include "view/PendrakeView.h"
+#include "view/ResultList.h"
+
+#include <QHeaderView>
+
+using Settings::ViewKey;
+
+namespace {
+
+ViewKey KeyOf(int column)
+{
+    return column == FileListModel::kSize ? ViewKey::SizeColumn : ViewKey::ModifiedColumn;
+}
+
+} // namespace
+
+void CPendrakeView::SetUpStatusColumns()
+{
+    for (const auto& [column, command] :
+         {std::pair{int(FileListModel::kSize), int(Commands::ViewSizeColumn)},
+          std::pair{int(FileListModel::kModified), int(Commands::ViewModifiedColumn)}}) {
+        m_fileList->header()->setSectionHidden(column, ViewSettings::GetInt(KeyOf(column)) == 0);
+        OnCommand(command, [this, column] { ShowColumn(column, !IsColumnShown(column)); });
+        OnUpdate(command, [this, column](CCmdUI& ui) { ui.SetCheck(IsColumnShown(column)); });
+    }
+    m_fileModel.SetStatusShown(IsColumnShown(FileListModel::kSize) ||
+                               IsColumnShown(FileListModel::kModified));
+}
+
+bool CPendrakeView::IsColumnShown(int column) const
+{
+    return !m_fileList->header()->isSectionHidden(column);
+}
+
+void CPendrakeView::ShowColumn(int column, bool show)
+{
+    if (column != FileListModel::kSize && column != FileListModel::kModified)
+        return;
+    QHeaderView* header = m_fileList->header();
+    if (show == IsColumnShown(column))
+        return;
+    if (!show) {
+        // Its width now, for the next time it shows (also in a later session).
+        m_settings.WriteInt(Settings::ColumnWidthKey(0, column), header->sectionSize(column));
+        if (header->sortIndicatorSection() == column)
+            m_fileList->sortByColumn(0, Qt::AscendingOrder);
+    }
+    header->setSectionHidden(column, !show);
+    ViewSettings::WriteInt(KeyOf(column), show ? 1 : 0);
+    m_fileModel.SetStatusShown(IsColumnShown(FileListModel::kSize) ||
+                               IsColumnShown(FileListModel::kModified));
+}
