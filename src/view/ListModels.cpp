@@ -182,11 +182,11 @@ void FileListModel::Append(const NewRows& rows)
         m_rows.push_back({bytes.data() + at, number, row.folder, row.size, row.knownRegular});
         at += row.size;
     }
-    if (rows.m_anyStatus && m_status.empty())
-        m_status.resize(size_t(first));
-    if (!m_status.empty())
+    if (rows.m_anyStatus || !m_status.empty()) {
+        m_status.resize(size_t(first)); // rows before without a status
         for (const NewRows::Entry& row : rows.m_rows)
             m_status.push_back(row.status);
+    }
     endInsertRows();
 }
 
