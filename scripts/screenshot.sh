@@ -7,6 +7,7 @@
 # while the search dialog shows, instead of pressing its OK; --more-options also unfolds its
 # "More Options".
 # SCREENSHOT_SCREEN=WxH sets the screen's size instead (e.g. 1024x768 to see a small screen).
+# SCREENSHOT_CONF, when set, is added to the settings file (e.g. a [SearchFilters] group).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 usage="usage: $0 [--style N] [--width W] [--dialog | --more-options] OUT.png [FOLDER]"
@@ -41,6 +42,9 @@ ViewFilesCount=1
 DisplayFileList=1
 AutoListLastFolderAtStartup=1
 CONF
+if [[ -n "${SCREENSHOT_CONF:-}" ]]; then
+  printf '\n%s\n' "$SCREENSHOT_CONF" >> "$home/config/Tresmolo/Tresmolo.conf"
+fi
 if [[ $more -eq 1 ]]; then
   printf '\n[SearchDialog]\nMoreOptionsShown=1\n' >> "$home/config/Tresmolo/Tresmolo.conf"
 fi

@@ -167,12 +167,12 @@ void CDlgSearchParameters::ShowMoreOptions(bool show)
     m_moreOptions->setArrowType(show ? Qt::DownArrow : Qt::RightArrow);
     m_panel->setVisible(show);
     CheckInput(); // the note under the word shows only while the options are folded
+    if (!isVisible())
+        return; // shown, it takes the size it needs
     // The dialog takes the height it needs, and keeps the width it was given.
     layout()->activate();
     const QSize hint = sizeHint();
     resize(std::max(width(), hint.width()), hint.height());
-    if (!isVisible())
-        return;
     // Unfolded near the bottom of the screen: move up as far as needed to show it whole.
     if (const QScreen* screen = this->screen()) {
         const QRect room = screen->availableGeometry();
@@ -191,6 +191,7 @@ void CDlgSearchParameters::CheckInput()
         wordIsExpression && !word.isEmpty() ? ExpressionError(CheckRegularExpression(word)) : QString();
     m_wordError->setText(wordError);
     m_wordError->setVisible(!wordError.isEmpty());
+    m_wordBox->setAccessibleDescription(wordError);
     const bool textIsExpression = filters.textIsRegularExpression && !filters.containingText.isEmpty();
     m_panel->ShowTextError(textIsExpression ? ExpressionError(CheckRegularExpression(filters.containingText))
                                             : QString());

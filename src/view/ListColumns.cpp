@@ -9,6 +9,11 @@ using Settings::ViewKey;
 
 namespace {
 
+bool IsStatusColumn(int column)
+{
+    return column == FileListModel::kSize || column == FileListModel::kModified;
+}
+
 ViewKey KeyOf(int column)
 {
     return column == FileListModel::kSize ? ViewKey::SizeColumn : ViewKey::ModifiedColumn;
@@ -27,6 +32,16 @@ void CPendrakeView::SetUpStatusColumns()
     }
     m_fileModel.SetStatusShown(IsColumnShown(FileListModel::kSize) ||
                                IsColumnShown(FileListModel::kModified));
+
+    // The statuses the rows lack are read on a thread of their own (a million take seconds): as
+    // soon as a column shows, and at the end of a search; a sort by a column waits for them.
+    m_fileOrder.SetWaits(
+        [this](int column) { return IsStatusColumn(column) && m_fileModel.ReadStatusInBackground(); });
+    connect(&m_fileModel, &FileListModel::statusRead, this, [this] {
+        if (!m_searching && IsStatusColumn(m_fileOrder.SortColumn()))
+            m_fileOrder.Resort();
+    });
+    connect(this, &CPendrakeView::searchFinished, this, [this] { m_fileModel.ReadStatusInBackground(); });
 }
 
 bool CPendrakeView::IsColumnShown(int column) const
@@ -36,11 +51,9 @@ bool CPendrakeView::IsColumnShown(int column) const
 
 void CPendrakeView::ShowColumn(int column, bool show)
 {
-    if (column != FileListModel::kSize && column != FileListModel::kModified)
+    if (!IsStatusColumn(column) || show == IsColumnShown(column))
         return;
     QHeaderView* header = m_fileList->header();
-    if (show == IsColumnShown(column))
-        return;
     if (!show) {
         // Its width now, for the next time it shows (also in a later session).
         m_settings.WriteInt(Settings::ColumnWidthKey(0, column), header->sectionSize(column));
@@ -51,4 +64,6 @@ void CPendrakeView::ShowColumn(int column, bool show)
     ViewSettings::WriteInt(KeyOf(column), show ? 1 : 0);
     m_fileModel.SetStatusShown(IsColumnShown(FileListModel::kSize) ||
                                IsColumnShown(FileListModel::kModified));
+    if (show && !m_searching)
+        m_fileModel.ReadStatusInBackground();
 }

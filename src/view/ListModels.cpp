@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QLocale>
 #include <iterator>
-#include <unordered_map>
 
 namespace {
 
@@ -93,59 +92,10 @@ void FileListModel::SetHeadings(const QString& column1, const QString& column2)
     emit headerDataChanged(Qt::Horizontal, 1, 2);
 }
 
-void FileListModel::SetStatusShown(bool shown)
-{
-    if (shown == m_statusShown)
-        return;
-    m_statusShown = shown;
-    if (!m_rows.empty())
-        emit dataChanged(index(0, kSize), index(rowCount() - 1, kModified));
-}
-
-platform::EntryStatus FileListModel::Status(int row) const
-{
-    const Row& r = m_rows[size_t(row)];
-    if (r.folder < 0)
-        return {};
-    if (!m_status.empty() && m_status[size_t(row)].Read())
-        return m_status[size_t(row)];
-    if (!m_statusShown)
-        return {};
-    const std::vector<platform::EntryStatus> read =
-        platform::ReadEntryStatuses(m_folders[size_t(r.folder)].native, {NativeName(row)});
-    if (m_status.empty())
-        m_status.resize(m_rows.size());
-    m_status[size_t(row)] = read.front();
-    return read.front();
-}
-
-void FileListModel::ReadMissingStatus() const
-{
-    if (!m_statusShown)
-        return;
-    // The rows still to read, by folder, each folder opened once.
-    std::unordered_map<int, std::vector<size_t>> byFolder;
-    for (size_t row = 0; row < m_rows.size(); ++row)
-        if (m_rows[row].folder >= 0 && (m_status.empty() || !m_status[row].Read()))
-            byFolder[m_rows[row].folder].push_back(row);
-    if (byFolder.empty())
-        return;
-    if (m_status.empty())
-        m_status.resize(m_rows.size());
-    std::vector<std::string_view> names;
-    for (const auto& [folder, rows] : byFolder) {
-        names.clear();
-        for (const size_t row : rows)
-            names.push_back(NativeName(int(row)));
-        const std::vector<platform::EntryStatus> read =
-            platform::ReadEntryStatuses(m_folders[size_t(folder)].native, names);
-        for (size_t i = 0; i < rows.size(); ++i)
-            m_status[rows[i]] = read[i];
-    }
-}
-
 void FileListModel::Clear()
 {
+    StopReadingStatus();
+    ++m_rowsGeneration;
     beginResetModel();
     std::deque<Row>().swap(m_rows);
     std::deque<platform::EntryStatus>().swap(m_status);
@@ -202,6 +152,7 @@ void FileListModel::RemoveRow(int row)
 {
     if (row < 0 || size_t(row) >= m_rows.size())
         return;
+    ++m_rowsGeneration;
     beginRemoveRows({}, row, row);
     m_rows.erase(m_rows.begin() + row);
     if (!m_status.empty())
@@ -261,6 +212,7 @@ int FileListModel::RemoveFolderRows(const QString& folder)
         int first = row;
         while (first > 0 && matches(first - 1))
             --first;
+        ++m_rowsGeneration;
         beginRemoveRows({}, first, row);
         m_rows.erase(m_rows.begin() + first, m_rows.begin() + row + 1);
         if (!m_status.empty())

@@ -6,10 +6,13 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 // The upper list: numbered rows of found files (name and folder) or of status lines. A file row
@@ -72,6 +75,7 @@ public:
     };
 
     explicit FileListModel(QObject* parent = nullptr);
+    ~FileListModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -101,6 +105,12 @@ public:
     // Reads the status of every file row that has none yet, a folder at a time (the columns
     // shown); a sort by Size or Modified needs them all.
     void ReadMissingStatus() const;
+    // The same on a thread of its own, so the list stays responsive: started when some file rows
+    // have no status yet and the columns are shown; statusRead() once the statuses are in (and in
+    // the rows). True while it reads. Rows removed meanwhile make it read again; Clear and hiding
+    // the columns stop it.
+    bool ReadStatusInBackground();
+    bool ReadingStatus() const { return m_reader != nullptr; }
     bool IsFileRow(int row) const { return m_rows[size_t(row)].folder >= 0; }
     // Whether the walk saw this file row as a regular file, not a link, without looking it up.
     bool IsKnownRegular(int row) const { return m_rows[size_t(row)].knownRegular; }
@@ -120,7 +130,21 @@ public:
     // Deletes every file row whose folder is `folder`; returns how many went.
     int RemoveFolderRows(const QString& folder);
 
+signals:
+    void statusRead();
+
 private:
+    struct StatusReader
+    {
+        std::atomic<bool> stop{false};
+        std::thread thread;
+    };
+    // The file rows without a status, by folder index.
+    std::vector<std::vector<int>> RowsWithoutStatus() const;
+    void OnStatusRead(int reader, std::uint64_t generation, const std::vector<int>& rows,
+                      const std::vector<platform::EntryStatus>& statuses);
+    void StopReadingStatus();
+
     struct Row
     {
         const char* name; // in m_names
@@ -134,6 +158,9 @@ private:
     // Empty, or one entry per row (kept in step with m_rows) once any row has a status.
     mutable std::deque<platform::EntryStatus> m_status;
     bool m_statusShown = false;
+    std::unique_ptr<StatusReader> m_reader;
+    int m_readers = 0;                  // readers started, to know the results of the current one
+    std::uint64_t m_rowsGeneration = 0; // changes whenever rows go, so row numbers change
     NameArena m_names;
     std::vector<Folder> m_folders;
     QStringList m_headings;

@@ -258,6 +258,7 @@ void SearchOptionsPanel::ShowTextError(const QString& error)
 {
     m_textError->setText(error);
     m_textError->setVisible(!error.isEmpty());
+    m_text->setAccessibleDescription(error);
 }
 
 QList<QWidget*> SearchOptionsPanel::TabStops() const

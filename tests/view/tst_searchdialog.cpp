@@ -193,6 +193,14 @@ private slots:
         QCoreApplication::removeTranslator(&longTexts);
         QVERIFY(dialog.OptionsPanel()->isVisibleTo(&dialog));
         QVERIFY(dialog.MoreOptionsButton()->text().endsWith(QChar(0xF6)));
+        // No two accelerators of the unfolded dialog share a letter.
+        QString keys;
+        for (const QString& text : ShownTexts(dialog))
+            if (const qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < text.size()) {
+                QVERIFY2(!keys.contains(text[at + 1].toLower()), qPrintable(text));
+                keys += text[at + 1].toLower();
+            }
+        QCOMPARE(keys.size(), 15);
         // 1024 x 768, less a panel and the title bar.
         QVERIFY2(
             dialog.sizeHint().width() <= 1000 && dialog.sizeHint().height() <= 690,
