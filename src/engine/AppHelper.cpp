@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <unistd.h>
 
 using Settings::Key;
@@ -41,7 +42,8 @@ void CAppHelper::LoadOptions()
                        m_commonAppDataFolder);
 
     m_foldersIgnored = 0;
-    m_startTime = CurrentTimeStamp();
+    m_startSeconds = platform::CurrentTime();
+    m_startTime = TimeStampFromSeconds(m_startSeconds);
     m_stopTime = SubtractSpan(m_startTime, MakeSpan(1, 0, 0, 0));
 }
 
@@ -105,7 +107,23 @@ void CAppHelper::Walk(QString folder, QString word)
     }
     m_path = std::move(path);
     m_startSize = m_path.size();
-    m_tests = std::make_unique<FilterTests>(m_filters, platform::CurrentTime());
+    m_tests = std::make_unique<FilterTests>(m_filters, m_startSeconds);
+    m_tests->SetIgnoreReadOnly(m_ignoreReadOnlyFiles != 0);
+    m_word = &matcher;
+    if (m_tests->Text() && m_readAheadMode != ReadAhead::Never) {
+        ContentTest test;
+        test.text = m_tests->Text();
+        test.binaryToo = m_tests->BinaryToo();
+        test.run = &m_run;
+        if (m_tests->TestsOpenStatus()) {
+            test.passes = &FilterTests::PassesOpenStatus;
+            test.passesContext = m_tests.get();
+        }
+        m_contentAhead =
+            std::make_unique<CContentAhead>(test, walk::kContentThreads, walk::ContentThreadsInMemory());
+        m_contentLooks = 0;
+        m_contentBlocks = walk::BlocksRead();
+    }
     std::vector<char> entries;
     const long blocksBefore = walk::BlocksRead();
     CFileFind::ReadEntries(opened.fd, entries);
@@ -117,17 +135,20 @@ void CAppHelper::Walk(QString folder, QString word)
         (m_readAheadMode == ReadAhead::WhenSlow && m_blocksRead != blocksBefore))
         StartReadAhead();
     if (PushFrame(opened.fd, std::move(entries), folderIndex))
-        WalkFrames(matcher);
+        WalkFrames();
     // Nothing read ahead outlives the walk.
     StopReadAhead();
     m_frames.clear();
     m_readAhead.reset();
+    m_contentAhead.reset();
+    m_word = nullptr;
     m_tests.reset();
     std::string().swap(m_path);
 }
 
-void CAppHelper::WalkFrames(const NameMatcher& word)
+void CAppHelper::WalkFrames()
 {
+    const FilterTests& tests = *m_tests;
     // Depth first, one frame per folder being listed: a sub-folder is walked completely before the
     // next entry of its parent is examined.
     while (!m_frames.empty()) {
@@ -149,11 +170,11 @@ void CAppHelper::WalkFrames(const NameMatcher& word)
                 ++m_folderFileCounts.Count(folder);
             if (m_ignoreReadOnlyFiles && find.MatchesMask(CFileFind::kReadOnly))
                 continue;
-            if (m_ignoreHiddenFiles && platform::IsHiddenName(find.GetNativeName()))
+            if (!NamePasses(find.GetNativeName()))
                 continue;
-            if (!word.Empty() && !word.Matches(find.GetNativeName(), m_fileName))
+            if (tests.TestsStatus() && !tests.PassesStatus(find))
                 continue;
-            if (!PassesFilters(find))
+            if (tests.Text() && !ContainsText(find))
                 continue;
             OnFileFound(find);
         }
@@ -255,6 +276,7 @@ platform::OpenedFolder CAppHelper::OpenChild(CFileFind& parent)
 
 void CAppHelper::GiveUpHandle(Frame& frame)
 {
+    DropContents(frame);
     if (!frame.find->HoldsHandle())
         return;
     if (frame.id == platform::FolderId())
@@ -292,12 +314,17 @@ bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t fold
     if (depth >= m_openLevels && depth - m_openLevels > 0)
         GiveUpHandle(m_frames[depth - m_openLevels]);
     ReadAheadMore();
+    // Its files' contents are searched ahead from the start, so helpers have work while the walk is
+    // in its sub-folders.
+    if (m_contentAhead)
+        SearchContentsAhead(m_frames.back(), 0);
     return true;
 }
 
 void CAppHelper::PopFrame()
 {
     DropAhead(m_frames.back());
+    DropContents(m_frames.back());
     m_frames.pop_back();
     m_path.resize(m_frames.empty() ? 0 : m_frames.back().pathSize);
     ReadAheadMore();
@@ -344,58 +371,6 @@ bool CAppHelper::IsIgnoredNative(const std::string& path, bool examined) const
         return true;
     const SkipPatterns& skip = m_tests->Skip();
     return !skip.Empty() && skip.Skips(platform::LastComponent(path), Relative(path), true);
-}
-
-std::string_view CAppHelper::Relative(std::string_view path) const
-{
-    path.remove_prefix(std::min(m_startSize, path.size()));
-    while (!path.empty() && path.front() == '/')
-        path.remove_prefix(1);
-    return path;
-}
-
-bool CAppHelper::PassesFilters(CFileFind& find)
-{
-    const FilterTests& tests = *m_tests;
-    const std::string_view name = find.GetNativeName();
-    if (!tests.Skip().Empty()) {
-        std::string_view relative;
-        if (tests.Skip().NeedsPath()) {
-            m_relative.assign(Relative(m_path));
-            if (!m_relative.empty())
-                m_relative.push_back('/');
-            m_relative.append(name);
-            relative = m_relative;
-        }
-        if (tests.Skip().Skips(name, relative, false))
-            return false;
-    }
-    if (tests.TestsStatus() && !tests.PassesStatus(find))
-        return false;
-    return !tests.Text() || ContainsText(find);
-}
-
-bool CAppHelper::ContainsText(CFileFind& find)
-{
-    // Only regular files are read; anything else (a link, a FIFO, a device) holds no text.
-    if (!find.IsRegularFile())
-        return false;
-    ContentTest test;
-    test.text = m_tests->Text();
-    test.binaryToo = m_tests->BinaryToo();
-    test.run = &m_run;
-    const std::string name(find.GetNativeName());
-    ContentOutcome outcome = ContentOutcome::NoDescriptors;
-    for (int attempt = 0; attempt < 2 && outcome == ContentOutcome::NoDescriptors; ++attempt) {
-        if (attempt > 0)
-            LetGoOfLevels();
-        const int folderFd = find.Handle();
-        outcome =
-            folderFd >= 0 ? SearchFileContents(folderFd, name.c_str(), test) : ContentOutcome::NoDescriptors;
-    }
-    if (outcome == ContentOutcome::Unreadable || outcome == ContentOutcome::NoDescriptors)
-        ++m_filesNotRead;
-    return outcome == ContentOutcome::Match;
 }
 
 void CAppHelper::CountFileInFolder(const QString& folder)

@@ -19,10 +19,13 @@
 #include <vector>
 
 // The search engine: walks one start folder depth first, skips folders and files by the search
-// options and an optional name word, counts what it parsed and ignored, keeps a file count per
-// folder, and hands every file that passes to OnFileFound. It knows nothing of windows.
-// The walk itself is in AppHelper.cpp, its reading ahead in AppHelperAhead.cpp; the rules it applies
-// are IgnoreRules (folders) and NameMatcher (the word).
+// options, the search filters (SearchFilters) and an optional name word, counts what it parsed and
+// ignored, keeps a file count per folder, and hands every file that passes to OnFileFound. It knows
+// nothing of windows. The walk itself is in AppHelper.cpp, its reading ahead in AppHelperAhead.cpp,
+// the filters on each file in AppHelperFilters.cpp; the rules it applies are IgnoreRules (folders),
+// NameMatcher (the word) and FilterTests (the search filters, made ready once per walk).
+
+class CContentAhead;
 
 class CAppHelper
 {
@@ -98,7 +101,7 @@ protected:
 private:
     struct Frame;
 
-    void WalkFrames(const NameMatcher& word);
+    void WalkFrames();
     bool EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder);
     // Opens the sub-folder the parent's cursor stands on. Out of descriptors, it gives up the levels
     // it can and tries once more.
@@ -106,7 +109,7 @@ private:
     // Out of descriptors: gives up the descriptors of every level between the start folder and the
     // deepest one and of everything read ahead, and keeps fewer levels open from now on.
     void LetGoOfLevels();
-    static void GiveUpHandle(Frame& frame);
+    void GiveUpHandle(Frame& frame);
     bool PushFrame(int fd, std::vector<char> entries, std::uint32_t folder,
                    std::vector<std::shared_ptr<CReadAhead::Request>> ahead = {}, size_t scanned = 0);
     void PopFrame();
@@ -118,9 +121,14 @@ private:
     void ReadAheadMore();
     int ReopenFrame(size_t depth);
     bool IsIgnoredNative(const std::string& path, bool examined) const;
-    // The search filters on the file the cursor stands on: skip patterns, size and date, text.
-    bool PassesFilters(CFileFind& find);
+    // The filters by name alone (hidden files, skip patterns, the word), for a file of the deepest
+    // folder.
+    bool NamePasses(std::string_view name);
+    // Whether the file the cursor stands on holds the text; helpers may have searched it ahead.
     bool ContainsText(CFileFind& find);
+    // Asks helpers to search the files of the deepest folder from the listing's `offset` on.
+    void SearchContentsAhead(Frame& frame, size_t offset);
+    void DropContents(Frame& frame);
     // The part of a path below the start folder ("a/b"), into m_relative for a file's name.
     std::string_view Relative(std::string_view path) const;
     IgnoreRules::Switches Switches() const;
@@ -130,7 +138,12 @@ private:
     CFolderTable m_folderFileCounts;
     IgnoreRules m_rules;
     std::unique_ptr<FilterTests> m_tests; // while a walk runs
-    size_t m_startSize = 0;               // the length of the start folder's path
+    const NameMatcher* m_word = nullptr;  // while a walk runs
+    std::unique_ptr<CContentAhead> m_contentAhead;
+    long m_contentLooks = 0;
+    long m_contentBlocks = 0;
+    size_t m_startSize = 0;          // the length of the start folder's path
+    std::int64_t m_startSeconds = 0; // when LoadOptions stamped the start
     std::string m_relative;
     IgnoreRule m_startFolderIgnoredBy = IgnoreRule::None;
     // How many folder descriptors the walk holds at once, whatever its depth (sized from the

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <dirent.h>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 
@@ -51,6 +52,11 @@ size_t OpenLevels()
     const size_t used = platform::OpenDescriptorCount();
     const size_t free = limit > used ? limit - used : 0;
     return std::clamp(free / 4, kLeastOpenLevels, kMostOpenLevels);
+}
+
+int ContentThreadsInMemory()
+{
+    return std::clamp(int(std::thread::hardware_concurrency()) - 1, 1, kContentThreads);
 }
 
 } // namespace walk

@@ -3,6 +3,7 @@
 // The walk's own record of one folder being listed, shared by the parts of CAppHelper. Not for use
 // outside the engine.
 #include "engine/AppHelper.h"
+#include "engine/ContentAhead.h"
 
 struct CAppHelper::Frame
 {
@@ -15,6 +16,9 @@ struct CAppHelper::Frame
     std::vector<CReadAhead::RequestPtr> ahead;
     size_t aheadNext = 0;
     size_t scanned = 0;
+    // Files whose contents helpers search ahead, up to the listing's offset `contentsEnd`.
+    CContentAhead::BatchPtr contents;
+    size_t contentsEnd = 0;
 };
 
 namespace walk {
@@ -27,5 +31,12 @@ long BlocksRead();
 // this far above them (the start folder's excepted); it is taken again, beneath a descriptor still
 // held, when needed.
 size_t OpenLevels();
+
+// Helper threads that search files' contents ahead of the walk: this many at most (files read from
+// the disk), as many as the processors less one (at least one) for files in memory. Every this many
+// files the walk looks which it is.
+constexpr int kContentThreads = 8;
+constexpr int kFilesPerLook = 64;
+int ContentThreadsInMemory();
 
 } // namespace walk

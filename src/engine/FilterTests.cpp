@@ -48,5 +48,8 @@ bool FilterTests::PassesStatus(const CFileFind& find) const
 
 bool FilterTests::PassesOpenStatus(const void* tests, const struct stat& status)
 {
-    return static_cast<const FilterTests*>(tests)->PassesStatus(status.st_size, status.st_mtim.tv_sec);
+    const FilterTests& self = *static_cast<const FilterTests*>(tests);
+    if (self.m_ignoreReadOnly && (status.st_mode & 0222) == 0)
+        return false;
+    return self.PassesStatus(status.st_size, status.st_mtim.tv_sec);
 }

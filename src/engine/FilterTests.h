@@ -25,7 +25,11 @@ public:
     // Whether a file of this size and modification time passes the size and date limits.
     bool PassesStatus(std::int64_t size, std::int64_t seconds) const;
     bool PassesStatus(const CFileFind& find) const;
-    // For SearchFileContents: the same test on an open file's status.
+    // For SearchFileContents on a helper thread: the same limits, and the read-only switch when
+    // `ignoreReadOnly`, on the open file's status, so that no file is read that the walk would not
+    // search.
+    void SetIgnoreReadOnly(bool ignore) { m_ignoreReadOnly = ignore; }
+    bool TestsOpenStatus() const { return m_testsStatus || m_ignoreReadOnly; }
     static bool PassesOpenStatus(const void* tests, const struct stat& status);
 
     const TextMatcher* Text() const { return m_text.Empty() ? nullptr : &m_text; }
@@ -39,4 +43,5 @@ private:
     std::int64_t m_before = INT64_MAX; // modified before (seconds)
     TextMatcher m_text{QString(), false};
     bool m_binaryToo = false;
+    bool m_ignoreReadOnly = false;
 };

@@ -209,11 +209,20 @@ size_t OpenFileLimit()
     return limit.rlim_cur == RLIM_INFINITY ? size_t(1) << 20 : size_t(limit.rlim_cur);
 }
 
+namespace {
+
+// The limit the process started with, once RaiseOpenFileLimit changed it.
+rlimit g_startLimit{};
+bool g_raised = false;
+
+} // namespace
+
 size_t RaiseOpenFileLimit()
 {
     rlimit limit{};
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
         return OpenFileLimit();
+    const rlimit start = limit;
     rlim_t wanted = limit.rlim_max;
     if (wanted == RLIM_INFINITY) {
         // The kernel refuses more than its ceiling for one process.
@@ -227,9 +236,18 @@ size_t RaiseOpenFileLimit()
     }
     if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < wanted) {
         limit.rlim_cur = wanted;
-        ::setrlimit(RLIMIT_NOFILE, &limit);
+        if (::setrlimit(RLIMIT_NOFILE, &limit) == 0 && !g_raised) {
+            g_startLimit = start;
+            g_raised = true;
+        }
     }
     return OpenFileLimit();
+}
+
+void RestoreOpenFileLimit()
+{
+    if (g_raised)
+        ::setrlimit(RLIMIT_NOFILE, &g_startLimit);
 }
 
 size_t OpenDescriptorCount()

@@ -67,6 +67,9 @@ size_t OpenFileLimit();
 // limit only makes it give descriptors up and take them again more often. Called once at start-up.
 // Returns the soft limit now in force.
 size_t RaiseOpenFileLimit();
+// For a program this one starts, between fork and exec: puts back the soft limit this process
+// started with, since programs that use select() expect no more than 1,024. Async-signal-safe.
+void RestoreOpenFileLimit();
 
 // How many descriptors this process has open now (the entries of /proc/self/fd); 16 when that
 // cannot be read.

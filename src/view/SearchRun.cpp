@@ -122,6 +122,12 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
             if (statusMode)
                 AppendFileRow(text, {});
         }
+        if (m_filesNotRead > 0) {
+            const QString text = tr("%1 File(s) Could Not Be Read. ").arg(m_filesNotRead);
+            m_workText += text;
+            if (statusMode)
+                AppendFileRow(text, {});
+        }
         HandOverFolderRow(); // the last folder's final count
         const auto [fileRows, folderRows] = ListRowCounts();
         // Only the folder list of a run with per-folder counts tells which folders hold files.
@@ -137,6 +143,13 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
         FoundFiles::SetText(found);
         if (statusMode)
             AppendFileRow(found, {});
+        // The search filters in force, so nobody wonders why files are missing.
+        const QString filters = DescribeSearchFilters(m_filters, m_searchWord);
+        if (!filters.isEmpty()) {
+            m_workText += filters + QLatin1Char(' ');
+            if (statusMode)
+                AppendFileRow(filters, {});
+        }
         const QString duration = FormatDuration(Difference(m_stopTime, m_startTime));
         if (!duration.isEmpty()) {
             const QString text = tr("It Took Aound %1.").arg(duration);

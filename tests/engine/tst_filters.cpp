@@ -128,9 +128,6 @@ private slots:
         // A trailing "/" is for folders only: the folder "data" goes, the file "src/data" stays.
         found = skipping({QStringLiteral("data/")});
         QCOMPARE(found.files, Only(all.files, [](const QString& f) { return !f.startsWith(u"data/"); }));
-        // Skipped in status mode the same way: the engine decides, the list mode only shows.
-        CSettingsSection().WriteInt(Settings::Name(Key::DisplayFileList), 0);
-        QCOMPARE(skipping({QStringLiteral("data/")}).files, found.files);
     }
 
     void wordMatchesAsTheOptionSays()
@@ -238,19 +235,26 @@ private slots:
             filters.textIsRegularExpression = regex;
             filters.searchBinaryFiles = binary;
             SaveSearchFilters(filters);
-            RecordingEngine engine;
-            engine.LoadOptions();
-            engine.m_startFolder = dir.path();
-            // As a user who may not read locked.txt (root reads anything).
-            const bool asNobody = ::geteuid() == 0 && ::seteuid(65534) == 0;
-            engine.RunSearch();
-            if (asNobody && ::seteuid(0) != 0)
-                qFatal("cannot become root again");
-            Found found;
-            for (const QString& path : engine.found)
-                found.files << path.mid(dir.path().size() + 1);
-            found.notRead = engine.m_filesNotRead;
-            return found;
+            // Searched by helpers ahead of the walk and by the walk alone: the same files, in order.
+            Found found[2];
+            for (const auto mode : {CAppHelper::ReadAhead::Always, CAppHelper::ReadAhead::Never}) {
+                RecordingEngine engine;
+                engine.SetReadAhead(mode);
+                engine.LoadOptions();
+                engine.m_startFolder = dir.path();
+                // As a user who may not read locked.txt (root reads anything).
+                const bool asNobody = ::geteuid() == 0 && ::seteuid(65534) == 0;
+                engine.RunSearch();
+                if (asNobody && ::seteuid(0) != 0)
+                    qFatal("cannot become root again");
+                Found& one = found[mode == CAppHelper::ReadAhead::Never];
+                for (const QString& path : engine.found)
+                    one.files << path.mid(dir.path().size() + 1);
+                one.notRead = engine.m_filesNotRead;
+            }
+            if (found[0].files != found[1].files || found[0].notRead != found[1].notRead)
+                found[0].files = QStringList{QStringLiteral("the helpers and the walk disagree")};
+            return found[0];
         };
         const auto only = [&](const QStringList& names) {
             return Only(all.files, [&](const QString& f) { return names.contains(f); });
@@ -266,6 +270,40 @@ private slots:
         QCOMPARE(with(QStringLiteral("^line2 NEEDLE\\d+$"), true).files,
                  only({QStringLiteral("apples.txt")}));
         QCOMPARE(with(QStringLiteral("a{5}needle$"), true).files, only({QStringLiteral("last.txt")}));
+    }
+
+    void helpersAndTheWalkAgreeOnAWideTree()
+    {
+        // Many folders of a few files, nested, some holding the text: the helpers searching ahead
+        // change nothing, also when the walk is stopped half-way.
+        QTemporaryDir dir;
+        for (int a = 0; a < 30; ++a)
+            for (int f = 0; f < 12; ++f)
+                WriteFile(dir.path() + QStringLiteral("/d%1/%2e%3/f%4.txt")
+                                           .arg(a)
+                                           .arg(a % 3 ? QString() : QStringLiteral("sub/"))
+                                           .arg(a)
+                                           .arg(f),
+                          (a + f) % 4 ? QByteArray("plain") : QByteArray("a needle"));
+        SearchFilters filters;
+        filters.containingText = QStringLiteral("NEEDLE");
+        SaveSearchFilters(filters);
+        for (const QString& stopAt : {QString(), QStringLiteral("f5.txt")}) {
+            QStringList found[2];
+            for (const auto mode : {CAppHelper::ReadAhead::Never, CAppHelper::ReadAhead::Always}) {
+                RecordingEngine engine;
+                engine.SetReadAhead(mode);
+                int seen = 0;
+                engine.onFound = [&](const CFileFind& find) {
+                    if (!stopAt.isEmpty() && find.GetFileName() == stopAt && ++seen == 3)
+                        engine.m_run = false;
+                };
+                engine.Search(dir.path());
+                found[mode == CAppHelper::ReadAhead::Always] = engine.found;
+            }
+            QCOMPARE(found[1], found[0]);
+            QVERIFY(stopAt.isEmpty() ? found[0].size() == 30 * 3 : found[0].size() < 30 * 3);
+        }
     }
 
     void plainTextAtEveryOffset()

@@ -3,6 +3,7 @@
 // deep chains.
 #include "EngineTestUtil.h"
 #include "platform/FolderOpen.h"
+#include "platform/Spawn.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -348,6 +349,28 @@ private slots:
         // be opened at all, and that is counted.
         QCOMPARE(walk(1, 8, 1, {}), 0);
         RemoveTree(dir.path());
+    }
+
+    void programsStartedGetTheLimitBack()
+    {
+        // The program raises its soft limit for the walk; a program it starts gets the one it had.
+        QTemporaryDir dir;
+        const QString done = dir.path() + QStringLiteral("/limit.txt");
+        const int code = InChild([&] {
+            if (!SetSoftLimit(256) || platform::RaiseOpenFileLimit() <= 256)
+                return 77; // the hard limit leaves nothing to raise
+            const std::string script = "ulimit -Sn > limit.tmp && mv limit.tmp limit.txt";
+            return platform::SpawnDetached("sh", {"-c", script}, QFile::encodeName(dir.path()).toStdString())
+                       ? 0
+                       : 1;
+        });
+        if (code == 77)
+            QSKIP("the hard descriptor limit is too low to raise");
+        QCOMPARE(code, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(done), 10000);
+        QFile file(done);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().trimmed(), QByteArray("256"));
     }
 
     void memoryFollowsTheNumberOfFoldersNotTheDepth()
