@@ -22,6 +22,7 @@ using Settings::ViewKey;
 namespace {
 
 constexpr int kWordBoxLetters = 24; // the word box's width, whatever the words it remembers
+constexpr int kLeastWidth = 474;
 
 QString ExpressionError(const PatternCheck& check)
 {
@@ -116,7 +117,7 @@ CDlgSearchParameters::CDlgSearchParameters(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_optionsNote);
     layout->addWidget(m_panel);
     layout->addLayout(buttons);
-    setMinimumWidth(474);
+    setMinimumWidth(kLeastWidth);
 
     // Tab: the word, More Options and the options, then OK and Cancel.
     QList<QWidget*> order = {m_wordBox, m_moreOptions};
@@ -167,12 +168,14 @@ void CDlgSearchParameters::ShowMoreOptions(bool show)
     m_moreOptions->setArrowType(show ? Qt::DownArrow : Qt::RightArrow);
     m_panel->setVisible(show);
     CheckInput(); // the note under the word shows only while the options are folded
+    // Never narrower than its contents can be laid out (long translations), nor than it always was.
+    layout()->activate();
+    setMinimumWidth(std::max(kLeastWidth, layout()->totalMinimumSize().width()));
     if (!isVisible())
         return; // shown, it takes the size it needs
     // The dialog takes the height it needs, and keeps the width it was given.
-    layout()->activate();
-    const QSize hint = sizeHint();
-    resize(std::max(width(), hint.width()), hint.height());
+    const int w = std::max(width(), minimumWidth());
+    resize(w, hasHeightForWidth() ? std::max(heightForWidth(w), minimumHeight()) : sizeHint().height());
     // Unfolded near the bottom of the screen: move up as far as needed to show it whole.
     if (const QScreen* screen = this->screen()) {
         const QRect room = screen->availableGeometry();
