@@ -23,10 +23,14 @@ ViewKey KeyOf(int column)
 
 void CPendrakeView::SetUpStatusColumns()
 {
+    // Shown beside the name, before the folder, the widest column, which ends the row.
+    QHeaderView* header = m_fileList->header();
+    header->moveSection(header->visualIndex(FileListModel::kSize), FileListModel::kFolder);
+    header->moveSection(header->visualIndex(FileListModel::kModified), FileListModel::kFolder + 1);
     for (const auto& [column, command] :
          {std::pair{int(FileListModel::kSize), int(Commands::ViewSizeColumn)},
           std::pair{int(FileListModel::kModified), int(Commands::ViewModifiedColumn)}}) {
-        m_fileList->header()->setSectionHidden(column, ViewSettings::GetInt(KeyOf(column)) == 0);
+        header->setSectionHidden(column, ViewSettings::GetInt(KeyOf(column)) == 0);
         OnCommand(command, [this, column] { ShowColumn(column, !IsColumnShown(column)); });
         OnUpdate(command, [this, column](CCmdUI& ui) { ui.SetCheck(IsColumnShown(column)); });
     }

@@ -13,7 +13,7 @@ using Settings::Key;
 
 namespace {
 
-constexpr int kFileListWidths[5] = {100, 150, 400, 110, 140};
+constexpr int kFileListWidths[5] = {100, 150, 400, 110, 170};
 constexpr int kFolderListWidths[3] = {100, 500, 125};
 // Rows reach the lists in batches at most this far apart while a search runs.
 constexpr int kApplyIntervalMs = 30;

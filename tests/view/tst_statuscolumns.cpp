@@ -94,6 +94,7 @@ private slots:
             CCmdUI ui(Commands::ViewSizeColumn);
             view.Update(ui);
             QVERIFY(ui.m_checked && view.IsColumnShown(kSize) && !view.IsColumnShown(kModified));
+            QCOMPARE(view.FileList()->header()->visualIndex(kSize), 2); // before the folder
             view.FileList()->header()->resizeSection(kSize, 177);
             view.ShowColumn(kSize, false); // its width is kept while hidden
             view.ShowColumn(kSize, true);
