@@ -62,7 +62,11 @@ bool NameMatcher::Matches(std::string_view name, QString& scratch) const
         return m_wildcard.Matches(name);
     if (m_mode == SearchFilters::NameMatch::RegularExpression) {
         DisplayInto(name, scratch);
-        return m_expression.isValid() && m_expression.match(scratch).hasMatch();
+        // The display text is valid UTF-16 by making: Qt need not check it again.
+        return m_expression.isValid() && m_expression
+                                             .match(QStringView(scratch), 0, QRegularExpression::NormalMatch,
+                                                    QRegularExpression::DontCheckSubjectStringMatchOption)
+                                             .hasMatch();
     }
     if (m_ascii && IsAscii(name)) {
         if (m_lower.size() > name.size())

@@ -163,6 +163,8 @@ PatternCheck CheckSearchFilters(const SearchFilters& filters, const QString& wor
 
 QString DescribeSearchFilters(const SearchFilters& filters, const QString& word)
 {
+    if (!filters.AnyInForce(word))
+        return {};
     QStringList parts;
     if (!filters.skipPatterns.isEmpty())
         parts << Tr("skipping %1 pattern(s)").arg(filters.skipPatterns.size());

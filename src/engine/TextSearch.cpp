@@ -3,12 +3,14 @@
 #include "engine/Wildcard.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -35,6 +37,22 @@ unsigned char LeadByte(char32_t c)
     if (c < 0x10000)
         return static_cast<unsigned char>(0xe0 | (c >> 12));
     return static_cast<unsigned char>(0xf0 | (c >> 18));
+}
+
+// Every character that case folding changes, with what it folds to; made once, on first need.
+const std::vector<std::pair<char32_t, char32_t>>& FoldSources()
+{
+    static const std::vector<std::pair<char32_t, char32_t>> sources = [] {
+        std::vector<std::pair<char32_t, char32_t>> list;
+        for (char32_t c = 0; c <= 0x10ffff; ++c) {
+            if (c == 0xd800)
+                c = 0xe000;
+            if (const char32_t folded = FoldCase(c); folded != c)
+                list.emplace_back(folded, c);
+        }
+        return list;
+    }();
+    return sources;
 }
 
 struct Closer
@@ -73,12 +91,13 @@ TextMatcher::TextMatcher(const QString& text, bool regularExpression)
     }
     // Every character that folds to the first one may start a match.
     const char32_t first = m_folded.front();
-    for (char32_t c = 0; c <= 0x10ffff; ++c) {
-        if (c == 0xd800)
-            c = 0xe000;
-        if (FoldCase(c) == first)
+    m_firstBytes[LeadByte(first)] = true;
+    for (const auto& [folded, c] : FoldSources())
+        if (folded == first)
             m_firstBytes[LeadByte(c)] = true;
-    }
+    for (int b = 0; b < 256; ++b)
+        if (m_firstBytes[b])
+            m_leads.push_back(static_cast<unsigned char>(b));
     m_longest = 4 * m_folded.size();
 }
 
@@ -140,7 +159,25 @@ bool TextMatcher::EqualFoldedAt(const unsigned char* data, size_t size, size_t a
 
 bool TextMatcher::FindFolded(const unsigned char* data, size_t size) const
 {
-    for (size_t i = 0; i < size; ++i)
+    size_t i = 0;
+#if defined(__SSE2__)
+    // Few bytes can start a match (the first character's forms): look for them 16 at a time.
+    if (m_leads.size() <= 4) {
+        __m128i leads[4];
+        for (size_t k = 0; k < 4; ++k)
+            leads[k] = _mm_set1_epi8(char(m_leads[std::min(k, m_leads.size() - 1)]));
+        for (; i + 16 <= size; i += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+            const __m128i any =
+                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, leads[0]), _mm_cmpeq_epi8(block, leads[1])),
+                             _mm_or_si128(_mm_cmpeq_epi8(block, leads[2]), _mm_cmpeq_epi8(block, leads[3])));
+            for (unsigned mask = unsigned(_mm_movemask_epi8(any)); mask != 0; mask &= mask - 1)
+                if (EqualFoldedAt(data, size, i + unsigned(__builtin_ctz(mask))))
+                    return true;
+        }
+    }
+#endif
+    for (; i < size; ++i)
         if (m_firstBytes[data[i]] && EqualFoldedAt(data, size, i))
             return true;
     return false;

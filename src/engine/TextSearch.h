@@ -42,9 +42,10 @@ private:
     bool m_empty = true;
     bool m_regex = false;
     bool m_ascii = true;
-    std::string m_lower;            // the ASCII text, lower-cased
-    std::vector<char32_t> m_folded; // the text's characters, case-folded
-    bool m_firstBytes[256] = {};    // bytes that may start a match (folded search)
+    std::string m_lower;                // the ASCII text, lower-cased
+    std::vector<char32_t> m_folded;     // the text's characters, case-folded
+    bool m_firstBytes[256] = {};        // bytes that may start a match (folded search)
+    std::vector<unsigned char> m_leads; // the same, listed
     size_t m_longest = 0;
     QRegularExpression m_expression;
 };

@@ -202,7 +202,7 @@ SkipPatterns::SkipPatterns(const QStringList& patterns)
     for (const QString& written : patterns) {
         std::string text = QFile::encodeName(written).toStdString();
         Pattern pattern;
-        while (text.size() > 1 && text.back() == '/' && (text.size() < 2 || text[text.size() - 2] != '\\')) {
+        while (text.size() > 1 && text.back() == '/' && text[text.size() - 2] != '\\') {
             text.pop_back();
             pattern.foldersOnly = true;
         }

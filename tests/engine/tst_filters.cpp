@@ -309,9 +309,12 @@ private slots:
     void plainTextAtEveryOffset()
     {
         // The vector scan and the byte-wise tail agree wherever the text lies.
-        for (const char* needle : {"q", "qz", "Q-r!"}) {
-            const TextMatcher matcher(QString::fromLatin1(needle), false);
-            const QByteArray upper = QByteArray(needle).toUpper();
+        for (const char* needle : {"q", "qz", "Q-r!",
+                                   "\xc3\xa4"
+                                   "b",
+                                   "k\xc3\xa4"}) {
+            const TextMatcher matcher(QString::fromUtf8(needle), false);
+            const QByteArray upper = QString::fromUtf8(needle).toUpper().toUtf8();
             for (int at = 0; at + int(upper.size()) <= 70; ++at) {
                 QByteArray data(70, 'x');
                 data.replace(at, upper.size(), upper);

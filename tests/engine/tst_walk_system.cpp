@@ -310,7 +310,9 @@ private slots:
                               std::function<void(CountingEngine&)> during) {
             return InChild([&] {
                 CountingEngine engine;
-                engine.SetReadAhead(CAppHelper::ReadAhead::Always);
+                // No helper threads in a child of a process with threads (ThreadSanitizer refuses
+                // them); under these limits there would be none anyway.
+                engine.SetReadAhead(CAppHelper::ReadAhead::Never);
                 engine.LoadOptions();
                 engine.m_startFolder = dir.path();
                 if (during)
