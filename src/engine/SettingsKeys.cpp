@@ -66,6 +66,36 @@ const FilterEntry& EntryOf(FilterKey key)
     return kFilterTable[size_t(key)];
 }
 
+struct ViewEntry
+{
+    ViewKey key;
+    const char* section;
+    const char* name;
+    int intDefault;
+    const char* stringDefault; // nullptr for integer values
+};
+
+constexpr std::array<ViewEntry, 4> kViewTable = {{
+    {ViewKey::WordHistory, "SearchDialog", "WordHistory", 0, ""},
+    {ViewKey::MoreOptionsShown, "SearchDialog", "MoreOptionsShown", 0, nullptr},
+    {ViewKey::SizeColumn, "FileList", "SizeColumn", 0, nullptr},
+    {ViewKey::ModifiedColumn, "FileList", "ModifiedColumn", 0, nullptr},
+}};
+
+const ViewEntry& EntryOf(ViewKey key)
+{
+    return kViewTable[size_t(key)];
+}
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kViewTable.size(); ++i)
+            if (size_t(kViewTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the view table lists the keys in their order");
+
 static_assert(
     [] {
         for (size_t i = 0; i < kFilterTable.size(); ++i)
@@ -113,6 +143,27 @@ int IntDefault(FilterKey key)
 }
 
 QString StringDefault(FilterKey key)
+{
+    const char* value = EntryOf(key).stringDefault;
+    return value ? QString::fromLatin1(value) : QString();
+}
+
+QString Section(ViewKey key)
+{
+    return QString::fromLatin1(EntryOf(key).section);
+}
+
+QString Name(ViewKey key)
+{
+    return QString::fromLatin1(EntryOf(key).name);
+}
+
+int IntDefault(ViewKey key)
+{
+    return EntryOf(key).intDefault;
+}
+
+QString StringDefault(ViewKey key)
 {
     const char* value = EntryOf(key).stringDefault;
     return value ? QString::fromLatin1(value) : QString();

@@ -43,6 +43,16 @@ enum class FilterKey
     SearchBinaryFiles,
 };
 
+// Values of the search dialog and of the file list that the "Settings" section does not hold,
+// each in its own group.
+enum class ViewKey
+{
+    WordHistory,      // group "SearchDialog", string: the last words searched for, one a line
+    MoreOptionsShown, // group "SearchDialog", 0 or 1: the dialog's "More Options" unfolded
+    SizeColumn,       // group "FileList", 0 or 1: the file list shows the Size column
+    ModifiedColumn,   // group "FileList", 0 or 1: the file list shows the Modified column
+};
+
 inline constexpr const char* kSection = "Settings";
 inline constexpr const char* kFiltersSection = "SearchFilters";
 inline constexpr const char* kWorkspaceSection = "Workspace";
@@ -54,6 +64,11 @@ QString StringDefault(Key key); // string values
 QString Name(FilterKey key);
 int IntDefault(FilterKey key);
 QString StringDefault(FilterKey key);
+
+QString Section(ViewKey key);
+QString Name(ViewKey key);
+int IntDefault(ViewKey key);
+QString StringDefault(ViewKey key);
 
 // Column widths of the view's two lists ("%d Column %d") and of the duplicates list.
 QString ColumnWidthKey(int list, int column);

@@ -38,6 +38,7 @@ void CPendrakeView::OnStartSearch()
     m_folderModel.Clear();
 
     m_searching = true;
+    m_readStatus = m_fileModel.StatusShown();
     m_showLastFound = false;
     m_lastFoundShown = 0;
     // The run flag is up from the OK on, and only Stop and the worker's end lower it: a Stop at any
