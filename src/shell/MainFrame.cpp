@@ -201,7 +201,7 @@ void CMainFrame::InitializeCommandPanel()
     view->addAction(MakeMirrorAction(Commands::DuplicateFiles, tr("D&uplicate Files of Same Size")));
     AddEverydayItems(edit, view);
     QMenu* help = m_menuBar->addMenu(tr("&Help"));
-    help->addAction(MakeMirrorAction(Commands::AppAbout, tr("&About Pendrake...")));
+    help->addAction(MakeMirrorAction(Commands::AppAbout, tr("&About Tresmolo...")));
     for (QMenu* menu : {edit, view, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 
