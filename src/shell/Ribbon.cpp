@@ -125,21 +125,26 @@ QWidget* CRibbonBar::MakePage()
         {tr("Folders To Ignore"),
          commonPicture,
          {{false, {IgnoreWindowsFolder, IgnoreProgramsFolder, IgnoreRecycleBinFolder}},
-          {false, {IgnoreLocalAppDataFolder, IgnoreHiddenFolders}}}},
-        {tr("Files to Ignore"), commonPicture, {{false, {IgnoreHiddenFiles, IgnoreReadOnlyFiles}}}},
+          {false, {IgnoreLocalAppDataFolder, IgnoreHiddenFolders}}},
+         4},
+        {tr("Files to Ignore"), commonPicture, {{false, {IgnoreHiddenFiles, IgnoreReadOnlyFiles}}}, 3},
         {tr("File Search"),
          commonPicture,
          {{true, {StartSearch, StopSearch}},
           {false, {SearchSubFolders, AutoSearchAtStartup}},
-          {true, {DuplicateFiles}}}},
-        {tr("Launchers"), commonPicture, {{true, {LaunchExplorer, LaunchCommandPrompt, LaunchRecycleBin}}}},
-        {tr("Exporters"), commonPicture, {{true, {ExportFileList}}}},
-        {tr("View"), QStringLiteral("view"), {{true, {WebPage}}, {false, {StatusBar, CaptionBar}}}},
+          {true, {DuplicateFiles}}},
+         5},
+        {tr("Launchers"),
+         commonPicture,
+         {{true, {LaunchExplorer, LaunchCommandPrompt, LaunchRecycleBin}}},
+         1},
+        {tr("Exporters"), commonPicture, {{true, {ExportFileList}}}, 2},
+        {tr("View"), QStringLiteral("view"), {{true, {WebPage}}, {false, {StatusBar, CaptionBar}}}, 0},
     };
 
     m_page = new RibbonPage;
     for (const PanelLayout& panel : panels)
-        m_page->AddPanel(MakePanel(panel), MakeCollapsedPanel(panel));
+        m_page->AddPanel(MakePanel(panel), MakeCollapsedPanel(panel), panel.keep);
     return m_page;
 }
 

@@ -34,7 +34,8 @@ public:
 
     QStringList PanelCaptions() const;
     // The panels shown as a single drop-down button because the panel is too narrow for them in
-    // full: always the rightmost ones, left to right.
+    // full, left to right. View goes first, then Launchers, Exporters, Files to Ignore and Folders
+    // To Ignore; File Search, with Start and Stop, goes last.
     QStringList CollapsedPanels() const;
     // The drop-down button that stands for a panel when it is collapsed, or nullptr.
     QToolButton* PanelButton(const QString& panelCaption) const;
@@ -70,6 +71,7 @@ private:
         QString caption;
         QString picture; // the panel's picture under ":/ribbon/"
         QList<Column> columns;
+        int keep; // panels with a lower value collapse first
     };
 
     QAction* ActionFor(int id) const;
