@@ -112,6 +112,7 @@ bool CMainFrame::OnCreate()
         m_settings.WriteLastFolderSelected(m_lastFolder);
     }
     UpdateFolderPanes(m_lastFolder);
+    ArrangeTabOrder();
     UpdateCommandUI();
     m_updateTimer.start();
     return true;

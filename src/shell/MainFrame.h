@@ -76,6 +76,8 @@ private:
     void AddEverydayItems(QMenu* edit, QMenu* view);
     // Moves the focus to the next (1) or previous (-1) of the tree and the shown lists.
     void MovePaneFocus(int step);
+    // Tab goes from the filter box down the lists to the folder tree, then across the command panel.
+    void ArrangeTabOrder();
     void RegisterCommands();
     void OnFolderSelected();
     void OnInfoBarChanged();

@@ -262,6 +262,18 @@ QWidget* CRibbonBar::Element(int id) const
     return findChild<QWidget*>(QStringLiteral("element%1").arg(id));
 }
 
+QList<QWidget*> CRibbonBar::TabStops() const
+{
+    QList<QWidget*> stops = {m_styleButton, m_aboutButton};
+    for (const Panel& panel : m_panels) {
+        for (int id : panel.commands)
+            if (QWidget* element = Element(id))
+                stops.append(element);
+        stops.append(PanelButton(panel.caption));
+    }
+    return stops;
+}
+
 QStringList CRibbonBar::CollapsedPanels() const
 {
     QStringList collapsed;

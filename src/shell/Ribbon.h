@@ -43,6 +43,9 @@ public:
     QList<int> PanelCommands(const QString& panelCaption) const;
     // The element of a command ("element<ID>"), or nullptr.
     QWidget* Element(int id) const;
+    // What Tab visits on the panel, in order: Style and About, then each panel's elements left to
+    // right and top to bottom, or its drop-down button when it is collapsed.
+    QList<QWidget*> TabStops() const;
 
     // The application button and About carry their key tip letters in the "keyTip" property.
     CCustomMFCRibbonApplicationButton* ApplicationButton() const { return m_appButton; }

@@ -165,6 +165,27 @@ private slots:
         QTRY_VERIFY(files->hasFocus());
     }
 
+    // Tab from the filter box goes down the lists before it reaches the tree, so a Down pressed
+    // after it moves in a list and never changes the folder by surprise; Shift+Tab comes back.
+    void tabGoesFromTheFilterBoxThroughTheLists()
+    {
+        CPendrakeApp app;
+        OpenAndSearch(app);
+        CMainFrame* frame = app.MainFrame();
+        const QList<QWidget*> order = {frame->View()->FilterBox(), frame->View()->FileList(),
+                                       frame->View()->FolderList(), frame->Tree()};
+        order.first()->setFocus(Qt::ShortcutFocusReason);
+        QTRY_VERIFY(order.first()->hasFocus());
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), order[i]);
+        }
+        for (qsizetype i = order.size() - 2; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QTRY_COMPARE(QApplication::focusWidget(), order[i]);
+        }
+    }
+
     void aDroppedFolderIsSelectedInTheTree()
     {
         CPendrakeApp app;
