@@ -74,11 +74,10 @@ void CPendrakeView::RegisterCommands()
 
 void CPendrakeView::SetUpList(ResultList* list, int listNumber, const int* defaultWidths)
 {
-    for (int column = 0; column < 3; ++column) {
-        const int width =
-            m_settings.GetInt(Settings::ColumnWidthKey(listNumber, column), defaultWidths[column]);
-        list->header()->resizeSection(column, width);
-    }
+    QList<int> widths;
+    for (int column = 0; column < 3; ++column)
+        widths.append(m_settings.GetInt(Settings::ColumnWidthKey(listNumber, column), defaultWidths[column]));
+    list->SetColumnWidths(widths);
 }
 
 void CPendrakeView::OnInitialUpdate()
@@ -136,9 +135,10 @@ void CPendrakeView::OnViewFilesCount()
 
 void CPendrakeView::SaveListColumnWidths(ResultList* list, int listNumber)
 {
-    QHeaderView* header = list->header();
-    for (int column = 0; column < header->count(); ++column)
-        m_settings.WriteInt(Settings::ColumnWidthKey(listNumber, column), header->sectionSize(column));
+    // The widths asked for, not those shown for the moment (a filled last column, whole status lines).
+    const QList<int> widths = list->ColumnWidths();
+    for (int column = 0; column < widths.size(); ++column)
+        m_settings.WriteInt(Settings::ColumnWidthKey(listNumber, column), widths[column]);
 }
 
 void CPendrakeView::OnDestroy()
@@ -244,14 +244,22 @@ void CPendrakeView::ApplyPending()
 
 std::pair<int, int> CPendrakeView::ApplyBatch(Pending& batch)
 {
-    if (batch.headings)
+    if (batch.headings) {
         m_fileModel.SetHeadings(batch.headings->first, batch.headings->second);
+        // Status lines have no second heading; file rows take the name column's asked width again.
+        m_statusLines = batch.headings->second.isEmpty();
+        if (!m_statusLines)
+            m_fileList->ShowAskedWidth(1);
+    }
     for (const FileListModel::Folder& folder : batch.folders)
         m_fileModel.AddFolder(folder.text, folder.native);
     if (!batch.fileRows.empty()) {
         m_fileModel.Append(batch.fileRows);
         m_fileList->scrollToBottom();
     }
+    // Status lines are shown whole, however narrow the name column was left.
+    if (m_statusLines && (batch.headings || !batch.fileRows.empty()))
+        m_fileList->WidenToTexts(1);
     if (batch.foundPathsStarted)
         m_showLastFound = true;
     if (batch.row0Column2) {

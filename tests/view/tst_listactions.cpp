@@ -192,6 +192,48 @@ private slots:
         QCOMPARE(files->model()->rowCount(), 4);
     }
 
+    // The last column reaches the list's right edge; the others keep their stored widths. Status
+    // lines show whole, and what is stored afterwards is still the width asked for.
+    void columnsFillTheListAndStatusLinesShowWhole()
+    {
+        m_settings.WriteInt(Settings::ColumnWidthKey(0, 0), 77);
+        m_settings.WriteInt(Settings::Name(Key::ViewFilesCount), 1);
+        CPendrakeDoc doc;
+        QList<int> stored;
+        {
+            CPendrakeView view(&doc);
+            view.resize(900, 600);
+            view.OnInitialUpdate();
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            for (ResultList* list : {view.FileList(), view.FolderList()}) {
+                QHeaderView* header = list->header();
+                QCOMPARE(header->sectionPosition(2) + header->sectionSize(2), list->viewport()->width());
+            }
+            QCOMPARE(view.FileList()->header()->sectionSize(0), 77);
+            QCOMPARE(view.FileList()->header()->sectionSize(1), 150);
+            view.resize(1100, 600);
+            QTRY_COMPARE(view.FileList()->header()->sectionPosition(2) +
+                             view.FileList()->header()->sectionSize(2),
+                         view.FileList()->viewport()->width());
+
+            Search(view, doc, false);
+            ResultList* files = view.FileList();
+            const QString first = files->model()->index(0, 1).data().toString();
+            QVERIFY(first.contains(m_dir.path()));
+            QVERIFY(files->header()->sectionSize(1) > files->fontMetrics().horizontalAdvance(first));
+            QCOMPARE(files->header()->sectionPosition(2) + files->header()->sectionSize(2),
+                     files->viewport()->width());
+            // A file-mode search shows the name column at its asked width again.
+            Search(view, doc, true);
+            QCOMPARE(files->header()->sectionSize(1), 150);
+            Search(view, doc, false);
+        }
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 0), 0), 77);
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 1), 0), 150);
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 2), 0), 400);
+    }
+
     void aSortChosenDuringASearchWaitsForItsEnd()
     {
         CPendrakeDoc doc;
