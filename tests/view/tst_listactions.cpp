@@ -277,7 +277,9 @@ private slots:
         QTRY_VERIFY(view.FilterBox()->hasFocus());
         const QStringList names = Column(files, 1);
         const QStringList numbers = Column(files, 0);
+        QVERIFY(view.FilterBox()->CountText().isEmpty());
         QTest::keyClicks(view.FilterBox(), QStringLiteral("SUB"));
+        QCOMPARE(view.FilterBox()->CountText(), QStringLiteral("2 of 5"));
         // Matches in the folder count as well as in the name; rows keep their numbers.
         QCOMPARE(Sorted(Column(files, 1)),
                  (QStringList{QStringLiteral("file1.txt"), QStringLiteral("notes.md")}));
@@ -295,8 +297,28 @@ private slots:
         view.FilterBox()->setFocus();
         QTest::keyClick(view.FilterBox(), Qt::Key_Escape);
         QVERIFY(view.FilterBox()->text().isEmpty());
+        QVERIFY(view.FilterBox()->CountText().isEmpty());
         QCOMPARE(files->model()->rowCount(), 5);
         QCOMPARE(view.FileModel().rowCount(), 5);
+
+        // The count follows rows that arrive and go, in the locale's grouping, and the typed text
+        // keeps clear of it.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const auto restore = qScopeGuard([before] { QLocale::setDefault(before); });
+        view.FilterBox()->setText(QStringLiteral("file"));
+        QCOMPARE(view.FilterBox()->CountText(), QStringLiteral("3 of 5"));
+        std::vector<FileListModel::NewRow> more(5051);
+        for (size_t i = 0; i < more.size(); ++i)
+            more[i].name = i % 2 ? "file" : "other";
+        view.FileModel().Append(more);
+        QCOMPARE(view.FilterBox()->CountText(), QStringLiteral("2,528 of 5,056"));
+        QVERIFY(view.FilterBox()->textMargins().right() >
+                view.FilterBox()->fontMetrics().horizontalAdvance(view.FilterBox()->CountText()));
+        view.FileModel().RemoveRow(1);
+        QCOMPARE(view.FilterBox()->CountText(), QStringLiteral("2,527 of 5,055"));
+        view.FilterBox()->clear();
+        QCOMPARE(view.FilterBox()->textMargins().right(), 0);
 
         // A new search keeps the filter: its rows are filtered as they come.
         view.FilterBox()->setText(QStringLiteral("odd"));
