@@ -37,3 +37,17 @@ QString CInfoBar::Text() const
 {
     return m_text->text();
 }
+
+void CInfoBar::SetNote(const QString& note)
+{
+    const QString text = m_text->text();
+    m_text->setToolTip(
+        note.isEmpty()
+            ? text
+            : QStringLiteral("<p>%1</p><p>%2</p>").arg(text.toHtmlEscaped(), note.toHtmlEscaped()));
+}
+
+QString CInfoBar::ToolTip() const
+{
+    return m_text->toolTip();
+}

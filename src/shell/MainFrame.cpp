@@ -17,6 +17,7 @@
 #include "view/PendrakeView.h"
 #include "view/Seams.h"
 #include "view/ShellServices.h"
+#include "view/SwitchTips.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -91,6 +92,7 @@ CMainFrame::CMainFrame(CPendrakeDoc* document, const CCmdTarget* application)
     m_updateTimer.setInterval(kUpdateIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     connect(m_view, &CPendrakeView::searchFinished, this, &CMainFrame::UpdateCommandUI);
+    connect(m_view, &CPendrakeView::searchFinished, this, &CMainFrame::NoteSkippedStartFolder);
 }
 
 CMainFrame::~CMainFrame()
@@ -387,7 +389,30 @@ void CMainFrame::OnInfoBarChanged()
     m_infoBar->SetText(m_scratchText);
     m_pCountPane->setText(FoundFiles::Text());
     m_pCountPane->repaint();
+    NoteSkippedStartFolder();
     UpdateCommandUI();
+}
+
+void CMainFrame::NoteSkippedStartFolder()
+{
+    if (m_view->IsSearching() || !m_infoBar)
+        return;
+    const int skippedBy = SwitchTips::StartFolderSkippedBy(*m_view);
+    if (skippedBy == 0)
+        return;
+    const QString folder = m_view->m_startFolder;
+    if (skippedBy == SwitchTips::kVirtualFileSystem) {
+        m_infoBar->SetNote(tr("The folder %1 itself was not searched: it lies on a virtual file system "
+                              "(such as /proc or /sys), which is never searched.")
+                               .arg(folder));
+        return;
+    }
+    QString panel;
+    for (const QString& caption : m_ribbon->PanelCaptions())
+        if (m_ribbon->PanelCommands(caption).contains(skippedBy))
+            panel = caption;
+    m_infoBar->SetNote(tr("The folder %1 itself was not searched: the switch \"%2\" in \"%3\" skips it.")
+                           .arg(folder, Commands::Label(skippedBy), panel));
 }
 
 void CMainFrame::OnRefreshTree()

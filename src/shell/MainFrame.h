@@ -81,6 +81,8 @@ private:
     void RegisterCommands();
     void OnFolderSelected();
     void OnInfoBarChanged();
+    // After a run that left its start folder out, the information bar's tooltip names the switch.
+    void NoteSkippedStartFolder();
     void OnRefreshTree();
 
     CPendrakeDoc* m_document;

@@ -204,6 +204,12 @@ QToolButton* CRibbonBar::MakeCollapsedPanel(const PanelLayout& layoutOf)
             menu->addAction(new RibbonMenuAction(id, ActionFor(id), menu));
     }
     connect(menu, &QMenu::aboutToShow, this, &CRibbonBar::menuAboutToShow);
+    // The items' tooltips and status texts name the folders of the moment the menu shows.
+    connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        for (QAction* item : menu->actions())
+            if (auto* entry = qobject_cast<RibbonMenuAction*>(item))
+                entry->RefreshTexts();
+    });
     button->setMenu(menu);
     return button;
 }

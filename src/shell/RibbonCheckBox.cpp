@@ -4,6 +4,7 @@
 #include "view/Commands.h"
 
 #include <QAction>
+#include <QEvent>
 
 CRibbonCheckBox::CRibbonCheckBox(int id, QAction* action, QWidget* parent)
     : QCheckBox(Commands::Label(id), parent), m_id(id), m_action(action)
@@ -15,6 +16,14 @@ CRibbonCheckBox::CRibbonCheckBox(int id, QAction* action, QWidget* parent)
     if (action)
         connect(action, &QAction::changed, this, &CRibbonCheckBox::FollowAction);
     FollowAction();
+}
+
+bool CRibbonCheckBox::event(QEvent* event)
+{
+    // The tooltip names the folders of this moment.
+    if (event->type() == QEvent::ToolTip)
+        setToolTip(RibbonElements::ElementToolTip(m_id));
+    return QCheckBox::event(event);
 }
 
 void CRibbonCheckBox::OnClicked()

@@ -15,6 +15,9 @@ public:
 
     int Command() const { return m_id; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void OnClicked();
     void FollowAction();

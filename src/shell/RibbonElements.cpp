@@ -1,6 +1,7 @@
 #include "shell/RibbonElements.h"
 
 #include "view/Commands.h"
+#include "view/SwitchTips.h"
 
 namespace RibbonElements {
 namespace {
@@ -40,10 +41,16 @@ QIcon Picture(const QString& name)
     return QIcon(QStringLiteral(":/ribbon/%1.svg").arg(name));
 }
 
+QString ElementDescription(int id)
+{
+    const QString onThisMachine = SwitchTips::Description(id);
+    return onThisMachine.isEmpty() ? Commands::Description(id) : onThisMachine;
+}
+
 QString ElementToolTip(int id)
 {
     return QStringLiteral("<b>%1</b><br>%2")
-        .arg(Commands::Tooltip(id).toHtmlEscaped(), Commands::Description(id).toHtmlEscaped());
+        .arg(Commands::Tooltip(id).toHtmlEscaped(), ElementDescription(id).toHtmlEscaped());
 }
 
 QString LargeButtonText(const QString& label)

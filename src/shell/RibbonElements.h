@@ -13,6 +13,10 @@ QIcon CommandIcon(int id);
 // One of our own pictures, ":/ribbon/<name>.svg".
 QIcon Picture(const QString& name);
 
+// The description of a panel element: for an ignore switch, what it skips on this machine, read now;
+// otherwise the command's description.
+QString ElementDescription(int id);
+
 // The tooltip of a panel element: the command's tooltip title in bold over its description.
 QString ElementToolTip(int id);
 
