@@ -10,7 +10,9 @@ CInfoBar::CInfoBar(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("InfoBar"));
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(true);
+    setAccessibleName(tr("Information Bar"));
     m_picture = new QLabel(this);
+    m_picture->setAccessibleName(tr("Important"));
     m_picture->setPixmap(Pictures::InfoBarPicture(devicePixelRatioF()));
     m_picture->setFixedSize(20, 20);
     m_picture->setToolTip(QStringLiteral("<b>%1</b><br>%2")
@@ -19,6 +21,8 @@ CInfoBar::CInfoBar(QWidget* parent) : QFrame(parent)
     m_text->setObjectName(QStringLiteral("InfoBarText"));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setMinimumWidth(1); // long texts are cut, never widen the window
+    // The text is its own name; the description says what it is.
+    m_text->setAccessibleDescription(tr("What to do next, or how the last search went"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(8);

@@ -249,6 +249,9 @@ void CMainFrame::CreateStatusBar()
     m_pCountPane->setObjectName(QStringLiteral("CountPane"));
     m_pCountPane->setFixedWidth(TemplateWidth(m_pCountPane, 37));
     m_pCountPane->setToolTip(tr("File Count in List"));
+    // Each pane's text is its name; the description says what it shows.
+    m_folderPane->setAccessibleDescription(tr("The folder chosen to search"));
+    m_pCountPane->setAccessibleDescription(tr("File Count in List"));
     statusBar()->addWidget(m_folderPane, 1);
     statusBar()->addPermanentWidget(m_pCountPane);
     statusBar()->setSizeGripEnabled(true);

@@ -73,6 +73,7 @@ QWidget* CRibbonBar::MakeTabRow()
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
     m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->setAccessibleName(tr("Command Panel Tabs"));
     m_tabs->addTab(tr("&Home"));
     layout->addWidget(m_tabs, 0, Qt::AlignBottom);
     layout->addStretch(1);
@@ -87,7 +88,9 @@ QWidget* CRibbonBar::MakeTabRow()
     m_styleButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_styleButton->setPopupMode(QToolButton::InstantPopup);
     m_styleButton->setAutoRaise(true);
-    m_styleButton->setFocusPolicy(Qt::NoFocus);
+    m_styleButton->setFocusPolicy(Qt::TabFocus);
+    m_styleButton->setAccessibleName(tr("Style"));
+    m_styleButton->setAccessibleDescription(tr("Choose one of the Office 2007 themes"));
     auto* styles = new QMenu(m_styleButton);
     styles->setObjectName(QStringLiteral("StyleMenu"));
     // One of the four is the look on show: the menu marks it with a radio mark, as the frame menu does.
@@ -190,7 +193,9 @@ QToolButton* CRibbonBar::MakeCollapsedPanel(const PanelLayout& layoutOf)
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setPopupMode(QToolButton::InstantPopup);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAccessibleName(layoutOf.caption);
+    button->setAccessibleDescription(tr("Opens a menu with the commands of this panel."));
     button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
     // The panel's commands in its order, a line between its groups of elements.

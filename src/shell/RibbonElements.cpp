@@ -53,6 +53,15 @@ QString ElementToolTip(int id)
         .arg(Commands::Tooltip(id).toHtmlEscaped(), ElementDescription(id).toHtmlEscaped());
 }
 
+QString SpokenName(const QString& label)
+{
+    QString name = label.simplified();
+    name.remove(QLatin1Char('&'));
+    if (name.endsWith(QLatin1String("...")))
+        name.chop(3);
+    return name.trimmed();
+}
+
 QString LargeButtonText(const QString& label)
 {
     constexpr int kShortLabel = 8;

@@ -20,6 +20,10 @@ QString ElementDescription(int id);
 // The tooltip of a panel element: the command's tooltip title in bold over its description.
 QString ElementToolTip(int id);
 
+// The name a screen reader says for an element: its label on one line, without mnemonic marks or a
+// closing "...".
+QString SpokenName(const QString& label);
+
 // A large button's label on two lines, broken at the space nearest the middle, so long labels do
 // not widen the panel. A short label keeps the first line and leaves the second one empty, so every
 // label starts right under its picture.

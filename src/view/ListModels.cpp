@@ -44,6 +44,10 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return m_headings.value(section);
+    // Status lines leave the last heading empty; row 0 shows the file found last under it.
+    if (orientation == Qt::Horizontal && role == Qt::AccessibleTextRole && section == 2 &&
+        m_headings.value(section).isEmpty())
+        return tr("Last File Found");
     return {};
 }
 

@@ -42,6 +42,12 @@ CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
     m_folderOrder.setSourceModel(&m_folderModel);
     m_fileList = MakeList(this, &m_fileOrder, QStringLiteral("FileList"));
     m_folderList = MakeList(this, &m_folderOrder, QStringLiteral("FolderList"));
+    m_fileList->setAccessibleName(tr("File List"));
+    m_fileList->setAccessibleDescription(tr("The files found, or the search's status lines"));
+    m_fileList->header()->setAccessibleName(tr("File List Headings"));
+    m_folderList->setAccessibleName(tr("Folder List"));
+    m_folderList->setAccessibleDescription(tr("The folders that hold found files, with their file counts"));
+    m_folderList->header()->setAccessibleName(tr("Folder List Headings"));
     RegisterCommands();
     RegisterFileActionCommands();
     CreateListMenus();

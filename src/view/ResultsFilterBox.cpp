@@ -17,6 +17,8 @@ ResultsFilterBox::ResultsFilterBox(QWidget* parent) : QLineEdit(parent)
     setPlaceholderText(tr("Filter the found files by name or folder (Ctrl+F)"));
     setClearButtonEnabled(true);
     setToolTip(tr("Shows only the files whose name or folder contains this text. Escape clears it."));
+    setAccessibleName(tr("Filter"));
+    setAccessibleDescription(toolTip());
     connect(this, &QLineEdit::textChanged, this, &ResultsFilterBox::MakeRoom);
 }
 
