@@ -210,6 +210,9 @@ void CMainFrame::InitializeCommandPanel()
 
     MakeAction(Commands::StartSearch)->setShortcut(QKeySequence(Qt::Key_F9));
     MakeAction(Commands::StartSearch)->setShortcutContext(Qt::ApplicationShortcut);
+    // A key works only while a widget that shows its action is visible: the window itself holds it,
+    // so F9 works also when Start is folded into its panel's menu.
+    addAction(MakeAction(Commands::StartSearch));
 
     // The command panel, on the frame's actions, under the frame menu.
     m_ribbon = new CRibbonBar([this](int id) { return MakeAction(id); }, this);

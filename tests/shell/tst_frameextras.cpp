@@ -3,6 +3,7 @@
 #include "shell/FolderTree.h"
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
+#include "shell/Ribbon.h"
 #include "support/TestSupport.h"
 #include "view/PendrakeView.h"
 #include "view/ResultsFilterBox.h"
@@ -184,6 +185,31 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
             QTRY_COMPARE(QApplication::focusWidget(), order[i]);
         }
+    }
+
+    // F9 starts a search however narrow the window, also when Start is folded into its panel's menu.
+    void f9WorksWithStartFolded()
+    {
+        CPendrakeApp app;
+        OpenAndSearch(app);
+        CMainFrame* frame = app.MainFrame();
+        int dialogs = 0;
+        Seams::SetDialogRunner([&dialogs](QDialog& dialog) {
+            ++dialogs;
+            dialog.reject();
+            return int(QDialog::Rejected);
+        });
+        const auto restore = qScopeGuard([] {
+            Seams::SetDialogRunner([](QDialog& dialog) {
+                dialog.accept();
+                return int(QDialog::Accepted);
+            });
+        });
+        frame->resize(frame->minimumWidth(), frame->height());
+        QTRY_VERIFY(frame->Ribbon()->CollapsedPanels().contains(QStringLiteral("File Search")));
+        QVERIFY(!frame->Ribbon()->Element(Commands::StartSearch)->isVisible());
+        QTest::keyClick(frame->View()->FileList(), Qt::Key_F9);
+        QCOMPARE(dialogs, 1);
     }
 
     void aDroppedFolderIsSelectedInTheTree()

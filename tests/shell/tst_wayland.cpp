@@ -1,0 +1,448 @@
+// The program under a real Wayland compositor: weston with its X11 back end inside a private Xvfb
+// gives a seat, and xdotool types and moves the pointer there. The window's size and maximised state
+// come back without a place and without a word printed; menus, the Style drop-down, a folded panel's
+// menu, dialogs and message boxes open from the keyboard; a folder dragged out of a list and dropped on
+// the window is selected. Skipped when weston, Xvfb, xdotool or Qt's Wayland plugin is missing.
+#include "platform/SettingsStore.h"
+#include "shell/FolderTree.h"
+#include "shell/MainFrame.h"
+#include "shell/PendrakeApp.h"
+#include "shell/Ribbon.h"
+#include "shell/VisualStyles.h"
+#include "shell/WindowPlacement.h"
+#include "support/TestSupport.h"
+#include "view/DlgSearchParameters.h"
+#include "view/PendrakeView.h"
+#include "view/ResultList.h"
+#include "view/Seams.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+using Settings::Key;
+
+namespace {
+
+// Xvfb and weston on it, for the life of the test program.
+class WaylandSession
+{
+public:
+    WaylandSession()
+    {
+        for (const char* program : {"weston", "Xvfb", "xdotool"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()) {
+                m_reason = QStringLiteral("%1 is not installed").arg(QLatin1String(program));
+                return;
+            }
+        const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                               QStringLiteral("/platforms/libqwayland-generic.so");
+        if (!QFile::exists(plugin)) {
+            m_reason = QStringLiteral("Qt's Wayland plugin is not installed (qt6-wayland)");
+            return;
+        }
+        char runtime[] = "/tmp/tresmolo-wayland-XXXXXX";
+        if (!::mkdtemp(runtime)) {
+            m_reason = QStringLiteral("no runtime folder");
+            return;
+        }
+        m_runtime = QString::fromLocal8Bit(runtime);
+        if (!StartXvfb() || !StartWeston())
+            return;
+        qputenv("XDG_RUNTIME_DIR", m_runtime.toLocal8Bit());
+        qputenv("WAYLAND_DISPLAY", m_socket.toLocal8Bit());
+        qputenv("DISPLAY", m_display.toLocal8Bit()); // for xdotool, which drives weston's window
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        qunsetenv("QT_WAYLAND_DISABLE_WINDOWDECORATION");
+        m_ready = true;
+    }
+
+    ~WaylandSession()
+    {
+        for (pid_t pid : {m_weston, m_xvfb}) {
+            if (pid > 0) {
+                ::kill(pid, SIGTERM);
+                ::waitpid(pid, nullptr, 0);
+            }
+        }
+        if (!m_runtime.isEmpty())
+            RemoveTree(m_runtime);
+    }
+
+    bool Ready() const { return m_ready; }
+    QString Reason() const { return m_reason; }
+    QString Log() const
+    {
+        QFile log(m_runtime + QStringLiteral("/weston.log"));
+        return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll().right(2000)) : QString();
+    }
+
+private:
+    pid_t Spawn(const QStringList& arguments, int keepFd, const QString& logFile)
+    {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        const QByteArray log = logFile.toLocal8Bit();
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, log.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        posix_spawn_file_actions_adddup2(&actions, 1, 2);
+        if (keepFd >= 0)
+            posix_spawn_file_actions_adddup2(&actions, keepFd, 3);
+        std::vector<QByteArray> bytes;
+        for (const QString& argument : arguments)
+            bytes.push_back(argument.toLocal8Bit());
+        std::vector<char*> argv;
+        for (QByteArray& b : bytes)
+            argv.push_back(b.data());
+        argv.push_back(nullptr);
+        pid_t pid = -1;
+        if (::posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        return pid;
+    }
+
+    bool StartXvfb()
+    {
+        int pipe[2];
+        if (::pipe(pipe) != 0) {
+            m_reason = QStringLiteral("no pipe");
+            return false;
+        }
+        m_xvfb = Spawn({QStringLiteral("Xvfb"), QStringLiteral("-displayfd"), QStringLiteral("3"),
+                        QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1600x1000x24"),
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp")},
+                       pipe[1], m_runtime + QStringLiteral("/xvfb.log"));
+        ::close(pipe[1]);
+        QByteArray number;
+        pollfd wait{pipe[0], POLLIN, 0};
+        while (m_xvfb > 0 && !number.contains('\n') && ::poll(&wait, 1, 10000) > 0) {
+            char c[16];
+            const ssize_t n = ::read(pipe[0], c, sizeof c);
+            if (n <= 0)
+                break;
+            number.append(c, n);
+        }
+        ::close(pipe[0]);
+        if (number.trimmed().isEmpty()) {
+            m_reason = QStringLiteral("Xvfb did not start");
+            return false;
+        }
+        m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        return true;
+    }
+
+    bool StartWeston()
+    {
+        m_socket = QStringLiteral("tresmolo-test-%1").arg(::getpid());
+        qputenv("DISPLAY", m_display.toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", m_runtime.toLocal8Bit());
+        m_weston = Spawn({QStringLiteral("weston"), QStringLiteral("--backend=x11-backend.so"),
+                          QStringLiteral("--socket=") + m_socket, QStringLiteral("--use-pixman"),
+                          QStringLiteral("--no-config"), QStringLiteral("--width=1400"),
+                          QStringLiteral("--height=900"), QStringLiteral("--idle-time=0")},
+                         -1, m_runtime + QStringLiteral("/weston.log"));
+        const QString socket = m_runtime + QLatin1Char('/') + m_socket;
+        for (int i = 0; i < 200 && m_weston > 0 && !QFile::exists(socket); ++i)
+            ::usleep(50000);
+        if (!QFile::exists(socket)) {
+            m_reason = QStringLiteral("weston did not start: ") + Log();
+            return false;
+        }
+        ::usleep(500000); // the shell's own clients (panel, background) map first
+        return true;
+    }
+
+    bool m_ready = false;
+    QString m_reason;
+    QString m_runtime;
+    QString m_display;
+    QString m_socket;
+    pid_t m_xvfb = -1;
+    pid_t m_weston = -1;
+};
+
+// Every message Qt or the program prints from warnings up, while a test looks.
+QStringList g_printed;
+QtMessageHandler g_previous = nullptr;
+
+void Catch(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        g_printed << text;
+    if (g_previous)
+        g_previous(type, context, text);
+}
+
+// Presses keys on weston's seat ("alt+f", "Escape", ...) and returns at once: the program goes on
+// handling events meanwhile, as it does while a person types (a program held up would see a key's
+// press and release together, which no typing gives). Safe inside a menu's or dialog's own loop.
+void Keys(const QStringList& keys)
+{
+    QProcess::startDetached(
+        QStringLiteral("xdotool"),
+        QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} + keys);
+}
+
+// Runs `action` once `ready` holds, from the event loop (also inside a dialog's own loop).
+void When(std::function<bool()> ready, std::function<void()> action)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(50);
+    QObject::connect(poll, &QTimer::timeout, poll,
+                     [poll, ready = std::move(ready), action = std::move(action)] {
+                         if (!ready())
+                             return;
+                         poll->stop();
+                         poll->deleteLater();
+                         action();
+                     });
+    poll->start();
+}
+
+} // namespace
+
+class TestWayland : public QObject
+{
+    Q_OBJECT
+public:
+    TestWayland(const TestHome& home, const WaylandSession& session) : m_home(home), m_session(session) {}
+
+private:
+    const TestHome& m_home;
+    const WaylandSession& m_session;
+    CSettingsSection m_settings;
+    QTemporaryDir m_tree;
+
+    QByteArray StoredGeometry() const
+    {
+        return QByteArray::fromBase64(
+            platform::GetProfileString(QStringLiteral("Workspace"), QStringLiteral("WindowGeometry"), {})
+                .toLatin1());
+    }
+
+    // The program, shown, with the keyboard's focus from the compositor.
+    static bool Start(CPendrakeApp& app)
+    {
+        if (!app.InitInstance() || !QTest::qWaitForWindowExposed(app.MainFrame(), 10000))
+            return false;
+        QDeadlineTimer deadline(10000);
+        while (!app.MainFrame()->isActiveWindow() && !deadline.hasExpired())
+            QTest::qWait(20);
+        return app.MainFrame()->isActiveWindow();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!m_session.Ready())
+            QSKIP(qPrintable(m_session.Reason()));
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+        QVERIFY(WindowPlacement::CompositorPlaces());
+        MakeTree(m_tree.path(), {QStringLiteral("a.txt"), QStringLiteral("sub/b.txt")});
+        g_previous = qInstallMessageHandler(Catch);
+    }
+    void init()
+    {
+        m_home.ClearSettings();
+        g_printed.clear();
+        Seams::SetDialogRunner(nullptr);
+        Seams::SetMessageBoxHandler(nullptr);
+    }
+    void cleanup() { QVERIFY2(g_printed.isEmpty(), qPrintable(g_printed.join(QLatin1Char('\n')))); }
+    void cleanupTestCase() { qInstallMessageHandler(g_previous); }
+
+    // The first window fits the screen; later ones come back at their size, maximised or not,
+    // with nothing printed about places.
+    void sizeAndMaximisedStateComeBack()
+    {
+        const QSize changed(900, 650);
+        {
+            CPendrakeApp app;
+            QVERIFY(Start(app));
+            CMainFrame* frame = app.MainFrame();
+            const QRect available = frame->screen()->availableGeometry();
+            QCOMPARE(frame->size(), WindowPlacement::FirstGeometry(available).size());
+            QVERIFY(!frame->isMaximized());
+            frame->resize(changed);
+            QTRY_COMPARE(frame->size(), changed);
+            frame->close();
+        }
+        QCOMPARE(WindowPlacement::Read(StoredGeometry())->normal.size(), changed);
+        {
+            CPendrakeApp app;
+            QVERIFY(Start(app));
+            CMainFrame* frame = app.MainFrame();
+            QCOMPARE(frame->size(), changed);
+            frame->showMaximized();
+            QTRY_VERIFY(frame->isMaximized());
+            QTRY_VERIFY(frame->width() > changed.width());
+            frame->close();
+        }
+        const std::optional<WindowPlacement::Stored> stored = WindowPlacement::Read(StoredGeometry());
+        QVERIFY(stored && stored->maximized);
+        QCOMPARE(stored->normal.size(), changed);
+        {
+            CPendrakeApp app;
+            QVERIFY(Start(app));
+            CMainFrame* frame = app.MainFrame();
+            QTRY_VERIFY(frame->isMaximized());
+            frame->showNormal();
+            QTRY_COMPARE(frame->size(), changed);
+            frame->close();
+        }
+        QVERIFY(!WindowPlacement::Read(StoredGeometry())->maximized);
+    }
+
+    // Menus, drop-downs, dialogs and message boxes open and close from the seat's keyboard.
+    void popupsAndDialogsFromTheKeyboard()
+    {
+        CPendrakeApp app;
+        QVERIFY(Start(app));
+        CMainFrame* frame = app.MainFrame();
+        CRibbonBar* ribbon = frame->Ribbon();
+
+        Keys({QStringLiteral("alt+f")});
+        QTRY_COMPARE(QApplication::activePopupWidget(), ribbon->ApplicationMenu());
+        Keys({QStringLiteral("Escape")});
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+
+        // The Style drop-down opens from the keys and its first scheme is chosen with them; its menu
+        // runs a loop of its own, so what it shows is looked at from there.
+        bool styleShown = false;
+        When([ribbon] { return QApplication::activePopupWidget() == ribbon->StyleButton()->menu(); },
+             [&styleShown] {
+                 styleShown = true;
+                 Keys({QStringLiteral("Down"), QStringLiteral("Return")});
+             });
+        ribbon->StyleButton()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(ribbon->StyleButton()->hasFocus());
+        Keys({QStringLiteral("space")});
+        QTRY_VERIFY(styleShown);
+        QTRY_COMPARE(VisualStyles::AppliedLook(), int(VisualStyles::Office2007Blue));
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+
+        // A folded panel's menu.
+        frame->resize(700, 600);
+        QTRY_VERIFY(!ribbon->CollapsedPanels().isEmpty());
+        QToolButton* folded = ribbon->PanelButton(ribbon->CollapsedPanels().first());
+        bool foldedShown = false;
+        When([folded] { return QApplication::activePopupWidget() == folded->menu(); },
+             [&foldedShown] {
+                 foldedShown = true;
+                 Keys({QStringLiteral("Escape")});
+             });
+        folded->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(folded->hasFocus());
+        Keys({QStringLiteral("space")});
+        QTRY_VERIFY(foldedShown);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+
+        // F9 opens the search dialog, modal over the window; Escape closes it without a search.
+        bool dialogShown = false;
+        When([] { return qobject_cast<CDlgSearchParameters*>(QApplication::activeModalWidget()) != nullptr; },
+             [&dialogShown] {
+                 dialogShown = QApplication::activeModalWidget()->isVisible();
+                 Keys({QStringLiteral("Escape")});
+             });
+        frame->View()->FileList()->setFocus();
+        Keys({QStringLiteral("F9")});
+        QTRY_VERIFY(dialogShown);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!frame->View()->IsSearching());
+
+        // A message box answers with the key pressed on it.
+        When([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
+             [] { Keys({QStringLiteral("Return")}); });
+        QCOMPARE(Seams::MessageBox(frame, QStringLiteral("Question"), QString(), QMessageBox::Question,
+                                   QMessageBox::Yes | QMessageBox::No),
+                 QMessageBox::Yes);
+    }
+
+    // A folder dragged from the folder list with the seat's pointer and dropped on the window is
+    // selected in the tree, as one dropped from a file manager is.
+    void aFolderDraggedOutAndDroppedInIsSelected()
+    {
+        m_settings.WriteInt(Settings::Name(Key::ViewFilesCount), 1);
+        Seams::SetDialogRunner([](QDialog& dialog) {
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+        CPendrakeApp app;
+        QVERIFY(Start(app));
+        CMainFrame* frame = app.MainFrame();
+        frame->showMaximized();
+        QTRY_VERIFY(frame->isMaximized());
+        QVERIFY(frame->Tree()->SelectPath(m_tree.path()));
+        QTRY_COMPARE(app.Document().SelectedFolder(), m_tree.path());
+        QSignalSpy finished(frame->View(), &CPendrakeView::searchFinished);
+        frame->Action(Commands::StartSearch)->trigger();
+        QVERIFY(finished.wait(20000));
+        ResultList* folders = frame->View()->FolderList();
+        const QString sub = m_tree.path() + QStringLiteral("/sub");
+        int row = -1;
+        for (int r = 0; r < folders->model()->rowCount(); ++r)
+            if (folders->model()->index(r, 1).data().toString() == sub)
+                row = r;
+        QVERIFY(row >= 0);
+
+        // Where the seat's pointer lands in the program's coordinates: the compositor, not the program,
+        // knows where the window is.
+        const QPoint probe(700, 450);
+        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(probe.x()),
+                                                      QString::number(probe.y())});
+        QTRY_VERIFY(QGuiApplication::topLevelAt(QCursor::pos()) != nullptr);
+        const QPoint offset = probe - QCursor::pos();
+
+        const QPoint from =
+            folders->viewport()->mapToGlobal(folders->visualRect(folders->model()->index(row, 1)).center()) +
+            offset;
+        const QPoint to =
+            frame->Tree()->viewport()->mapToGlobal(frame->Tree()->viewport()->rect().center()) + offset;
+        QStringList steps = {QStringLiteral("mousemove"), QString::number(from.x()),
+                             QString::number(from.y()), QStringLiteral("mousedown"), QStringLiteral("1")};
+        for (int i = 1; i <= 10; ++i) {
+            const QPoint at = from + (to - from) * i / 10;
+            steps << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mousemove")
+                  << QString::number(at.x()) << QString::number(at.y());
+        }
+        steps << QStringLiteral("sleep") << QStringLiteral("0.2") << QStringLiteral("mouseup")
+              << QStringLiteral("1");
+        QProcess drag;
+        drag.start(QStringLiteral("xdotool"), steps);
+        QTRY_COMPARE_WITH_TIMEOUT(app.Document().SelectedFolder(), sub, 10000);
+        QVERIFY(drag.waitForFinished(10000));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    TestHome home;
+    WaylandSession session;
+    if (!session.Ready())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TestWayland test(home, session);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_wayland.moc"
