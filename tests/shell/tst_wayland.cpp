@@ -36,11 +36,9 @@
 #include <fcntl.h>
 #include <memory>
 #include <poll.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 using Settings::Key;
 
@@ -103,16 +101,10 @@ public:
     }
 
 private:
+    // Starts a program with its output in `logFile` and `keepFd` as its descriptor 3. It ends with
+    // this program, also when this one is killed (a test that runs too long).
     pid_t Spawn(const QStringList& arguments, int keepFd, const QString& logFile)
     {
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        const QByteArray log = logFile.toLocal8Bit();
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, log.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-        posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        if (keepFd >= 0)
-            posix_spawn_file_actions_adddup2(&actions, keepFd, 3);
         std::vector<QByteArray> bytes;
         for (const QString& argument : arguments)
             bytes.push_back(argument.toLocal8Bit());
@@ -120,11 +112,23 @@ private:
         for (QByteArray& b : bytes)
             argv.push_back(b.data());
         argv.push_back(nullptr);
-        pid_t pid = -1;
-        if (::posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-            pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        return pid;
+        const QByteArray log = logFile.toLocal8Bit();
+        const pid_t parent = ::getpid();
+        const pid_t pid = ::fork();
+        if (pid != 0)
+            return pid;
+        // The child: only calls that are safe after fork.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent)
+            ::_exit(127);
+        const int in = ::open("/dev/null", O_RDONLY);
+        const int out = ::open(log.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(out, 2) < 0)
+            ::_exit(127);
+        if (keepFd >= 0 && ::dup2(keepFd, 3) < 0)
+            ::_exit(127);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
     }
 
     bool StartXvfb()
