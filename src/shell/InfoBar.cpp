@@ -1,9 +1,29 @@
 #include "shell/InfoBar.h"
 
-#include "shell/Pictures.h"
-
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+
+// The "i" at the start of the bar, drawn from its SVG whenever it is painted, so it is sharp at the
+// pixel ratio of whatever screen shows it.
+class InfoPicture : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(QStringLiteral(":/app/infobar.svg")).render(&painter, QRectF(rect()));
+    }
+};
+
+} // namespace
 
 CInfoBar::CInfoBar(QWidget* parent) : QFrame(parent)
 {
@@ -11,9 +31,9 @@ CInfoBar::CInfoBar(QWidget* parent) : QFrame(parent)
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(true);
     setAccessibleName(tr("Information Bar"));
-    m_picture = new QLabel(this);
+    m_picture = new InfoPicture(this);
+    m_picture->setObjectName(QStringLiteral("InfoBarPicture"));
     m_picture->setAccessibleName(tr("Important"));
-    m_picture->setPixmap(Pictures::InfoBarPicture(devicePixelRatioF()));
     m_picture->setFixedSize(20, 20);
     m_picture->setToolTip(QStringLiteral("<b>%1</b><br>%2")
                               .arg(tr("Important"), tr("Here is an informational message for the user.")));

@@ -3,6 +3,7 @@
 #include <QFrame>
 
 class QLabel;
+class QWidget;
 
 // One line of information under the command panel: a small picture and a text, left-aligned.
 class CInfoBar : public QFrame
@@ -18,6 +19,6 @@ public:
     QString ToolTip() const;
 
 private:
-    QLabel* m_picture;
+    QWidget* m_picture;
     QLabel* m_text;
 };
