@@ -82,7 +82,9 @@ void Walk(QAccessibleInterface* root, QStringList& faults, int& focusable)
     }
 }
 
-// The faults of a window's elements, and how many elements take the focus.
+// The faults of a window's elements, and how many elements take the focus. The accessible tree is
+// walked from the window; then every widget that takes the focus is asked on its own, also one the
+// tree does not reach (a band of buttons inside a list's headings).
 QStringList Faults(QWidget* window, int* focusableCount = nullptr)
 {
     QStringList faults;
@@ -93,8 +95,21 @@ QStringList Faults(QWidget* window, int* focusableCount = nullptr)
     if (root->text(QAccessible::Name).isEmpty())
         faults << QStringLiteral("the window has no name");
     Walk(root, faults, focusable);
+    focusable = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || !(widget->focusPolicy() & Qt::TabFocus) || widget->window() != window)
+            continue;
+        ++focusable;
+        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(widget);
+        const QList<QAccessible::Role> roles = RolesFor(widget);
+        if (element->text(QAccessible::Name).trimmed().isEmpty())
+            faults << QStringLiteral("no name: ") + Describe(element);
+        else if (!roles.isEmpty() && !roles.contains(element->role()))
+            faults << QStringLiteral("wrong role: ") + Describe(element);
+    }
     if (focusableCount)
         *focusableCount = focusable;
+    faults.removeDuplicates();
     return faults;
 }
 
@@ -182,7 +197,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&search));
             faults = Faults(&search, &focusable);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-            QVERIFY(focusable >= 4);
+            QVERIFY(focusable >= 3);
             QCOMPARE(QAccessible::queryAccessibleInterface(search.PathEdit())->text(QAccessible::Name),
                      QStringLiteral("Search Path"));
         }
