@@ -19,6 +19,9 @@ ResultsFilterBox::ResultsFilterBox(QWidget* parent) : QLineEdit(parent)
     setToolTip(tr("Shows only the files whose name or folder contains this text. Escape clears it."));
     setAccessibleName(tr("Filter"));
     setAccessibleDescription(toolTip());
+    // The clear button shows only a picture; a screen reader says its name.
+    for (QToolButton* clear : findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear Filter"));
     connect(this, &QLineEdit::textChanged, this, &ResultsFilterBox::MakeRoom);
 }
 

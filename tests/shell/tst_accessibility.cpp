@@ -31,6 +31,12 @@ const QList<QAccessible::Role> kVagueRoles = {QAccessible::NoRole, QAccessible::
                                               QAccessible::Pane,   QAccessible::Grouping,
                                               QAccessible::Window, QAccessible::Separator};
 
+// Roles of things a person works or reads a state from.
+const QList<QAccessible::Role> kControlRoles = {
+    QAccessible::PushButton,     QAccessible::CheckBox,     QAccessible::RadioButton, QAccessible::ButtonMenu,
+    QAccessible::ButtonDropDown, QAccessible::EditableText, QAccessible::Table,       QAccessible::Tree,
+    QAccessible::List,           QAccessible::ComboBox,     QAccessible::PageTab};
+
 // The roles an element of a kind may have.
 QList<QAccessible::Role> RolesFor(const QObject* object)
 {
@@ -65,7 +71,9 @@ void Walk(QAccessibleInterface* root, QStringList& faults, int& focusable)
         QAccessibleInterface* child = root->child(i);
         if (!child || child->state().invisible)
             continue;
-        if (child->state().focusable) {
+        // Controls have names whether they take the focus or not (a box's clear button does not).
+        const bool control = kControlRoles.contains(child->role());
+        if (child->state().focusable || control) {
             ++focusable;
             const QString name = child->text(QAccessible::Name);
             if (name.trimmed().isEmpty())
@@ -165,6 +173,7 @@ private slots:
         CPendrakeApp app;
         OpenAndSearch(app);
         CMainFrame* frame = app.MainFrame();
+        frame->View()->FilterBox()->setText(QStringLiteral("a")); // its clear button shows
         int focusable = 0;
         QStringList faults = Faults(frame, &focusable);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
