@@ -21,6 +21,20 @@ namespace {
 constexpr int kChecksPerColumn = 3;
 constexpr int kPanelIcon = 32;
 
+// A drop-down button of the panel (Style, a folded panel) that shows the focus as the elements do.
+class MenuButton : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        RibbonElements::PaintFocusFrame(this, underMouse() || isDown());
+    }
+};
+
 } // namespace
 
 CRibbonBar::CRibbonBar(ActionSource actionFor, QWidget* parent)
@@ -79,7 +93,7 @@ QWidget* CRibbonBar::MakeTabRow()
     layout->addStretch(1);
 
     // Beside the tabs: the look drop-down and About.
-    m_styleButton = new QToolButton(row);
+    m_styleButton = new MenuButton(row);
     m_styleButton->setObjectName(QStringLiteral("StyleButton"));
     m_styleButton->setText(tr("Style"));
     m_styleButton->setToolTip(
@@ -183,7 +197,7 @@ QWidget* CRibbonBar::MakePanel(const PanelLayout& layoutOf)
 
 QToolButton* CRibbonBar::MakeCollapsedPanel(const PanelLayout& layoutOf)
 {
-    auto* button = new QToolButton;
+    auto* button = new MenuButton;
     button->setObjectName(QStringLiteral("RibbonPanelButton"));
     button->setProperty("panel", layoutOf.caption);
     button->setText(RibbonElements::LargeButtonText(layoutOf.caption));

@@ -45,6 +45,12 @@ void CRibbonButton::actionEvent(QActionEvent* event)
         ApplyFace();
 }
 
+void CRibbonButton::paintEvent(QPaintEvent* event)
+{
+    QToolButton::paintEvent(event);
+    RibbonElements::PaintFocusFrame(this, underMouse() || isDown());
+}
+
 void CRibbonButton::ApplyFace()
 {
     setIcon(RibbonElements::CommandIcon(m_id));

@@ -30,6 +30,12 @@ bool CRibbonCheckBox::event(QEvent* event)
     return QCheckBox::event(event);
 }
 
+void CRibbonCheckBox::paintEvent(QPaintEvent* event)
+{
+    QCheckBox::paintEvent(event);
+    RibbonElements::PaintFocusFrame(this, false);
+}
+
 void CRibbonCheckBox::OnClicked()
 {
     // The box has already flipped; the action decides what it really shows.

@@ -1,7 +1,11 @@
 #include "shell/RibbonElements.h"
 
+#include "shell/VisualStyles.h"
 #include "view/Commands.h"
 #include "view/SwitchTips.h"
+
+#include <QPainter>
+#include <QWidget>
 
 namespace RibbonElements {
 namespace {
@@ -51,6 +55,23 @@ QString ElementToolTip(int id)
 {
     return QStringLiteral("<b>%1</b><br>%2")
         .arg(Commands::Tooltip(id).toHtmlEscaped(), ElementDescription(id).toHtmlEscaped());
+}
+
+void PaintFocusFrame(QWidget* element, bool onButtonFace)
+{
+    if (!element->hasFocus() || !element->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    // The look's text colour for what the frame stands on: the tab row, a button's light face under
+    // the mouse, or the tab page.
+    bool onTabRow = false;
+    for (const QWidget* up = element->parentWidget(); up; up = up->parentWidget())
+        onTabRow = onTabRow || up->objectName() == QLatin1String("RibbonTabRow");
+    const VisualStyles::PanelColours colours = VisualStyles::Colours(VisualStyles::AppliedLook());
+    QPainter painter(element);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(onTabRow && !onButtonFace ? colours.tabRowText : colours.text, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(element->rect().adjusted(1, 1, -2, -2));
 }
 
 QString SpokenName(const QString& label)

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QString>
 
+class QWidget;
+
 // What the command panel's elements share: their pictures, tooltips and label layout.
 namespace RibbonElements {
 
@@ -28,5 +30,12 @@ QString SpokenName(const QString& label);
 // not widen the panel. A short label keeps the first line and leaves the second one empty, so every
 // label starts right under its picture.
 QString LargeButtonText(const QString& label);
+
+// Draws the frame that shows an element has the focus, over what the element has drawn, once the
+// focus came by the keyboard (as the widget styles do): a dotted line in the look's text colour for
+// what it stands on (the tab row, or the tab page and a button's light face under the mouse or
+// pressed), so it stands out as the element's text does. Called at the end of the element's paint
+// event.
+void PaintFocusFrame(QWidget* element, bool onButtonFace);
 
 } // namespace RibbonElements

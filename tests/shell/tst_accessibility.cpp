@@ -7,6 +7,7 @@
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
 #include "shell/Ribbon.h"
+#include "shell/VisualStyles.h"
 #include "support/TestSupport.h"
 #include "view/DlgSearchParameters.h"
 #include "view/PendrakeView.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <cmath>
 
 using Settings::Key;
 
@@ -52,6 +54,27 @@ QList<QAccessible::Role> RolesFor(const QObject* object)
     if (qobject_cast<const QAbstractItemView*>(object))
         return {QAccessible::Table, QAccessible::List};
     return {};
+}
+
+// WCAG 2 relative luminance and contrast.
+double Luminance(const QColor& c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// The highest contrast between a pixel drawn with the focus and the same pixel drawn without.
+double FrameContrast(const QImage& without, const QImage& with)
+{
+    double best = 1.0;
+    for (int y = 0; y < std::min(without.height(), with.height()); ++y)
+        for (int x = 0; x < std::min(without.width(), with.width()); ++x) {
+            const double a = Luminance(without.pixelColor(x, y)), b = Luminance(with.pixelColor(x, y));
+            best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+        }
+    return best;
 }
 
 QString Describe(QAccessibleInterface* element)
@@ -280,6 +303,40 @@ private slots:
         QCOMPARE(headings.value(0)->text(QAccessible::Name), QStringLiteral("Last File Found"));
         QVERIFY(
             table->cellAt(0, 1)->text(QAccessible::Name).startsWith(QLatin1String("File Search for Folder")));
+    }
+
+    // Whatever has the focus on the command panel shows it, in every look: drawn with the focus, it
+    // differs from drawn without by a frame of at least 3:1 contrast against what it covers.
+    void theFocusShowsOnThePanel()
+    {
+        CPendrakeApp app;
+        OpenAndSearch(app);
+        CMainFrame* frame = app.MainFrame();
+        QStringList unseen;
+        for (int look :
+             {VisualStyles::Office2007Black, VisualStyles::Office2007Blue, VisualStyles::Windows2000}) {
+            frame->OnApplicationLook(look);
+            for (QWidget* stop : frame->Ribbon()->TabStops()) {
+                if (!stop->isVisible() || !stop->isEnabled())
+                    continue;
+                frame->View()->FileList()->setFocus();
+                QTRY_VERIFY(!stop->hasFocus());
+                // Drawn as the window shows it, over what lies behind it.
+                const QRect area(stop->mapTo(frame, QPoint(0, 0)), stop->size());
+                const QImage before = frame->grab(area).toImage();
+                stop->setFocus(Qt::TabFocusReason);
+                QTRY_VERIFY(stop->hasFocus());
+                // As Tab leaves it: the window draws focus frames after a focus change by keys.
+                frame->setAttribute(Qt::WA_KeyboardFocusChange);
+                const QImage after = frame->grab(area).toImage();
+                if (FrameContrast(before, after) < 3.0)
+                    unseen << QStringLiteral("%1 in %2 (%3)")
+                                  .arg(stop->objectName())
+                                  .arg(look)
+                                  .arg(FrameContrast(before, after));
+            }
+        }
+        QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(QLatin1String(", "))));
     }
 
     // Tab goes round the whole window, through the panes and the command panel, and Shift+Tab comes
