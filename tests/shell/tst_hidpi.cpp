@@ -17,8 +17,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
-#include <QTabBar>
 #include <QSvgRenderer>
+#include <QTabBar>
 #include <QToolButton>
 
 namespace {
