@@ -103,8 +103,7 @@ void ResultList::OnSectionResized(int column, int, int newSize)
     while (m_asked.size() <= column)
         m_asked.append(header()->sectionSize(int(m_asked.size())));
     m_asked[column] = newSize;
-    if (column != header()->count() - 1)
-        FillLastColumn();
+    FillLastColumn();
 }
 
 void ResultList::FillLastColumn()
