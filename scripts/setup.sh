@@ -11,8 +11,9 @@ packages=(
   fd-find xdotool weston qt6-wayland
   clang-format libxxhash-dev
 )
-# --bench: also the duplicate finders that bench/compare.sh measures against (not needed by tests).
-[[ "${1:-}" == "--bench" ]] && packages+=(jdupes rmlint fdupes rdfind)
+# --bench: also the duplicate finders and ripgrep that bench/compare.sh measures against (not needed
+# by tests).
+[[ "${1:-}" == "--bench" ]] && packages+=(jdupes rmlint fdupes rdfind ripgrep)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -96,7 +96,8 @@ void ResultList::ShowWidth(int column, int width)
 
 void ResultList::OnSectionResized(int column, int, int newSize)
 {
-    if (m_sizing)
+    // A column being hidden or shown keeps its width apart.
+    if (m_sizing || header()->isSectionHidden(column) || newSize == 0)
         return;
     // The user dragged a heading's edge (or the program set a width directly): that is the width
     // asked for now.
@@ -106,9 +107,17 @@ void ResultList::OnSectionResized(int column, int, int newSize)
     FillLastColumn();
 }
 
+int ResultList::LastShownColumn() const
+{
+    for (int visual = header()->count() - 1; visual >= 0; --visual)
+        if (const int column = header()->logicalIndex(visual); !header()->isSectionHidden(column))
+            return column;
+    return -1;
+}
+
 void ResultList::FillLastColumn()
 {
-    const int last = header()->count() - 1;
+    const int last = LastShownColumn();
     if (last < 0 || m_sizing)
         return;
     const int room = viewport()->width() - header()->sectionPosition(last);

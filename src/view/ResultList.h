@@ -8,7 +8,7 @@
 // rows, or scrolling to its end, costs the same as for a short one.
 //
 // Each column has the width asked for it (the stored one, or the one the user gives it by dragging
-// a heading's edge); the last column also fills the list to its right edge, and a column can be
+// a heading's edge); the last column shown also fills the list to its right edge, and a column can be
 // widened for a while to show its texts whole. What is kept between sessions is the asked widths.
 class ResultList : public QTableView
 {
@@ -37,8 +37,10 @@ private:
     void OnSectionResized(int column, int oldSize, int newSize);
     // Sizes a column without taking it as asked for.
     void ShowWidth(int column, int width);
-    // The last column reaches the list's right edge, and is never narrower than asked.
+    // The last column shown (in the order shown) reaches the list's right edge, and is never narrower
+    // than asked.
     void FillLastColumn();
+    int LastShownColumn() const;
     int Asked(int column) const;
 
     QList<int> m_asked;

@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <iterator>
-#include <utility>
 
 namespace SwitchTips {
 QString Description(int command)
@@ -52,37 +50,25 @@ QString Description(int command)
     }
 }
 
-int StartFolderSkippedBy(CAppHelper& engine)
+int StartFolderSkippedBy(const CAppHelper& engine)
 {
-    // The start folder was left out when the run entered no folder and counted one as ignored.
-    if (engine.m_foldersParsed != 0 || engine.m_foldersIgnored == 0 || engine.m_startFolder.isEmpty())
+    switch (engine.StartFolderIgnoredBy()) {
+    case IgnoreRule::None:
         return 0;
-    // Asks the engine's own test with one folder switch on at a time, in the order it tries them.
-    struct Rule
-    {
-        int CAppHelper::*flag;
-        int command;
-    };
-    const Rule rules[] = {
-        {&CAppHelper::m_ignoreWindowsFolder, Commands::IgnoreWindowsFolder},
-        {&CAppHelper::m_ignoreProgramsFolder, Commands::IgnoreProgramsFolder},
-        {&CAppHelper::m_ignoreRecycleBinFolder, Commands::IgnoreRecycleBinFolder},
-        {&CAppHelper::m_ignoreHiddenFolders, Commands::IgnoreHiddenFolders},
-        {&CAppHelper::m_ignoreLocalAppDataFolder, Commands::IgnoreLocalAppDataFolder},
-    };
-    int kept[std::size(rules)];
-    for (size_t i = 0; i < std::size(rules); ++i)
-        kept[i] = std::exchange(engine.*rules[i].flag, 0);
-    int found = engine.IsIgnoredFolder(engine.m_startFolder) ? kVirtualFileSystem : 0;
-    for (size_t i = 0; i < std::size(rules) && found == 0; ++i) {
-        engine.*rules[i].flag = kept[i];
-        if (kept[i] && engine.IsIgnoredFolder(engine.m_startFolder))
-            found = rules[i].command;
-        engine.*rules[i].flag = 0;
+    case IgnoreRule::WindowsFolder:
+        return Commands::IgnoreWindowsFolder;
+    case IgnoreRule::ProgramsFolder:
+        return Commands::IgnoreProgramsFolder;
+    case IgnoreRule::RecycleBinFolder:
+        return Commands::IgnoreRecycleBinFolder;
+    case IgnoreRule::HiddenFolders:
+        return Commands::IgnoreHiddenFolders;
+    case IgnoreRule::LocalAppDataFolder:
+        return Commands::IgnoreLocalAppDataFolder;
+    case IgnoreRule::VirtualFileSystem:
+        return kVirtualFileSystem;
     }
-    for (size_t i = 0; i < std::size(rules); ++i)
-        engine.*rules[i].flag = kept[i];
-    return found;
+    return 0;
 }
 
 } // namespace SwitchTips

@@ -17,6 +17,6 @@ QString Description(int command);
 // skipped it, kVirtualFileSystem when it lies on a virtual file system (which no switch governs), or
 // 0 when it was searched. Ask only while no walk runs.
 constexpr int kVirtualFileSystem = -1;
-int StartFolderSkippedBy(CAppHelper& engine);
+int StartFolderSkippedBy(const CAppHelper& engine);
 
 } // namespace SwitchTips
