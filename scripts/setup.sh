@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
   xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
-  fd-find xdotool
+  fd-find xdotool weston qt6-wayland
   clang-format libxxhash-dev
 )
 # --bench: also the duplicate finders and ripgrep that bench/compare.sh measures against (not needed

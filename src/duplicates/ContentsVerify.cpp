@@ -29,6 +29,10 @@ void CDlgDuplicateResults::BuildBand()
     m_verifyButton.setText(tr("Verify Contents"));
     m_verifyButton.setAutoDefault(false);
     m_verifyButton.setToolTip(tr("Compare the contents of the files of each group"));
+    m_verifyButton.setAccessibleDescription(m_verifyButton.toolTip());
+    m_band.setAccessibleName(tr("Contents Check"));
+    m_summary.setAccessibleDescription(tr("How many groups and files the list holds, and the space their "
+                                          "extra copies take"));
     auto* layout = new QHBoxLayout(&m_band);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(&m_verifyButton);

@@ -50,6 +50,10 @@ CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_listResults.setObjectName(QStringLiteral("ResultsList"));
+    m_listResults.setAccessibleName(tr("Duplicate Candidates"));
+    m_listResults.setAccessibleDescription(
+        tr("Files of equal size, one group after another; check the files to "
+           "send to the Recycle Bin"));
     resize(980, 425);
     connect(&m_contentsTimer, &QTimer::timeout, this, &CDlgDuplicateResults::FinishContentsCheck);
     connect(&m_listResults, &QWidget::customContextMenuRequested, this,
