@@ -38,7 +38,7 @@ ContentsFacts FactsOf(std::uint64_t inode)
     ContentsFacts facts;
     facts.hasEnds = true;
     facts.ends = {inode * 3, inode * 5};
-    facts.partition = 1;
+    facts.partition = -1;
     facts.contentsClass = int(inode % 4);
     return facts;
 }

@@ -333,14 +333,14 @@ bool ContentsCache::Commit()
     int code = sqlite3_step(next.handle);
     if (code != SQLITE_ROW)
         return Fail(code, "next_partition"), rollBack();
-    // The check's partitions 1, 2, ... become base, base + 1, ...
+    // The check's partitions -1, -2, ... become base, base + 1, ...
     const std::int64_t base = sqlite3_column_int64(next.handle, 0);
     std::int64_t highest = 0;
     for (const Learnt& entry : m_learnt) {
         ContentsFacts facts = entry.facts;
-        if (facts.partition > 0) {
-            highest = std::max(highest, facts.partition);
-            facts.partition += base - 1;
+        if (facts.partition < 0) {
+            highest = std::max(highest, -facts.partition);
+            facts.partition = base - 1 - facts.partition;
         }
         sqlite3_reset(insert.handle);
         BindKey(insert.handle, entry.key);

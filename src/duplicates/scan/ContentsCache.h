@@ -93,8 +93,8 @@ public:
     // The facts kept for `key`; false when there are none (or the cache is off).
     bool Find(const ContentsKey& key, ContentsFacts& facts);
     // Keeps `facts` for `key` at the next Commit, unless the file changed too close to the moment
-    // the cache was opened. `partition` here is the check's own number (from 1); Commit gives each a
-    // new number of the database's.
+    // the cache was opened. A positive `partition` is one the cache gave out; a negative one is a new
+    // partition of this check (-1, -2, ...), which Commit numbers anew, never as an earlier one.
     void Learn(const ContentsKey& key, const ContentsFacts& facts);
     // Writes what was learnt and when entries were seen in one transaction, then drops old entries
     // and keeps the size cap. False on a fault.
