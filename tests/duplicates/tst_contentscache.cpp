@@ -1,12 +1,19 @@
-// The contents cache: what it keeps and for how long, and databases that cannot be used.
+// The contents cache: what it keeps and for how long, checks that read nothing again, and databases
+// that cannot be used.
 #include "duplicates/scan/ContentsCache.h"
+#include "duplicates/scan/ContentsCheck.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <ctime>
+#include <memory>
+#include <sched.h>
 #include <sqlite3.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +50,33 @@ ContentsFacts FactsOf(std::uint64_t inode)
     return facts;
 }
 
+// A file of the contents check, as the scan would have left it: one size group per size.
+ContentsFile Candidate(const QString& path)
+{
+    ContentsFile file;
+    const std::string native = QFile::encodeName(path).toStdString();
+    const size_t slash = native.rfind('/');
+    file.folder = native.substr(0, slash + 1);
+    file.name = native.substr(slash + 1);
+    struct stat st
+    {
+    };
+    file.opened = ::stat(native.c_str(), &st) == 0;
+    file.size = std::uint64_t(st.st_size);
+    file.device = st.st_dev;
+    file.inode = st.st_ino;
+    file.sizeGroup = (long long)file.size;
+    return file;
+}
+
+// One check's outcome: each file's group ("u" unreadable, "hN" a hard link of file N).
+struct Checked
+{
+    QStringList groups;
+    std::uint64_t bytesRead = 0;
+    QString problem;
+};
+
 } // namespace
 
 class TestContentsCache : public QObject
@@ -65,8 +99,172 @@ private:
         return options;
     }
 
+    QString m_noMounts; // why mounts cannot be made here; empty when they can
+    std::unique_ptr<QTemporaryDir> m_tree;
+    std::vector<ContentsFile> m_files;
+
+    // 9000 bytes: a1 a2 a3 alike (h1 a hard link of a1), b1 unlike them in its middle, e1 in its last
+    // block; 300 bytes: s1 s2 alike, s3 not; 256 KiB and more: l1 l2 alike.
+    void MakeFiles()
+    {
+        QByteArray base(9000, 'a');
+        for (int i = 0; i < base.size(); ++i)
+            base[i] = char('a' + i % 23);
+        QByteArray middle = base, last = base;
+        middle[4500] = '#';
+        last[8999] = '#';
+        const QByteArray large(qsizetype(ContentsCheck::kChunk + 5000), 'L');
+        m_tree = std::make_unique<QTemporaryDir>();
+        const QString d = m_tree->path() + QLatin1Char('/');
+        for (const auto& [name, bytes] : {std::pair{"a1", base},
+                                          {"b1", middle},
+                                          {"a2", base},
+                                          {"e1", last},
+                                          {"s1", QByteArray(300, 's')},
+                                          {"a3", base},
+                                          {"s2", QByteArray(300, 's')},
+                                          {"s3", QByteArray(299, 's') + 't'},
+                                          {"l1", large},
+                                          {"l2", large}})
+            WriteFile(d + QLatin1String(name), bytes);
+        QCOMPARE(::link(QFile::encodeName(d + QStringLiteral("a1")).constData(),
+                        QFile::encodeName(d + QStringLiteral("h1")).constData()),
+                 0);
+        m_files.clear();
+        for (const char* name : {"a1", "b1", "a2", "e1", "s1", "h1", "a3", "s2", "s3", "l1", "l2"})
+            m_files.push_back(Candidate(d + QLatin1String(name)));
+    }
+    // A check of the files with the cache in `folder`, as if `later` after the files were written.
+    Checked Check(const QString& folder, std::int64_t later = 5 * kSecond)
+    {
+        const std::atomic<bool> go{false};
+        ContentsCheck check(m_files, go);
+        ContentsCache::Options options;
+        options.file = folder + QStringLiteral("/contents.db");
+        options.clock = [later] { return Now() + later; };
+        check.UseCache(options);
+        Checked out;
+        if (!check.Run())
+            return out;
+        for (const ContentsOutcome& outcome : check.Outcomes())
+            out.groups << (outcome.unreadable        ? QStringLiteral("u")
+                           : outcome.hardLinkOf >= 0 ? QStringLiteral("h%1").arg(outcome.hardLinkOf)
+                                                     : QString::number(outcome.group));
+        out.bytesRead = check.BytesRead();
+        out.problem = check.CacheProblem();
+        return out;
+    }
+    QString PathOf(size_t file) const
+    {
+        return QFile::decodeName((m_files[file].folder + m_files[file].name).c_str());
+    }
+    static QStringList Expected()
+    {
+        return QString::fromLatin1("1 0 1 0 2 h0 1 2 0 3 3").split(QLatin1Char(' '));
+    }
+
 private slots:
+    void initTestCase()
+    {
+        if (::geteuid() != 0)
+            m_noMounts = QStringLiteral("mounts need root");
+        else if (::unshare(CLONE_NEWNS) != 0 ||
+                 ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            m_noMounts =
+                QStringLiteral("no private mount namespace: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+    }
     void init() { m_clock = Now(); }
+
+    void repeatedCheckReadsNothing()
+    {
+        MakeFiles();
+        QTemporaryDir cache;
+        const Checked first = Check(cache.path());
+        QCOMPARE(first.groups, Expected());
+        QVERIFY(first.bytesRead > 0);
+        QCOMPARE(first.problem, QString());
+        const Checked second = Check(cache.path());
+        QCOMPARE(second.groups, Expected());
+        QCOMPARE(second.bytesRead, std::uint64_t(0));
+
+        // a2 written again, the same bytes: read again with one file of each class it may join.
+        QFile a1(PathOf(0));
+        QVERIFY(a1.open(QIODevice::ReadOnly));
+        const QByteArray bytes = a1.readAll();
+        WriteFile(PathOf(2), bytes);
+        const Checked touched = Check(cache.path());
+        QCOMPARE(touched.groups, Expected());
+        QVERIFY(touched.bytesRead > 0);
+        // Both ends of a2, then a2, a1 and b1 side by side (a3 follows a1).
+        QCOMPARE(touched.bytesRead, std::uint64_t(2 * 4096 + 3 * 9000));
+        QCOMPARE(Check(cache.path()).bytesRead, std::uint64_t(0));
+
+        // Changed within two seconds of the check: never kept, so read every time.
+        WriteFile(PathOf(6), bytes);
+        const Checked racy = Check(cache.path(), 0);
+        QCOMPARE(racy.groups, Expected());
+        QVERIFY(racy.bytesRead > 0);
+        QCOMPARE(Check(cache.path(), 0).bytesRead, racy.bytesRead);
+    }
+
+    void faultyDatabases_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("corrupt") << QStringLiteral("corrupt") << QStringLiteral("file is not a database");
+        QTest::newRow("locked") << QStringLiteral("locked") << QStringLiteral("database is locked");
+        QTest::newRow("read-only") << QStringLiteral("read-only")
+                                   << QStringLiteral("unable to open database file");
+        QTest::newRow("full disk") << QStringLiteral("full") << QStringLiteral("database or disk is full");
+    }
+    void faultyDatabases()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, problem);
+        if (fault == QLatin1String("read-only") || fault == QLatin1String("full"))
+            if (!m_noMounts.isEmpty())
+                QSKIP(qPrintable(m_noMounts));
+        MakeFiles();
+        QTemporaryDir cache;
+        const QString db = cache.path() + QStringLiteral("/contents.db");
+        const QByteArray folder = QFile::encodeName(cache.path());
+        sqlite3* other = nullptr;
+        if (fault == QLatin1String("corrupt")) {
+            WriteFile(db, QByteArray(8192, 'x'));
+        } else if (fault == QLatin1String("locked")) {
+            QCOMPARE(Check(cache.path()).problem, QString());
+            QCOMPARE(sqlite3_open(db.toUtf8().constData(), &other), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(other,
+                                  "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; DELETE FROM files",
+                                  nullptr, nullptr, nullptr),
+                     SQLITE_OK);
+        } else if (fault == QLatin1String("read-only")) {
+            QCOMPARE(Check(cache.path()).problem, QString());
+            // a2 written again with the same bytes: there is something new to keep.
+            QFile a1(PathOf(0));
+            QVERIFY(a1.open(QIODevice::ReadOnly));
+            WriteFile(PathOf(2), a1.readAll());
+            QVERIFY(::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0);
+            QVERIFY(::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                            nullptr) == 0);
+        } else {
+            QVERIFY(::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=64k") == 0);
+        }
+        const Checked checked = Check(cache.path());
+        if (other)
+            sqlite3_close(other);
+        if (fault == QLatin1String("read-only") || fault == QLatin1String("full"))
+            ::umount2(folder.constData(), MNT_DETACH);
+        // Right groups all the same, and one sentence why.
+        QCOMPARE(checked.groups, Expected());
+        QCOMPARE(checked.problem, problem);
+        if (fault == QLatin1String("corrupt")) {
+            // Moved aside, never repaired: the next check starts afresh and keeps what it learns.
+            QVERIFY(QFileInfo::exists(db + QStringLiteral(".corrupt")));
+            QCOMPARE(Check(cache.path()).problem, QString());
+            QCOMPARE(Check(cache.path()).bytesRead, std::uint64_t(0));
+        }
+    }
 
     void keepsFactsPerKeyAndSetting()
     {

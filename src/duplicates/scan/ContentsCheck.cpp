@@ -1,5 +1,6 @@
 #include "duplicates/scan/ContentsCheck.h"
 
+#include "duplicates/scan/ContentsRecall.h"
 #include "duplicates/scan/RegularFile.h"
 
 #include <algorithm>
@@ -78,7 +79,7 @@ ContentsCheck::Reader::~Reader()
         ::close(fd);
 }
 
-int ContentsCheck::Reopen(Reader& reader, size_t file)
+int ContentsCheck::FolderOf(Reader& reader, size_t file)
 {
     const ContentsFile& f = m_files[file];
     if (f.folder != reader.folder || reader.fd < 0) {
@@ -87,9 +88,14 @@ int ContentsCheck::Reopen(Reader& reader, size_t file)
         reader.folder = f.folder;
         reader.fd = RegularFile::OpenFolder(f.folder);
     }
-    if (reader.fd < 0)
-        return -1;
-    return RegularFile::Reopen(reader.fd, f.name.c_str(), f.device, f.inode);
+    return reader.fd;
+}
+
+int ContentsCheck::Reopen(Reader& reader, size_t file)
+{
+    const ContentsFile& f = m_files[file];
+    const int folder = FolderOf(reader, file);
+    return folder < 0 ? -1 : RegularFile::Reopen(folder, f.name.c_str(), f.device, f.inode);
 }
 
 bool ContentsCheck::ReadAt(int fd, char* buffer, std::uint64_t length, std::uint64_t offset)
@@ -139,10 +145,29 @@ bool ContentsCheck::Hash(Reader& reader, size_t file, bool whole, std::uint64_t 
     XXH3_freeState(state);
     hash[0] = digest.low64;
     hash[1] = digest.high64;
+    if (ok && m_recall) {
+        m_recall->Confirm(file, fd);
+        if (whole && !m_stop)
+            m_recall->NoteWhole(file, {hash[0], hash[1]});
+    }
     return ok;
 }
 
-void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes)
+bool ContentsCheck::Ends(Reader& reader, size_t file, ContentsHash& ends)
+{
+    if (m_recall && m_recall->KnownEnds(file, ends))
+        return true;
+    std::uint64_t hash[2];
+    if (!Hash(reader, file, false, hash))
+        return false;
+    ends = {hash[0], hash[1]};
+    if (m_recall)
+        m_recall->NoteEnds(file, ends);
+    return true;
+}
+
+void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes,
+                                      Members* singles)
 {
     const std::uint64_t size = m_files[members.front()].size;
     Descriptors open;
@@ -179,6 +204,11 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
                     continue;
                 }
                 Settle(file, offset + length);
+                if (m_recall && size <= kBlock) {
+                    // The whole file is its one block: its end hash comes free.
+                    const XXH128_hash_t digest = XXH3_128bits(buffer.data(), length);
+                    m_recall->NoteEnds(file, {digest.low64, digest.high64});
+                }
                 auto same = std::find_if(parts.begin(), parts.end(), [&](const std::vector<size_t>& part) {
                     return std::memcmp(buffers[part.front()].data(), buffer.data(), length) == 0;
                 });
@@ -193,6 +223,8 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
                 } else {
                     // Unlike every other file: no need to read it further.
                     Settle(readable[part.front()], size);
+                    if (singles)
+                        singles->push_back(readable[part.front()]);
                 }
             }
         }
@@ -202,6 +234,11 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
     }
     if (m_stop)
         return;
+    if (m_recall) {
+        for (size_t position = 0; position < readable.size(); ++position)
+            if (!m_outcomes[readable[position]].unreadable)
+                m_recall->Confirm(readable[position], open.fds[position]);
+    }
     for (const std::vector<size_t>& group : current) {
         Members identical;
         for (size_t position : group)
@@ -217,24 +254,40 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
         classes.push_back(members); // nothing to read: all are alike
         return;
     }
+    // What the contents cache knows of each file, looked up without reading it.
+    bool allKnown = m_recall != nullptr;
+    for (size_t file : members) {
+        const ContentsFile& f = m_files[file];
+        const int folder = m_recall ? FolderOf(reader, file) : -1;
+        ContentsHash ends;
+        allKnown = folder >= 0 && m_recall->Look(file, folder, f.name.c_str(), f.device, f.inode, f.size) &&
+                   m_recall->KnownEnds(file, ends) && allKnown;
+    }
     // A file of one block at most: that block is its whole contents, read once, side by side.
-    if (size <= kBlock && members.size() <= kSideBySide) {
-        CompareSideBySide(reader, members, classes);
+    if (size <= kBlock && members.size() <= kSideBySide && !allKnown) {
+        Members singles;
+        CompareSideBySide(reader, members, classes, m_recall ? &singles : nullptr);
+        if (m_recall && !m_stop) {
+            std::vector<Members> all = classes;
+            for (size_t file : singles)
+                all.push_back({file});
+            m_recall->NoteClasses(all);
+        }
         return;
     }
     // A block at the start and one at the end.
-    std::map<std::pair<std::uint64_t, std::uint64_t>, Members> byEnds;
+    std::map<ContentsHash, Members> byEnds;
     for (size_t file : members) {
         if (m_stop)
             return;
-        std::uint64_t hash[2];
-        if (!Hash(reader, file, false, hash)) {
+        ContentsHash ends;
+        if (!Ends(reader, file, ends)) {
             m_outcomes[file].unreadable = true;
             Settle(file, size);
             continue;
         }
         Settle(file, std::min(size, 2 * kBlock));
-        byEnds[{hash[0], hash[1]}].push_back(file);
+        byEnds[ends].push_back(file);
     }
     for (auto& [ends, tied] : byEnds) {
         if (m_stop)
@@ -243,36 +296,91 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
             Settle(tied.front(), size);
             continue;
         }
-        if (tied.size() <= kSideBySide) {
-            CompareSideBySide(reader, tied, classes);
+        if (m_recall && m_recall->KnownClasses(tied, classes)) {
+            for (size_t file : tied)
+                Settle(file, size); // compared before, unchanged since
             continue;
         }
+        // One file of each class known before, and every file not known, are compared; the
+        // others follow the file of their class.
+        std::vector<Members> others;
+        const Members compared = m_recall ? m_recall->Representatives(tied, others) : tied;
+        std::vector<Members> found, all;
+        if (compared.size() >= 2)
+            CompareTied(reader, compared, found, all);
+        else
+            all.push_back(compared);
+        if (m_stop)
+            return;
+        if (!m_recall) {
+            classes.insert(classes.end(), found.begin(), found.end());
+            continue;
+        }
+        std::map<size_t, size_t> placeOf;
+        for (size_t place = 0; place < compared.size(); ++place)
+            placeOf[compared[place]] = place;
+        for (Members& identical : all) {
+            for (size_t i = 0, n = identical.size(); i < n; ++i) {
+                for (size_t follower : others[placeOf[identical[i]]]) {
+                    identical.push_back(follower);
+                    Settle(follower, size);
+                }
+            }
+            if (identical.size() >= 2)
+                classes.push_back(identical);
+        }
+        m_recall->NoteClasses(all);
+    }
+}
+
+void ContentsCheck::CompareTied(Reader& reader, const Members& tied, std::vector<Members>& classes,
+                                std::vector<Members>& all)
+{
+    const std::uint64_t size = m_files[tied.front()].size;
+    const size_t before = classes.size();
+    Members singles;
+    if (tied.size() <= kSideBySide) {
+        CompareSideBySide(reader, tied, classes, &singles);
+    } else {
         // Many files alike at both ends: their whole contents are hashed first, then each hash
         // group is compared byte by byte in turns, its first file beside the others.
-        std::map<std::pair<std::uint64_t, std::uint64_t>, Members> byWhole;
+        std::map<ContentsHash, Members> byWhole;
         for (size_t file : tied) {
             if (m_stop)
                 return;
-            std::uint64_t hash[2];
-            if (!Hash(reader, file, true, hash)) {
-                m_outcomes[file].unreadable = true;
-                Settle(file, size);
-                continue;
+            ContentsHash whole;
+            if (!m_recall || !m_recall->KnownWhole(file, whole)) {
+                std::uint64_t hash[2];
+                if (!Hash(reader, file, true, hash)) {
+                    m_outcomes[file].unreadable = true;
+                    Settle(file, size);
+                    continue;
+                }
+                whole = {hash[0], hash[1]};
             }
-            byWhole[{hash[0], hash[1]}].push_back(file);
+            byWhole[whole].push_back(file);
         }
         for (auto& [whole, same] : byWhole) {
             if (same.size() < 2) {
                 Settle(same.front(), size);
+                singles.push_back(same.front());
                 continue;
             }
             Members merged;
+            bool firstAlone = false;
             for (size_t start = 1; start < same.size() && !m_stop; start += kSideBySide - 1) {
                 Members turn = {same.front()};
                 for (size_t i = start; i < same.size() && i < start + kSideBySide - 1; ++i)
                     turn.push_back(same[i]);
                 std::vector<Members> found;
-                CompareSideBySide(reader, turn, found);
+                Members alone;
+                CompareSideBySide(reader, turn, found, &alone);
+                for (size_t file : alone) {
+                    if (file == same.front())
+                        firstAlone = true;
+                    else
+                        singles.push_back(file);
+                }
                 for (Members& identical : found) {
                     if (identical.front() == same.front())
                         merged.insert(merged.end(), identical.begin() + (merged.empty() ? 0 : 1),
@@ -283,12 +391,33 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
             }
             if (merged.size() >= 2)
                 classes.push_back(std::move(merged));
+            else if (firstAlone)
+                singles.push_back(same.front());
         }
     }
+    all.assign(classes.begin() + std::ptrdiff_t(before), classes.end());
+    for (size_t file : singles)
+        all.push_back({file});
+}
+
+void ContentsCheck::UseCache(ContentsCache::Options options)
+{
+    options.hashName = QStringLiteral("XXH3-128");
+    options.block = kBlock;
+    m_cacheOptions = std::move(options);
 }
 
 bool ContentsCheck::Run()
 {
+    std::unique_ptr<ContentsCache> cache;
+    std::unique_ptr<ContentsRecall> recall;
+    if (m_cacheOptions && !m_groups.empty()) {
+        cache = std::make_unique<ContentsCache>(*m_cacheOptions);
+        if (cache->Open()) {
+            recall = std::make_unique<ContentsRecall>(m_files.size(), cache.get());
+            m_recall = recall.get();
+        }
+    }
     const std::vector<Members>& groups = m_groups;
     // Each thread takes the next group; each group's classes go to its own place.
     std::vector<std::vector<Members>> found(groups.size());
@@ -309,6 +438,14 @@ bool ContentsCheck::Run()
     work();
     if (helper.joinable())
         helper.join();
+    if (cache) {
+        // What was learnt is written back in one go, also after a stop.
+        if (m_recall)
+            m_recall->Commit();
+        m_recall = nullptr;
+        m_cacheProblem = cache->Problem();
+        cache->Close();
+    }
     if (m_stop)
         return false;
 

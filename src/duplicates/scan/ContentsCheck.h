@@ -1,9 +1,15 @@
 #pragma once
 
+#include "duplicates/scan/ContentsCache.h"
+
+#include <QString>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+class ContentsRecall;
 
 // One file of the duplicate candidates, as the contents check needs it.
 struct ContentsFile
@@ -33,7 +39,9 @@ struct ContentsOutcome
 // tied are compared byte by byte, all of a group side by side, so that each is read once and a
 // file stops being read as soon as it differs from all the others. Groups of more than
 // kSideBySide files are first split by a hash of their whole contents. Two threads take the size
-// groups in turn; the outcome does not depend on which read what.
+// groups in turn; the outcome does not depend on which read what. With a contents cache, a file
+// whose key (ContentsKey) is unchanged is not read again: its hashes, and the files it was found
+// identical or unlike, come from the cache.
 class ContentsCheck
 {
     using Members = std::vector<size_t>;
@@ -53,6 +61,12 @@ public:
     // Bytes actually read.
     std::uint64_t BytesRead() const { return m_bytesRead; }
 
+    // Keeps what the check learns in the contents cache these options name, and takes what it
+    // knows. Before Run.
+    void UseCache(ContentsCache::Options options);
+    // Why the contents cache could not be used (the check went on without it); empty when it could.
+    const QString& CacheProblem() const { return m_cacheProblem; }
+
     // Runs the whole check; false when it was stopped.
     bool Run();
     const std::vector<ContentsOutcome>& Outcomes() const { return m_outcomes; }
@@ -67,9 +81,16 @@ private:
     };
     // Splits distinct files of one size into classes of identical contents (two or more each).
     void CompareGroup(Reader& reader, const Members& members, std::vector<Members>& classes);
-    // Byte by byte, side by side, at most kSideBySide files.
-    void CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes);
+    // Files alike at both ends: classes of identical contents; `all` also gets the single files.
+    void CompareTied(Reader& reader, const Members& tied, std::vector<Members>& classes,
+                     std::vector<Members>& all);
+    // Byte by byte, side by side, at most kSideBySide files. `singles` gets the files unlike all others.
+    void CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes,
+                           Members* singles = nullptr);
     bool Hash(Reader& reader, size_t file, bool whole, std::uint64_t hash[2]);
+    // The end hash of a file, from the contents cache or read.
+    bool Ends(Reader& reader, size_t file, ContentsHash& ends);
+    int FolderOf(Reader& reader, size_t file);
     int Reopen(Reader& reader, size_t file);
     bool ReadAt(int fd, char* buffer, std::uint64_t length, std::uint64_t offset);
     void Settle(size_t file, std::uint64_t upTo);
@@ -80,6 +101,9 @@ private:
     std::vector<Members> m_groups;
     std::vector<std::uint64_t> m_settled;
     const std::atomic<bool>& m_stop;
+    std::optional<ContentsCache::Options> m_cacheOptions;
+    ContentsRecall* m_recall = nullptr; // while Run runs with a cache
+    QString m_cacheProblem;
     std::uint64_t m_bytesToRead = 0;
     std::atomic<std::uint64_t> m_progress{0};
     std::atomic<std::uint64_t> m_bytesRead{0};
