@@ -120,12 +120,10 @@ ContentsKey ContentsCache::KeyOf(const struct stat& status, std::uint64_t fileSy
     return key;
 }
 
-std::uint64_t ContentsCache::FileSystemOf(int fd)
+std::uint64_t ContentsCache::FileSystemOf(const std::string& path)
 {
-    struct statfs info
-    {
-    };
-    if (::fstatfs(fd, &info) != 0)
+    struct statfs info = {};
+    if (::statfs(path.c_str(), &info) != 0)
         return 0;
     std::uint32_t parts[2];
     static_assert(sizeof info.f_fsid == sizeof parts);
@@ -250,8 +248,10 @@ bool ContentsCache::Open()
         !Exec("PRAGMA synchronous = NORMAL") || !Exec("PRAGMA journal_size_limit = 4194304") ||
         !ConfigMatches(matches) || (!matches && !MakeTables()))
         return false;
+    // The look-ups share one read transaction (one snapshot, no lock per look-up) until Commit.
     return Prepare(m_find, "SELECT size, mtime, ctime, ends, whole, part, class, seen, sum FROM files "
-                           "WHERE fs = ?1 AND dev = ?2 AND ino = ?3");
+                           "WHERE fs = ?1 AND dev = ?2 AND ino = ?3") &&
+           Exec("BEGIN");
 }
 
 bool ContentsCache::Usable() const
@@ -312,6 +312,9 @@ bool ContentsCache::Commit()
 {
     std::lock_guard<std::mutex> hold(m_lock);
     if (!m_usable)
+        return false;
+    sqlite3_reset(m_find);
+    if (!Exec("COMMIT"))
         return false;
     if (m_learnt.empty() && m_seen.empty())
         return true;

@@ -81,8 +81,8 @@ public:
     static QString DefaultFile();
     // The key of the file that `status` describes; `fileSystem` from fstatfs of a descriptor on it.
     static ContentsKey KeyOf(const struct stat& status, std::uint64_t fileSystem);
-    // The identity of the file system of `fd` (any descriptor, O_PATH included); 0 when unknown.
-    static std::uint64_t FileSystemOf(int fd);
+    // The identity of the file system that holds `path`; 0 when unknown.
+    static std::uint64_t FileSystemOf(const std::string& path);
 
     // Opens the database, making it and its folder when missing. False when it cannot be used.
     bool Open();

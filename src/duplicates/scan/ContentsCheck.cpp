@@ -257,10 +257,11 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
     // What the contents cache knows of each file, looked up without reading it.
     bool allKnown = m_recall != nullptr;
     for (size_t file : members) {
+        if (!m_recall)
+            break;
         const ContentsFile& f = m_files[file];
-        const int folder = m_recall ? FolderOf(reader, file) : -1;
         ContentsHash ends;
-        allKnown = folder >= 0 && m_recall->Look(file, folder, f.name.c_str(), f.device, f.inode, f.size) &&
+        allKnown = m_recall->Look(file, f.folder + f.name, f.device, f.inode, f.size) &&
                    m_recall->KnownEnds(file, ends) && allKnown;
     }
     // A file of one block at most: that block is its whole contents, read once, side by side.

@@ -2,11 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 ContentsRecall::ContentsRecall(size_t files, ContentsCache* cache) : m_cache(cache), m_files(files) {}
 
-std::uint64_t ContentsRecall::FileSystem(int fd, std::uint64_t device)
+std::uint64_t ContentsRecall::FileSystem(const std::string& path, std::uint64_t device)
 {
     {
         std::lock_guard<std::mutex> hold(m_lock);
@@ -14,42 +13,30 @@ std::uint64_t ContentsRecall::FileSystem(int fd, std::uint64_t device)
         if (it != m_fileSystems.end())
             return it->second;
     }
-    const std::uint64_t id = ContentsCache::FileSystemOf(fd);
+    const std::uint64_t id = ContentsCache::FileSystemOf(path);
     std::lock_guard<std::mutex> hold(m_lock);
     m_fileSystems.emplace(device, id);
     return id;
 }
 
-bool ContentsRecall::Look(size_t file, int folderFd, const char* name, std::uint64_t device,
-                          std::uint64_t inode, std::uint64_t size)
+bool ContentsRecall::Look(size_t file, const std::string& path, std::uint64_t device, std::uint64_t inode,
+                          std::uint64_t size)
 {
     File& f = m_files[file];
     if (!m_cache || !m_cache->Usable() || f.looked)
         return f.found;
+    // Only looked at, never opened: whatever the path leads to must be the very file (device and
+    // inode) the scan opened. A path too long to look up at once is read as without a cache.
     struct stat status;
-    if (::fstatat(folderFd, name, &status, AT_SYMLINK_NOFOLLOW) != 0 ||
-        (S_ISLNK(status.st_mode) && ::fstatat(folderFd, name, &status, 0) != 0) || !S_ISREG(status.st_mode) ||
+    if (::fstatat(AT_FDCWD, path.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+        (S_ISLNK(status.st_mode) && ::stat(path.c_str(), &status) != 0) || !S_ISREG(status.st_mode) ||
         std::uint64_t(status.st_dev) != device || std::uint64_t(status.st_ino) != inode ||
         std::uint64_t(status.st_size) != size) {
         f.steady = false; // not the file the scan saw: the reading will tell
         return false;
     }
-    // The folder's file system, unless the file lies on another (a file mounted on its own).
-    struct stat folder;
-    std::uint64_t fileSystem = 0;
-    if (::fstat(folderFd, &folder) == 0 && folder.st_dev == status.st_dev) {
-        fileSystem = FileSystem(folderFd, device);
-    } else {
-        const int fd = ::openat(folderFd, name, O_PATH | O_CLOEXEC);
-        if (fd < 0) {
-            f.steady = false;
-            return false;
-        }
-        fileSystem = FileSystem(fd, device);
-        ::close(fd);
-    }
     f.looked = true;
-    f.key = ContentsCache::KeyOf(status, fileSystem);
+    f.key = ContentsCache::KeyOf(status, FileSystem(path, device));
     f.found = m_cache->Find(f.key, f.facts);
     if (!f.found)
         f.facts = ContentsFacts();

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 // What one contents check takes from the contents cache and gives back to it, by the check's file
@@ -24,10 +25,9 @@ public:
     // `cache` may be null: nothing is known and nothing kept.
     ContentsRecall(size_t files, ContentsCache* cache);
 
-    // Looks file `file` up: `name` in the folder `folderFd` (a link is looked at through itself), to
-    // be the regular file with this device, inode and size. False when it is not, or the cache has
-    // nothing for it.
-    bool Look(size_t file, int folderFd, const char* name, std::uint64_t device, std::uint64_t inode,
+    // Looks file `file` up at `path` (a link is looked at through itself), to be the regular file
+    // with this device, inode and size. False when it is not, or the cache has nothing for it.
+    bool Look(size_t file, const std::string& path, std::uint64_t device, std::uint64_t inode,
               std::uint64_t size);
     // After a read through `fd`: a key that differs from the first look makes the file unknown and
     // keeps it out of the cache.
@@ -62,7 +62,7 @@ private:
         ContentsKey key;
         ContentsFacts facts;
     };
-    std::uint64_t FileSystem(int fd, std::uint64_t device);
+    std::uint64_t FileSystem(const std::string& path, std::uint64_t device);
 
     ContentsCache* m_cache;
     std::vector<File> m_files;
