@@ -4,6 +4,8 @@
 #include "duplicates/scan/RegularFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
@@ -73,22 +75,39 @@ void ContentsCheck::Settle(size_t file, std::uint64_t upTo)
     }
 }
 
-ContentsCheck::Reader::~Reader()
+void ContentsCheck::Reader::CloseAll()
 {
-    if (fd >= 0)
+    for (const auto& [folder, fd] : folders)
         ::close(fd);
+    folders.clear();
+    order.clear();
+    next = 0;
 }
 
 int ContentsCheck::FolderOf(Reader& reader, size_t file)
 {
-    const ContentsFile& f = m_files[file];
-    if (f.folder != reader.folder || reader.fd < 0) {
-        if (reader.fd >= 0)
-            ::close(reader.fd);
-        reader.folder = f.folder;
-        reader.fd = RegularFile::OpenFolder(f.folder);
+    const std::string& folder = m_files[file].folder;
+    const auto it = reader.folders.find(folder);
+    if (it != reader.folders.end())
+        return it->second;
+    int fd = RegularFile::OpenFolder(folder);
+    if (fd < 0 && (errno == EMFILE || errno == ENFILE) && !reader.folders.empty()) {
+        reader.CloseAll(); // the descriptors kept are wanted more here
+        fd = RegularFile::OpenFolder(folder);
     }
-    return reader.fd;
+    if (fd < 0)
+        return -1;
+    if (reader.order.size() < kFolders) {
+        reader.order.push_back(folder);
+    } else {
+        std::string& oldest = reader.order[reader.next];
+        ::close(reader.folders[oldest]);
+        reader.folders.erase(oldest);
+        oldest = folder;
+        reader.next = (reader.next + 1) % kFolders;
+    }
+    reader.folders.emplace(folder, fd);
+    return fd;
 }
 
 int ContentsCheck::Reopen(Reader& reader, size_t file)
@@ -259,9 +278,14 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
     for (size_t file : members) {
         if (!m_recall)
             break;
+        // One look by the whole path; a path too long for that, from its folder.
         const ContentsFile& f = m_files[file];
+        const std::string path = f.folder + f.name;
+        const bool whole = path.size() < PATH_MAX;
+        const int folder = whole ? AT_FDCWD : FolderOf(reader, file);
         ContentsHash ends;
-        allKnown = m_recall->Look(file, f.folder + f.name, f.device, f.inode, f.size) &&
+        allKnown = folder != -1 &&
+                   m_recall->Look(file, folder, whole ? path : f.name, path, f.device, f.inode, f.size) &&
                    m_recall->KnownEnds(file, ends) && allKnown;
     }
     // A file of one block at most: that block is its whole contents, read once, side by side.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class ContentsRecall;
@@ -75,10 +76,15 @@ private:
     // What one reading thread keeps: the folder it opened last.
     struct Reader
     {
-        std::string folder;
-        int fd = -1;
-        ~Reader();
+        // The folders opened last, by their exact bytes: the files of a group lie in many folders,
+        // and each is looked at and read more than once.
+        std::unordered_map<std::string, int> folders;
+        std::vector<std::string> order; // to give the oldest up
+        size_t next = 0;
+        void CloseAll();
+        ~Reader() { CloseAll(); }
     };
+    static constexpr size_t kFolders = 64;
     // Splits distinct files of one size into classes of identical contents (two or more each).
     void CompareGroup(Reader& reader, const Members& members, std::vector<Members>& classes);
     // Files alike at both ends: classes of identical contents; `all` also gets the single files.

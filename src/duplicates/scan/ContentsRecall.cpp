@@ -19,19 +19,18 @@ std::uint64_t ContentsRecall::FileSystem(const std::string& path, std::uint64_t 
     return id;
 }
 
-bool ContentsRecall::Look(size_t file, const std::string& path, std::uint64_t device, std::uint64_t inode,
-                          std::uint64_t size)
+bool ContentsRecall::Look(size_t file, int folderFd, const std::string& name, const std::string& path,
+                          std::uint64_t device, std::uint64_t inode, std::uint64_t size)
 {
     File& f = m_files[file];
     if (!m_cache || !m_cache->Usable() || f.looked)
         return f.found;
-    // Only looked at, never opened: whatever the path leads to must be the very file (device and
-    // inode) the scan opened. A path too long to look up at once is read as without a cache.
+    // Only looked at, never opened: it must be the very file (device and inode) the scan opened.
     struct stat status;
-    if (::fstatat(AT_FDCWD, path.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
-        (S_ISLNK(status.st_mode) && ::stat(path.c_str(), &status) != 0) || !S_ISREG(status.st_mode) ||
-        std::uint64_t(status.st_dev) != device || std::uint64_t(status.st_ino) != inode ||
-        std::uint64_t(status.st_size) != size) {
+    if (::fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+        (S_ISLNK(status.st_mode) && ::fstatat(folderFd, name.c_str(), &status, 0) != 0) ||
+        !S_ISREG(status.st_mode) || std::uint64_t(status.st_dev) != device ||
+        std::uint64_t(status.st_ino) != inode || std::uint64_t(status.st_size) != size) {
         f.steady = false; // not the file the scan saw: the reading will tell
         return false;
     }

@@ -25,10 +25,11 @@ public:
     // `cache` may be null: nothing is known and nothing kept.
     ContentsRecall(size_t files, ContentsCache* cache);
 
-    // Looks file `file` up at `path` (a link is looked at through itself), to be the regular file
-    // with this device, inode and size. False when it is not, or the cache has nothing for it.
-    bool Look(size_t file, const std::string& path, std::uint64_t device, std::uint64_t inode,
-              std::uint64_t size);
+    // Looks file `file` up: `name` in the folder `folderFd` (AT_FDCWD with a whole path; a link is
+    // looked at through itself), to be the regular file with this device, inode and size; `path` is
+    // its whole path. False when it is not, or the cache has nothing for it.
+    bool Look(size_t file, int folderFd, const std::string& name, const std::string& path,
+              std::uint64_t device, std::uint64_t inode, std::uint64_t size);
     // After a read through `fd`: a key that differs from the first look makes the file unknown and
     // keeps it out of the cache.
     void Confirm(size_t file, int fd);
