@@ -1,10 +1,12 @@
 // The contents cache: what it keeps and for how long, checks that read nothing again, and databases
 // that cannot be used.
+#include "DuplicatesTestUtil.h"
 #include "duplicates/scan/ContentsCache.h"
 #include "duplicates/scan/ContentsCheck.h"
-#include "support/TestSupport.h"
+#include "engine/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <ctime>
@@ -266,6 +268,41 @@ private slots:
         }
     }
 
+    void theWindowSaysWhyOnceAndTheSettingTurnsItOff()
+    {
+        MakeFiles();
+        QStringList paths;
+        for (size_t i = 0; i < m_files.size(); ++i)
+            paths << PathOf(i);
+        const QString db = ContentsCache::DefaultFile();
+        QCOMPARE(db, m_home.Path() + QStringLiteral("/cache/tresmolo/contents.db"));
+        const auto verify = [&paths]() -> QString {
+            CDlgDuplicateResults window;
+            window.m_pSourcePaths = &paths;
+            if (!DuplicatesTest::OpenAndScan(window))
+                return QStringLiteral("no scan");
+            QSignalSpy checked(&window, &CDlgDuplicateResults::contentsChecked);
+            window.VerifyButton().click();
+            if (checked.isEmpty() && !checked.wait(60000))
+                return QStringLiteral("no check");
+            return window.SummaryText() + QLatin1Char('|') + window.CacheNote();
+        };
+        const QString summary = QStringLiteral("3 group(s), 7 file(s), 278.75 KiB in duplicates|");
+        WriteFile(db, QByteArray(8192, 'x'));
+        QCOMPARE(verify(),
+                 summary + QStringLiteral("The contents cache could not be used: file is not a database"));
+        QCOMPARE(verify(), summary); // moved aside, and a new one made
+        QVERIFY(QFileInfo::exists(db));
+
+        const QString section = QString::fromLatin1(Settings::kDuplicatesSection);
+        const QString key = Settings::Name(Settings::DuplicatesKey::UseContentsCache);
+        QVERIFY(platform::WriteProfileInt(section, key, 0));
+        QDir(QFileInfo(db).path()).removeRecursively();
+        QCOMPARE(verify(), summary);
+        QVERIFY(!QFileInfo::exists(db));
+        m_home.ClearSettings();
+    }
+
     void keepsFactsPerKeyAndSetting()
     {
         QTemporaryDir dir;
@@ -409,5 +446,5 @@ private slots:
     }
 };
 
-TRESMOLO_TEST_MAIN(QCoreApplication, TestContentsCache)
+TRESMOLO_TEST_MAIN(QApplication, TestContentsCache)
 #include "tst_contentscache.moc"
