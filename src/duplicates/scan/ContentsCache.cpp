@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <map>
+#include <random>
 #include <sqlite3.h>
 #include <sys/statfs.h>
 #include <utility>
@@ -13,7 +15,7 @@
 
 namespace {
 
-constexpr int kSchema = 1;
+constexpr int kSchema = 2;
 constexpr std::int64_t kSecondNs = 1'000'000'000;
 constexpr std::int64_t kDayNs = 86400 * kSecondNs;
 
@@ -140,6 +142,10 @@ bool ContentsCache::Fail(int code, const char* what)
         const char* message =
             m_db && sqlite3_errcode(m_db) == code ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
         m_problem = QString::fromUtf8(message ? message : what);
+        // The system's own reason where a read or write failed (a full disk, ...).
+        const int error = m_db ? sqlite3_system_errno(m_db) : 0;
+        if (error != 0 && (primary == SQLITE_IOERR || primary == SQLITE_FULL))
+            m_problem += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
     }
     m_usable = false;
     return false;
@@ -202,9 +208,8 @@ bool ContentsCache::MakeTables()
              " size INTEGER NOT NULL, mtime INTEGER NOT NULL, ctime INTEGER NOT NULL, ends BLOB, whole BLOB,"
              " part INTEGER NOT NULL, class INTEGER NOT NULL, seen INTEGER NOT NULL, sum INTEGER NOT NULL,"
              " PRIMARY KEY(fs, dev, ino)) WITHOUT ROWID;"
-             "CREATE INDEX files_seen ON files(seen);"
              "CREATE TABLE config(name TEXT PRIMARY KEY, value) WITHOUT ROWID;") &&
-        Prepare(insert.handle, "INSERT INTO config VALUES ('next_partition', 1), ('block', ?1), "
+        Prepare(insert.handle, "INSERT INTO config VALUES ('trimmed', 0), ('block', ?1), "
                                "('hash', ?2), ('schema', ?3)");
     if (made) {
         const QByteArray hashName = m_options.hashName.toUtf8();
@@ -326,24 +331,24 @@ bool ContentsCache::Commit()
         m_seen.clear();
         return false;
     };
-    Statement next, insert, seen, advance;
-    if (!Prepare(next.handle, "SELECT value FROM config WHERE name = 'next_partition'") ||
-        !Prepare(insert.handle,
+    Statement insert, seen;
+    if (!Prepare(insert.handle,
                  "INSERT OR REPLACE INTO files VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)") ||
-        !Prepare(seen.handle, "UPDATE files SET seen = ?4 WHERE fs = ?1 AND dev = ?2 AND ino = ?3") ||
-        !Prepare(advance.handle, "UPDATE config SET value = ?1 WHERE name = 'next_partition'"))
+        !Prepare(seen.handle, "UPDATE files SET seen = ?4 WHERE fs = ?1 AND dev = ?2 AND ino = ?3"))
         return rollBack();
-    int code = sqlite3_step(next.handle);
-    if (code != SQLITE_ROW)
-        return Fail(code, "next_partition"), rollBack();
-    // The check's partitions -1, -2, ... become base, base + 1, ...
-    const std::int64_t base = sqlite3_column_int64(next.handle, 0);
-    std::int64_t highest = 0;
+    // The check's partitions -1, -2, ... get numbers drawn at random from 63 bits: no count to keep
+    // (which a lost write could set back), and no two partitions share one in practice.
+    std::map<std::int64_t, std::int64_t> numbers;
+    std::random_device random;
+    int code = SQLITE_OK;
     for (const Learnt& entry : m_learnt) {
         ContentsFacts facts = entry.facts;
         if (facts.partition < 0) {
-            highest = std::max(highest, -facts.partition);
-            facts.partition = base - 1 - facts.partition;
+            auto [it, added] = numbers.try_emplace(facts.partition, 0);
+            while (added && it->second == 0)
+                it->second = std::int64_t((std::uint64_t(random()) << 31 ^ std::uint64_t(random())) &
+                                          0x7fffffffffffffffULL);
+            facts.partition = it->second;
         }
         sqlite3_reset(insert.handle);
         BindKey(insert.handle, entry.key);
@@ -356,19 +361,20 @@ bool ContentsCache::Commit()
         sqlite3_bind_int(insert.handle, 10, facts.contentsClass);
         sqlite3_bind_int64(insert.handle, 11, m_openedNs);
         sqlite3_bind_int64(insert.handle, 12, SumOf(entry.key, facts));
-        if ((code = sqlite3_step(insert.handle)) != SQLITE_DONE)
-            return Fail(code, "insert"), rollBack();
+        if ((code = sqlite3_step(insert.handle)) != SQLITE_DONE) {
+            Fail(code, "insert");
+            return rollBack();
+        }
     }
     for (const ContentsKey& key : m_seen) {
         sqlite3_reset(seen.handle);
         BindKey(seen.handle, key);
         sqlite3_bind_int64(seen.handle, 4, m_openedNs);
-        if ((code = sqlite3_step(seen.handle)) != SQLITE_DONE)
-            return Fail(code, "seen"), rollBack();
+        if ((code = sqlite3_step(seen.handle)) != SQLITE_DONE) {
+            Fail(code, "seen");
+            return rollBack();
+        }
     }
-    sqlite3_bind_int64(advance.handle, 1, base + highest);
-    if ((code = sqlite3_step(advance.handle)) != SQLITE_DONE)
-        return Fail(code, "next_partition"), rollBack();
     if (!Trim(m_openedNs) || !Exec("COMMIT"))
         return rollBack();
     m_learnt.clear();
@@ -379,18 +385,28 @@ bool ContentsCache::Commit()
 
 bool ContentsCache::Trim(std::int64_t now)
 {
-    Statement old, pages, oldest;
-    if (!Prepare(old.handle, "DELETE FROM files WHERE seen < ?1") ||
+    Statement trimmed, old, mark, pages, rows, oldest;
+    if (!Prepare(trimmed.handle, "SELECT value FROM config WHERE name = 'trimmed'") ||
+        !Prepare(old.handle, "DELETE FROM files WHERE seen < ?1") ||
+        !Prepare(mark.handle, "UPDATE config SET value = ?1 WHERE name = 'trimmed'") ||
         !Prepare(pages.handle, "SELECT (SELECT page_count FROM pragma_page_count()) - "
                                "(SELECT freelist_count FROM pragma_freelist_count()), "
-                               "(SELECT page_size FROM pragma_page_size()), (SELECT count(*) FROM files)") ||
+                               "(SELECT page_size FROM pragma_page_size())") ||
+        !Prepare(rows.handle, "SELECT count(*) FROM files") ||
         !Prepare(oldest.handle, "DELETE FROM files WHERE (fs, dev, ino) IN "
                                 "(SELECT fs, dev, ino FROM files ORDER BY seen LIMIT ?1)"))
         return false;
-    sqlite3_bind_int64(old.handle, 1, now - std::int64_t(m_options.keepDays) * kDayNs);
-    int code = sqlite3_step(old.handle);
-    if (code != SQLITE_DONE)
-        return Fail(code, "expire");
+    // Entries not seen for keepDays go, looked for once a day.
+    int code = sqlite3_step(trimmed.handle);
+    if (code != SQLITE_ROW)
+        return Fail(code, "trimmed");
+    if (now - sqlite3_column_int64(trimmed.handle, 0) > kDayNs) {
+        sqlite3_bind_int64(old.handle, 1, now - std::int64_t(m_options.keepDays) * kDayNs);
+        sqlite3_bind_int64(mark.handle, 1, now);
+        if ((code = sqlite3_step(old.handle)) != SQLITE_DONE ||
+            (code = sqlite3_step(mark.handle)) != SQLITE_DONE)
+            return Fail(code, "expire");
+    }
     // Over the cap: the least recently seen entries go, a share a little above the excess.
     for (int round = 0; round < 8; ++round) {
         sqlite3_reset(pages.handle);
@@ -398,12 +414,17 @@ bool ContentsCache::Trim(std::int64_t now)
             return Fail(code, "size");
         const double used =
             double(sqlite3_column_int64(pages.handle, 0)) * double(sqlite3_column_int64(pages.handle, 1));
-        const std::int64_t rows = sqlite3_column_int64(pages.handle, 2);
-        if (used <= double(m_options.maxBytes) || rows == 0)
+        if (used <= double(m_options.maxBytes))
+            return true;
+        sqlite3_reset(rows.handle);
+        if ((code = sqlite3_step(rows.handle)) != SQLITE_ROW)
+            return Fail(code, "rows");
+        const std::int64_t count = sqlite3_column_int64(rows.handle, 0);
+        if (count == 0)
             return true;
         const double share = std::min(1.0, 1.0 - double(m_options.maxBytes) / used + 0.1);
         sqlite3_reset(oldest.handle);
-        sqlite3_bind_int64(oldest.handle, 1, std::max<std::int64_t>(1, std::int64_t(double(rows) * share)));
+        sqlite3_bind_int64(oldest.handle, 1, std::max<std::int64_t>(1, std::int64_t(double(count) * share)));
         if ((code = sqlite3_step(oldest.handle)) != SQLITE_DONE)
             return Fail(code, "cap");
     }
