@@ -122,15 +122,28 @@ ContentsKey ContentsCache::KeyOf(const struct stat& status, std::uint64_t fileSy
     return key;
 }
 
-std::uint64_t ContentsCache::FileSystemOf(const std::string& path)
+namespace {
+
+std::uint64_t FileSystemId(const struct statfs& info)
 {
-    struct statfs info = {};
-    if (::statfs(path.c_str(), &info) != 0)
-        return 0;
     std::uint32_t parts[2];
     static_assert(sizeof info.f_fsid == sizeof parts);
     std::memcpy(parts, &info.f_fsid, sizeof parts);
     return std::uint64_t(parts[0]) << 32 | parts[1];
+}
+
+} // namespace
+
+std::uint64_t ContentsCache::FileSystemOf(const std::string& path)
+{
+    struct statfs info = {};
+    return ::statfs(path.c_str(), &info) == 0 ? FileSystemId(info) : 0;
+}
+
+std::uint64_t ContentsCache::FileSystemOf(int fd)
+{
+    struct statfs info = {};
+    return ::fstatfs(fd, &info) == 0 ? FileSystemId(info) : 0;
 }
 
 bool ContentsCache::Fail(int code, const char* what)
@@ -254,9 +267,16 @@ bool ContentsCache::Open()
         !ConfigMatches(matches) || (!matches && !MakeTables()))
         return false;
     // The look-ups share one read transaction (one snapshot, no lock per look-up) until Commit.
-    return Prepare(m_find, "SELECT size, mtime, ctime, ends, whole, part, class, seen, sum FROM files "
-                           "WHERE fs = ?1 AND dev = ?2 AND ino = ?3") &&
-           Exec("BEGIN");
+    Statement any;
+    if (!Prepare(m_find, "SELECT size, mtime, ctime, ends, whole, part, class, seen, sum FROM files "
+                         "WHERE fs = ?1 AND dev = ?2 AND ino = ?3") ||
+        !Exec("BEGIN") || !Prepare(any.handle, "SELECT EXISTS (SELECT 1 FROM files)"))
+        return false;
+    code = sqlite3_step(any.handle);
+    if (code != SQLITE_ROW)
+        return Fail(code, "any");
+    m_empty = sqlite3_column_int(any.handle, 0) == 0;
+    return true;
 }
 
 bool ContentsCache::Usable() const

@@ -81,12 +81,15 @@ public:
     static QString DefaultFile();
     // The key of the file that `status` describes; `fileSystem` from fstatfs of a descriptor on it.
     static ContentsKey KeyOf(const struct stat& status, std::uint64_t fileSystem);
-    // The identity of the file system that holds `path`; 0 when unknown.
+    // The identity of the file system that holds `path`, or of the open file `fd`; 0 when unknown.
     static std::uint64_t FileSystemOf(const std::string& path);
+    static std::uint64_t FileSystemOf(int fd);
 
     // Opens the database, making it and its folder when missing. False when it cannot be used.
     bool Open();
     bool Usable() const;
+    // Whether the database held no entry at all when it was opened (a first check).
+    bool Empty() const { return m_empty; }
     // What went wrong first, in the database's own words; empty when nothing did.
     QString Problem() const;
 
@@ -122,6 +125,7 @@ private:
     sqlite3_stmt* m_find = nullptr;
     bool m_usable = false;
     bool m_corrupt = false;
+    bool m_empty = false;
     QString m_problem;
     std::int64_t m_openedNs = 0;
     std::vector<Learnt> m_learnt;

@@ -25,6 +25,11 @@ bool ContentsRecall::Look(size_t file, int folderFd, const std::string& name, co
     File& f = m_files[file];
     if (!m_cache || !m_cache->Usable() || f.looked)
         return f.found;
+    if (m_cache->Empty()) {
+        // Nothing to find: the key is taken after the first read (Confirm).
+        f.size = size;
+        return false;
+    }
     // Only looked at, never opened: it must be the very file (device and inode) the scan opened.
     struct stat status;
     if (::fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
@@ -46,8 +51,30 @@ void ContentsRecall::Confirm(size_t file, int fd)
 {
     File& f = m_files[file];
     struct stat status;
-    if (!f.looked || !f.steady)
+    if (!m_cache || !f.steady)
         return;
+    if (!f.looked) {
+        // Not looked at before (a first check): the key after the first read stands. A change
+        // during or after it gives a change time the cache refuses (too close to the check).
+        if (::fstat(fd, &status) != 0 || std::uint64_t(status.st_size) != f.size) {
+            f.steady = false; // not as the scan saw it
+            return;
+        }
+        f.looked = true;
+        std::uint64_t fileSystem;
+        {
+            std::lock_guard<std::mutex> hold(m_lock);
+            const auto it = m_fileSystems.find(std::uint64_t(status.st_dev));
+            fileSystem = it != m_fileSystems.end() ? it->second : 0;
+        }
+        if (fileSystem == 0) {
+            fileSystem = ContentsCache::FileSystemOf(fd);
+            std::lock_guard<std::mutex> hold(m_lock);
+            m_fileSystems.emplace(std::uint64_t(status.st_dev), fileSystem);
+        }
+        f.key = ContentsCache::KeyOf(status, fileSystem);
+        return;
+    }
     if (::fstat(fd, &status) != 0 || !(ContentsCache::KeyOf(status, f.key.fileSystem) == f.key)) {
         f.steady = false;
         f.found = false;

@@ -14,7 +14,8 @@
 // numbers. Before a file of a group is read, Look() takes its key from the file system (no contents
 // are read) and finds what the cache knows; the check then uses the known end hashes, whole hashes
 // and classes instead of reading, and notes what it learnt. A file counts only while every look at
-// it (before and after each read) gives the same key. Commit() writes back in one transaction.
+// it (before and after each read) gives the same key; with an empty cache the first look is the one
+// after its first read. Commit() writes back in one transaction.
 // Without a usable cache every question is answered "unknown" and nothing is written. A group's
 // files are handled by one thread at a time; different groups may be handled at once.
 class ContentsRecall
@@ -60,6 +61,7 @@ private:
         bool steady = true; // every look gave the same key
         bool found = false; // the cache knew the key
         bool learnt = false;
+        std::uint64_t size = 0; // as the scan saw it
         ContentsKey key;
         ContentsFacts facts;
     };
