@@ -153,6 +153,9 @@ private:
                            : outcome.hardLinkOf >= 0 ? QStringLiteral("h%1").arg(outcome.hardLinkOf)
                                                      : QString::number(outcome.group));
         out.bytesRead = check.BytesRead();
+        // Files known and not read count as settled too: the progress ends full.
+        if (check.Progress() != check.BytesToRead())
+            out.groups << QStringLiteral("progress %1 of %2").arg(check.Progress()).arg(check.BytesToRead());
         out.problem = check.CacheProblem();
         return out;
     }
