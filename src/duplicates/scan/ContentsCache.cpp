@@ -1,5 +1,6 @@
 #include "duplicates/scan/ContentsCache.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -247,7 +248,7 @@ bool ContentsCache::Open()
     m_openedNs = m_options.clock();
     const QString folder = QFileInfo(m_options.file).absolutePath();
     if (!QDir().mkpath(folder)) {
-        m_problem = QStringLiteral("cannot make the folder %1").arg(folder);
+        m_problem = QCoreApplication::translate("ContentsCache", "cannot make the folder %1").arg(folder);
         return false;
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -444,13 +444,22 @@ bool ContentsCheck::Run()
         }
     }
     const std::vector<Members>& groups = m_groups;
-    // Each thread takes the next group; each group's classes go to its own place.
+    // Each thread takes the next group, the largest first, so that one large group does not come
+    // last to one thread while the other has nothing left; each group's classes go to its own place.
+    std::vector<size_t> order(groups.size());
+    std::vector<std::uint64_t> bytes(groups.size());
+    for (size_t g = 0; g < groups.size(); ++g) {
+        order[g] = g;
+        bytes[g] = m_files[groups[g].front()].size * groups[g].size();
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&bytes](size_t a, size_t b) { return bytes[a] > bytes[b]; });
     std::vector<std::vector<Members>> found(groups.size());
     std::atomic<size_t> next{0};
     const auto work = [&] {
         Reader reader;
-        for (size_t g = next++; g < groups.size() && !m_stop; g = next++)
-            CompareGroup(reader, groups[g], found[g]);
+        for (size_t k = next++; k < order.size() && !m_stop; k = next++)
+            CompareGroup(reader, groups[order[k]], found[order[k]]);
     };
     std::thread helper;
     if (groups.size() > 1 && std::thread::hardware_concurrency() > 1) {
