@@ -285,7 +285,8 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
         const int folder = whole ? AT_FDCWD : FolderOf(reader, file);
         ContentsHash ends;
         allKnown = folder != -1 &&
-                   m_recall->Look(file, folder, whole ? path : f.name, path, f.device, f.inode, f.size) &&
+                   m_recall->Look(file, folder, whole ? path : f.name, path, f.device, f.inode, f.size,
+                                  ContentsRecall::kAnyTime) &&
                    m_recall->KnownEnds(file, ends) && allKnown;
     }
     // A file of one block at most: that block is its whole contents, read once, side by side.

@@ -20,22 +20,23 @@ std::uint64_t ContentsRecall::FileSystem(const std::string& path, std::uint64_t 
 }
 
 bool ContentsRecall::Look(size_t file, int folderFd, const std::string& name, const std::string& path,
-                          std::uint64_t device, std::uint64_t inode, std::uint64_t size)
+                          std::uint64_t device, std::uint64_t inode, std::uint64_t size,
+                          std::int64_t modifiedNs)
 {
     File& f = m_files[file];
     if (!m_cache || !m_cache->Usable() || f.looked)
         return f.found;
-    if (m_cache->Empty()) {
-        // Nothing to find: the key is taken after the first read (Confirm).
-        f.size = size;
-        return false;
-    }
+    f.size = size;
+    f.modifiedNs = modifiedNs;
+    if (m_cache->Empty())
+        return false; // nothing to find: the key is taken after the first read (Confirm)
     // Only looked at, never opened: it must be the very file (device and inode) the scan opened.
     struct stat status;
     if (::fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
         (S_ISLNK(status.st_mode) && ::fstatat(folderFd, name.c_str(), &status, 0) != 0) ||
         !S_ISREG(status.st_mode) || std::uint64_t(status.st_dev) != device ||
-        std::uint64_t(status.st_ino) != inode || std::uint64_t(status.st_size) != size) {
+        std::uint64_t(status.st_ino) != inode || std::uint64_t(status.st_size) != size ||
+        (modifiedNs != kAnyTime && ContentsCache::KeyOf(status, 0).modifiedNs != modifiedNs)) {
         f.steady = false; // not the file the scan saw: the reading will tell
         return false;
     }
@@ -56,7 +57,8 @@ void ContentsRecall::Confirm(size_t file, int fd)
     if (!f.looked) {
         // Not looked at before (a first check): the key after the first read stands. A change
         // during or after it gives a change time the cache refuses (too close to the check).
-        if (::fstat(fd, &status) != 0 || std::uint64_t(status.st_size) != f.size) {
+        if (::fstat(fd, &status) != 0 || std::uint64_t(status.st_size) != f.size ||
+            (f.modifiedNs != kAnyTime && ContentsCache::KeyOf(status, 0).modifiedNs != f.modifiedNs)) {
             f.steady = false; // not as the scan saw it
             return;
         }

@@ -3,6 +3,7 @@
 #include "duplicates/scan/ContentsCache.h"
 
 #include <QString>
+#include <climits>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -27,10 +28,12 @@ public:
     ContentsRecall(size_t files, ContentsCache* cache);
 
     // Looks file `file` up: `name` in the folder `folderFd` (AT_FDCWD with a whole path; a link is
-    // looked at through itself), to be the regular file with this device, inode and size; `path` is
-    // its whole path. False when it is not, or the cache has nothing for it.
+    // looked at through itself), to be the regular file with this device, inode, size and (unless
+    // kAnyTime) last write in nanoseconds, as the scan saw it; `path` is its whole path. False when
+    // it is not, or the cache has nothing for it.
+    static constexpr std::int64_t kAnyTime = INT64_MIN;
     bool Look(size_t file, int folderFd, const std::string& name, const std::string& path,
-              std::uint64_t device, std::uint64_t inode, std::uint64_t size);
+              std::uint64_t device, std::uint64_t inode, std::uint64_t size, std::int64_t modifiedNs);
     // After a read through `fd`: a key that differs from the first look makes the file unknown and
     // keeps it out of the cache.
     void Confirm(size_t file, int fd);
@@ -62,6 +65,7 @@ private:
         bool found = false; // the cache knew the key
         bool learnt = false;
         std::uint64_t size = 0; // as the scan saw it
+        std::int64_t modifiedNs = kAnyTime;
         ContentsKey key;
         ContentsFacts facts;
     };
