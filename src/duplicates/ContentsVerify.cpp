@@ -3,6 +3,8 @@
 #include "duplicates/DlgDuplicateResults.h"
 
 #include "duplicates/scan/ContentsCheck.h"
+#include "duplicates/scan/SizeGrouping.h"
+#include "platform/Paths.h"
 #include "platform/SettingsStore.h"
 #include "view/Seams.h"
 
@@ -18,6 +20,8 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 constexpr int kContentsWidth = 120;
+// The keep-one question names at most this many files.
+constexpr size_t kNamedFiles = 5;
 
 } // namespace
 
@@ -45,12 +49,8 @@ std::vector<long long> CDlgDuplicateResults::GroupOfRows() const
     const ResultsModel& model = m_listResults.Model();
     std::vector<long long> groups;
     groups.reserve(model.Rows().size());
-    for (const ResultRow& row : model.Rows()) {
-        if (model.ContentsShown())
-            groups.push_back(row.contentsGroup > 0 ? row.contentsGroup : -1);
-        else
-            groups.push_back(row.opened ? (long long)row.key : -1);
-    }
+    for (const ResultRow& row : model.Rows())
+        groups.push_back(SizeGrouping::CopyGroup(row, model.ContentsShown()));
     return groups;
 }
 
@@ -121,8 +121,21 @@ bool CDlgDuplicateResults::KeepOneOfEachGroup()
     }
     if (lost.empty())
         return true;
+    std::sort(lost.begin(), lost.end());
+    // The question names the file that stays of each such group (the first few of many).
+    QStringList kept;
+    for (size_t i = 0; i < lost.size() && i < kNamedFiles; ++i)
+        kept << platform::DisplayText(model.NativePath(lost[i]));
+    if (lost.size() > kNamedFiles)
+        kept << tr("and %1 more").arg(lost.size() - kNamedFiles);
+    const QString question = tr("Keep one file of each group?\n\n"
+                                "Yes keeps these files and sends the other checked files to the Recycle "
+                                "Bin:\n%1\n\n"
+                                "No sends every checked file to the Recycle Bin, the last copy of each "
+                                "group included.")
+                                 .arg(kept.join(QLatin1Char('\n')));
     const QMessageBox::StandardButton answer =
-        Seams::MessageBox(this, tr("Keep one file of each group?"), QString(), QMessageBox::Question,
+        Seams::MessageBox(this, question, QString(), QMessageBox::Question,
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes) {
         for (int row : lost)
@@ -146,11 +159,13 @@ void CDlgDuplicateResults::OnVerifyContents()
         file.size = row.size;
         file.device = row.device;
         file.inode = row.inode;
+        file.modified = row.modified;
+        file.modifiedNanoseconds = row.modifiedNanoseconds;
         file.opened = row.opened && !row.unreadable; // an unreadable file stays so
-        // Before a check the key is the size band; after one, the contents group stands for it.
-        file.sizeGroup = !model.ContentsShown()  ? (long long)row.key
-                         : row.contentsGroup > 0 ? (long long)row.contentsGroup
-                                                 : -1;
+        file.link = row.link;
+        file.changed = row.changed;
+        // Before a check the files of one size, wherever they stand; after one, the contents group.
+        file.sizeGroup = SizeGrouping::CopyGroup(row, model.ContentsShown());
         files.push_back(std::move(file));
     }
     m_contentsStop = false;
@@ -221,19 +236,22 @@ void CDlgDuplicateResults::FinishContentsCheck()
     }
     CloseContentsProgress();
     if (applied) {
-        // Only groups of identical contents stay, with the unreadable files, in the same order.
+        // Only groups of identical contents stay, with the files that could not be read or changed
+        // and the symbolic links, in the same order.
         ResultsModel& model = m_listResults.Model();
         const std::vector<ContentsOutcome>& outcomes = m_contentsCheck->Outcomes();
         std::vector<ResultRow> kept;
         std::vector<int> numberOf(outcomes.size(), 0);
         for (size_t i = 0; i < outcomes.size(); ++i) {
-            if (outcomes[i].group == 0 && !outcomes[i].unreadable)
+            const ResultRow& before = model.Rows()[i];
+            if (outcomes[i].group == 0 && !outcomes[i].unreadable && !outcomes[i].changed && !before.link)
                 continue;
-            ResultRow row = model.Rows()[i];
+            ResultRow row = before;
             row.number = int(kept.size()) + 1;
             numberOf[i] = row.number;
             row.contentsGroup = outcomes[i].unreadable ? 0 : outcomes[i].group;
             row.unreadable = outcomes[i].unreadable;
+            row.changed = outcomes[i].changed;
             row.hardLinkOf = outcomes[i].hardLinkOf >= 0 ? numberOf[size_t(outcomes[i].hardLinkOf)] : 0;
             // Bands alternate per contents group.
             row.key = row.contentsGroup > 0 ? std::uint64_t(row.contentsGroup - 1) : 0;
@@ -241,7 +259,9 @@ void CDlgDuplicateResults::FinishContentsCheck()
             kept.push_back(std::move(row));
         }
         model.ShowContents(std::move(kept));
+        // "Last Modified" no longer fills the list: it takes its stored width again.
         QHeaderView* header = m_listResults.horizontalHeader();
+        header->resizeSection(ResultsModel::kModified, StoredColumnWidth(ResultsModel::kModified));
         if (header->count() > ResultsModel::kContents)
             header->resizeSection(ResultsModel::kContents, kContentsWidth);
         UpdateSummary();

@@ -67,6 +67,8 @@ ContentsFile Candidate(const QString& path)
     file.size = std::uint64_t(st.st_size);
     file.device = st.st_dev;
     file.inode = st.st_ino;
+    file.modified = st.st_mtim.tv_sec;
+    file.modifiedNanoseconds = std::int32_t(st.st_mtim.tv_nsec);
     file.sizeGroup = (long long)file.size;
     return file;
 }
@@ -159,6 +161,12 @@ private:
         out.problem = check.CacheProblem();
         return out;
     }
+    // Writes file `file` again, and scans it again.
+    void Rewrite(size_t file, const QByteArray& bytes)
+    {
+        WriteFile(PathOf(file), bytes);
+        m_files[file] = Candidate(PathOf(file));
+    }
     QString PathOf(size_t file) const
     {
         return QFile::decodeName((m_files[file].folder + m_files[file].name).c_str());
@@ -196,7 +204,7 @@ private slots:
         QFile a1(PathOf(0));
         QVERIFY(a1.open(QIODevice::ReadOnly));
         const QByteArray bytes = a1.readAll();
-        WriteFile(PathOf(2), bytes);
+        Rewrite(2, bytes);
         const Checked touched = Check(cache.path());
         QCOMPARE(touched.groups, Expected());
         QVERIFY(touched.bytesRead > 0);
@@ -205,7 +213,7 @@ private slots:
         QCOMPARE(Check(cache.path()).bytesRead, std::uint64_t(0));
 
         // Changed within two seconds of the check: never kept, so read every time.
-        WriteFile(PathOf(6), bytes);
+        Rewrite(6, bytes);
         const Checked racy = Check(cache.path(), 0);
         QCOMPARE(racy.groups, Expected());
         QVERIFY(racy.bytesRead > 0);
@@ -249,7 +257,7 @@ private slots:
             // a2 written again with the same bytes: there is something new to keep.
             QFile a1(PathOf(0));
             QVERIFY(a1.open(QIODevice::ReadOnly));
-            WriteFile(PathOf(2), a1.readAll());
+            Rewrite(2, a1.readAll());
             QVERIFY(::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0);
             QVERIFY(::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
                             nullptr) == 0);
@@ -263,7 +271,7 @@ private slots:
             }
             QFile a1(PathOf(0));
             QVERIFY(a1.open(QIODevice::ReadOnly));
-            WriteFile(PathOf(2), a1.readAll());
+            Rewrite(2, a1.readAll());
         }
         const Checked checked = Check(cache.path());
         if (other)

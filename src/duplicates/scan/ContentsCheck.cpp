@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
@@ -39,8 +38,9 @@ ContentsCheck::ContentsCheck(std::vector<ContentsFile> files, const std::atomic<
     std::vector<Members> groups;
     for (size_t i = 0; i < m_files.size(); ++i) {
         const ContentsFile& file = m_files[i];
-        m_outcomes[i].unreadable = !file.opened;
-        if (!file.opened || file.sizeGroup < 0)
+        m_outcomes[i].changed = file.changed;
+        m_outcomes[i].unreadable = !file.opened && !file.changed && !file.link;
+        if (!file.opened || file.changed || file.link || file.sizeGroup < 0)
             continue;
         const auto [it, added] = groupOf.try_emplace({file.sizeGroup, file.size}, groups.size());
         if (added)
@@ -114,17 +114,59 @@ int ContentsCheck::Reopen(Reader& reader, size_t file)
 {
     const ContentsFile& f = m_files[file];
     const int folder = FolderOf(reader, file);
-    return folder < 0 ? -1 : RegularFile::Reopen(folder, f.name.c_str(), f.device, f.inode);
+    if (folder < 0)
+        return -1;
+    const int fd = RegularFile::Reopen(folder, f.name.c_str(), f.device, f.inode);
+    if (fd >= 0 && !StillAsScanned(fd, file)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
-bool ContentsCheck::ReadAt(int fd, char* buffer, std::uint64_t length, std::uint64_t offset)
+bool ContentsCheck::StillAsScanned(int fd, size_t file)
+{
+    const ContentsFile& f = m_files[file];
+    struct stat now;
+    if (::fstat(fd, &now) != 0)
+        return false;
+    if (std::uint64_t(now.st_size) == f.size && std::int64_t(now.st_mtim.tv_sec) == f.modified &&
+        std::int32_t(now.st_mtim.tv_nsec) == f.modifiedNanoseconds)
+        return true;
+    m_outcomes[file].changed = true;
+    return false;
+}
+
+bool ContentsCheck::EndsAsScanned(int fd, size_t file)
+{
+    char more;
+    ssize_t n;
+    do
+        n = ::pread(fd, &more, 1, off_t(m_files[file].size));
+    while (n < 0 && errno == EINTR);
+    if (n == 0)
+        return StillAsScanned(fd, file);
+    if (n > 0)
+        m_outcomes[file].changed = true;
+    return false;
+}
+
+void ContentsCheck::Drop(size_t file)
+{
+    m_outcomes[file].unreadable = !m_outcomes[file].changed;
+    Settle(file, m_files[file].size);
+}
+
+bool ContentsCheck::ReadAt(int fd, size_t file, char* buffer, std::uint64_t length, std::uint64_t offset)
 {
     while (length > 0) {
         const ssize_t n = ::pread(fd, buffer, length, off_t(offset));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            m_outcomes[file].changed = true; // shorter than the scan saw it
         if (n <= 0)
-            return false; // an error, or the file is shorter than it was
+            return false;
         m_bytesRead += std::uint64_t(n);
         buffer += n;
         offset += std::uint64_t(n);
@@ -147,7 +189,7 @@ bool ContentsCheck::Hash(Reader& reader, size_t file, bool whole, std::uint64_t 
     std::vector<char> buffer(whole ? kChunk : kBlock);
     bool ok = true;
     const auto add = [&](std::uint64_t offset, std::uint64_t length) {
-        ok = ok && ReadAt(fd, buffer.data(), length, offset);
+        ok = ok && ReadAt(fd, file, buffer.data(), length, offset);
         if (ok)
             XXH3_128bits_update(state, buffer.data(), length);
     };
@@ -155,10 +197,12 @@ bool ContentsCheck::Hash(Reader& reader, size_t file, bool whole, std::uint64_t 
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
         for (std::uint64_t offset = 0; ok && offset < size && !m_stop; offset += kChunk)
             add(offset, std::min(kChunk, size - offset));
+        ok = ok && (m_stop || EndsAsScanned(fd, file));
     } else {
         add(0, std::min(size, kBlock));
         if (size > kBlock)
             add(size - std::min(size - kBlock, kBlock), std::min(size - kBlock, kBlock));
+        ok = ok && StillAsScanned(fd, file);
     }
     const XXH128_hash_t digest = XXH3_128bits_digest(state);
     XXH3_freeState(state);
@@ -194,8 +238,7 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
     for (size_t file : members) {
         const int fd = Reopen(reader, file);
         if (fd < 0) {
-            m_outcomes[file].unreadable = true;
-            Settle(file, size);
+            Drop(file);
             continue;
         }
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -217,9 +260,8 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
                 std::vector<char>& buffer = buffers[position];
                 buffer.resize(length);
                 const size_t file = readable[position];
-                if (!ReadAt(open.fds[position], buffer.data(), length, offset)) {
-                    m_outcomes[file].unreadable = true;
-                    Settle(file, size);
+                if (!ReadAt(open.fds[position], file, buffer.data(), length, offset)) {
+                    Drop(file);
                     continue;
                 }
                 Settle(file, offset + length);
@@ -253,177 +295,29 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
     }
     if (m_stop)
         return;
-    if (m_recall) {
-        for (size_t position = 0; position < readable.size(); ++position)
-            if (!m_outcomes[readable[position]].unreadable)
-                m_recall->Confirm(readable[position], open.fds[position]);
+    // The files still alike were read to their end: nothing may follow it. Every file read must
+    // still be as the scan saw it.
+    std::vector<bool> alike(readable.size(), false);
+    for (const std::vector<size_t>& group : current)
+        for (size_t position : group)
+            alike[position] = true;
+    for (size_t position = 0; position < readable.size(); ++position) {
+        const size_t file = readable[position];
+        if (alike[position] && !EndsAsScanned(open.fds[position], file))
+            m_outcomes[file].unreadable = !m_outcomes[file].changed;
+        else if (!alike[position] && !m_outcomes[file].unreadable && !m_outcomes[file].changed)
+            StillAsScanned(open.fds[position], file);
+        if (m_recall && !m_outcomes[file].unreadable && !m_outcomes[file].changed)
+            m_recall->Confirm(file, open.fds[position]);
     }
     for (const std::vector<size_t>& group : current) {
         Members identical;
         for (size_t position : group)
-            identical.push_back(readable[position]);
-        classes.push_back(std::move(identical));
+            if (!m_outcomes[readable[position]].changed && !m_outcomes[readable[position]].unreadable)
+                identical.push_back(readable[position]);
+        if (identical.size() >= 2)
+            classes.push_back(std::move(identical));
     }
-}
-
-void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::vector<Members>& classes)
-{
-    const std::uint64_t size = m_files[members.front()].size;
-    if (size == 0) {
-        classes.push_back(members); // nothing to read: all are alike
-        return;
-    }
-    // What the contents cache knows of each file, looked up without reading it.
-    bool allKnown = m_recall != nullptr;
-    for (size_t file : members) {
-        if (!m_recall)
-            break;
-        // One look by the whole path; a path too long for that, from its folder.
-        const ContentsFile& f = m_files[file];
-        const std::string path = f.folder + f.name;
-        const bool whole = path.size() < PATH_MAX;
-        const int folder = whole ? AT_FDCWD : FolderOf(reader, file);
-        ContentsHash ends;
-        allKnown = folder != -1 &&
-                   m_recall->Look(file, folder, whole ? path : f.name, path, f.device, f.inode, f.size,
-                                  ContentsRecall::kAnyTime) &&
-                   m_recall->KnownEnds(file, ends) && allKnown;
-    }
-    // A file of one block at most: that block is its whole contents, read once, side by side.
-    if (size <= kBlock && members.size() <= kSideBySide && !allKnown) {
-        Members singles;
-        CompareSideBySide(reader, members, classes, m_recall ? &singles : nullptr);
-        if (m_recall && !m_stop) {
-            std::vector<Members> all = classes;
-            for (size_t file : singles)
-                all.push_back({file});
-            m_recall->NoteClasses(all);
-        }
-        return;
-    }
-    // A block at the start and one at the end.
-    std::map<ContentsHash, Members> byEnds;
-    for (size_t file : members) {
-        if (m_stop)
-            return;
-        ContentsHash ends;
-        if (!Ends(reader, file, ends)) {
-            m_outcomes[file].unreadable = true;
-            Settle(file, size);
-            continue;
-        }
-        Settle(file, std::min(size, 2 * kBlock));
-        byEnds[ends].push_back(file);
-    }
-    for (auto& [ends, tied] : byEnds) {
-        if (m_stop)
-            return;
-        if (tied.size() < 2) {
-            Settle(tied.front(), size);
-            continue;
-        }
-        if (m_recall && m_recall->KnownClasses(tied, classes)) {
-            for (size_t file : tied)
-                Settle(file, size); // compared before, unchanged since
-            continue;
-        }
-        // One file of each class known before, and every file not known, are compared; the
-        // others follow the file of their class.
-        std::vector<Members> others;
-        const Members compared = m_recall ? m_recall->Representatives(tied, others) : tied;
-        std::vector<Members> found, all;
-        if (compared.size() >= 2)
-            CompareTied(reader, compared, found, all);
-        else
-            all.push_back(compared);
-        if (m_stop)
-            return;
-        if (!m_recall) {
-            classes.insert(classes.end(), found.begin(), found.end());
-            continue;
-        }
-        std::map<size_t, size_t> placeOf;
-        for (size_t place = 0; place < compared.size(); ++place)
-            placeOf[compared[place]] = place;
-        for (Members& identical : all) {
-            for (size_t i = 0, n = identical.size(); i < n; ++i) {
-                for (size_t follower : others[placeOf[identical[i]]]) {
-                    identical.push_back(follower);
-                    Settle(follower, size);
-                }
-            }
-            if (identical.size() >= 2)
-                classes.push_back(identical);
-        }
-        m_recall->NoteClasses(all);
-    }
-}
-
-void ContentsCheck::CompareTied(Reader& reader, const Members& tied, std::vector<Members>& classes,
-                                std::vector<Members>& all)
-{
-    const std::uint64_t size = m_files[tied.front()].size;
-    const size_t before = classes.size();
-    Members singles;
-    if (tied.size() <= kSideBySide) {
-        CompareSideBySide(reader, tied, classes, &singles);
-    } else {
-        // Many files alike at both ends: their whole contents are hashed first, then each hash
-        // group is compared byte by byte in turns, its first file beside the others.
-        std::map<ContentsHash, Members> byWhole;
-        for (size_t file : tied) {
-            if (m_stop)
-                return;
-            ContentsHash whole;
-            if (!m_recall || !m_recall->KnownWhole(file, whole)) {
-                std::uint64_t hash[2];
-                if (!Hash(reader, file, true, hash)) {
-                    m_outcomes[file].unreadable = true;
-                    Settle(file, size);
-                    continue;
-                }
-                whole = {hash[0], hash[1]};
-            }
-            byWhole[whole].push_back(file);
-        }
-        for (auto& [whole, same] : byWhole) {
-            if (same.size() < 2) {
-                Settle(same.front(), size);
-                singles.push_back(same.front());
-                continue;
-            }
-            Members merged;
-            bool firstAlone = false;
-            for (size_t start = 1; start < same.size() && !m_stop; start += kSideBySide - 1) {
-                Members turn = {same.front()};
-                for (size_t i = start; i < same.size() && i < start + kSideBySide - 1; ++i)
-                    turn.push_back(same[i]);
-                std::vector<Members> found;
-                Members alone;
-                CompareSideBySide(reader, turn, found, &alone);
-                for (size_t file : alone) {
-                    if (file == same.front())
-                        firstAlone = true;
-                    else
-                        singles.push_back(file);
-                }
-                for (Members& identical : found) {
-                    if (identical.front() == same.front())
-                        merged.insert(merged.end(), identical.begin() + (merged.empty() ? 0 : 1),
-                                      identical.end());
-                    else
-                        classes.push_back(std::move(identical));
-                }
-            }
-            if (merged.size() >= 2)
-                classes.push_back(std::move(merged));
-            else if (firstAlone)
-                singles.push_back(same.front());
-        }
-    }
-    all.assign(classes.begin() + std::ptrdiff_t(before), classes.end());
-    for (size_t file : singles)
-        all.push_back({file});
 }
 
 void ContentsCheck::UseCache(ContentsCache::Options options)
@@ -484,12 +378,19 @@ bool ContentsCheck::Run()
     if (m_stop)
         return false;
 
+    // A file that changed or failed after it was placed (compared in several turns) leaves its class.
     std::vector<int> classOf(m_files.size(), -1);
     int classes = 0;
     for (const std::vector<Members>& groupClasses : found) {
         for (const Members& identical : groupClasses) {
+            const auto stays = [this](size_t file) {
+                return !m_outcomes[file].changed && !m_outcomes[file].unreadable;
+            };
+            if (std::count_if(identical.begin(), identical.end(), stays) < 2)
+                continue;
             for (size_t file : identical)
-                classOf[file] = classes;
+                if (stays(file))
+                    classOf[file] = classes;
             ++classes;
         }
     }
@@ -499,8 +400,10 @@ bool ContentsCheck::Run()
     for (size_t i = 0; i < m_files.size(); ++i) {
         const int linked = m_outcomes[i].hardLinkOf;
         const int c = linked >= 0 ? classOf[size_t(linked)] : classOf[i];
-        if (linked >= 0)
+        if (linked >= 0) {
             m_outcomes[i].unreadable = m_outcomes[size_t(linked)].unreadable;
+            m_outcomes[i].changed = m_outcomes[size_t(linked)].changed;
+        }
         if (c < 0)
             continue;
         if (number[size_t(c)] == 0)

@@ -18,9 +18,13 @@ struct ContentsFile
     std::string folder; // exact bytes, ending with "/"
     std::string name;
     std::uint64_t size = 0;
-    std::uint64_t device = 0; // of the file the scan opened
+    std::uint64_t device = 0; // of the file the scan saw
     std::uint64_t inode = 0;
-    bool opened = false; // the scan could open it
+    std::int64_t modified = 0; // its last write as the scan saw it: seconds since the epoch
+    std::int32_t modifiedNanoseconds = 0;
+    bool opened = false;  // the scan could read it
+    bool link = false;    // a symbolic link: never a copy of anything, so never read
+    bool changed = false; // already known to have changed since the scan
     // Files of one size group share this number (files of different sizes never count as one
     // group); -1: in no group.
     long long sizeGroup = -1;
@@ -32,17 +36,23 @@ struct ContentsOutcome
     int group = 0;       // contents group, numbered from 1 in order of first file; 0: in none
     int hardLinkOf = -1; // index of an earlier file that is the same file (device and inode)
     bool unreadable = false;
+    // Its size or last write, when it was opened or after it was last read, was not what the scan
+    // saw, or it went on past its size: in no group.
+    bool changed = false;
 };
 
 // Compares the contents of the files of each size group. Hard links of one file are that file
-// once. Each remaining file is reopened only if it is still the regular file the scan opened;
-// first a block at the start and one at the end are hashed (XXH3, 128 bits), then the files still
-// tied are compared byte by byte, all of a group side by side, so that each is read once and a
-// file stops being read as soon as it differs from all the others. Groups of more than
-// kSideBySide files are first split by a hash of their whole contents. Two threads take the size
-// groups in turn; the outcome does not depend on which read what. With a contents cache, a file
-// whose key (ContentsKey) is unchanged is not read again: its hashes, and the files it was found
-// identical or unlike, come from the cache.
+// once; symbolic links are never read. Each remaining file is reopened only if it is still the
+// regular file the scan saw; first a block at the start and one at the end are hashed (XXH3, 128
+// bits), then the files still tied are compared byte by byte, all of a group side by side, so that
+// each is read once and a file stops being read as soon as it differs from all the others. Groups
+// of more than kSideBySide files are first split by a hash of their whole contents. A file whose
+// size or last write is not what the scan saw, when it is opened or after it was last read, or
+// that goes on past that size, has changed since the scan and is in no group; the files of a group
+// are read to their end. Two threads take the size groups in turn, the largest first; the outcome
+// does not depend on which read what. With a contents cache, a file whose key (ContentsKey) is
+// unchanged is not read again: its hashes, and the files it was found identical or unlike, come
+// from the cache.
 class ContentsCheck
 {
     using Members = std::vector<size_t>;
@@ -73,11 +83,10 @@ public:
     const std::vector<ContentsOutcome>& Outcomes() const { return m_outcomes; }
 
 private:
-    // What one reading thread keeps: the folder it opened last.
+    // What one reading thread keeps: the folders it opened last, by their exact bytes (the files of
+    // a group lie in many folders, and each is looked at and read more than once).
     struct Reader
     {
-        // The folders opened last, by their exact bytes: the files of a group lie in many folders,
-        // and each is looked at and read more than once.
         std::unordered_map<std::string, int> folders;
         std::vector<std::string> order; // to give the oldest up
         size_t next = 0;
@@ -96,9 +105,21 @@ private:
     bool Hash(Reader& reader, size_t file, bool whole, std::uint64_t hash[2]);
     // The end hash of a file, from the contents cache or read.
     bool Ends(Reader& reader, size_t file, ContentsHash& ends);
+    // The classes of a comparison, as the contents cache keeps them: files that changed or could not
+    // be read are left out.
+    void NoteClasses(const std::vector<Members>& classes, const Members& singles);
     int FolderOf(Reader& reader, size_t file);
+    // Opens the file again and checks it is still as the scan saw it; -1 when not.
     int Reopen(Reader& reader, size_t file);
-    bool ReadAt(int fd, char* buffer, std::uint64_t length, std::uint64_t offset);
+    // Whether the open file still has the size and last write the scan saw; marks it changed if not.
+    bool StillAsScanned(int fd, size_t file);
+    // Whether nothing follows the size the scan saw and the file is still as the scan saw it; marks
+    // it changed if not (false without a mark: it could not be read).
+    bool EndsAsScanned(int fd, size_t file);
+    // Reads exactly `length` bytes; a file that ends sooner has changed.
+    bool ReadAt(int fd, size_t file, char* buffer, std::uint64_t length, std::uint64_t offset);
+    // The file is in no group: it could not be read, or it changed. Its bytes count as settled.
+    void Drop(size_t file);
     void Settle(size_t file, std::uint64_t upTo);
 
     std::vector<ContentsFile> m_files;
