@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <map>
 #include <system_error>
 #include <thread>
@@ -350,23 +351,43 @@ bool ContentsCheck::Run()
     std::stable_sort(order.begin(), order.end(),
                      [&bytes](size_t a, size_t b) { return bytes[a] > bytes[b]; });
     std::vector<std::vector<Members>> found(groups.size());
+    // Two threads (when there can be two) run `work` to its end.
+    const auto inParallel = [&groups](const std::function<void()>& work) {
+        std::thread helper;
+        if (groups.size() > 1 && std::thread::hardware_concurrency() > 1) {
+            try {
+                helper = std::thread(work);
+            } catch (const std::system_error&) {
+                // One thread does it all.
+            }
+        }
+        work();
+        if (helper.joinable())
+            helper.join();
+    };
+    // With a cache to ask, every file is looked at first, folder by folder, each folder opened
+    // once: the files of one group lie in many folders.
+    if (m_recall && !cache->Empty()) {
+        std::vector<size_t> files;
+        for (const Members& group : groups)
+            files.insert(files.end(), group.begin(), group.end());
+        std::sort(files.begin(), files.end(),
+                  [this](size_t a, size_t b) { return m_files[a].folder < m_files[b].folder; });
+        constexpr size_t kSlice = 512;
+        std::atomic<size_t> slice{0};
+        inParallel([&] {
+            Reader reader;
+            for (size_t from = slice++ * kSlice; from < files.size() && !m_stop; from = slice++ * kSlice)
+                for (size_t i = from; i < std::min(files.size(), from + kSlice); ++i)
+                    Look(reader, files[i], true);
+        });
+    }
     std::atomic<size_t> next{0};
-    const auto work = [&] {
+    inParallel([&] {
         Reader reader;
         for (size_t k = next++; k < order.size() && !m_stop; k = next++)
             CompareGroup(reader, groups[order[k]], found[order[k]]);
-    };
-    std::thread helper;
-    if (groups.size() > 1 && std::thread::hardware_concurrency() > 1) {
-        try {
-            helper = std::thread(work);
-        } catch (const std::system_error&) {
-            // One thread does it all.
-        }
-    }
-    work();
-    if (helper.joinable())
-        helper.join();
+    });
     if (cache) {
         // What was learnt is written back in one go, also after a stop.
         if (m_recall)

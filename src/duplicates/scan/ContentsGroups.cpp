@@ -18,16 +18,9 @@ void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::ve
     for (size_t file : members) {
         if (!m_recall)
             break;
-        // One look by the whole path; a path too long for that, from its folder.
-        const ContentsFile& f = m_files[file];
-        const std::string path = f.folder + f.name;
-        const bool whole = path.size() < PATH_MAX;
-        const int folder = whole ? AT_FDCWD : FolderOf(reader, file);
         ContentsHash ends;
-        allKnown = folder != -1 &&
-                   m_recall->Look(file, folder, whole ? path : f.name, path, f.device, f.inode, f.size,
-                                  f.modified * 1'000'000'000 + f.modifiedNanoseconds) &&
-                   m_recall->KnownEnds(file, ends) && allKnown;
+        const bool known = Look(reader, file, false) && m_recall->KnownEnds(file, ends);
+        allKnown = allKnown && known;
     }
     // A file of one block at most (or none): that block is its whole contents, read once, side by side.
     if (size <= kBlock && members.size() <= kSideBySide && !allKnown) {
@@ -181,6 +174,17 @@ void ContentsCheck::CompareTied(Reader& reader, const Members& tied, std::vector
     all.assign(classes.begin() + std::ptrdiff_t(before), classes.end());
     for (size_t file : singles)
         all.push_back({file});
+}
+
+bool ContentsCheck::Look(Reader& reader, size_t file, bool openFolder)
+{
+    // Relative to the folder when it is open (or to be opened), else by the whole path.
+    const ContentsFile& f = m_files[file];
+    const std::string path = f.folder + f.name;
+    const bool relative = openFolder || path.size() >= PATH_MAX || reader.folders.count(f.folder) > 0;
+    const int folder = relative ? FolderOf(reader, file) : AT_FDCWD;
+    return folder != -1 && m_recall->Look(file, folder, relative ? f.name : path, path, f.device, f.inode,
+                                          f.size, f.modified * 1'000'000'000 + f.modifiedNanoseconds);
 }
 
 void ContentsCheck::NoteClasses(const std::vector<Members>& classes, const Members& singles)

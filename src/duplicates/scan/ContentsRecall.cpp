@@ -24,8 +24,9 @@ bool ContentsRecall::Look(size_t file, int folderFd, const std::string& name, co
                           std::int64_t modifiedNs)
 {
     File& f = m_files[file];
-    if (!m_cache || !m_cache->Usable() || f.looked)
+    if (!m_cache || !m_cache->Usable() || f.tried)
         return f.found;
+    f.tried = true;
     f.size = size;
     f.modifiedNs = modifiedNs;
     if (m_cache->Empty())

@@ -27,10 +27,10 @@ public:
     // `cache` may be null: nothing is known and nothing kept.
     ContentsRecall(size_t files, ContentsCache* cache);
 
-    // Looks file `file` up: `name` in the folder `folderFd` (AT_FDCWD with a whole path; a link is
-    // looked at through itself), to be the regular file with this device, inode, size and (unless
-    // kAnyTime) last write in nanoseconds, as the scan saw it; `path` is its whole path. False when
-    // it is not, or the cache has nothing for it.
+    // Looks file `file` up (once; later calls give the first answer): `name` in the folder `folderFd`
+    // (AT_FDCWD with a whole path; a link is looked at through itself), to be the regular file with this
+    // device, inode, size and (unless kAnyTime) last write in nanoseconds, as the scan saw it; `path` is its
+    // whole path. False when it is not, or the cache has nothing for it.
     static constexpr std::int64_t kAnyTime = INT64_MIN;
     bool Look(size_t file, int folderFd, const std::string& name, const std::string& path,
               std::uint64_t device, std::uint64_t inode, std::uint64_t size, std::int64_t modifiedNs);
@@ -60,9 +60,10 @@ public:
 private:
     struct File
     {
-        bool looked = false;
-        bool steady = true; // every look gave the same key
-        bool found = false; // the cache knew the key
+        bool tried = false;  // Look was called
+        bool looked = false; // the key is known
+        bool steady = true;  // every look gave the same key
+        bool found = false;  // the cache knew the key
         bool learnt = false;
         std::uint64_t size = 0; // as the scan saw it
         std::int64_t modifiedNs = kAnyTime;
