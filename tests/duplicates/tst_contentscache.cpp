@@ -227,9 +227,8 @@ private slots:
         QTest::newRow("corrupt") << QStringLiteral("corrupt") << QStringLiteral("file is not a database");
         QTest::newRow("locked") << QStringLiteral("locked") << QStringLiteral("database is locked");
         QTest::newRow("read-only") << QStringLiteral("read-only")
-                                   << QStringLiteral("unable to open database file");
-        QTest::newRow("full disk") << QStringLiteral("full")
-                                   << QStringLiteral("disk I/O error (No space left on device)");
+                                   << QStringLiteral("attempt to write a readonly database");
+        QTest::newRow("full disk") << QStringLiteral("full") << QStringLiteral("database or disk is full");
     }
     void faultyDatabases()
     {

@@ -259,6 +259,9 @@ bool ContentsCache::Open()
         return Fail(code, "open");
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, m_options.busyMs);
+    // The write-ahead log is folded into the database by later writes, not at every close: that
+    // would wait for the disk at the end of each check.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     m_usable = true;
     // A new database gives freed pages back to the file system when asked (Trim); the cache can
     // always be rebuilt, so a write is not waited for on the disk.
