@@ -9,7 +9,7 @@ packages=(
   xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
   fd-find xdotool weston qt6-wayland
-  clang-format libxxhash-dev
+  clang-format libxxhash-dev libsqlite3-dev
 )
 # --bench: also the duplicate finders and ripgrep that bench/compare.sh measures against (not needed
 # by tests).

@@ -5,6 +5,7 @@
 #include "duplicates/scan/ContentsCheck.h"
 #include "duplicates/scan/SizeGrouping.h"
 #include "platform/Paths.h"
+#include "platform/SettingsStore.h"
 #include "view/Seams.h"
 
 #include <QHBoxLayout>
@@ -37,6 +38,8 @@ void CDlgDuplicateResults::BuildBand()
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(&m_verifyButton);
     layout->addWidget(&m_summary, 1);
+    layout->addWidget(&m_cacheNote);
+    m_cacheNote.hide();
     connect(&m_verifyButton, &QPushButton::clicked, this, &CDlgDuplicateResults::OnVerifyContents);
     m_listResults.SetBand(&m_band);
 
@@ -172,6 +175,14 @@ void CDlgDuplicateResults::OnVerifyContents()
     m_contentsStop = false;
     m_contentsDone = false;
     m_contentsCheck = std::make_unique<ContentsCheck>(std::move(files), m_contentsStop);
+    const QString section = QString::fromLatin1(Settings::kDuplicatesSection);
+    const Settings::DuplicatesKey useCache = Settings::DuplicatesKey::UseContentsCache;
+    if (platform::GetProfileInt(section, Settings::Name(useCache), Settings::IntDefault(useCache)) != 0) {
+        ContentsCache::Options cache;
+        cache.file = ContentsCache::DefaultFile();
+        m_contentsCheck->UseCache(cache);
+    }
+    m_cacheNote.hide();
 
     auto* progress = new QProgressDialog(tr("Comparing the contents of the files..."), tr("Cancel"), 0,
                                          kProgressSteps, this);
@@ -221,6 +232,12 @@ void CDlgDuplicateResults::FinishContentsCheck()
     m_contentsTimer.stop();
     const bool applied = !m_contentsStop && !(m_contentsProgress && m_contentsProgress->wasCanceled());
     m_lastBytesRead = m_contentsCheck->BytesRead();
+    // The check went on without its cache: said once, until the next check.
+    if (!m_contentsCheck->CacheProblem().isEmpty()) {
+        m_cacheNote.setText(
+            tr("The contents cache could not be used: %1").arg(m_contentsCheck->CacheProblem()));
+        m_cacheNote.show();
+    }
     CloseContentsProgress();
     if (applied) {
         // Only groups of identical contents stay, with the files that could not be read or changed

@@ -100,6 +100,8 @@ public:
     QPushButton& VerifyButton() { return m_verifyButton; }
     // "%d group(s), %d file(s), %s in duplicates", for the list as it stands.
     QString SummaryText() const { return m_summary.text(); }
+    // Why the last contents check went on without its cache; empty when it did not.
+    QString CacheNote() const { return m_cacheNote.isVisibleTo(&m_band) ? m_cacheNote.text() : QString(); }
     // The contents check's progress window while it runs; null otherwise.
     QProgressDialog* ContentsProgress() const { return m_contentsProgress; }
     bool IsCheckingContents() const { return m_contentsThread.joinable(); }
@@ -198,6 +200,7 @@ private:
     QWidget m_band;
     QPushButton m_verifyButton;
     QLabel m_summary;
+    QLabel m_cacheNote;
     std::atomic<bool> m_contentsStop{false};
     std::atomic<bool> m_contentsDone{false};
     std::thread m_contentsThread;

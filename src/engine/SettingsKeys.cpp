@@ -169,6 +169,24 @@ QString StringDefault(ViewKey key)
     return value ? QString::fromLatin1(value) : QString();
 }
 
+QString Name(DuplicatesKey key)
+{
+    switch (key) {
+    case DuplicatesKey::UseContentsCache:
+        return QStringLiteral("UseContentsCache");
+    }
+    return QString();
+}
+
+int IntDefault(DuplicatesKey key)
+{
+    switch (key) {
+    case DuplicatesKey::UseContentsCache:
+        return 1;
+    }
+    return 0;
+}
+
 QString ColumnWidthKey(int list, int column)
 {
     return QStringLiteral("%1 Column %2").arg(list).arg(column);

@@ -70,6 +70,17 @@ QString Name(ViewKey key);
 int IntDefault(ViewKey key);
 QString StringDefault(ViewKey key);
 
+// Values of our own additions, in a section of their own, each with its one default.
+inline constexpr const char* kDuplicatesSection = "Duplicates";
+
+enum class DuplicatesKey
+{
+    UseContentsCache, // Verify Contents keeps what it learnt of each file (1) or reads every time (0)
+};
+
+QString Name(DuplicatesKey key);
+int IntDefault(DuplicatesKey key);
+
 // Column widths of the view's two lists ("%d Column %d") and of the duplicates list.
 QString ColumnWidthKey(int list, int column);
 QString ResultsColumnWidthKey(int column);

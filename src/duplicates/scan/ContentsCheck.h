@@ -1,9 +1,16 @@
 #pragma once
 
+#include "duplicates/scan/ContentsCache.h"
+
+#include <QString>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+class ContentsRecall;
 
 // One file of the duplicate candidates, as the contents check needs it.
 struct ContentsFile
@@ -42,8 +49,10 @@ struct ContentsOutcome
 // of more than kSideBySide files are first split by a hash of their whole contents. A file whose
 // size or last write is not what the scan saw, when it is opened or after it was last read, or
 // that goes on past that size, has changed since the scan and is in no group; the files of a group
-// are read to their end. Two threads take the size groups in turn; the outcome does not depend on
-// which read what.
+// are read to their end. Two threads take the size groups in turn, the largest first; the outcome
+// does not depend on which read what. With a contents cache, a file whose key (ContentsKey) is
+// unchanged is not read again: its hashes, and the files it was found identical or unlike, come
+// from the cache.
 class ContentsCheck
 {
     using Members = std::vector<size_t>;
@@ -63,23 +72,46 @@ public:
     // Bytes actually read.
     std::uint64_t BytesRead() const { return m_bytesRead; }
 
+    // Keeps what the check learns in the contents cache these options name, and takes what it
+    // knows. Before Run.
+    void UseCache(ContentsCache::Options options);
+    // Why the contents cache could not be used (the check went on without it); empty when it could.
+    const QString& CacheProblem() const { return m_cacheProblem; }
+
     // Runs the whole check; false when it was stopped.
     bool Run();
     const std::vector<ContentsOutcome>& Outcomes() const { return m_outcomes; }
 
 private:
-    // What one reading thread keeps: the folder it opened last.
+    // What one reading thread keeps: the folders it opened last, by their exact bytes (the files of
+    // a group lie in many folders, and each is looked at and read more than once).
     struct Reader
     {
-        std::string folder;
-        int fd = -1;
-        ~Reader();
+        std::unordered_map<std::string, int> folders;
+        std::vector<std::string> order; // to give the oldest up
+        size_t next = 0;
+        void CloseAll();
+        ~Reader() { CloseAll(); }
     };
+    static constexpr size_t kFolders = 64;
     // Splits distinct files of one size into classes of identical contents (two or more each).
     void CompareGroup(Reader& reader, const Members& members, std::vector<Members>& classes);
-    // Byte by byte, side by side, at most kSideBySide files.
-    void CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes);
+    // Files alike at both ends: classes of identical contents; `all` also gets the single files.
+    void CompareTied(Reader& reader, const Members& tied, std::vector<Members>& classes,
+                     std::vector<Members>& all);
+    // Byte by byte, side by side, at most kSideBySide files. `singles` gets the files unlike all others.
+    void CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes,
+                           Members* singles = nullptr);
     bool Hash(Reader& reader, size_t file, bool whole, std::uint64_t hash[2]);
+    // The end hash of a file, from the contents cache or read.
+    bool Ends(Reader& reader, size_t file, ContentsHash& ends);
+    // The classes of a comparison, as the contents cache keeps them: files that changed or could not
+    // be read are left out.
+    void NoteClasses(const std::vector<Members>& classes, const Members& singles);
+    int FolderOf(Reader& reader, size_t file);
+    // Asks the contents cache about a file (ContentsRecall::Look) without reading it: relative to
+    // its folder when that is open or `openFolder` asks for it, else by its whole path.
+    bool Look(Reader& reader, size_t file, bool openFolder);
     // Opens the file again and checks it is still as the scan saw it; -1 when not.
     int Reopen(Reader& reader, size_t file);
     // Whether the open file still has the size and last write the scan saw; marks it changed if not.
@@ -99,6 +131,9 @@ private:
     std::vector<Members> m_groups;
     std::vector<std::uint64_t> m_settled;
     const std::atomic<bool>& m_stop;
+    std::optional<ContentsCache::Options> m_cacheOptions;
+    ContentsRecall* m_recall = nullptr; // while Run runs with a cache
+    QString m_cacheProblem;
     std::uint64_t m_bytesToRead = 0;
     std::atomic<std::uint64_t> m_progress{0};
     std::atomic<std::uint64_t> m_bytesRead{0};
