@@ -9,11 +9,12 @@ packages=(
   xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  fd-find xdotool
-  clang-format libxxhash-dev
+  fd-find xdotool weston qt6-wayland
+  clang-format libxxhash-dev libsqlite3-dev
 )
-# --bench: also the duplicate finders that bench/compare.sh measures against (not needed by tests).
-[[ "${1:-}" == "--bench" ]] && packages+=(jdupes rmlint fdupes rdfind)
+# --bench: also the duplicate finders and ripgrep that bench/compare.sh measures against (not needed
+# by tests).
+[[ "${1:-}" == "--bench" ]] && packages+=(jdupes rmlint fdupes rdfind ripgrep)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -42,6 +42,10 @@
         <source>Application Button</source>
         <translation>アプリケーションボタン</translation>
     </message>
+    <message>
+        <source>Switches to the next look. Alt+F opens the application menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgDuplicateResults</name>
@@ -56,10 +60,6 @@
     <message>
         <source>%1 group(s), %2 file(s), %3 in duplicates</source>
         <translation>%1 グループ、%2 ファイル、重複分 %3</translation>
-    </message>
-    <message>
-        <source>Keep one file of each group?</source>
-        <translation>各グループのファイルを 1 つずつ残しますか?</translation>
     </message>
     <message>
         <source>Comparing the contents of the files...</source>
@@ -113,6 +113,39 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
         <source>UnCheck All</source>
         <translation>すべてのチェックを外す</translation>
     </message>
+    <message>
+        <source>Contents Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many groups and files the list holds, and the space their extra copies take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished">ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Keep one file of each group?
+
+Yes keeps these files and sends the other checked files to the Recycle Bin:
+%1
+
+No sends every checked file to the Recycle Bin, the last copy of each group included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contents cache could not be used: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate Candidates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files of equal size, one group after another; check the files to send to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgSearchParameters</name>
@@ -139,6 +172,34 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
     <message>
         <source>Specify Search Parameters - %1</source>
         <translation>検索条件の指定 - %1</translation>
+    </message>
+    <message>
+        <source>Invalid regular expression: %1 (at character %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid regular expression: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words searched for last are in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;More Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows or hides the options beyond the word: names to skip, how the word matches, size, date and text inside the files.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -170,6 +231,14 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
         <source>File</source>
         <translation>ファイル</translation>
     </message>
+    <message>
+        <source>Folder Tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder to search</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CInfoBar</name>
@@ -180,6 +249,14 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
     <message>
         <source>Here is an informational message for the user.</source>
         <translation>ここにユーザーへのお知らせが表示されます。</translation>
+    </message>
+    <message>
+        <source>Information Bar</source>
+        <translation type="unfinished">情報バー</translation>
+    </message>
+    <message>
+        <source>What to do next, or how the last search went</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -237,10 +314,6 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <source>&amp;About Pendrake...</source>
-        <translation>Pendrake について(&amp;A)...</translation>
-    </message>
-    <message>
         <source>Selected Folder Will Appear Here</source>
         <translation>選択したフォルダーがここに表示されます</translation>
     </message>
@@ -280,6 +353,30 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
         <source>Press the Start Button to Start Searching File(s) from the Folder %1.</source>
         <translation>[開始] ボタンを押すと、フォルダー %1 でファイルの検索を開始します。</translation>
     </message>
+    <message>
+        <source>Si&amp;ze Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Modified Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Tresmolo...</source>
+        <translation type="unfinished">Tresmolo について(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>The folder chosen to search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 itself was not searched: it lies on a virtual file system (such as /proc or /sys), which is never searched.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 itself was not searched: the switch &quot;%2&quot; in &quot;%3&quot; skips it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>COutlookBar</name>
@@ -294,6 +391,10 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
     <message>
         <source>Folders</source>
         <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Navigation Pane Pages</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -390,6 +491,38 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
         <source>Folder</source>
         <translation>フォルダー</translation>
     </message>
+    <message>
+        <source>File List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files found, or the search&apos;s status lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File List Headings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folders that hold found files, with their file counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder List Headings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Folder(s) Could Not Be Opened (Too Many Open Files). </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 File(s) Could Not Be Read. </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRibbonBar</name>
@@ -433,6 +566,14 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
         <source>View</source>
         <translation>表示</translation>
     </message>
+    <message>
+        <source>Command Panel Tabs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a menu with the commands of this panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -443,10 +584,6 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Start a search in the selected folder at once, as the automatic search at start-up does.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The folder to select (and search).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -470,7 +607,27 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The folder name is empty.</source>
+        <source>Qt&apos;s own options, given to Qt when they come before &quot;--&quot;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder to select (and search): a path, or a local file:// URI. Every argument after &quot;--&quot; is a folder, even one that starts with &quot;-&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder on another computer (%2); only local folders can be searched.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid file URI.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -804,6 +961,76 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
         <source>Toggle Status Bar</source>
         <translation>ステータスバーの表示切り替え</translation>
     </message>
+    <message>
+        <source>Size Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the size of every found file in the file list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or Hide the Size Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show when every found file was last modified in the file list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or Hide the Modified Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContentsCache</name>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateTime</name>
+    <message>
+        <source>Invalid DateTime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Day </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hour </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Minute </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Days </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hours </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Minutes </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileListModel</name>
@@ -818,6 +1045,18 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <message>
         <source>Folder</source>
         <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished">サイズ</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last File Found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -859,6 +1098,19 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
         <source>Shows only the files whose name or folder contains this text. Escape clears it.</source>
         <translation>名前またはフォルダーにこの文字列を含むファイルだけを表示します。Esc キーで消去します。</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>rows shown of all rows</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
@@ -893,6 +1145,180 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <message>
         <source>hard link of #%1</source>
         <translation>#%1 のハードリンク</translation>
+    </message>
+    <message>
+        <source>symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed since the scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchFilters</name>
+    <message>
+        <source>%1 byte(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchOptionsPanel</name>
+    <message>
+        <source>One name or pattern a line, e.g. node_modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders and files whose name matches one of these patterns are skipped. A pattern matches the exact bytes of a name, case-sensitive: * stands for any run of characters, ? for one, [abc] for one of a set. A pattern holding / matches the path below the chosen folder (e.g. src/build), and one ending in / matches folders only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a name that is often not worth searching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;kip names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches wildcard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matches regular expression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the search word is matched against each file&apos;s name, without regard to case: found anywhere in it, as a wildcard pattern for the whole name, or as a regular expression.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File &amp;name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the search word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At l&amp;east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smallest size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit of the smallest size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At m&amp;ost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit of the largest size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified on or after this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified on or a&amp;fter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified on or before this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified on or &amp;before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified in the &amp;last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only files whose contents hold this text are found, without regard to case.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Containing &amp;text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search b&amp;inary files too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also search files that look binary (a zero byte in their first 128 KB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts every one of these options back to its default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 KB is 1,024 bytes, 1 MB 1,024 KB, 1 GB 1,024 MB.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -932,6 +1358,10 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <message>
         <source>No terminal program was found. Install one, or name yours in the TERMINAL environment variable.</source>
         <translation>端末プログラムが見つかりません。端末プログラムをインストールするか、環境変数 TERMINAL で指定してください。</translation>
+    </message>
+    <message>
+        <source>No file manager was found to open the folder %1. Install one to open folders from here.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1432,37 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
 </context>
 <context>
+    <name>SwitchTips</name>
+    <message>
+        <source>Skips the system&apos;s programs folder, %1, while searching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skips the folder of added programs, %1, while searching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skips the trash while searching: %1, and every folder named .Trash or .Trash- followed by digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skips the application data folders while searching: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skips folders whose names start with a dot (.), and folders that cannot be examined, while searching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skips files whose names start with a dot (.) while searching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skips files that nobody may write to (no write permission at all) while searching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Trash</name>
     <message>
         <source>the trash folder %1 cannot be used: %2</source>
@@ -1069,6 +1530,21 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <message>
         <source>Office 200&amp;7</source>
         <translation>Office 200&amp;7</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>The folder name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of the folder &quot;%1&quot; is not valid UTF-8, so the folder tree cannot show it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,75 @@ const Entry& EntryOf(Key key)
     return kTable[size_t(key)];
 }
 
+struct FilterEntry
+{
+    FilterKey key;
+    const char* name;
+    int intDefault;
+    const char* stringDefault; // nullptr for integer values
+};
+
+constexpr std::array<FilterEntry, 14> kFilterTable = {{
+    {FilterKey::SkipPatterns, "SkipPatterns", 0, ""},
+    {FilterKey::NameMatch, "NameMatch", 0, nullptr},
+    {FilterKey::MinSizeEnabled, "MinSizeEnabled", 0, nullptr},
+    {FilterKey::MinSize, "MinSize", 0, nullptr},
+    {FilterKey::MinSizeUnit, "MinSizeUnit", 1, nullptr},
+    {FilterKey::MaxSizeEnabled, "MaxSizeEnabled", 0, nullptr},
+    {FilterKey::MaxSize, "MaxSize", 0, nullptr},
+    {FilterKey::MaxSizeUnit, "MaxSizeUnit", 1, nullptr},
+    {FilterKey::ModifiedFrom, "ModifiedFrom", 0, ""},
+    {FilterKey::ModifiedTo, "ModifiedTo", 0, ""},
+    {FilterKey::ModifiedWithinDays, "ModifiedWithinDays", 0, nullptr},
+    {FilterKey::ContainingText, "ContainingText", 0, ""},
+    {FilterKey::TextIsRegularExpression, "TextIsRegularExpression", 0, nullptr},
+    {FilterKey::SearchBinaryFiles, "SearchBinaryFiles", 0, nullptr},
+}};
+
+const FilterEntry& EntryOf(FilterKey key)
+{
+    return kFilterTable[size_t(key)];
+}
+
+struct ViewEntry
+{
+    ViewKey key;
+    const char* section;
+    const char* name;
+    int intDefault;
+    const char* stringDefault; // nullptr for integer values
+};
+
+constexpr std::array<ViewEntry, 4> kViewTable = {{
+    {ViewKey::WordHistory, "SearchDialog", "WordHistory", 0, ""},
+    {ViewKey::MoreOptionsShown, "SearchDialog", "MoreOptionsShown", 0, nullptr},
+    {ViewKey::SizeColumn, "FileList", "SizeColumn", 0, nullptr},
+    {ViewKey::ModifiedColumn, "FileList", "ModifiedColumn", 0, nullptr},
+}};
+
+const ViewEntry& EntryOf(ViewKey key)
+{
+    return kViewTable[size_t(key)];
+}
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kViewTable.size(); ++i)
+            if (size_t(kViewTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the view table lists the keys in their order");
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kFilterTable.size(); ++i)
+            if (size_t(kFilterTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the filter table lists the keys in their order");
+
 static_assert(
     [] {
         for (size_t i = 0; i < kTable.size(); ++i)
@@ -61,6 +130,61 @@ QString StringDefault(Key key)
 {
     const char* value = EntryOf(key).stringDefault;
     return value ? QString::fromLatin1(value) : QString();
+}
+
+QString Name(FilterKey key)
+{
+    return QString::fromLatin1(EntryOf(key).name);
+}
+
+int IntDefault(FilterKey key)
+{
+    return EntryOf(key).intDefault;
+}
+
+QString StringDefault(FilterKey key)
+{
+    const char* value = EntryOf(key).stringDefault;
+    return value ? QString::fromLatin1(value) : QString();
+}
+
+QString Section(ViewKey key)
+{
+    return QString::fromLatin1(EntryOf(key).section);
+}
+
+QString Name(ViewKey key)
+{
+    return QString::fromLatin1(EntryOf(key).name);
+}
+
+int IntDefault(ViewKey key)
+{
+    return EntryOf(key).intDefault;
+}
+
+QString StringDefault(ViewKey key)
+{
+    const char* value = EntryOf(key).stringDefault;
+    return value ? QString::fromLatin1(value) : QString();
+}
+
+QString Name(DuplicatesKey key)
+{
+    switch (key) {
+    case DuplicatesKey::UseContentsCache:
+        return QStringLiteral("UseContentsCache");
+    }
+    return QString();
+}
+
+int IntDefault(DuplicatesKey key)
+{
+    switch (key) {
+    case DuplicatesKey::UseContentsCache:
+        return 1;
+    }
+    return 0;
 }
 
 QString ColumnWidthKey(int list, int column)
