@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Switches to the next look. Alt+F opens the application menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselt zum nächsten Erscheinungsbild. Alt+F öffnet das Anwendungsmenü.</translation>
     </message>
 </context>
 <context>
@@ -115,15 +115,15 @@ Falls die Dateiliste noch rollt, warten Sie bitte, bis sie stillsteht.</translat
     </message>
     <message>
         <source>Contents Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaltsprüfung</translation>
     </message>
     <message>
         <source>How many groups and files the list holds, and the space their extra copies take</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Gruppen und Dateien die Liste enthält und wie viel Platz ihre zusätzlichen Kopien belegen</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished">und %1 weitere</translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>Keep one file of each group?
@@ -132,19 +132,24 @@ Yes keeps these files and sends the other checked files to the Recycle Bin:
 %1
 
 No sends every checked file to the Recycle Bin, the last copy of each group included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei jeder Gruppe behalten?
+
+„Ja“ behält diese Dateien und verschiebt die übrigen markierten Dateien in den Papierkorb:
+%1
+
+„Nein“ verschiebt alle markierten Dateien in den Papierkorb, auch die letzte Kopie jeder Gruppe.</translation>
     </message>
     <message>
         <source>The contents cache could not be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalts-Cache konnte nicht verwendet werden: %1</translation>
     </message>
     <message>
         <source>Duplicate Candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Duplikate</translation>
     </message>
     <message>
         <source>Files of equal size, one group after another; check the files to send to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien gleicher Größe, Gruppe für Gruppe; markieren Sie die Dateien, die in den Papierkorb sollen</translation>
     </message>
 </context>
 <context>
@@ -175,31 +180,31 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Invalid regular expression: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger regulärer Ausdruck: %1 (bei Zeichen %2).</translation>
     </message>
     <message>
         <source>Invalid regular expression: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger regulärer Ausdruck: %1.</translation>
     </message>
     <message>
         <source>The words searched for last are in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt gesuchten Begriffe stehen in der Liste.</translation>
     </message>
     <message>
         <source>Search Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchbegriff</translation>
     </message>
     <message>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchpfad</translation>
     </message>
     <message>
         <source>&amp;More Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitere Optionen</translation>
     </message>
     <message>
         <source>Shows or hides the options beyond the word: names to skip, how the word matches, size, date and text inside the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt oder verbirgt die Optionen über den Suchbegriff hinaus: zu überspringende Namen, Art des Namensvergleichs, Größe, Datum und Text in den Dateien.</translation>
     </message>
 </context>
 <context>
@@ -233,11 +238,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Folder Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnerbaum</translation>
     </message>
     <message>
         <source>Choose the folder to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den zu durchsuchenden Ordner</translation>
     </message>
 </context>
 <context>
@@ -252,11 +257,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished">Infoleiste</translation>
+        <translation>Infoleiste</translation>
     </message>
     <message>
         <source>What to do next, or how the last search went</source>
-        <translation type="unfinished"></translation>
+        <translation>Was als Nächstes zu tun ist oder wie die letzte Suche verlief</translation>
     </message>
 </context>
 <context>
@@ -355,27 +360,27 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Si&amp;ze Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte &amp;Größe</translation>
     </message>
     <message>
         <source>&amp;Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte Geände&amp;rt</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished">Ü&amp;ber Tresmolo...</translation>
+        <translation>Ü&amp;ber Tresmolo...</translation>
     </message>
     <message>
         <source>The folder chosen to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Der zum Durchsuchen gewählte Ordner</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: it lies on a virtual file system (such as /proc or /sys), which is never searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 selbst wurde nicht durchsucht: Er liegt auf einem virtuellen Dateisystem (wie /proc oder /sys), das nie durchsucht wird.</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: the switch &quot;%2&quot; in &quot;%3&quot; skips it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 selbst wurde nicht durchsucht: Der Schalter „%2“ in der Gruppe „%3“ überspringt ihn.</translation>
     </message>
 </context>
 <context>
@@ -394,7 +399,7 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Navigation Pane Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten der Navigationsleiste</translation>
     </message>
 </context>
 <context>
@@ -493,35 +498,35 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiliste</translation>
     </message>
     <message>
         <source>The files found, or the search&apos;s status lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gefundenen Dateien oder die Statuszeilen der Suche</translation>
     </message>
     <message>
         <source>File List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaltenköpfe der Dateiliste</translation>
     </message>
     <message>
         <source>Folder List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnerliste</translation>
     </message>
     <message>
         <source>The folders that hold found files, with their file counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ordner mit gefundenen Dateien und deren Anzahl</translation>
     </message>
     <message>
         <source>Folder List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaltenköpfe der Ordnerliste</translation>
     </message>
     <message>
         <source>%1 Folder(s) Could Not Be Opened (Too Many Open Files). </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ordner nicht geöffnet (zu viele offene Dateien). </translation>
     </message>
     <message>
         <source>%1 File(s) Could Not Be Read. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datei(en) nicht lesbar. </translation>
     </message>
 </context>
 <context>
@@ -568,11 +573,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Command Panel Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerkarten der Befehlsleiste</translation>
     </message>
     <message>
         <source>Opens a menu with the commands of this panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet ein Menü mit den Befehlen dieser Gruppe.</translation>
     </message>
 </context>
 <context>
@@ -580,55 +585,56 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     <message>
         <source>Searches a folder (and its sub-folders) for files, lists them with per-folder counts
 and lets you act on them. With FOLDER, that folder is selected in the folder tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsucht einen Ordner (samt Unterordnern) nach Dateien, listet sie mit ihrer Anzahl
+je Ordner auf und bietet Befehle dafür. Mit FOLDER wird er im Ordnerbaum ausgewählt.</translation>
     </message>
     <message>
         <source>Start a search in the selected folder at once, as the automatic search at start-up does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort eine Suche im ausgewählten Ordner starten, wie es die automatische Suche beim Programmstart tut.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Ordner.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen mit „%1 --help“.</translation>
     </message>
     <message>
         <source>Give one folder at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie höchstens einen Ordner an.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, given to Qt when they come before &quot;--&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Optionen von Qt, die an Qt gehen, wenn sie vor „--“ stehen:</translation>
     </message>
     <message>
         <source>The folder to select (and search): a path, or a local file:// URI. Every argument after &quot;--&quot; is a folder, even one that starts with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der auszuwählende (und zu durchsuchende) Ordner: ein Pfad oder eine lokale file://-URI. Jedes Argument nach „--“ ist ein Ordner, auch wenn es mit „-“ beginnt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names a folder on another computer (%2); only local folders can be searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ bezeichnet einen Ordner auf einem anderen Rechner (%2); nur lokale Ordner können durchsucht werden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Datei-URI.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>Missing value after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlender Wert nach „%1“.</translation>
     </message>
 </context>
 <context>
@@ -963,73 +969,73 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte Größe</translation>
     </message>
     <message>
         <source>Show the size of every found file in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe jeder gefundenen Datei in der Dateiliste zeigen.</translation>
     </message>
     <message>
         <source>Show or Hide the Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Größe ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte Geändert</translation>
     </message>
     <message>
         <source>Show when every found file was last modified in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Dateiliste zeigen, wann jede gefundene Datei zuletzt geändert wurde.</translation>
     </message>
     <message>
         <source>Show or Hide the Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Geändert ein- oder ausblenden</translation>
     </message>
 </context>
 <context>
     <name>ContentsCache</name>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>Invalid DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zeitangabe</translation>
     </message>
     <message>
         <source>%1 Day </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tag </translation>
     </message>
     <message>
         <source>%1 Hour </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stunde </translation>
     </message>
     <message>
         <source>%1 Minute </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Minute </translation>
     </message>
     <message>
         <source>%1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunde</translation>
     </message>
     <message>
         <source>%1 Days </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage </translation>
     </message>
     <message>
         <source>%1 Hours </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stunden </translation>
     </message>
     <message>
         <source>%1 Minutes </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Minuten </translation>
     </message>
     <message>
         <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -1048,15 +1054,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Last File Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gefundene Datei</translation>
     </message>
 </context>
 <context>
@@ -1100,16 +1106,16 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Clear Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter leeren</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <comment>rows shown of all rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1148,177 +1154,177 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>symbolischer Link</translation>
     </message>
     <message>
         <source>changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>seit der Suche geändert</translation>
     </message>
 </context>
 <context>
     <name>SearchFilters</name>
     <message>
         <source>%1 byte(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
 </context>
 <context>
     <name>SearchOptionsPanel</name>
     <message>
         <source>One name or pattern a line, e.g. node_modules</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name oder Muster pro Zeile, z. B. node_modules</translation>
     </message>
     <message>
         <source>Folders and files whose name matches one of these patterns are skipped. A pattern matches the exact bytes of a name, case-sensitive: * stands for any run of characters, ? for one, [abc] for one of a set. A pattern holding / matches the path below the chosen folder (e.g. src/build), and one ending in / matches folders only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner und Dateien, deren Name auf eines dieser Muster passt, werden übersprungen. Ein Muster vergleicht die genauen Bytes eines Namens, mit Beachtung der Groß-/Kleinschreibung: * steht für beliebig viele Zeichen, ? für genau eines, [abc] für eines aus einer Menge. Ein Muster mit / passt auf den Pfad unterhalb des gewählten Ordners (z. B. src/build), eines, das auf / endet, nur auf Ordner.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Adds a name that is often not worth searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Namen hinzu, dessen Durchsuchen sich oft nicht lohnt.</translation>
     </message>
     <message>
         <source>S&amp;kip names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen übersprin&amp;gen:</translation>
     </message>
     <message>
         <source>contains</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält</translation>
     </message>
     <message>
         <source>matches wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>passt auf Platzhaltermuster</translation>
     </message>
     <message>
         <source>matches regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>passt auf regulären Ausdruck</translation>
     </message>
     <message>
         <source>How the search word is matched against each file&apos;s name, without regard to case: found anywhere in it, as a wildcard pattern for the whole name, or as a regular expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie der Suchbegriff mit dem Namen jeder Datei verglichen wird, ohne Beachtung der Groß-/Kleinschreibung: irgendwo darin enthalten, als Platzhaltermuster für den ganzen Namen oder als regulärer Ausdruck.</translation>
     </message>
     <message>
         <source>File &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei&amp;name</translation>
     </message>
     <message>
         <source>the search word</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchbegriff</translation>
     </message>
     <message>
         <source>At l&amp;east</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindestens</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestgröße</translation>
     </message>
     <message>
         <source>Unit of the smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit der Mindestgröße</translation>
     </message>
     <message>
         <source>At m&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>Hö&amp;chstens</translation>
     </message>
     <message>
         <source>Largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstgröße</translation>
     </message>
     <message>
         <source>Unit of the largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit der Höchstgröße</translation>
     </message>
     <message>
         <source>Modified on or after this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert an oder nach diesem Tag</translation>
     </message>
     <message>
         <source>Modified on or a&amp;fter</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert am oder n&amp;ach</translation>
     </message>
     <message>
         <source>Modified on or before this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert an oder vor diesem Tag</translation>
     </message>
     <message>
         <source>Modified on or &amp;before</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert am oder &amp;vor</translation>
     </message>
     <message>
         <source>Number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Tage</translation>
     </message>
     <message>
         <source>Modified in the &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert in den &amp;letzten</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagen</translation>
     </message>
     <message>
         <source>Only files whose contents hold this text are found, without regard to case.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Dateien, deren Inhalt diesen Text enthält, werden gefunden, ohne Beachtung der Groß-/Kleinschreibung.</translation>
     </message>
     <message>
         <source>Containing &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält &amp;Text:</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regulärer Ausdruck</translation>
     </message>
     <message>
         <source>Search b&amp;inary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch B&amp;inärdateien durchsuchen</translation>
     </message>
     <message>
         <source>Also search files that look binary (a zero byte in their first 128 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch Dateien durchsuchen, die binär aussehen (ein Nullbyte in ihren ersten 128 KB).</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>Puts every one of these options back to its default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt alle diese Optionen auf ihre Standardwerte zurück.</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>1 KB is 1,024 bytes, 1 MB 1,024 KB, 1 GB 1,024 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 KB sind 1.024 Byte, 1 MB 1.024 KB, 1 GB 1.024 MB.</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1367,7 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>No file manager was found to open the folder %1. Install one to open folders from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Dateimanager gefunden, um den Ordner %1 zu öffnen. Installieren Sie einen, um Ordner von hier aus zu öffnen.</translation>
     </message>
 </context>
 <context>
@@ -1435,31 +1441,31 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>SwitchTips</name>
     <message>
         <source>Skips the system&apos;s programs folder, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringt bei der Suche den Programmordner des Systems, %1.</translation>
     </message>
     <message>
         <source>Skips the folder of added programs, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringt bei der Suche den Ordner nachträglich installierter Programme, %1.</translation>
     </message>
     <message>
         <source>Skips the trash while searching: %1, and every folder named .Trash or .Trash- followed by digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringt bei der Suche den Papierkorb: %1 und jeden Ordner namens .Trash oder .Trash- gefolgt von Ziffern.</translation>
     </message>
     <message>
         <source>Skips the application data folders while searching: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringt bei der Suche die Anwendungsdatenordner: %1.</translation>
     </message>
     <message>
         <source>Skips folders whose names start with a dot (.), and folders that cannot be examined, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringt bei der Suche Ordner, deren Name mit einem Punkt (.) beginnt, und Ordner, die nicht untersucht werden können.</translation>
     </message>
     <message>
         <source>Skips files whose names start with a dot (.) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringt bei der Suche Dateien, deren Name mit einem Punkt (.) beginnt.</translation>
     </message>
     <message>
         <source>Skips files that nobody may write to (no write permission at all) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringt bei der Suche Dateien, in die niemand schreiben darf (überhaupt keine Schreibberechtigung).</translation>
     </message>
 </context>
 <context>
@@ -1536,15 +1542,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>std</name>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordnername ist leer.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>The name of the folder &quot;%1&quot; is not valid UTF-8, so the folder tree cannot show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Ordners „%1“ ist kein gültiges UTF-8, daher kann der Ordnerbaum ihn nicht zeigen.</translation>
     </message>
 </context>
 </TS>
