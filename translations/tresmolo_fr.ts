@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Switches to the next look. Alt+F opens the application menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe à l&apos;apparence suivante. Alt+F ouvre le menu de l&apos;application.</translation>
     </message>
 </context>
 <context>
@@ -115,15 +115,15 @@ Si la liste des fichiers défile encore, veuillez attendre qu&apos;elle s&apos;a
     </message>
     <message>
         <source>Contents Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification du contenu</translation>
     </message>
     <message>
         <source>How many groups and files the list holds, and the space their extra copies take</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de groupes et de fichiers de la liste, et place occupée par leurs copies en trop</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished">et %1 de plus</translation>
+        <translation>et %1 de plus</translation>
     </message>
     <message>
         <source>Keep one file of each group?
@@ -132,19 +132,24 @@ Yes keeps these files and sends the other checked files to the Recycle Bin:
 %1
 
 No sends every checked file to the Recycle Bin, the last copy of each group included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder un fichier de chaque groupe&#xa0;?
+
+«&#xa0;Oui&#xa0;» garde ces fichiers et met les autres fichiers cochés à la corbeille&#xa0;:
+%1
+
+«&#xa0;Non&#xa0;» met tous les fichiers cochés à la corbeille, y compris la dernière copie de chaque groupe.</translation>
     </message>
     <message>
         <source>The contents cache could not be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cache du contenu n&apos;a pas pu être utilisé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Duplicate Candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublons possibles</translation>
     </message>
     <message>
         <source>Files of equal size, one group after another; check the files to send to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de même taille, groupe après groupe&#xa0;; cochez les fichiers à mettre à la corbeille</translation>
     </message>
 </context>
 <context>
@@ -175,31 +180,31 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Invalid regular expression: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression régulière non valide&#xa0;: %1 (au caractère %2).</translation>
     </message>
     <message>
         <source>Invalid regular expression: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression régulière non valide&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The words searched for last are in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les derniers mots recherchés sont dans la liste.</translation>
     </message>
     <message>
         <source>Search Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot recherché</translation>
     </message>
     <message>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin de recherche</translation>
     </message>
     <message>
         <source>&amp;More Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plus d&apos;options</translation>
     </message>
     <message>
         <source>Shows or hides the options beyond the word: names to skip, how the word matches, size, date and text inside the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ou masque les options au-delà du mot&#xa0;: noms à ignorer, correspondance du mot, taille, date et texte contenu dans les fichiers.</translation>
     </message>
 </context>
 <context>
@@ -233,11 +238,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Folder Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Arborescence des dossiers</translation>
     </message>
     <message>
         <source>Choose the folder to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier à parcourir</translation>
     </message>
 </context>
 <context>
@@ -252,11 +257,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished">Barre d&apos;informations</translation>
+        <translation>Barre d&apos;informations</translation>
     </message>
     <message>
         <source>What to do next, or how the last search went</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire ensuite, ou comment s&apos;est déroulée la dernière recherche</translation>
     </message>
 </context>
 <context>
@@ -355,27 +360,27 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Si&amp;ze Column</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colonne Taille</translation>
     </message>
     <message>
         <source>&amp;Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne &amp;Modifié</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished">À &amp;propos de Tresmolo...</translation>
+        <translation>À &amp;propos de Tresmolo...</translation>
     </message>
     <message>
         <source>The folder chosen to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier choisi pour la recherche</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: it lies on a virtual file system (such as /proc or /sys), which is never searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 lui-même n&apos;a pas été parcouru&#xa0;: il se trouve sur un système de fichiers virtuel (comme /proc ou /sys), qui n&apos;est jamais parcouru.</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: the switch &quot;%2&quot; in &quot;%3&quot; skips it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 lui-même n&apos;a pas été parcouru&#xa0;: l&apos;option «&#xa0;%2&#xa0;» du groupe «&#xa0;%3&#xa0;» l&apos;exclut.</translation>
     </message>
 </context>
 <context>
@@ -394,7 +399,7 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Navigation Pane Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages de la barre de navigation</translation>
     </message>
 </context>
 <context>
@@ -493,35 +498,35 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des fichiers</translation>
     </message>
     <message>
         <source>The files found, or the search&apos;s status lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers trouvés, ou les lignes d&apos;état de la recherche</translation>
     </message>
     <message>
         <source>File List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>En-têtes de la liste des fichiers</translation>
     </message>
     <message>
         <source>Folder List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des dossiers</translation>
     </message>
     <message>
         <source>The folders that hold found files, with their file counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers contenant des fichiers trouvés, avec leur nombre de fichiers</translation>
     </message>
     <message>
         <source>Folder List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>En-têtes de la liste des dossiers</translation>
     </message>
     <message>
         <source>%1 Folder(s) Could Not Be Opened (Too Many Open Files). </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dossier(s) non ouvert(s) (trop de fichiers ouverts). </translation>
     </message>
     <message>
         <source>%1 File(s) Could Not Be Read. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichier(s) illisible(s). </translation>
     </message>
 </context>
 <context>
@@ -568,11 +573,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Command Panel Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglets du panneau de commandes</translation>
     </message>
     <message>
         <source>Opens a menu with the commands of this panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre un menu avec les commandes de ce groupe.</translation>
     </message>
 </context>
 <context>
@@ -580,55 +585,56 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     <message>
         <source>Searches a folder (and its sub-folders) for files, lists them with per-folder counts
 and lets you act on them. With FOLDER, that folder is selected in the folder tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cherche des fichiers dans un dossier et ses sous-dossiers, les liste avec leur nombre
+par dossier et permet d&apos;agir dessus. FOLDER est sélectionné dans l&apos;arborescence.</translation>
     </message>
     <message>
         <source>Start a search in the selected folder at once, as the automatic search at start-up does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer tout de suite une recherche dans le dossier sélectionné, comme le fait la recherche automatique au démarrage.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;existe pas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>Give one folder at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez au plus un dossier.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, given to Qt when they come before &quot;--&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options propres à Qt, transmises à Qt lorsqu&apos;elles précèdent «&#xa0;--&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>The folder to select (and search): a path, or a local file:// URI. Every argument after &quot;--&quot; is a folder, even one that starts with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier à sélectionner (et à parcourir)&#xa0;: un chemin, ou un URI file:// local. Tout argument après «&#xa0;--&#xa0;» est un dossier, même s&apos;il commence par «&#xa0;-&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names a folder on another computer (%2); only local folders can be searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» désigne un dossier sur un autre ordinateur (%2)&#xa0;; seuls les dossiers locaux peuvent être parcourus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un URI de fichier valide.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Missing value after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -963,73 +969,73 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne Taille</translation>
     </message>
     <message>
         <source>Show the size of every found file in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la taille de chaque fichier trouvé dans la liste des fichiers.</translation>
     </message>
     <message>
         <source>Show or Hide the Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la colonne Taille</translation>
     </message>
     <message>
         <source>Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne Modifié</translation>
     </message>
     <message>
         <source>Show when every found file was last modified in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans la liste des fichiers la date de dernière modification de chaque fichier trouvé.</translation>
     </message>
     <message>
         <source>Show or Hide the Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la colonne Modifié</translation>
     </message>
 </context>
 <context>
     <name>ContentsCache</name>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>Invalid DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure non valides</translation>
     </message>
     <message>
         <source>%1 Day </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jour </translation>
     </message>
     <message>
         <source>%1 Hour </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heure </translation>
     </message>
     <message>
         <source>%1 Minute </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minute </translation>
     </message>
     <message>
         <source>%1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seconde</translation>
     </message>
     <message>
         <source>%1 Days </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jours </translation>
     </message>
     <message>
         <source>%1 Hours </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heures </translation>
     </message>
     <message>
         <source>%1 Minutes </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutes </translation>
     </message>
     <message>
         <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
 </context>
 <context>
@@ -1048,15 +1054,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Last File Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier fichier trouvé</translation>
     </message>
 </context>
 <context>
@@ -1100,16 +1106,16 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Clear Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le filtre</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <comment>rows shown of all rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1148,177 +1154,177 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>lien symbolique</translation>
     </message>
     <message>
         <source>changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié depuis l&apos;analyse</translation>
     </message>
 </context>
 <context>
     <name>SearchFilters</name>
     <message>
         <source>%1 byte(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octet(s)</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Go</translation>
     </message>
 </context>
 <context>
     <name>SearchOptionsPanel</name>
     <message>
         <source>One name or pattern a line, e.g. node_modules</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ou motif par ligne, p. ex. node_modules</translation>
     </message>
     <message>
         <source>Folders and files whose name matches one of these patterns are skipped. A pattern matches the exact bytes of a name, case-sensitive: * stands for any run of characters, ? for one, [abc] for one of a set. A pattern holding / matches the path below the chosen folder (e.g. src/build), and one ending in / matches folders only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers et fichiers dont le nom correspond à l&apos;un de ces motifs sont ignorés. Un motif compare les octets exacts d&apos;un nom, en respectant la casse&#xa0;: * remplace toute suite de caractères, ? un seul caractère, [abc] un caractère de l&apos;ensemble. Un motif contenant / s&apos;applique au chemin sous le dossier choisi (p. ex. src/build), et un motif terminé par / ne s&apos;applique qu&apos;aux dossiers.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>Adds a name that is often not worth searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un nom qu&apos;il est rarement utile de parcourir.</translation>
     </message>
     <message>
         <source>S&amp;kip names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer les noms&#xa0;:</translation>
     </message>
     <message>
         <source>contains</source>
-        <translation type="unfinished"></translation>
+        <translation>contient</translation>
     </message>
     <message>
         <source>matches wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>correspond au motif générique</translation>
     </message>
     <message>
         <source>matches regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>correspond à l&apos;expression régulière</translation>
     </message>
     <message>
         <source>How the search word is matched against each file&apos;s name, without regard to case: found anywhere in it, as a wildcard pattern for the whole name, or as a regular expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment le mot recherché est comparé au nom de chaque fichier, sans tenir compte de la casse&#xa0;: présent n&apos;importe où dans le nom, comme motif générique pour le nom entier, ou comme expression régulière.</translation>
     </message>
     <message>
         <source>File &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom du fichier</translation>
     </message>
     <message>
         <source>the search word</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot recherché</translation>
     </message>
     <message>
         <source>At l&amp;east</source>
-        <translation type="unfinished"></translation>
+        <translation>Au m&amp;oins</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille minimale</translation>
     </message>
     <message>
         <source>Unit of the smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de la taille minimale</translation>
     </message>
     <message>
         <source>At m&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>Au pl&amp;us</translation>
     </message>
     <message>
         <source>Largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille maximale</translation>
     </message>
     <message>
         <source>Unit of the largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de la taille maximale</translation>
     </message>
     <message>
         <source>Modified on or after this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié à partir de ce jour</translation>
     </message>
     <message>
         <source>Modified on or a&amp;fter</source>
-        <translation type="unfinished"></translation>
+        <translation>Modi&amp;fié à partir du</translation>
     </message>
     <message>
         <source>Modified on or before this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié jusqu&apos;à ce jour inclus</translation>
     </message>
     <message>
         <source>Modified on or &amp;before</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié &amp;jusqu&apos;au</translation>
     </message>
     <message>
         <source>Number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de jours</translation>
     </message>
     <message>
         <source>Modified in the &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié dans &amp;les</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>derniers jours</translation>
     </message>
     <message>
         <source>Only files whose contents hold this text are found, without regard to case.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les fichiers dont le contenu comporte ce texte sont trouvés, sans tenir compte de la casse.</translation>
     </message>
     <message>
         <source>Containing &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenant le &amp;texte&#xa0;:</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xpression régulière</translation>
     </message>
     <message>
         <source>Search b&amp;inary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher aussi dans les fichiers &amp;binaires</translation>
     </message>
     <message>
         <source>Also search files that look binary (a zero byte in their first 128 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher aussi dans les fichiers qui semblent binaires (un octet nul dans leurs 128 premiers Ko).</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
         <source>Puts every one of these options back to its default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remet chacune de ces options à sa valeur par défaut.</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>octets</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Go</translation>
     </message>
     <message>
         <source>1 KB is 1,024 bytes, 1 MB 1,024 KB, 1 GB 1,024 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ko vaut 1&#xa0;024 octets, 1 Mo 1&#xa0;024 Ko, 1 Go 1&#xa0;024 Mo.</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1367,7 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>No file manager was found to open the folder %1. Install one to open folders from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun gestionnaire de fichiers n&apos;a été trouvé pour ouvrir le dossier %1. Installez-en un pour ouvrir des dossiers d&apos;ici.</translation>
     </message>
 </context>
 <context>
@@ -1435,31 +1441,31 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>SwitchTips</name>
     <message>
         <source>Skips the system&apos;s programs folder, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore le dossier des programmes du système, %1, lors de la recherche.</translation>
     </message>
     <message>
         <source>Skips the folder of added programs, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore le dossier des programmes ajoutés, %1, lors de la recherche.</translation>
     </message>
     <message>
         <source>Skips the trash while searching: %1, and every folder named .Trash or .Trash- followed by digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore la corbeille lors de la recherche&#xa0;: %1, et tout dossier nommé .Trash ou .Trash- suivi de chiffres.</translation>
     </message>
     <message>
         <source>Skips the application data folders while searching: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore les dossiers de données d&apos;application lors de la recherche&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Skips folders whose names start with a dot (.), and folders that cannot be examined, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore les dossiers dont le nom commence par un point (.), et les dossiers qui ne peuvent pas être examinés, lors de la recherche.</translation>
     </message>
     <message>
         <source>Skips files whose names start with a dot (.) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore les fichiers dont le nom commence par un point (.) lors de la recherche.</translation>
     </message>
     <message>
         <source>Skips files that nobody may write to (no write permission at all) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore les fichiers que personne n&apos;a le droit de modifier (aucun droit d&apos;écriture) lors de la recherche.</translation>
     </message>
 </context>
 <context>
@@ -1536,15 +1542,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>std</name>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du dossier est vide.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The name of the folder &quot;%1&quot; is not valid UTF-8, so the folder tree cannot show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du dossier «&#xa0;%1&#xa0;» n&apos;est pas de l&apos;UTF-8 valide&#xa0;: l&apos;arborescence ne peut donc pas l&apos;afficher.</translation>
     </message>
 </context>
 </TS>
