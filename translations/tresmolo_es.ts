@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Switches to the next look. Alt+F opens the application menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia a la siguiente apariencia. Alt+F abre el menú de la aplicación.</translation>
     </message>
 </context>
 <context>
@@ -115,15 +115,15 @@ Si la lista de archivos se está desplazando, espere hasta que se detenga.</tran
     </message>
     <message>
         <source>Contents Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación del contenido</translation>
     </message>
     <message>
         <source>How many groups and files the list holds, and the space their extra copies take</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos grupos y archivos contiene la lista, y el espacio que ocupan sus copias sobrantes</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished">y %1 más</translation>
+        <translation>y %1 más</translation>
     </message>
     <message>
         <source>Keep one file of each group?
@@ -132,19 +132,24 @@ Yes keeps these files and sends the other checked files to the Recycle Bin:
 %1
 
 No sends every checked file to the Recycle Bin, the last copy of each group included.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Conservar un archivo de cada grupo?
+
+«Sí» conserva estos archivos y envía los demás archivos marcados a la papelera:
+%1
+
+«No» envía todos los archivos marcados a la papelera, incluida la última copia de cada grupo.</translation>
     </message>
     <message>
         <source>The contents cache could not be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo usar la caché de contenido: %1</translation>
     </message>
     <message>
         <source>Duplicate Candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>Posibles duplicados</translation>
     </message>
     <message>
         <source>Files of equal size, one group after another; check the files to send to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos del mismo tamaño, grupo tras grupo; marque los archivos que quiera enviar a la papelera</translation>
     </message>
 </context>
 <context>
@@ -175,31 +180,31 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Invalid regular expression: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Expresión regular no válida: %1 (en el carácter %2).</translation>
     </message>
     <message>
         <source>Invalid regular expression: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Expresión regular no válida: %1.</translation>
     </message>
     <message>
         <source>The words searched for last are in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las últimas palabras buscadas están en la lista.</translation>
     </message>
     <message>
         <source>Search Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra buscada</translation>
     </message>
     <message>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de búsqueda</translation>
     </message>
     <message>
         <source>&amp;More Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Más opciones</translation>
     </message>
     <message>
         <source>Shows or hides the options beyond the word: names to skip, how the word matches, size, date and text inside the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta las opciones además de la palabra: nombres que omitir, cómo coincide la palabra, tamaño, fecha y texto dentro de los archivos.</translation>
     </message>
 </context>
 <context>
@@ -233,11 +238,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Folder Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Árbol de carpetas</translation>
     </message>
     <message>
         <source>Choose the folder to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta en la que buscar</translation>
     </message>
 </context>
 <context>
@@ -252,11 +257,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished">Barra de información</translation>
+        <translation>Barra de información</translation>
     </message>
     <message>
         <source>What to do next, or how the last search went</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hacer a continuación, o cómo fue la última búsqueda</translation>
     </message>
 </context>
 <context>
@@ -355,27 +360,27 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Si&amp;ze Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna Ta&amp;maño</translation>
     </message>
     <message>
         <source>&amp;Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna M&amp;odificado</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished">&amp;Acerca de Tresmolo...</translation>
+        <translation>&amp;Acerca de Tresmolo...</translation>
     </message>
     <message>
         <source>The folder chosen to search</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta elegida para buscar</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: it lies on a virtual file system (such as /proc or /sys), which is never searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se buscó en la propia carpeta %1: está en un sistema de archivos virtual (como /proc o /sys), en el que nunca se busca.</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: the switch &quot;%2&quot; in &quot;%3&quot; skips it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se buscó en la propia carpeta %1: la opción «%2» del grupo «%3» la omite.</translation>
     </message>
 </context>
 <context>
@@ -394,7 +399,7 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Navigation Pane Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas de la barra de navegación</translation>
     </message>
 </context>
 <context>
@@ -493,35 +498,35 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de archivos</translation>
     </message>
     <message>
         <source>The files found, or the search&apos;s status lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos encontrados, o las líneas de estado de la búsqueda</translation>
     </message>
     <message>
         <source>File List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezados de la lista de archivos</translation>
     </message>
     <message>
         <source>Folder List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de carpetas</translation>
     </message>
     <message>
         <source>The folders that hold found files, with their file counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Las carpetas que contienen archivos encontrados, con su número de archivos</translation>
     </message>
     <message>
         <source>Folder List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezados de la lista de carpetas</translation>
     </message>
     <message>
         <source>%1 Folder(s) Could Not Be Opened (Too Many Open Files). </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 carpeta(s) sin abrir (demasiados archivos abiertos). </translation>
     </message>
     <message>
         <source>%1 File(s) Could Not Be Read. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivo(s) ilegible(s). </translation>
     </message>
 </context>
 <context>
@@ -568,11 +573,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Command Panel Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestañas del panel de órdenes</translation>
     </message>
     <message>
         <source>Opens a menu with the commands of this panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un menú con las órdenes de este grupo.</translation>
     </message>
 </context>
 <context>
@@ -580,55 +585,56 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     <message>
         <source>Searches a folder (and its sub-folders) for files, lists them with per-folder counts
 and lets you act on them. With FOLDER, that folder is selected in the folder tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca archivos en una carpeta y sus subcarpetas, los lista con su número por carpeta
+y permite actuar sobre ellos. Con FOLDER, esa carpeta se selecciona en el árbol.</translation>
     </message>
     <message>
         <source>Start a search in the selected folder at once, as the automatic search at start-up does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar enseguida una búsqueda en la carpeta seleccionada, como hace la búsqueda automática al iniciar.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta «%1» no existe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una carpeta.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta «%1».</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «%1 --help» para más información.</translation>
     </message>
     <message>
         <source>Give one folder at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique una carpeta como máximo.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, given to Qt when they come before &quot;--&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones propias de Qt, que se pasan a Qt cuando van antes de «--»:</translation>
     </message>
     <message>
         <source>The folder to select (and search): a path, or a local file:// URI. Every argument after &quot;--&quot; is a folder, even one that starts with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta que seleccionar (y en la que buscar): una ruta o un URI file:// local. Todo argumento después de «--» es una carpeta, aunque empiece por «-».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names a folder on another computer (%2); only local folders can be searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» indica una carpeta de otro equipo (%2); solo se puede buscar en carpetas locales.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un URI de archivo válido.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta «%1»: %2.</translation>
     </message>
     <message>
         <source>Missing value after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un valor después de «%1».</translation>
     </message>
 </context>
 <context>
@@ -963,73 +969,73 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna Tamaño</translation>
     </message>
     <message>
         <source>Show the size of every found file in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el tamaño de cada archivo encontrado en la lista de archivos.</translation>
     </message>
     <message>
         <source>Show or Hide the Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la columna Tamaño</translation>
     </message>
     <message>
         <source>Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna Modificado</translation>
     </message>
     <message>
         <source>Show when every found file was last modified in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en la lista de archivos cuándo se modificó por última vez cada archivo encontrado.</translation>
     </message>
     <message>
         <source>Show or Hide the Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la columna Modificado</translation>
     </message>
 </context>
 <context>
     <name>ContentsCache</name>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>Invalid DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora no válidas</translation>
     </message>
     <message>
         <source>%1 Day </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 día </translation>
     </message>
     <message>
         <source>%1 Hour </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hora </translation>
     </message>
     <message>
         <source>%1 Minute </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minuto </translation>
     </message>
     <message>
         <source>%1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundo</translation>
     </message>
     <message>
         <source>%1 Days </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 días </translation>
     </message>
     <message>
         <source>%1 Hours </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 horas </translation>
     </message>
     <message>
         <source>%1 Minutes </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutos </translation>
     </message>
     <message>
         <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
 </context>
 <context>
@@ -1048,15 +1054,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Tamaño</translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>Last File Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Último archivo encontrado</translation>
     </message>
 </context>
 <context>
@@ -1100,16 +1106,16 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Clear Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el filtro</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <comment>rows shown of all rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1148,177 +1154,177 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace simbólico</translation>
     </message>
     <message>
         <source>changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>modificado desde el análisis</translation>
     </message>
 </context>
 <context>
     <name>SearchFilters</name>
     <message>
         <source>%1 byte(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte(s)</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
 </context>
 <context>
     <name>SearchOptionsPanel</name>
     <message>
         <source>One name or pattern a line, e.g. node_modules</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre o patrón por línea, p. ej. node_modules</translation>
     </message>
     <message>
         <source>Folders and files whose name matches one of these patterns are skipped. A pattern matches the exact bytes of a name, case-sensitive: * stands for any run of characters, ? for one, [abc] for one of a set. A pattern holding / matches the path below the chosen folder (e.g. src/build), and one ending in / matches folders only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omiten las carpetas y archivos cuyo nombre coincide con uno de estos patrones. Un patrón compara los bytes exactos de un nombre, distinguiendo mayúsculas y minúsculas: * representa cualquier secuencia de caracteres, ? uno solo, [abc] uno de un conjunto. Un patrón que contiene / se aplica a la ruta por debajo de la carpeta elegida (p. ej. src/build), y uno que termina en / solo a carpetas.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>Adds a name that is often not worth searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un nombre en el que a menudo no vale la pena buscar.</translation>
     </message>
     <message>
         <source>S&amp;kip names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir nombres:</translation>
     </message>
     <message>
         <source>contains</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene</translation>
     </message>
     <message>
         <source>matches wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>coincide con el patrón comodín de</translation>
     </message>
     <message>
         <source>matches regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>coincide con la expresión regular de</translation>
     </message>
     <message>
         <source>How the search word is matched against each file&apos;s name, without regard to case: found anywhere in it, as a wildcard pattern for the whole name, or as a regular expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se compara la palabra buscada con el nombre de cada archivo, sin distinguir mayúsculas y minúsculas: en cualquier parte del nombre, como patrón comodín para el nombre completo o como expresión regular.</translation>
     </message>
     <message>
         <source>File &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre del archivo</translation>
     </message>
     <message>
         <source>the search word</source>
-        <translation type="unfinished"></translation>
+        <translation>la palabra buscada</translation>
     </message>
     <message>
         <source>At l&amp;east</source>
-        <translation type="unfinished"></translation>
+        <translation>Al m&amp;enos</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño mínimo</translation>
     </message>
     <message>
         <source>Unit of the smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad del tamaño mínimo</translation>
     </message>
     <message>
         <source>At m&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Como máximo</translation>
     </message>
     <message>
         <source>Largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño máximo</translation>
     </message>
     <message>
         <source>Unit of the largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad del tamaño máximo</translation>
     </message>
     <message>
         <source>Modified on or after this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado a partir de este día</translation>
     </message>
     <message>
         <source>Modified on or a&amp;fter</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado &amp;desde el</translation>
     </message>
     <message>
         <source>Modified on or before this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado hasta este día inclusive</translation>
     </message>
     <message>
         <source>Modified on or &amp;before</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado &amp;hasta el</translation>
     </message>
     <message>
         <source>Number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de días</translation>
     </message>
     <message>
         <source>Modified in the &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado en los ú&amp;ltimos</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>Only files whose contents hold this text are found, without regard to case.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se encuentran los archivos cuyo contenido incluye este texto, sin distinguir mayúsculas y minúsculas.</translation>
     </message>
     <message>
         <source>Containing &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Que contenga el &amp;texto:</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xpresión regular</translation>
     </message>
     <message>
         <source>Search b&amp;inary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar también en archivos b&amp;inarios</translation>
     </message>
     <message>
         <source>Also search files that look binary (a zero byte in their first 128 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar también en los archivos que parecen binarios (un byte cero en sus primeros 128 KB).</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;stablecer</translation>
     </message>
     <message>
         <source>Puts every one of these options back to its default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devuelve cada una de estas opciones a su valor predeterminado.</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>bytes</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>1 KB is 1,024 bytes, 1 MB 1,024 KB, 1 GB 1,024 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 KB son 1024 bytes, 1 MB 1024 KB, 1 GB 1024 MB.</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1367,7 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>No file manager was found to open the folder %1. Install one to open folders from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún gestor de archivos para abrir la carpeta %1. Instale uno para abrir carpetas desde aquí.</translation>
     </message>
 </context>
 <context>
@@ -1435,31 +1441,31 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>SwitchTips</name>
     <message>
         <source>Skips the system&apos;s programs folder, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite la carpeta de programas del sistema, %1, al buscar.</translation>
     </message>
     <message>
         <source>Skips the folder of added programs, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite la carpeta de programas añadidos, %1, al buscar.</translation>
     </message>
     <message>
         <source>Skips the trash while searching: %1, and every folder named .Trash or .Trash- followed by digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite la papelera al buscar: %1, y toda carpeta llamada .Trash o .Trash- seguido de dígitos.</translation>
     </message>
     <message>
         <source>Skips the application data folders while searching: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite las carpetas de datos de aplicaciones al buscar: %1.</translation>
     </message>
     <message>
         <source>Skips folders whose names start with a dot (.), and folders that cannot be examined, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite las carpetas cuyo nombre empieza por un punto (.), y las carpetas que no se pueden examinar, al buscar.</translation>
     </message>
     <message>
         <source>Skips files whose names start with a dot (.) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite los archivos cuyo nombre empieza por un punto (.) al buscar.</translation>
     </message>
     <message>
         <source>Skips files that nobody may write to (no write permission at all) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite los archivos en los que nadie puede escribir (sin ningún permiso de escritura) al buscar.</translation>
     </message>
 </context>
 <context>
@@ -1536,15 +1542,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>std</name>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de la carpeta está vacío.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta «%1»: %2.</translation>
     </message>
     <message>
         <source>The name of the folder &quot;%1&quot; is not valid UTF-8, so the folder tree cannot show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de la carpeta «%1» no es UTF-8 válido, así que el árbol de carpetas no puede mostrarla.</translation>
     </message>
 </context>
 </TS>
