@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Switches to the next look. Alt+F opens the application menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa all&apos;aspetto successivo. Alt+F apre il menu dell&apos;applicazione.</translation>
     </message>
 </context>
 <context>
@@ -115,15 +115,15 @@ Se l&apos;elenco dei file sta scorrendo, attendere che si fermi.</translation>
     </message>
     <message>
         <source>Contents Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo del contenuto</translation>
     </message>
     <message>
         <source>How many groups and files the list holds, and the space their extra copies take</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanti gruppi e file contiene l&apos;elenco e lo spazio occupato dalle copie in più</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished">e altri %1</translation>
+        <translation>e altri %1</translation>
     </message>
     <message>
         <source>Keep one file of each group?
@@ -132,19 +132,24 @@ Yes keeps these files and sends the other checked files to the Recycle Bin:
 %1
 
 No sends every checked file to the Recycle Bin, the last copy of each group included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservare un file di ogni gruppo?
+
+Sì conserva questi file e sposta nel cestino gli altri file spuntati:
+%1
+
+No sposta nel cestino tutti i file spuntati, compresa l&apos;ultima copia di ogni gruppo.</translation>
     </message>
     <message>
         <source>The contents cache could not be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile usare la cache dei contenuti: %1</translation>
     </message>
     <message>
         <source>Duplicate Candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>Possibili duplicati</translation>
     </message>
     <message>
         <source>Files of equal size, one group after another; check the files to send to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>File della stessa dimensione, un gruppo dopo l&apos;altro; spuntare i file da spostare nel cestino</translation>
     </message>
 </context>
 <context>
@@ -175,31 +180,31 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Invalid regular expression: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Espressione regolare non valida: %1 (al carattere %2).</translation>
     </message>
     <message>
         <source>Invalid regular expression: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espressione regolare non valida: %1.</translation>
     </message>
     <message>
         <source>The words searched for last are in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ultime parole cercate sono nell&apos;elenco.</translation>
     </message>
     <message>
         <source>Search Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola da cercare</translation>
     </message>
     <message>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di ricerca</translation>
     </message>
     <message>
         <source>&amp;More Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre &amp;opzioni</translation>
     </message>
     <message>
         <source>Shows or hides the options beyond the word: names to skip, how the word matches, size, date and text inside the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde le opzioni oltre alla parola: nomi da escludere, come viene confrontata la parola, dimensione, data e testo contenuto nei file.</translation>
     </message>
 </context>
 <context>
@@ -233,11 +238,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Folder Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Albero delle cartelle</translation>
     </message>
     <message>
         <source>Choose the folder to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere la cartella in cui cercare</translation>
     </message>
 </context>
 <context>
@@ -252,11 +257,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished">Barra informazioni</translation>
+        <translation>Barra informazioni</translation>
     </message>
     <message>
         <source>What to do next, or how the last search went</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa fare ora, o com&apos;è andata l&apos;ultima ricerca</translation>
     </message>
 </context>
 <context>
@@ -355,27 +360,27 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Si&amp;ze Column</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colonna Dimensione</translation>
     </message>
     <message>
         <source>&amp;Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna &amp;Modificato</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished">&amp;Informazioni su Tresmolo...</translation>
+        <translation>&amp;Informazioni su Tresmolo...</translation>
     </message>
     <message>
         <source>The folder chosen to search</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella scelta per la ricerca</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: it lies on a virtual file system (such as /proc or /sys), which is never searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 stessa non è stata inclusa nella ricerca: si trova su un file system virtuale (come /proc o /sys), in cui non si cerca mai.</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: the switch &quot;%2&quot; in &quot;%3&quot; skips it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 stessa non è stata inclusa nella ricerca: la esclude l&apos;opzione &quot;%2&quot; in &quot;%3&quot;.</translation>
     </message>
 </context>
 <context>
@@ -394,7 +399,7 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Navigation Pane Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine della barra di navigazione</translation>
     </message>
 </context>
 <context>
@@ -493,35 +498,35 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>File List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco dei file</translation>
     </message>
     <message>
         <source>The files found, or the search&apos;s status lines</source>
-        <translation type="unfinished"></translation>
+        <translation>I file trovati, o le righe di stato della ricerca</translation>
     </message>
     <message>
         <source>File List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Intestazioni dell&apos;elenco dei file</translation>
     </message>
     <message>
         <source>Folder List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco delle cartelle</translation>
     </message>
     <message>
         <source>The folders that hold found files, with their file counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cartelle che contengono file trovati, con il numero di file</translation>
     </message>
     <message>
         <source>Folder List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Intestazioni dell&apos;elenco delle cartelle</translation>
     </message>
     <message>
         <source>%1 Folder(s) Could Not Be Opened (Too Many Open Files). </source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle non aperte (troppi file aperti): %1. </translation>
     </message>
     <message>
         <source>%1 File(s) Could Not Be Read. </source>
-        <translation type="unfinished"></translation>
+        <translation>File non leggibili: %1. </translation>
     </message>
 </context>
 <context>
@@ -568,11 +573,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Command Panel Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Schede del pannello dei comandi</translation>
     </message>
     <message>
         <source>Opens a menu with the commands of this panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un menu con i comandi di questo gruppo.</translation>
     </message>
 </context>
 <context>
@@ -580,55 +585,56 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     <message>
         <source>Searches a folder (and its sub-folders) for files, lists them with per-folder counts
 and lets you act on them. With FOLDER, that folder is selected in the folder tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca i file in una cartella (e sottocartelle), li elenca con il numero per cartella
+e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos;albero.</translation>
     </message>
     <message>
         <source>Start a search in the selected folder at once, as the automatic search at start-up does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia subito una ricerca nella cartella selezionata, come fa la ricerca automatica all&apos;avvio.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella &quot;%1&quot; non esiste.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è una cartella.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la cartella &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usare &quot;%1 --help&quot; per ulteriori informazioni.</translation>
     </message>
     <message>
         <source>Give one folder at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicare al massimo una cartella.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, given to Qt when they come before &quot;--&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni proprie di Qt, passate a Qt se compaiono prima di &quot;--&quot;:</translation>
     </message>
     <message>
         <source>The folder to select (and search): a path, or a local file:// URI. Every argument after &quot;--&quot; is a folder, even one that starts with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella da selezionare (e in cui cercare): un percorso o un URI file:// locale. Ogni argomento dopo &quot;--&quot; è una cartella, anche se inizia con &quot;-&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names a folder on another computer (%2); only local folders can be searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; indica una cartella su un altro computer (%2); si può cercare solo in cartelle locali.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un URI di file valido.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la cartella &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Missing value after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca il valore dopo &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -963,73 +969,73 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna Dimensione</translation>
     </message>
     <message>
         <source>Show the size of every found file in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la dimensione di ogni file trovato nell&apos;elenco dei file.</translation>
     </message>
     <message>
         <source>Show or Hide the Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra/nascondi colonna Dimensione</translation>
     </message>
     <message>
         <source>Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna Modificato</translation>
     </message>
     <message>
         <source>Show when every found file was last modified in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra nell&apos;elenco dei file quando ogni file trovato è stato modificato l&apos;ultima volta.</translation>
     </message>
     <message>
         <source>Show or Hide the Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra/nascondi colonna Modificato</translation>
     </message>
 </context>
 <context>
     <name>ContentsCache</name>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella %1</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>Invalid DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/ora non valida</translation>
     </message>
     <message>
         <source>%1 Day </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 giorno </translation>
     </message>
     <message>
         <source>%1 Hour </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ora </translation>
     </message>
     <message>
         <source>%1 Minute </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minuto </translation>
     </message>
     <message>
         <source>%1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondo</translation>
     </message>
     <message>
         <source>%1 Days </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 giorni </translation>
     </message>
     <message>
         <source>%1 Hours </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ore </translation>
     </message>
     <message>
         <source>%1 Minutes </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minuti </translation>
     </message>
     <message>
         <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondi</translation>
     </message>
 </context>
 <context>
@@ -1048,15 +1054,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Dimensione</translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato</translation>
     </message>
     <message>
         <source>Last File Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo file trovato</translation>
     </message>
 </context>
 <context>
@@ -1100,16 +1106,16 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Clear Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella filtro</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <comment>rows shown of all rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
 </context>
 <context>
@@ -1148,177 +1154,177 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento simbolico</translation>
     </message>
     <message>
         <source>changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>modificato dopo l&apos;analisi</translation>
     </message>
 </context>
 <context>
     <name>SearchFilters</name>
     <message>
         <source>%1 byte(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
 </context>
 <context>
     <name>SearchOptionsPanel</name>
     <message>
         <source>One name or pattern a line, e.g. node_modules</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome o modello per riga, ad es. node_modules</translation>
     </message>
     <message>
         <source>Folders and files whose name matches one of these patterns are skipped. A pattern matches the exact bytes of a name, case-sensitive: * stands for any run of characters, ? for one, [abc] for one of a set. A pattern holding / matches the path below the chosen folder (e.g. src/build), and one ending in / matches folders only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cartelle e i file il cui nome corrisponde a uno di questi modelli vengono saltati. Un modello corrisponde ai byte esatti di un nome, con distinzione tra maiuscole e minuscole: * sta per qualsiasi sequenza di caratteri, ? per un carattere, [abc] per un carattere di un insieme. Un modello che contiene / corrisponde al percorso sotto la cartella scelta (ad es. src/build) e uno che termina con / corrisponde solo alle cartelle.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <source>Adds a name that is often not worth searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un nome in cui spesso non vale la pena cercare.</translation>
     </message>
     <message>
         <source>S&amp;kip names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escludi nomi:</translation>
     </message>
     <message>
         <source>contains</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene</translation>
     </message>
     <message>
         <source>matches wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>corrisponde (jolly) con</translation>
     </message>
     <message>
         <source>matches regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>corrisponde (espr. regolare) con</translation>
     </message>
     <message>
         <source>How the search word is matched against each file&apos;s name, without regard to case: found anywhere in it, as a wildcard pattern for the whole name, or as a regular expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Come la parola cercata viene confrontata con il nome di ogni file, senza distinzione tra maiuscole e minuscole: trovata in qualsiasi punto del nome, come modello jolly per l&apos;intero nome o come espressione regolare.</translation>
     </message>
     <message>
         <source>File &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome file</translation>
     </message>
     <message>
         <source>the search word</source>
-        <translation type="unfinished"></translation>
+        <translation>la parola cercata</translation>
     </message>
     <message>
         <source>At l&amp;east</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lmeno</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione minima</translation>
     </message>
     <message>
         <source>Unit of the smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità della dimensione minima</translation>
     </message>
     <message>
         <source>At m&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>Al &amp;massimo</translation>
     </message>
     <message>
         <source>Largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione massima</translation>
     </message>
     <message>
         <source>Unit of the largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità della dimensione massima</translation>
     </message>
     <message>
         <source>Modified on or after this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato in questo giorno o dopo</translation>
     </message>
     <message>
         <source>Modified on or a&amp;fter</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato &amp;dal</translation>
     </message>
     <message>
         <source>Modified on or before this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato in questo giorno o prima</translation>
     </message>
     <message>
         <source>Modified on or &amp;before</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato &amp;fino al</translation>
     </message>
     <message>
         <source>Number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di giorni</translation>
     </message>
     <message>
         <source>Modified in the &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato negli &amp;ultimi</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>giorni</translation>
     </message>
     <message>
         <source>Only files whose contents hold this text are found, without regard to case.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vengono trovati solo i file il cui contenuto include questo testo, senza distinzione tra maiuscole e minuscole.</translation>
     </message>
     <message>
         <source>Containing &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenente il &amp;testo:</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>Espressione re&amp;golare</translation>
     </message>
     <message>
         <source>Search b&amp;inary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca anche nei file b&amp;inari</translation>
     </message>
     <message>
         <source>Also search files that look binary (a zero byte in their first 128 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca anche nei file che sembrano binari (un byte zero nei primi 128 KB).</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripri&amp;stina</translation>
     </message>
     <message>
         <source>Puts every one of these options back to its default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riporta tutte queste opzioni ai valori predefiniti.</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>byte</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>1 KB is 1,024 bytes, 1 MB 1,024 KB, 1 GB 1,024 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 KB = 1.024 byte, 1 MB = 1.024 KB, 1 GB = 1.024 MB.</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1367,7 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>No file manager was found to open the folder %1. Install one to open folders from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun gestore file trovato per aprire la cartella %1. Installarne uno per aprire le cartelle da qui.</translation>
     </message>
 </context>
 <context>
@@ -1435,31 +1441,31 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>SwitchTips</name>
     <message>
         <source>Skips the system&apos;s programs folder, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la ricerca salta la cartella dei programmi di sistema, %1.</translation>
     </message>
     <message>
         <source>Skips the folder of added programs, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la ricerca salta la cartella dei programmi aggiunti, %1.</translation>
     </message>
     <message>
         <source>Skips the trash while searching: %1, and every folder named .Trash or .Trash- followed by digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la ricerca salta il cestino: %1 e ogni cartella di nome .Trash o .Trash- seguito da cifre.</translation>
     </message>
     <message>
         <source>Skips the application data folders while searching: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la ricerca salta le cartelle dei dati delle applicazioni: %1.</translation>
     </message>
     <message>
         <source>Skips folders whose names start with a dot (.), and folders that cannot be examined, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la ricerca salta le cartelle il cui nome inizia con un punto (.) e quelle che non si possono esaminare.</translation>
     </message>
     <message>
         <source>Skips files whose names start with a dot (.) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la ricerca salta i file il cui nome inizia con un punto (.).</translation>
     </message>
     <message>
         <source>Skips files that nobody may write to (no write permission at all) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la ricerca salta i file in cui nessuno può scrivere (nessun permesso di scrittura).</translation>
     </message>
 </context>
 <context>
@@ -1536,15 +1542,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>std</name>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome della cartella è vuoto.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la cartella &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The name of the folder &quot;%1&quot; is not valid UTF-8, so the folder tree cannot show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome della cartella &quot;%1&quot; non è UTF-8 valido, quindi l&apos;albero delle cartelle non può mostrarla.</translation>
     </message>
 </context>
 </TS>

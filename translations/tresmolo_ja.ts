@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Switches to the next look. Alt+F opens the application menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>次の外観に切り替えます。Alt+F キーでアプリケーションメニューを開きます。</translation>
     </message>
 </context>
 <context>
@@ -115,15 +115,15 @@ In case the List of Files is Scrolling, Please Wait untill it Stops Scrolling.</
     </message>
     <message>
         <source>Contents Check</source>
-        <translation type="unfinished"></translation>
+        <translation>内容のチェック</translation>
     </message>
     <message>
         <source>How many groups and files the list holds, and the space their extra copies take</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧にあるグループとファイルの数、および余分なコピーが占める容量</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished">ほか %1 件</translation>
+        <translation>ほか %1 件</translation>
     </message>
     <message>
         <source>Keep one file of each group?
@@ -132,19 +132,24 @@ Yes keeps these files and sends the other checked files to the Recycle Bin:
 %1
 
 No sends every checked file to the Recycle Bin, the last copy of each group included.</source>
-        <translation type="unfinished"></translation>
+        <translation>各グループのファイルを 1 つずつ残しますか?
+
+[はい] を選ぶと次のファイルを残し、チェックしたほかのファイルをゴミ箱に移動します:
+%1
+
+[いいえ] を選ぶと、各グループの最後のコピーも含め、チェックしたすべてのファイルをゴミ箱に移動します。</translation>
     </message>
     <message>
         <source>The contents cache could not be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>内容キャッシュを使用できませんでした: %1</translation>
     </message>
     <message>
         <source>Duplicate Candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>重複の候補</translation>
     </message>
     <message>
         <source>Files of equal size, one group after another; check the files to send to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>同じサイズのファイルがグループごとに並びます。ゴミ箱に移動するファイルにチェックを付けてください</translation>
     </message>
 </context>
 <context>
@@ -175,31 +180,31 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Invalid regular expression: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な正規表現です: %1 (%2 文字目)。</translation>
     </message>
     <message>
         <source>Invalid regular expression: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な正規表現です: %1。</translation>
     </message>
     <message>
         <source>The words searched for last are in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>最近検索した語は一覧にあります。</translation>
     </message>
     <message>
         <source>Search Word</source>
-        <translation type="unfinished"></translation>
+        <translation>検索語</translation>
     </message>
     <message>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>検索パス</translation>
     </message>
     <message>
         <source>&amp;More Options</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のオプション(&amp;M)</translation>
     </message>
     <message>
         <source>Shows or hides the options beyond the word: names to skip, how the word matches, size, date and text inside the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索語以外のオプションの表示/非表示を切り替えます: スキップする名前、検索語の照合方法、サイズ、日付、ファイル内の文字列。</translation>
     </message>
 </context>
 <context>
@@ -233,11 +238,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Folder Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーツリー</translation>
     </message>
     <message>
         <source>Choose the folder to search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索するフォルダーを選択します</translation>
     </message>
 </context>
 <context>
@@ -252,11 +257,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Information Bar</source>
-        <translation type="unfinished">情報バー</translation>
+        <translation>情報バー</translation>
     </message>
     <message>
         <source>What to do next, or how the last search went</source>
-        <translation type="unfinished"></translation>
+        <translation>次に行うこと、または前回の検索の結果</translation>
     </message>
 </context>
 <context>
@@ -355,27 +360,27 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Si&amp;ze Column</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ列(&amp;Z)</translation>
     </message>
     <message>
         <source>&amp;Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時列(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;About Tresmolo...</source>
-        <translation type="unfinished">Tresmolo について(&amp;A)...</translation>
+        <translation>Tresmolo について(&amp;A)...</translation>
     </message>
     <message>
         <source>The folder chosen to search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索対象として選択したフォルダー</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: it lies on a virtual file system (such as /proc or /sys), which is never searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 自体は検索されませんでした。仮想ファイルシステム (/proc や /sys など) 上にあり、そこは検索されません。</translation>
     </message>
     <message>
         <source>The folder %1 itself was not searched: the switch &quot;%2&quot; in &quot;%3&quot; skips it.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 自体は検索されませんでした。「%3」の「%2」スイッチでスキップされています。</translation>
     </message>
 </context>
 <context>
@@ -394,7 +399,7 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Navigation Pane Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>ナビゲーションバーのページ</translation>
     </message>
 </context>
 <context>
@@ -493,35 +498,35 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>File List</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル一覧</translation>
     </message>
     <message>
         <source>The files found, or the search&apos;s status lines</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかったファイル、または検索の状態を示す行</translation>
     </message>
     <message>
         <source>File List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル一覧の見出し</translation>
     </message>
     <message>
         <source>Folder List</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー一覧</translation>
     </message>
     <message>
         <source>The folders that hold found files, with their file counts</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかったファイルのあるフォルダーとそのファイル数</translation>
     </message>
     <message>
         <source>Folder List Headings</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー一覧の見出し</translation>
     </message>
     <message>
         <source>%1 Folder(s) Could Not Be Opened (Too Many Open Files). </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のフォルダーを開けませんでした (開いているファイルが多すぎます)。 </translation>
     </message>
     <message>
         <source>%1 File(s) Could Not Be Read. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のファイルを読み取れませんでした。 </translation>
     </message>
 </context>
 <context>
@@ -568,11 +573,11 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Command Panel Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドパネルのタブ</translation>
     </message>
     <message>
         <source>Opens a menu with the commands of this panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>このパネルのコマンドのメニューを開きます。</translation>
     </message>
 </context>
 <context>
@@ -580,55 +585,56 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     <message>
         <source>Searches a folder (and its sub-folders) for files, lists them with per-folder counts
 and lets you act on them. With FOLDER, that folder is selected in the folder tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー (とサブフォルダー) のファイルを検索し、フォルダーごとの件数付きで一覧表示して
+操作できるようにします。FOLDER を指定すると、そのフォルダーをツリーで選択します。</translation>
     </message>
     <message>
         <source>Start a search in the selected folder at once, as the automatic search at start-up does.</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時の自動検索と同じように、選択したフォルダーですぐに検索を開始します。</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」は存在しません。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はフォルダーではありません。</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を読み取れません。</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは「%1 --help」を実行してください。</translation>
     </message>
     <message>
         <source>Give one folder at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーは 1 つまでしか指定できません。</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, given to Qt when they come before &quot;--&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt 独自のオプション (「--」より前にあるときは Qt に渡されます):</translation>
     </message>
     <message>
         <source>The folder to select (and search): a path, or a local file:// URI. Every argument after &quot;--&quot; is a folder, even one that starts with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択する (そして検索する) フォルダー: パス、またはローカルの file:// URI。「--」より後の引数は、「-」で始まるものも含めてすべてフォルダーとみなされます。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names a folder on another computer (%2); only local folders can be searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は別のコンピューター (%2) 上のフォルダーを指しています。検索できるのはローカルのフォルダーだけです。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は有効なファイル URI ではありません。</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を開けません: %2。</translation>
     </message>
     <message>
         <source>Missing value after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の後に値がありません。</translation>
     </message>
 </context>
 <context>
@@ -963,73 +969,73 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ列</translation>
     </message>
     <message>
         <source>Show the size of every found file in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかった各ファイルのサイズをファイル一覧に表示します。</translation>
     </message>
     <message>
         <source>Show or Hide the Size Column</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ列の表示/非表示</translation>
     </message>
     <message>
         <source>Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時列</translation>
     </message>
     <message>
         <source>Show when every found file was last modified in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかった各ファイルの最終更新日時をファイル一覧に表示します。</translation>
     </message>
     <message>
         <source>Show or Hide the Modified Column</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時列の表示/非表示</translation>
     </message>
 </context>
 <context>
     <name>ContentsCache</name>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>Invalid DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な日時</translation>
     </message>
     <message>
         <source>%1 Day </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 日 </translation>
     </message>
     <message>
         <source>%1 Hour </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 時間 </translation>
     </message>
     <message>
         <source>%1 Minute </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 分 </translation>
     </message>
     <message>
         <source>%1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒</translation>
     </message>
     <message>
         <source>%1 Days </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 日 </translation>
     </message>
     <message>
         <source>%1 Hours </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 時間 </translation>
     </message>
     <message>
         <source>%1 Minutes </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 分 </translation>
     </message>
     <message>
         <source>%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒</translation>
     </message>
 </context>
 <context>
@@ -1048,15 +1054,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">サイズ</translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時</translation>
     </message>
     <message>
         <source>Last File Found</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に見つかったファイル</translation>
     </message>
 </context>
 <context>
@@ -1100,16 +1106,16 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>絞り込み</translation>
     </message>
     <message>
         <source>Clear Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>絞り込みを解除</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <comment>rows shown of all rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -1148,177 +1154,177 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>シンボリックリンク</translation>
     </message>
     <message>
         <source>changed since the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>調べた後に変更</translation>
     </message>
 </context>
 <context>
     <name>SearchFilters</name>
     <message>
         <source>%1 byte(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 バイト</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
 </context>
 <context>
     <name>SearchOptionsPanel</name>
     <message>
         <source>One name or pattern a line, e.g. node_modules</source>
-        <translation type="unfinished"></translation>
+        <translation>1 行に 1 つの名前またはパターン (例: node_modules)</translation>
     </message>
     <message>
         <source>Folders and files whose name matches one of these patterns are skipped. A pattern matches the exact bytes of a name, case-sensitive: * stands for any run of characters, ? for one, [abc] for one of a set. A pattern holding / matches the path below the chosen folder (e.g. src/build), and one ending in / matches folders only.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前がこれらのパターンのいずれかに一致するフォルダーとファイルはスキップされます。パターンは名前のバイト列と正確に照合され、大文字と小文字は区別されます: * は任意の長さの文字列、? は 1 文字、[abc] は集合内の 1 文字を表します。/ を含むパターンは選択したフォルダーより下のパス (例: src/build) と照合され、/ で終わるパターンはフォルダーだけに一致します。</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加(&amp;A)</translation>
     </message>
     <message>
         <source>Adds a name that is often not worth searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索する価値がないことの多い名前を追加します。</translation>
     </message>
     <message>
         <source>S&amp;kip names:</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップする名前(&amp;K):</translation>
     </message>
     <message>
         <source>contains</source>
-        <translation type="unfinished"></translation>
+        <translation>部分一致</translation>
     </message>
     <message>
         <source>matches wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>ワイルドカード</translation>
     </message>
     <message>
         <source>matches regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>正規表現</translation>
     </message>
     <message>
         <source>How the search word is matched against each file&apos;s name, without regard to case: found anywhere in it, as a wildcard pattern for the whole name, or as a regular expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索語を各ファイル名と照合する方法 (大文字と小文字は区別しません): 名前のどこかに含まれる、名前全体に対するワイルドカードパターン、または正規表現。</translation>
     </message>
     <message>
         <source>File &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名(&amp;N)</translation>
     </message>
     <message>
         <source>the search word</source>
-        <translation type="unfinished"></translation>
+        <translation>で検索語と照合</translation>
     </message>
     <message>
         <source>At l&amp;east</source>
-        <translation type="unfinished"></translation>
+        <translation>最小(&amp;E)</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>最小サイズ</translation>
     </message>
     <message>
         <source>Unit of the smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>最小サイズの単位</translation>
     </message>
     <message>
         <source>At m&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>最大(&amp;O)</translation>
     </message>
     <message>
         <source>Largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>最大サイズ</translation>
     </message>
     <message>
         <source>Unit of the largest size</source>
-        <translation type="unfinished"></translation>
+        <translation>最大サイズの単位</translation>
     </message>
     <message>
         <source>Modified on or after this day</source>
-        <translation type="unfinished"></translation>
+        <translation>この日以降に更新</translation>
     </message>
     <message>
         <source>Modified on or a&amp;fter</source>
-        <translation type="unfinished"></translation>
+        <translation>この日以降に更新(&amp;F)</translation>
     </message>
     <message>
         <source>Modified on or before this day</source>
-        <translation type="unfinished"></translation>
+        <translation>この日以前に更新</translation>
     </message>
     <message>
         <source>Modified on or &amp;before</source>
-        <translation type="unfinished"></translation>
+        <translation>この日以前に更新(&amp;B)</translation>
     </message>
     <message>
         <source>Number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>日数</translation>
     </message>
     <message>
         <source>Modified in the &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>過去(&amp;L)</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>日以内に更新</translation>
     </message>
     <message>
         <source>Only files whose contents hold this text are found, without regard to case.</source>
-        <translation type="unfinished"></translation>
+        <translation>内容にこの文字列を含むファイルだけが見つかります (大文字と小文字は区別しません)。</translation>
     </message>
     <message>
         <source>Containing &amp;text:</source>
-        <translation type="unfinished"></translation>
+        <translation>含む文字列(&amp;T):</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>正規表現(&amp;X)</translation>
     </message>
     <message>
         <source>Search b&amp;inary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>バイナリファイルも検索(&amp;I)</translation>
     </message>
     <message>
         <source>Also search files that look binary (a zero byte in their first 128 KB).</source>
-        <translation type="unfinished"></translation>
+        <translation>バイナリと思われるファイル (最初の 128 KB にゼロバイトを含むもの) も検索します。</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット(&amp;R)</translation>
     </message>
     <message>
         <source>Puts every one of these options back to its default.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのオプションをすべて既定値に戻します。</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>バイト</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>1 KB is 1,024 bytes, 1 MB 1,024 KB, 1 GB 1,024 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 KB は 1,024 バイト、1 MB は 1,024 KB、1 GB は 1,024 MB です。</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1367,7 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>No file manager was found to open the folder %1. Install one to open folders from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を開くファイルマネージャーが見つかりません。ここからフォルダーを開くには、ファイルマネージャーをインストールしてください。</translation>
     </message>
 </context>
 <context>
@@ -1435,31 +1441,31 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>SwitchTips</name>
     <message>
         <source>Skips the system&apos;s programs folder, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時にシステムのプログラムフォルダー %1 をスキップします。</translation>
     </message>
     <message>
         <source>Skips the folder of added programs, %1, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時に、追加でインストールしたプログラムのフォルダー %1 をスキップします。</translation>
     </message>
     <message>
         <source>Skips the trash while searching: %1, and every folder named .Trash or .Trash- followed by digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時にゴミ箱をスキップします: %1、および .Trash という名前か .Trash- の後に数字が続く名前のすべてのフォルダー。</translation>
     </message>
     <message>
         <source>Skips the application data folders while searching: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時にアプリケーションデータフォルダーをスキップします: %1。</translation>
     </message>
     <message>
         <source>Skips folders whose names start with a dot (.), and folders that cannot be examined, while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時に、名前がドット (.) で始まるフォルダーと、調べることができないフォルダーをスキップします。</translation>
     </message>
     <message>
         <source>Skips files whose names start with a dot (.) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時に、名前がドット (.) で始まるファイルをスキップします。</translation>
     </message>
     <message>
         <source>Skips files that nobody may write to (no write permission at all) while searching.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索時に、だれも書き込めないファイル (書き込み権限がまったくないもの) をスキップします。</translation>
     </message>
 </context>
 <context>
@@ -1536,15 +1542,15 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>std</name>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー名が空です。</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を開けません: %2。</translation>
     </message>
     <message>
         <source>The name of the folder &quot;%1&quot; is not valid UTF-8, so the folder tree cannot show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」の名前は有効な UTF-8 ではないため、フォルダーツリーに表示できません。</translation>
     </message>
 </context>
 </TS>
