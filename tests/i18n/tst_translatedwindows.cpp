@@ -178,8 +178,8 @@ private:
 
         CDlgDuplicateResults duplicates(frame);
         duplicates.show();
+        QTRY_VERIFY(duplicates.HelpBox()); // shown just after the window
         QMessageBox* help = duplicates.HelpBox();
-        QVERIFY(help);
         visit(QStringLiteral("duplicates help"), *help);
         help->button(QMessageBox::Ok)->click();
         QCoreApplication::processEvents();
