@@ -7,6 +7,7 @@
 # while the search dialog shows, instead of pressing its OK; --more-options also unfolds its
 # "More Options".
 # SCREENSHOT_SCREEN=WxH sets the screen's size instead (e.g. 1024x768 to see a small screen).
+# LANG (e.g. de_DE.UTF-8) chooses the language as for the program itself.
 # SCREENSHOT_CONF, when set, is added to the settings file (e.g. a [SearchFilters] group).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,20 +67,29 @@ unset QT_QPA_PLATFORM
 build/src/tresmolo >/dev/null 2>&1 &
 app=$!
 
+# The search dialog: the program's visible window that is not the main one (its title is in the
+# user's language).
+search_dialog() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+    [[ "$(xdotool getwindowname "$w" 2>/dev/null)" != "Tresmolo" ]] && { echo "$w"; return 0; }
+  done
+  return 1
+}
 # The automatic search opens the search dialog: wait until it shows and press OK; a window that is
 # found just before it is mapped refuses the key, so try again until the dialog is gone.
 for _ in $(seq 150); do
   if [[ $dialog -eq 1 ]]; then
-    xdotool search --onlyvisible --name "Specify Search Parameters" >/dev/null 2>&1 && break
+    search_dialog >/dev/null && break
     sleep 0.2
     continue
   fi
-  win=$(xdotool search --onlyvisible --name "Specify Search Parameters" 2>/dev/null | head -n1) || true
+  win=$(search_dialog) || true
   if [[ -n "$win" ]]; then
     xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
     xdotool key --window "$win" Return >/dev/null 2>&1 || true
     sleep 0.3
-    xdotool search --onlyvisible --name "Specify Search Parameters" >/dev/null 2>&1 || break
+    search_dialog >/dev/null || break
   fi
   sleep 0.2
 done

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
-  xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
+  xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core fonts-wqy-microhei
   desktop-file-utils appstream dpkg-dev file
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fd-find xdotool weston qt6-wayland
