@@ -113,7 +113,7 @@ Report Run(Method method, const std::vector<File>& files, platform::ActionLog& l
         if (files[i].group >= 0)
             groups[files[i].group].push_back(i);
         else if (files[i].checked)
-            settle(i, {Outcome::NotInGroup, 0, 0, {}});
+            settle(i, {files[i].inReference ? Outcome::Protected : Outcome::NotInGroup, 0, 0, {}});
     }
 
     for (const auto& [group, members] : groups) {
