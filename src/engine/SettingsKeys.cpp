@@ -45,7 +45,38 @@ static_assert(
     }(),
     "the table lists the keys in their order");
 
+struct DuplicatesEntry
+{
+    DuplicatesKey key;
+    const char* name;
+    const char* stringDefault;
+};
+
+constexpr std::array<DuplicatesEntry, 2> kDuplicatesTable = {{
+    {DuplicatesKey::KeepRules, "KeepRules", ""},
+    {DuplicatesKey::ReferenceFolders, "ReferenceFolders", ""},
+}};
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kDuplicatesTable.size(); ++i)
+            if (size_t(kDuplicatesTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the duplicates table lists its keys in their order");
+
 } // namespace
+
+QString Name(DuplicatesKey key)
+{
+    return QString::fromLatin1(kDuplicatesTable[size_t(key)].name);
+}
+
+QString StringDefault(DuplicatesKey key)
+{
+    return QString::fromLatin1(kDuplicatesTable[size_t(key)].stringDefault);
+}
 
 QString Name(Key key)
 {
