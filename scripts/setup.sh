@@ -10,6 +10,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   fd-find xdotool
   clang-format libxxhash-dev
+  btrfs-progs xfsprogs e2fsprogs
 )
 # --bench: also the duplicate finders that bench/compare.sh measures against (not needed by tests).
 [[ "${1:-}" == "--bench" ]] && packages+=(jdupes rmlint fdupes rdfind)
