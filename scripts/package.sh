@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of Tresmolo with CPack: BUILD/tresmolo_<version>_<arch>.deb.
-#   scripts/package.sh [BUILD]                 BUILD defaults to build-package (a release build
-#                                              without tests); an existing build folder is reused
+#   scripts/package.sh [BUILD]                 BUILD defaults to build-release (a release build
+#                                              without tests and benchmarks, the README's install
+#                                              build); an existing build folder is reused
 #   scripts/package.sh --try-install [BUILD]   then installs the package with apt-get, runs
 #                                              `tresmolo --version` and `--help` from PATH and
 #                                              removes the package again (needs root or sudo)
@@ -13,11 +14,12 @@ if [[ "${1:-}" == "--try-install" ]]; then
   try_install=1
   shift
 fi
-build=${1:-build-package}
+build=${1:-build-release}
 
 scripts/setup.sh
+source scripts/build-flags.sh
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+  cmake -S . -B "$build" "${release_flags[@]}"
 fi
 cmake --build "$build" -j "$(nproc)"
 rm -f "$build"/tresmolo_*.deb

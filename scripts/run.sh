@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+source scripts/build-flags.sh # the same build as scripts/test.sh: neither rebuilds the other's work
+cmake -S . -B build "${build_flags[@]}" >/dev/null
 cmake --build build -j "$(nproc)" --target tresmolo
 exec build/src/tresmolo "$@"

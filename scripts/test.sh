@@ -16,9 +16,10 @@ case "${1:-}" in
 esac
 
 scripts/setup.sh
+source scripts/build-flags.sh
 
 build=build
-flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRESMOLO_WERROR=ON)
+flags=("${build_flags[@]}") # the same build as scripts/run.sh
 ctest_args=()
 case "$mode" in
   asan)

@@ -4,16 +4,11 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
-
-QStringList Arguments(int argc, char** argv)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
 
 // Prints what the command line asked for or what is wrong with it; returns the exit code.
 int Finish(const CommandLine::Result& result)
@@ -27,18 +22,29 @@ int Finish(const CommandLine::Result& result)
 
 int main(int argc, char** argv)
 {
-    // The help, the version and a wrong folder need no display: answer them before the windowing
-    // system is asked.
-    if (CommandLine::EndsWithoutWindow(Arguments(argc, argv))) {
-        QCoreApplication core(argc, argv);
-        return Finish(CommandLine::Parse(QCoreApplication::arguments()));
-    }
+    // The command line is read before any application object exists, so Qt never takes one of our
+    // arguments for its own, and the help, the version and every fault need no display.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    const CommandLine::Result command = CommandLine::Parse(arguments);
 
-    // The application object takes Qt's own options off the command line first.
-    QApplication application(argc, argv);
-    const CommandLine::Result command = CommandLine::Parse(QCoreApplication::arguments());
-    if (!command.run)
-        return Finish(command);
+    // Qt gets the program's name and its own options, nothing else.
+    char fallbackName[] = "tresmolo"; // for a start with no arguments at all, not even a name
+    std::vector<char*> qtArgv{argc > 0 ? argv[0] : fallbackName};
+    for (int index : command.qtArguments)
+        qtArgv.push_back(argv[index]);
+    int qtArgc = int(qtArgv.size());
+    qtArgv.push_back(nullptr);
+
+    // Only a command line that opens the window asks the windowing system for a display.
+    const std::unique_ptr<QCoreApplication> application =
+        command.run ? std::make_unique<QApplication>(qtArgc, qtArgv.data())
+                    : std::make_unique<QCoreApplication>(qtArgc, qtArgv.data());
+    if (!command.run) {
+        // Read again now that the application object (and any translation) is there, so the texts
+        // come in the user's language.
+        const CommandLine::Result again = CommandLine::Parse(arguments);
+        return Finish(again.run ? command : again);
+    }
 
     CPendrakeApp app;
     if (!app.InitInstance(command.options))

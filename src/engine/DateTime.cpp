@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <ctime>
 
@@ -142,7 +144,7 @@ CTimeSpan Difference(const CTimeStamp& a, const CTimeStamp& b)
 
 QString FormatTimeOfDay(const CTimeStamp& stamp)
 {
-    const QString invalid = QStringLiteral("Invalid DateTime");
+    const QString invalid = QCoreApplication::translate("DateTime", "Invalid DateTime");
     if (stamp.m_status == DateTimeStatus::null)
         return {};
     CalendarTime t;
@@ -171,12 +173,17 @@ QString FormatDuration(const CTimeSpan& span)
         static_cast<long long>(x * 1440) % 60,
         static_cast<long long>(x * 86400) % 60,
     };
-    static constexpr const char* kSingular[4] = {"%1 Day ", "%1 Hour ", "%1 Minute ", "%1 Second"};
-    static constexpr const char* kPlural[4] = {"%1 Days ", "%1 Hours ", "%1 Minutes ", "%1 Seconds"};
+    static constexpr const char* kSingular[4] = {
+        QT_TRANSLATE_NOOP("DateTime", "%1 Day "), QT_TRANSLATE_NOOP("DateTime", "%1 Hour "),
+        QT_TRANSLATE_NOOP("DateTime", "%1 Minute "), QT_TRANSLATE_NOOP("DateTime", "%1 Second")};
+    static constexpr const char* kPlural[4] = {
+        QT_TRANSLATE_NOOP("DateTime", "%1 Days "), QT_TRANSLATE_NOOP("DateTime", "%1 Hours "),
+        QT_TRANSLATE_NOOP("DateTime", "%1 Minutes "), QT_TRANSLATE_NOOP("DateTime", "%1 Seconds")};
     QString text;
     for (int i = 0; i < 4; ++i) {
         if (parts[i] > 0)
-            text += QString::fromLatin1(parts[i] == 1 ? kSingular[i] : kPlural[i]).arg(parts[i]);
+            text += QCoreApplication::translate("DateTime", parts[i] == 1 ? kSingular[i] : kPlural[i])
+                        .arg(parts[i]);
     }
     while (!text.isEmpty() && text.back().isSpace())
         text.chop(1);

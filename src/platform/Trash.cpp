@@ -76,14 +76,26 @@ bool WriteAll(int fd, const QByteArray& bytes)
     return true;
 }
 
+bool IsContinuation(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
 // The longest start of `bytes` that fits in `limit` bytes and does not end inside a UTF-8 sequence.
+// Where the bytes at the limit belong to no character (continuation bytes without a lead byte close
+// enough before them, as in a name that is not UTF-8), the cut falls on the limit itself: a
+// shortened name never loses more than one character, and is never empty.
 std::string CutAtCharacter(const std::string& bytes, size_t limit)
 {
     if (bytes.size() <= limit)
         return bytes;
-    size_t end = limit; // bytes[end] is the first byte left out: never a continuation of one kept
-    while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+    // bytes[end] is the first byte left out. A UTF-8 sequence is at most four bytes long, so its
+    // lead byte lies at most three bytes before any of its continuation bytes.
+    size_t end = limit;
+    for (int back = 0; back < 3 && end > 0 && IsContinuation(bytes[end]); ++back)
         --end;
+    if (end == 0 || static_cast<unsigned char>(bytes[end]) < 0xC0) // no lead byte: no character to keep whole
+        end = limit;
     return bytes.substr(0, end);
 }
 

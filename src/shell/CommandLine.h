@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
-// The program's command line: tresmolo [--search] [FOLDER], --help, --version.
+// The program's command line: tresmolo [--search] [FOLDER], --help, --version. It is read before
+// any application object exists, from the arguments' exact bytes.
 namespace CommandLine {
 
 // What the program is asked to do at start-up.
@@ -22,18 +24,21 @@ struct Result
     QString output;
     QString error;
     Options options;
+    // The positions of the arguments that belong to Qt (its own options before "--", such as
+    // -platform NAME or -style NAME, with their values), in order. Only these, after the program's
+    // name, are given to the application object; nothing after "--" ever is.
+    std::vector<int> qtArguments;
 };
 
 // The exit code of a command line that cannot be carried out.
 constexpr int kUsageError = 2;
 
-// Reads `arguments` (the program's name first). Relative folders are taken from the current folder.
-// Needs no application object; the program name in the usage line is the first argument's file name.
-Result Parse(const QStringList& arguments);
-
-// True when Parse(arguments) ends the program without a window, and the arguments hold nothing the
-// windowing system would take off first (Qt's own options read as unknown here): the help, the
-// version, and faults such as a missing folder. Such a command line needs no display.
-bool EndsWithoutWindow(const QStringList& arguments);
+// Reads `arguments` (the program's name first), needing no application object. Qt's own options
+// before "--" are set apart for Qt; every other option is the program's, and an unknown one is an
+// error; every other argument, and everything after "--", is a folder. A folder may be a path
+// (relative ones are taken from the current folder) or a local file: URI (percent-decoded to its
+// exact bytes). The folder must exist, be a folder (or a link to one) and be listable. The usage
+// line names the program as the first argument's file name.
+Result Parse(const std::vector<std::string>& arguments);
 
 } // namespace CommandLine

@@ -27,7 +27,9 @@ CPendrakeApp::~CPendrakeApp()
 
 bool CPendrakeApp::InitInstance(const CommandLine::Options& options)
 {
-    // The profile store lives under these names (~/.config/Tresmolo/Tresmolo.conf).
+    // The profile store lives under these names (~/.config/Tresmolo/Tresmolo.conf). On X11 the
+    // application name is also the windows' class (WM_CLASS), which the desktop entry's
+    // StartupWMClass names, so docks group the window with its launcher.
     QCoreApplication::setOrganizationName(QStringLiteral("Tresmolo"));
     QCoreApplication::setApplicationName(QStringLiteral("Tresmolo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRESMOLO_VERSION));

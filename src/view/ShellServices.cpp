@@ -1,5 +1,7 @@
 #include "view/ShellServices.h"
 
+#include "BuildInfo.h"
+#include "platform/DesktopEntries.h"
 #include "platform/Paths.h"
 #include "platform/Spawn.h"
 #include "platform/Trash.h"
@@ -12,6 +14,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QPointer>
 #include <QProgressDialog>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <memory>
@@ -86,6 +89,55 @@ void OpenWithDefaultHandler(const std::string& target)
         StartDetached({"xdg-open", {target}, {}});
 }
 
+bool IsFolder(const NativePath& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Whether a desktop entry would start this program: our own entry, or one whose program is this very
+// executable under another name.
+bool IsOwnEntry(const platform::DesktopEntry& entry)
+{
+    if (entry.id == TRESMOLO_APP_ID ".desktop")
+        return true;
+    const std::vector<std::string> command = platform::ExecCommand(entry, "/", "file:///");
+    const std::string program = command.empty() ? std::string() : platform::FindProgram(command.front());
+    struct stat theirs, ours;
+    return !program.empty() && ::stat(program.c_str(), &theirs) == 0 &&
+           ::stat("/proc/self/exe", &ours) == 0 && theirs.st_dev == ours.st_dev &&
+           theirs.st_ino == ours.st_ino;
+}
+
+// Opens a folder in a file manager, never in this program: where our desktop entry would be chosen
+// for folders (it lists inode/directory, so it may be the default, or the first of several), the next
+// program that opens folders is started instead, or the user is told that there is none.
+void OpenFolder(const NativePath& folder)
+{
+    const platform::MimeHandlers handlers = platform::HandlersOf("inode/directory");
+    const std::vector<platform::DesktopEntry>& entries = handlers.entries;
+    const bool ownIsCandidate = std::any_of(entries.begin(), entries.end(), IsOwnEntry);
+    if (!ownIsCandidate || (handlers.firstIsDefault && !IsOwnEntry(entries.front()))) {
+        OpenWithDefaultHandler(folder);
+        return;
+    }
+    for (const platform::DesktopEntry& entry : entries) {
+        if (IsOwnEntry(entry))
+            continue;
+        std::vector<std::string> command =
+            platform::ExecCommand(entry, folder, FileUri(folder).toStdString());
+        const std::string program = command.front();
+        command.erase(command.begin());
+        StartDetached({program, command, {}});
+        return;
+    }
+    Seams::MessageBox(nullptr,
+                      QCoreApplication::translate("Shell", "No file manager was found to open the folder %1. "
+                                                           "Install one to open folders from here.")
+                          .arg(Quoted(folder)),
+                      QString(), QMessageBox::Warning);
+}
+
 // Asks the desktop's file manager to do `method` for the entry; `fallback` runs instead when there
 // is no session bus, or no file manager on it answers. The answer is awaited without blocking.
 void AskFileManager(const char* method, const NativePath& entry, std::function<void()> fallback)
@@ -153,7 +205,10 @@ QString FileUri(const NativePath& path)
 
 void Open(const NativePath& path)
 {
-    OpenWithDefaultHandler(Absolute(path));
+    if (IsFolder(path))
+        OpenFolder(Absolute(path));
+    else
+        OpenWithDefaultHandler(Absolute(path));
 }
 
 void ShowItemSelected(const NativePath& path)
@@ -161,7 +216,7 @@ void ShowItemSelected(const NativePath& path)
     if (!Exists(path))
         return;
     const NativePath entry = Entry(path);
-    AskFileManager("ShowItems", entry, [entry] { OpenWithDefaultHandler(ParentFolder(entry)); });
+    AskFileManager("ShowItems", entry, [entry] { OpenFolder(ParentFolder(entry)); });
 }
 
 void ShowProperties(QWidget* owner, const NativePath& path)

@@ -176,6 +176,28 @@ private slots:
         QCOMPARE(Read(Trashed(root + "/" + std::string(255, 'f')) + "/inner"), std::string("in"));
     }
 
+    // Names that are not UTF-8 and hold no character at all where they are cut: the cut falls on
+    // the byte limit, keeping the start of the name and its extension.
+    void longNamesWithoutCharactersAreCutOnBytes()
+    {
+        QTemporaryDir work;
+        const std::string root = Native(work.path());
+        std::string bytes; // 0x80..0xBF over and over: continuation bytes only
+        while (bytes.size() < 255)
+            bytes += char(0x80 + bytes.size() % 64);
+        const std::string names[] = {bytes, bytes.substr(0, 251) + ".txt", "a" + bytes.substr(0, 254)};
+        for (const std::string& name : names) {
+            Write(root + "/" + name, "kept");
+            const Outcome outcome = TrashWithin(root + "/" + name);
+            QVERIFY2(!outcome.hung && outcome.moved, outcome.error.c_str());
+            const std::string trashed = fs::path(Trashed(root + "/" + name)).filename().native();
+            QCOMPARE(Read(Trash() + "/files/" + trashed), std::string("kept"));
+            QCOMPARE(trashed.size() + std::string_view(".trashinfo").size(), size_t(255));
+            const std::string extension = name.ends_with(".txt") ? ".txt" : "";
+            QCOMPARE(trashed, name.substr(0, trashed.size() - extension.size()) + extension);
+        }
+    }
+
     void exportFilesAreNewAndPrivate()
     {
         QTemporaryDir temp;

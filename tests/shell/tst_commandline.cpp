@@ -13,15 +13,30 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using Settings::Key;
 
 namespace {
 
+CommandLine::Result ParseBytes(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), "/usr/bin/tresmolo");
+    return CommandLine::Parse(arguments);
+}
+
 CommandLine::Result Parse(const QStringList& arguments)
 {
-    return CommandLine::Parse(QStringList{QStringLiteral("/usr/bin/tresmolo")} + arguments);
+    std::vector<std::string> bytes;
+    for (const QString& argument : arguments)
+        bytes.push_back(QFile::encodeName(argument).toStdString());
+    return ParseBytes(bytes);
+}
+
+QString Uri(const QString& path)
+{
+    return QStringLiteral("file://") + QString::fromLatin1(QFile::encodeName(path).toPercentEncoding("/"));
 }
 
 } // namespace
@@ -44,6 +59,7 @@ private slots:
         m_folder = m_tree.path() + QStringLiteral("/my files");
         m_file = m_folder + QStringLiteral("/a.txt");
         MakeTree(m_folder, {QStringLiteral("a.txt"), QStringLiteral("sub/b.txt")});
+        MakeTree(m_tree.path(), {QStringLiteral("-reverse/"), QStringLiteral("-platform/")});
     }
 
     void goodFolders_data()
@@ -64,6 +80,20 @@ private slots:
         QTest::newRow("relative") << QStringList{QStringLiteral("my files/sub")}
                                   << m_folder + QStringLiteral("/sub") << false;
         QTest::newRow("after --") << QStringList{QStringLiteral("--"), m_folder} << m_folder << false;
+        // After "--" even Qt's option names are folders.
+        QTest::newRow("-- -reverse") << QStringList{QStringLiteral("--search"), QStringLiteral("--"),
+                                                    QStringLiteral("-reverse")}
+                                     << m_tree.path() + QStringLiteral("/-reverse") << true;
+        QTest::newRow("-- -platform") << QStringList{QStringLiteral("--"), QStringLiteral("-platform")}
+                                      << m_tree.path() + QStringLiteral("/-platform") << false;
+        QTest::newRow("file URI") << QStringList{Uri(m_folder)} << m_folder << false;
+        QTest::newRow("file URI, localhost, query")
+            << QStringList{Uri(m_folder).replace(QStringLiteral("file://"),
+                                                 QStringLiteral("FILE://LocalHost")) +
+                           QStringLiteral("/sub?x#y")}
+            << m_folder + QStringLiteral("/sub") << false;
+        QTest::newRow("file URI, one slash")
+            << QStringList{QStringLiteral("file:") + m_folder} << m_folder << false;
     }
 
     void goodFolders()
@@ -74,14 +104,13 @@ private slots:
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_tree.path()));
         const CommandLine::Result result = Parse(arguments);
-        const bool ends = CommandLine::EndsWithoutWindow(QStringList{QStringLiteral("tresmolo")} + arguments);
         QDir::setCurrent(before);
         QVERIFY2(result.run, qPrintable(result.error));
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.output.isEmpty() && result.error.isEmpty());
         QCOMPARE(result.options.folder, folder);
         QCOMPARE(result.options.search, search);
-        QVERIFY(!ends);
+        QVERIFY(result.qtArguments.empty());
     }
 
     void badCommandLines_data()
@@ -105,6 +134,18 @@ private slots:
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--find")}
                                         << QStringLiteral("tresmolo: Unknown option 'find'.\n"
                                                           "Try \"tresmolo --help\" for more information.\n");
+        QTest::newRow("Qt's option without its value")
+            << QStringList{m_folder, QStringLiteral("-platform")}
+            << QStringLiteral("tresmolo: Missing value after \"-platform\".\n"
+                              "Try \"tresmolo --help\" for more information.\n");
+        QTest::newRow("below a file") << QStringList{m_file + QStringLiteral("/sub")}
+                                      << QStringLiteral("tresmolo: The folder \"%1/sub\" cannot be opened: "
+                                                        "Not a directory.\n")
+                                             .arg(m_file);
+        QTest::newRow("file URI of another computer")
+            << QStringList{QStringLiteral("file://elsewhere.example/tmp")}
+            << QStringLiteral("tresmolo: \"file://elsewhere.example/tmp\" names a folder on another computer "
+                              "(elsewhere.example); only local folders can be searched.\n");
     }
 
     void badCommandLines()
@@ -154,20 +195,61 @@ private slots:
         }
     }
 
-    // Which command lines are answered before the windowing system is asked: those that end at once
-    // and hold nothing that Qt's own start would take off the line.
+    // Which command lines end without a window, and which arguments Qt gets: its own options before
+    // "--" with their values, and nothing else.
     void endsWithoutWindow()
     {
-        const auto ends = [](const QStringList& arguments) {
-            return CommandLine::EndsWithoutWindow(QStringList{QStringLiteral("tresmolo")} + arguments);
-        };
+        const auto ends = [](const QStringList& arguments) { return !Parse(arguments).run; };
         QVERIFY(ends({QStringLiteral("--help")}));
         QVERIFY(ends({QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--version")}));
         QVERIFY(ends({QStringLiteral("/nonexistent")}));
         QVERIFY(ends({m_folder, m_folder}));
+        QVERIFY(ends({QStringLiteral("--bogus")}));
+        QVERIFY(ends({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--bogus")}));
         QVERIFY(!ends({m_folder}));
         QVERIFY(!ends({QStringLiteral("-platform"), QStringLiteral("offscreen"), m_folder}));
         QVERIFY(!ends({QStringLiteral("-style"), QStringLiteral("fusion")}));
+
+        const CommandLine::Result mixed =
+            Parse({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--search"),
+                   QStringLiteral("--reverse"), QStringLiteral("-style=fusion"), QStringLiteral("-title"),
+                   QStringLiteral("--search"), QStringLiteral("--"), m_folder});
+        QVERIFY2(mixed.run, qPrintable(mixed.error));
+        QCOMPARE(mixed.qtArguments, (std::vector<int>{1, 2, 4, 5, 6, 7}));
+        QVERIFY(mixed.options.search);
+        QCOMPARE(mixed.options.folder, m_folder);
+    }
+
+    // Folders the system refuses are named with the system's reason; one whose name is not UTF-8
+    // with what keeps the tree from showing it.
+    void folderFaultsSayWhatIsWrong()
+    {
+        const std::string tree = QFile::encodeName(m_tree.path()).toStdString();
+        QVERIFY(::symlink("loop", (tree + "/loop").c_str()) == 0);
+        QVERIFY(QDir().mkpath(m_tree.path() + QStringLiteral("/odd\u00e9")));
+        QVERIFY(::mkdir((tree + "/odd\xff").c_str(), 0755) == 0);
+        std::string longPath = tree; // 5,000 bytes and more, in names of 250 bytes
+        while (longPath.size() < 5000)
+            longPath += "/" + std::string(250, 'x');
+        const std::vector<std::pair<std::string, QString>> cases = {
+            {tree + "/loop", QStringLiteral("cannot be opened: Too many levels of symbolic links.")},
+            {longPath, QStringLiteral("cannot be opened: File name too long.")},
+            {tree + "/odd\xff", QStringLiteral("is not valid UTF-8, so the folder tree cannot show it.")},
+            {"file://" + tree + "/odd%FF",
+             QStringLiteral("is not valid UTF-8, so the folder tree cannot show it.")},
+            {"file://" + tree + "/odd%00", QStringLiteral("is not a valid file URI.")},
+        };
+        for (const auto& [argument, reason] : cases) {
+            const CommandLine::Result result = ParseBytes({argument});
+            QVERIFY(!result.run);
+            QCOMPARE(result.exitCode, 2);
+            QVERIFY2(result.error.endsWith(reason + QLatin1Char('\n')), qPrintable(result.error));
+        }
+        // A UTF-8 name given as a percent-encoded URI is the folder itself.
+        const CommandLine::Result accented = ParseBytes({"file://" + tree + "/odd%C3%A9"});
+        QVERIFY2(accented.run, qPrintable(accented.error));
+        QCOMPARE(QFile::encodeName(accented.options.folder).toStdString(), tree + "/odd\xc3\xa9");
+        ::rmdir((tree + "/odd\xff").c_str()); // QTemporaryDir cannot remove it
     }
 
     // The program itself: what it prints and returns, with no display at all.
@@ -184,6 +266,15 @@ private slots:
             << QStringLiteral("tresmolo: The folder \"/nonexistent\" does not exist.\n");
         QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
                               << QStringLiteral("Usage: tresmolo ") << QString();
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 2 << QString()
+                                        << QStringLiteral("tresmolo: Unknown option 'bogus'.\n"
+                                                          "Try \"tresmolo --help\" for more information.\n");
+        // Qt never sees what follows "--": with a platform to open a window on, none opens.
+        QTest::newRow("Qt's option name after --")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--"),
+                           QStringLiteral("-reverse")}
+            << 2 << QString()
+            << QStringLiteral("tresmolo: The folder \"%1/-reverse\" does not exist.\n").arg(m_folder);
     }
 
     void theProgramAnswersWithoutADisplay()
@@ -202,6 +293,7 @@ private slots:
         QVERIFY(QFile::exists(link) || QFile::link(QStringLiteral(TRESMOLO_PROGRAM), link));
         program.setProgram(link);
         program.setArguments(arguments);
+        program.setWorkingDirectory(m_folder);
         program.start();
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);

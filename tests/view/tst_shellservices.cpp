@@ -239,6 +239,65 @@ private slots:
         fs::remove(root + "/sub/odd \xfe.txt"); // QTemporaryDir cannot remove it
     }
 
+    // Our desktop entry lists inode/directory, so it may be chosen for folders: a folder then opens in
+    // the next program that opens folders, never in this one, or the user is told there is none.
+    void foldersNeverOpenInThisProgram()
+    {
+        QTemporaryDir bin, xdg, dir;
+        const std::string root = Native(xdg.path()), folder = Native(dir.path());
+        Touch(folder + "/file.txt");
+        EnvironmentGuard path("PATH", FakePrograms(bin, {"xdg-open", "tresmolo", "fake-fm"}).c_str());
+        EnvironmentGuard dataHome("XDG_DATA_HOME", (root + "/data").c_str());
+        EnvironmentGuard configHome("XDG_CONFIG_HOME", (root + "/config").c_str());
+        EnvironmentGuard dataDirs("XDG_DATA_DIRS", (root + "/system").c_str());
+        EnvironmentGuard configDirs("XDG_CONFIG_DIRS", (root + "/system").c_str());
+        EnvironmentGuard desktop("XDG_CURRENT_DESKTOP", "Test");
+        fs::create_directories(root + "/data/applications/files");
+        fs::create_directories(root + "/config");
+        const auto entry = [&](const std::string& file, const std::string& exec) {
+            Touch(root + "/data/applications/" + file,
+                  ("[Desktop Entry]\nType=Application\nName=Some Name\nIcon=folder-icon\nExec=" + exec +
+                   "\nMimeType=text/plain;inode/directory;\n")
+                      .c_str());
+        };
+        const auto defaultFor = [&](const std::string& list, const std::string& id) {
+            Touch(root + "/config/" + list,
+                  ("[Default Applications]\ninode/directory=" + id + ";\n").c_str());
+        };
+        entry("org.tresmolo.Tresmolo.desktop", "tresmolo %f");
+        entry("files/fake.desktop", "\"fake-fm\" --new-window %i %U");
+        const Launch fileManager{
+            "fake-fm", {"--new-window", "--icon", "folder-icon", Shell::FileUri(folder).toStdString()}, {}};
+
+        defaultFor("mimeapps.list", "org.tresmolo.Tresmolo.desktop");
+        Shell::Open(folder);
+        ExpectLaunch(fileManager);
+        Shell::ShowItemSelected(folder + "/file.txt");
+        ExpectLaunch(fileManager);
+        Shell::Open(folder + "/file.txt"); // a file still goes to its default handler
+        ExpectLaunch({"xdg-open", {folder + "/file.txt"}, {}});
+
+        // Another file manager named as the default, here by the desktop's own list, opens as before.
+        defaultFor("test-mimeapps.list", "files-fake.desktop");
+        Shell::Open(folder);
+        ExpectLaunch({"xdg-open", {folder}, {}});
+        fs::remove(root + "/config/test-mimeapps.list");
+
+        // No default, and a copy of our entry under another name, running this very program.
+        fs::remove(root + "/config/mimeapps.list");
+        entry("a-copy.desktop", Native(QCoreApplication::applicationFilePath()) + " %f");
+        Shell::Open(folder);
+        ExpectLaunch(fileManager);
+
+        // Nothing else opens folders: the user is told, and nothing starts.
+        fs::remove(root + "/data/applications/files/fake.desktop");
+        Shell::Open(folder);
+        QVERIFY(m_launches.empty());
+        QCOMPARE(m_boxes.size(), size_t(1));
+        QCOMPARE(m_boxes.front().icon, QMessageBox::Warning);
+        QVERIFY(m_boxes.front().text.startsWith(QStringLiteral("No file manager was found")));
+    }
+
     void terminalFollowsTheUsersChoiceThenTheKnownOnes()
     {
         QTemporaryDir bin, dir;
