@@ -37,8 +37,16 @@ inline QString DisplayText(std::string_view native)
 {
     return QString::fromUtf8(native.data(), qsizetype(native.size()));
 }
-// Native bytes of a display text.
+// A path text that keeps every byte of a native path: valid UTF-8 reads as its characters, and each
+// byte that is not part of valid UTF-8 becomes the lone surrogate U+DC80..U+DCFF of its value (as
+// Python's "surrogateescape" does), so NativePath gives the same bytes back. Show such a text with
+// ShownText, never as it is.
+QString PathText(std::string_view native);
+// Native bytes of a path text: UTF-8, except that the lone surrogates U+DC80..U+DCFF that PathText
+// makes of undecodable bytes are those bytes again.
 std::string NativePath(const QString& path);
+// A path text as it is shown: the bytes PathText kept become replacement characters.
+QString ShownText(const QString& path);
 
 // A folder holds the trash when it is the home trash or its name is ".Trash" or ".Trash-" followed
 // by digits (the per-volume trash folders).

@@ -35,6 +35,33 @@ private slots:
         QVERIFY(!platform::SamePath(QStringLiteral("/A"), QStringLiteral("/a")));
     }
 
+    void pathTextsKeepEveryByte()
+    {
+        const std::string samples[] = {
+            "/plain/a b",
+            "/caf\xc3\xa9/\xf0\x90\x82\x80",            // valid two- and four-byte characters
+            "/x\xff\xfe/\x80\xbf\xc3",                  // bytes that are no UTF-8, one cut short
+            "/\xed\xa0\x80\xc0\xaf\xf5\x80",            // an encoded surrogate, overlong, past U+10FFFF
+            std::string(255, '\x9c') + "/\xc3\xa9\xe9", // a valid character beside a stray byte
+        };
+        for (const std::string& native : samples) {
+            const QString text = platform::PathText(native);
+            QCOMPARE(platform::NativePath(text), native);
+            // What is shown holds no lone surrogate: it survives a round trip through UTF-8.
+            const QString shown = platform::ShownText(text);
+            QCOMPARE(QString::fromUtf8(shown.toUtf8()), shown);
+        }
+        // Valid UTF-8 reads as its characters, and each stray byte shows as one replacement character.
+        QCOMPARE(platform::PathText("/caf\xc3\xa9"), QString::fromUtf8("/caf\xc3\xa9"));
+        QCOMPARE(platform::ShownText(platform::PathText("a\xff"
+                                                        "b\xfe")),
+                 QStringLiteral("a\uFFFDb\uFFFD"));
+        // A character beyond the first plane whose second half lies in the escape range is kept.
+        const QString pair = QString::fromUtf8("\xf0\x90\x82\x80");
+        QCOMPARE(platform::NativePath(pair), std::string("\xf0\x90\x82\x80"));
+        QCOMPARE(platform::ShownText(pair), pair);
+    }
+
     void trashNames()
     {
         QVERIFY(platform::IsTrashFolderName(".Trash"));
