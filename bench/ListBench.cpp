@@ -1,5 +1,6 @@
-// sort [--rows N] [--column name|folder] [--runs N] and filter [--rows N] [--text T] [--runs N]:
-// the file list's sort and filter on a made-up result of a million rows, shown in a list view.
+// sort [--rows N] [--column name|folder|size|modified] [--runs N] and filter [--rows N] [--text T]
+// [--runs N]: the file list's sort and filter on a made-up result of a million rows, shown in a list
+// view.
 #include "BenchCommands.h"
 #include "BenchSupport.h"
 
@@ -22,8 +23,9 @@ struct ListBench
     ListSortFilter proxy{rows};
     ResultList view;
 
-    // `count` rows in folders of about a hundred files, with names of the kinds a disk holds.
-    explicit ListBench(int count)
+    // `count` rows in folders of about a hundred files, with names of the kinds a disk holds; with
+    // `withStatus`, sizes and times as the walk gives them for the Size and Modified columns.
+    explicit ListBench(int count, bool withStatus = false)
     {
         std::mt19937 random(1);
         const char* kinds[] = {"IMG_%04u.JPG", "report %u.pdf", "file%u.txt",  "Track %02u.ogg",
@@ -41,8 +43,14 @@ struct ListBench
             std::snprintf(name, sizeof name, kinds[random() % 8], unsigned(random() % 100000),
                           unsigned(random() % 10));
             batch.push_back({folder, name});
+            if (withStatus) {
+                const std::int64_t size = std::int64_t(random() % 100000) << (random() % 20);
+                const timespec modified{std::time_t(1000000000 + random() % 700000000), 0};
+                batch.back().status = platform::EntryStatus::Of(size, modified);
+            }
         }
         model.Append(batch);
+        model.SetStatusShown(withStatus);
         proxy.setSourceModel(&model);
         view.setModel(&proxy);
         view.resize(900, 600);
@@ -90,12 +98,15 @@ int RunSortBench(const QStringList& args)
                count, runs))
         return 2;
     const QString columnName = parsed.options.value(QStringLiteral("column"), QStringLiteral("name"));
-    if (columnName != QLatin1String("name") && columnName != QLatin1String("folder")) {
-        PrintError(QStringLiteral("usage: tresmolo-bench sort [--rows N] [--column name|folder] [--runs N]"));
+    const QStringList columns = {QStringLiteral("name"), QStringLiteral("folder"), QStringLiteral("size"),
+                                 QStringLiteral("modified")};
+    if (!columns.contains(columnName)) {
+        PrintError(QStringLiteral(
+            "usage: tresmolo-bench sort [--rows N] [--column name|folder|size|modified] [--runs N]"));
         return 2;
     }
-    const int column = columnName == QLatin1String("name") ? 1 : 2;
-    ListBench bench(count);
+    const int column = int(columns.indexOf(columnName)) + 1;
+    ListBench bench(count, column >= FileListModel::kSize);
     std::vector<double> seconds;
     std::vector<double> cpu;
     for (int run = 0; run < runs; ++run) {

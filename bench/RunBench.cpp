@@ -1,5 +1,7 @@
-// run FOLDER --mode file|status [--word W] [--runs N]: a whole search through the real main frame,
-// offscreen, from the tree's selection to the summary.
+// run FOLDER --mode file|status [--word W] [--columns none|start|later] [--runs N]: a whole search
+// through the real main frame, offscreen, from the tree's selection to the summary. --columns start
+// shows the Size and Modified columns before the search (the walk reads each file's status);
+// --columns later shows them after it and times the first sort by size (every status read then).
 #include "BenchCommands.h"
 #include "BenchSupport.h"
 
@@ -9,6 +11,7 @@
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
 #include "view/PendrakeView.h"
+#include "view/ResultList.h"
 #include "view/Seams.h"
 
 #include <QAction>
@@ -104,17 +107,22 @@ int RunFrameBench(const QStringList& args)
     Arguments parsed;
     QString error;
     int runs = 0;
-    if (!ParseArguments(args, {QStringLiteral("mode"), QStringLiteral("word"), QStringLiteral("runs")},
+    if (!ParseArguments(args,
+                        {QStringLiteral("mode"), QStringLiteral("word"), QStringLiteral("runs"),
+                         QStringLiteral("columns")},
                         parsed, error) ||
         !ParseCount(parsed, QStringLiteral("runs"), 3, runs, error)) {
         PrintError(error);
         return 2;
     }
     const QString mode = parsed.options.value(QStringLiteral("mode"), QStringLiteral("file"));
+    const QString columns = parsed.options.value(QStringLiteral("columns"), QStringLiteral("none"));
     const QString folder = parsed.positional.size() == 1 ? FolderArgument(parsed.positional[0]) : QString();
-    if (folder.isEmpty() || (mode != QLatin1String("file") && mode != QLatin1String("status"))) {
-        PrintError(
-            QStringLiteral("usage: tresmolo-bench run FOLDER --mode file|status [--word W] [--runs N]"));
+    if (folder.isEmpty() || (mode != QLatin1String("file") && mode != QLatin1String("status")) ||
+        !QStringList({QStringLiteral("none"), QStringLiteral("start"), QStringLiteral("later")})
+             .contains(columns)) {
+        PrintError(QStringLiteral("usage: tresmolo-bench run FOLDER --mode file|status [--word W] "
+                                  "[--columns none|start|later] [--runs N]"));
         return 2;
     }
     CSettingsSection settings;
@@ -132,7 +140,11 @@ int RunFrameBench(const QStringList& args)
     CPendrakeView* view = frame->View();
     settings.WriteSearchWord(parsed.options.value(QStringLiteral("word")));
 
+    for (const int column : {int(FileListModel::kSize), int(FileListModel::kModified)})
+        view->ShowColumn(column, columns == QLatin1String("start"));
+
     TimedRuns timed;
+    TimedRuns later;
     int files = 0;
     StallWatch watch;
     QObject::connect(view, &CPendrakeView::searchFinished, &loop, &QEventLoop::quit);
@@ -148,8 +160,34 @@ int RunFrameBench(const QStringList& args)
                       .arg(run + 1)
                       .arg(timed.seconds.back(), 0, 'f', 4)
                       .arg(files));
+        if (columns != QLatin1String("later"))
+            continue;
+        // The column shown, then a first click on its heading: every status is read (on a thread of
+        // its own) and the list sorted once they are in.
+        watch.Start();
+        clock.start();
+        view->ShowColumn(FileListModel::kSize, true);
+        view->FileList()->sortByColumn(FileListModel::kSize, Qt::AscendingOrder);
+        if (view->FileModel().ReadingStatus()) {
+            QEventLoop read;
+            QObject::connect(&view->FileModel(), &FileListModel::statusRead, &read, &QEventLoop::quit);
+            read.exec();
+        }
+        loop.processEvents();
+        view->FileList()->viewport()->repaint();
+        later.Add(double(clock.nsecsElapsed()) / 1e9, watch.Stop());
+        PrintLine(QStringLiteral("run %1: shown and sorted by size in %2 s, longest stall %3 ms")
+                      .arg(run + 1)
+                      .arg(later.seconds.back(), 0, 'f', 4)
+                      .arg(later.worstStall));
+        view->ShowColumn(FileListModel::kSize, false);
     }
-    PrintLine(QStringLiteral("run mode=%1 files=%2 ").arg(mode).arg(files) + timed.Tail());
+    PrintLine(QStringLiteral("run mode=%1 columns=%2 files=%3 ").arg(mode, columns).arg(files) +
+              timed.Tail() +
+              (columns == QLatin1String("later") ? QStringLiteral(" later_seconds=%1 later_max_stall_ms=%2")
+                                                       .arg(Median(later.seconds), 0, 'f', 4)
+                                                       .arg(later.worstStall)
+                                                 : QString()));
     frame->close();
     return 0;
 }

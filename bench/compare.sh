@@ -3,6 +3,7 @@
 #
 #   bench/compare.sh FOLDER [--runs N] [--strict] [--cold]
 #   bench/compare.sh FOLDER --verify [--runs N]
+#   bench/compare.sh FOLDER --text T [--runs N] [--strict]
 #
 # Uses the benchmarks of the build folder (TRESMOLO_BUILD_DIR, default build/ at the top of the
 # repository) and builds them there only when they are missing. Warms the caches with one untimed
@@ -16,11 +17,16 @@
 # content-comparing tools jdupes, rmlint, fdupes and rdfind instead, on a tree of real contents
 # (bench/gen_tree.py --contents): time, duplicate files found, bytes read, and whether the set of
 # duplicate files is jdupes's (hard links aside).
+#
+# With --text T it compares the search for text inside files (tresmolo-bench walk --text T) with
+# grep -rlF T, rg -l -F -uuu T and the floor walker's --text mode instead: time, files found, and the
+# files on which they differ (the walk looks without regard to case and skips hidden and binary
+# files; grep -F and rg -F go by case and read everything).
 
 set -u
 
 usage() {
-    echo "usage: $0 FOLDER [--runs N] [--strict] [--cold] [--verify]" >&2
+    echo "usage: $0 FOLDER [--runs N] [--strict] [--cold] [--verify] [--text T]" >&2
     exit 2
 }
 
@@ -29,6 +35,7 @@ RUNS=5
 STRICT=0
 COLD=0
 VERIFY=0
+TEXT=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) [ $# -ge 2 ] || usage; RUNS=$2; shift 2 ;;
@@ -36,6 +43,7 @@ while [ $# -gt 0 ]; do
     --strict) STRICT=1; shift ;;
     --cold) COLD=1; shift ;;
     --verify) VERIFY=1; shift ;;
+    --text) [ $# -ge 2 ] && [ -n "$2" ] || usage; TEXT=$2; shift 2 ;;
     -*) usage ;;
     *) [ -z "$FOLDER" ] || usage; FOLDER=$1; shift ;;
     esac
@@ -88,6 +96,13 @@ add "tresmolo-bench walk" "$(printf '%q' "$BENCH") walk $q --runs 1" \
     "$(printf '%q' "$BENCH") walk $q --runs 1 | $last_files"
 add "tresmolo-bench walk --word TXT" "$(printf '%q' "$BENCH") walk $q --word TXT --runs 1" \
     "$(printf '%q' "$BENCH") walk $q --word TXT --runs 1 | $last_files"
+# Three skip patterns of three kinds (a suffix, a name, a wildcard), and a regular-expression word.
+SKIP="--skip '*.o' node_modules 'core.[0-9]*'"
+REGEX="--match regex --word 'img_[0-9]+\.jpe?g\$'"
+add "tresmolo-bench walk, 3 skip patterns" "$(printf '%q' "$BENCH") walk $q $SKIP --runs 1" \
+    "$(printf '%q' "$BENCH") walk $q $SKIP --runs 1 | $last_files"
+add "tresmolo-bench walk, regex word" "$(printf '%q' "$BENCH") walk $q $REGEX --runs 1" \
+    "$(printf '%q' "$BENCH") walk $q $REGEX --runs 1 | $last_files"
 
 if [ "$COLD" = 1 ]; then
     [ "$(id -u)" = 0 ] || { echo "compare.sh: --cold drops the page cache and needs root" >&2; exit 2; }
@@ -201,8 +216,98 @@ PY
     if [ "$slower" = 0 ]; then echo "- contents check faster than every other tool: met"; else echo "- contents check faster than every other tool: MISSED"; fi
 }
 
+# --text: the search inside files beside grep, rg and the floor, then nothing else.
+text_table() {
+    local names=() cmds=() lists=() i run found=() times=()
+    local qt qw
+    qt=$(printf '%q' "$TEXT")
+    qw=$(printf '%q' "$WORK")
+    names+=("floor-walk --text"); cmds+=("$(printf '%q' "$FLOOR") $q --text $qt --runs 1"); lists+=("")
+    names+=("grep -rlF"); cmds+=("grep -rlF -- $qt $q"); lists+=("$WORK/grep.txt")
+    if command -v rg >/dev/null 2>&1; then
+        names+=("rg -l -F -uuu"); cmds+=("rg -l -F -uuu -- $qt $q"); lists+=("$WORK/rg.txt")
+    else
+        echo "compare.sh: note: rg is not installed (scripts/setup.sh --bench); its row is skipped" >&2
+    fi
+    names+=("tresmolo-bench walk --text"); cmds+=("$(printf '%q' "$BENCH") walk $q --text $qt --runs 1")
+    lists+=("$WORK/ours.txt")
+    local ours=$((${#cmds[@]} - 1)) grep_row=1 rg_row=""
+    [ "${names[2]}" = "rg -l -F -uuu" ] && rg_row=2
+    # The untimed pass: warms the caches and gives each tool's files.
+    found[0]=$(eval "${cmds[0]}" 2>/dev/null | tail -n 1 | sed -n 's/.*matches=\([0-9]*\).*/\1/p')
+    for ((i = 1; i < ${#cmds[@]}; i++)); do
+        if [ "$i" = "$ours" ]; then
+            eval "${cmds[i]} --list $qw/ours.txt" >/dev/null 2>&1
+        else
+            eval "${cmds[i]}" >"${lists[i]}" 2>/dev/null
+        fi
+        found[i]=$(grep -c . "${lists[i]}")
+    done
+    for ((run = 0; run < RUNS; run++)); do
+        for i in "${!cmds[@]}"; do
+            time_once "${cmds[i]}" >>"$WORK/x$i"
+        done
+    done
+    for i in "${!cmds[@]}"; do
+        times[i]=$(median <"$WORK/x$i")
+    done
+    echo "Folder: $FOLDER, text \"$TEXT\", $RUNS runs per tool in turn, warm cache, median wall time of the whole command"
+    echo
+    echo "| tool | files | median s | ratio to floor | ratio to grep |"
+    echo "|---|---:|---:|---:|---:|"
+    for i in "${!cmds[@]}"; do
+        printf '| %s | %s | %.4f | %s | %s |\n' "${names[i]}" "${found[i]:-?}" "${times[i]}" \
+            "$(awk -v t="${times[i]}" -v o="${times[0]}" 'BEGIN { if (o > 0) printf "%.2f", t / o; else print "?" }')" \
+            "$(awk -v t="${times[i]}" -v o="${times[1]}" 'BEGIN { if (o > 0) printf "%.2f", t / o; else print "?" }')"
+    done
+    echo
+    python3 - "$FOLDER" "${lists[@]:1}" <<'PY'
+import os, sys
+folder, lists = sys.argv[1], sys.argv[2:]
+def files(path):
+    with open(path, "rb") as f:
+        return {os.path.normpath(line) for line in f.read().split(b"\n") if line.strip()}
+sets = [(os.path.basename(p)[:-4], files(p)) for p in lists]
+ours = sets[-1][1]
+for name, theirs in sets[:-1]:
+    if theirs == ours:
+        print("Same files as %s: yes, %d" % (name, len(ours)))
+        continue
+    print("Same files as %s: NO, %d only ours, %d only %s" % (name, len(ours - theirs), len(theirs - ours), name))
+    for label, diff in (("only ours", ours - theirs), ("only " + name, theirs - ours)):
+        for path in sorted(diff)[:10]:
+            print("  %s: %s" % (label, path.decode(errors="replace")))
+        if len(diff) > 10:
+            print("  %s: ... %d more" % (label, len(diff) - 10))
+PY
+    # The same searches timed inside the process, without process start and Qt start-up.
+    local in_floor in_ours
+    in_floor=$("$FLOOR" "$FOLDER" --text "$TEXT" --runs "$RUNS" 2>/dev/null | tail -n 1 | sed -n 's/.* seconds=\([0-9.]*\).*/\1/p')
+    in_ours=$("$BENCH" walk "$FOLDER" --text "$TEXT" --runs "$RUNS" 2>/dev/null | tail -n 1 | sed -n 's/.* seconds=\([0-9.]*\).*/\1/p')
+    echo
+    echo "In-process medians: floor ${in_floor:-?} s, text search ${in_ours:-?} s" \
+        "($(awk -v t="$in_ours" -v f="$in_floor" 'BEGIN { if (f > 0 && t != "") printf "%.2f", t / f; else print "?" }')x)"
+    local missed=0 verdict
+    echo
+    echo "Goals:"
+    verdict=$(awk -v t="${times[ours]}" -v o="${times[grep_row]}" 'BEGIN { print (t < o) ? "met" : "MISSED" }')
+    [ "$verdict" = met ] || missed=1
+    echo "- text search faster than grep -rlF: $verdict"
+    if [ -n "$rg_row" ]; then
+        verdict=$(awk -v t="${times[ours]}" -v o="${times[rg_row]}" 'BEGIN { print (t <= 1.5 * o) ? "met" : "MISSED" }')
+        [ "$verdict" = met ] || missed=1
+        echo "- text search within 1.5x of rg -l -F -uuu: $verdict"
+    fi
+    [ "$STRICT" = 1 ] && [ "$missed" = 1 ] && exit 1
+    return 0
+}
+
 if [ "$VERIFY" = 1 ]; then
     verify_table
+    exit 0
+fi
+if [ -n "$TEXT" ]; then
+    text_table
     exit 0
 fi
 
@@ -337,12 +442,16 @@ goal() { # goal TEXT TIME LIMIT-RATIO-OR-EMPTY OTHER-TIME-OR-EMPTY
 index_of() { local i; for i in "${!NAMES[@]}"; do [ "${NAMES[i]}" = "$1" ] && echo "$i" && return; done; }
 W=$(index_of "tresmolo-bench walk")
 T=$(index_of "tresmolo-bench walk --word TXT")
+S=$(index_of "tresmolo-bench walk, 3 skip patterns")
+R=$(index_of "tresmolo-bench walk, regex word")
 F=$(index_of "find -type f")
 D=$(index_of "fdfind -j1 --no-ignore")
 echo
 echo "Goals:"
 goal "walk within 1.5x of the floor" "${TIMES[W]}" 1.5 ""
 goal "walk --word TXT within 1.6x of the floor" "${TIMES[T]}" 1.6 ""
+goal "walk with 3 skip patterns within 1.3x of the floor" "${TIMES[S]}" 1.3 ""
+goal "walk with a regular-expression word within 1.6x of the floor" "${TIMES[R]}" 1.6 ""
 goal "walk faster than find -type f" "${TIMES[W]}" "" "${TIMES[F]}"
 inner_goal() { # inner_goal TEXT SECONDS RATIO
     local verdict

@@ -3,12 +3,14 @@
 // relative to their parent, skips every entry whose name starts with "." (files and folders),
 // never follows a symbolic link and only counts: no paths are built, nothing is kept.
 //
-//   floor-walk FOLDER [--runs N] [--sizes]
+//   floor-walk FOLDER [--runs N] [--sizes] [--text T]
 //
 // The last line of the output is "floor files=<n> folders=<n> seconds=<median>", where folders
 // counts the folders entered, FOLDER included. With --sizes it also reads every file's size with
 // fstatat and groups the sizes (the yardstick for the duplicates scan): the line then ends with
-// "rows=<files whose size occurs more than once>".
+// "rows=<files whose size occurs more than once>". With --text it also reads every regular file
+// (never through a link) in 128 KB blocks and looks for T with memmem, case-sensitive, stopping at
+// the first match (the yardstick for the text search): the line then ends with "matches=<files>".
 
 #include <algorithm>
 #include <cerrno>
@@ -19,6 +21,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <string>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -33,13 +36,14 @@ struct Counts
 {
     unsigned long long files = 0;
     unsigned long long folders = 0;
-    unsigned long long rows = 0; // with sizes: files whose size occurs more than once
+    unsigned long long rows = 0;    // with sizes: files whose size occurs more than once
+    unsigned long long matches = 0; // with a text: files that hold it
 };
 
 class FloorWalker
 {
 public:
-    explicit FloorWalker(bool sizes) : m_withSizes(sizes) {}
+    FloorWalker(bool sizes, const char* text) : m_withSizes(sizes), m_text(text ? text : "") {}
 
     Counts Walk(int fd)
     {
@@ -89,6 +93,8 @@ private:
                 }
                 if (!folder) {
                     ++m_counts.files;
+                    if (!m_text.empty() && entry->d_type == DT_REG && HoldsText(fd, entry->d_name))
+                        ++m_counts.matches;
                     struct stat st;
                     if (m_withSizes && ::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
                         S_ISREG(st.st_mode))
@@ -104,7 +110,34 @@ private:
         }
     }
 
+    bool HoldsText(int folder, const char* name)
+    {
+        const int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        const size_t keep = m_text.size() - 1;
+        m_block.resize(kBufferSize + keep);
+        size_t have = 0;
+        bool found = false;
+        for (;;) {
+            const ssize_t got = ::read(fd, m_block.data() + have, kBufferSize);
+            if (got <= 0)
+                break;
+            const size_t size = have + size_t(got);
+            if (::memmem(m_block.data(), size, m_text.data(), m_text.size())) {
+                found = true;
+                break;
+            }
+            have = std::min(keep, size);
+            std::memmove(m_block.data(), m_block.data() + size - have, have);
+        }
+        ::close(fd);
+        return found;
+    }
+
     bool m_withSizes;
+    std::string m_text;
+    std::vector<char> m_block;
     Counts m_counts;
     std::vector<long long> m_sizes;
     std::vector<std::unique_ptr<char[]>> m_buffers;
@@ -119,7 +152,7 @@ double Now()
 
 int Usage()
 {
-    std::fputs("usage: floor-walk FOLDER [--runs N] [--sizes]\n", stderr);
+    std::fputs("usage: floor-walk FOLDER [--runs N] [--sizes] [--text T]\n", stderr);
     return 2;
 }
 
@@ -130,9 +163,12 @@ int main(int argc, char** argv)
     const char* folder = nullptr;
     long runs = 5;
     bool sizes = false;
+    const char* text = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--sizes") == 0) {
             sizes = true;
+        } else if (std::strcmp(argv[i], "--text") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
+            text = argv[++i];
         } else if (std::strcmp(argv[i], "--runs") == 0 || std::strncmp(argv[i], "--runs=", 7) == 0) {
             const char* text = argv[i][6] == '=' ? argv[i] + 7 : (i + 1 < argc ? argv[++i] : nullptr);
             char* end = nullptr;
@@ -148,7 +184,7 @@ int main(int argc, char** argv)
     if (folder == nullptr)
         return Usage();
 
-    FloorWalker walker(sizes);
+    FloorWalker walker(sizes, text);
     std::vector<double> times;
     Counts first;
     bool steady = true;
@@ -178,6 +214,9 @@ int main(int argc, char** argv)
     if (sizes)
         std::printf("floor files=%llu folders=%llu seconds=%.4f rows=%llu\n", first.files, first.folders,
                     median, first.rows);
+    else if (text)
+        std::printf("floor files=%llu folders=%llu seconds=%.4f matches=%llu\n", first.files, first.folders,
+                    median, first.matches);
     else
         std::printf("floor files=%llu folders=%llu seconds=%.4f\n", first.files, first.folders, median);
     return steady ? 0 : 1;

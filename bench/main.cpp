@@ -12,7 +12,9 @@
 namespace {
 
 const BenchCommand kCommands[] = {
-    {"walk", "walk FOLDER [--word W] [--runs N]", RunWalkBench},
+    {"walk",
+     "walk FOLDER [--word W] [--runs N] [--skip P...] [--match M] [--min-size N] [--newer D] [--text T]",
+     RunWalkBench},
     {"run", "run FOLDER --mode file|status [--word W] [--runs N]", RunFrameBench},
     {"dupes", "dupes FOLDER [--mode file|status] [--runs N]", RunDupesBench},
     {"verify", "verify FOLDER [--runs N] [--list FILE]", RunVerifyBench},

@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # Starts Tresmolo under a virtual X server with a private settings folder, selects FOLDER, runs a
 # search in file mode with the folder list on, and saves a picture of the whole screen.
-#   scripts/screenshot.sh [--style N] [--width W] OUT.png [FOLDER]
+#   scripts/screenshot.sh [--style N] [--width W] [--dialog | --more-options] OUT.png [FOLDER]
 # N: a visual style, 210 to 218. W: the window's width in pixels; the screen is made as wide as the
-# window, so the picture shows the window alone across its whole width.
+# window, so the picture shows the window alone across its whole width. --dialog takes the picture
+# while the search dialog shows, instead of pressing its OK; --more-options also unfolds its
+# "More Options".
 # SCREENSHOT_SCREEN=WxH sets the screen's size instead (e.g. 1024x768 to see a small screen).
+# SCREENSHOT_CONF, when set, is added to the settings file (e.g. a [SearchFilters] group).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-usage="usage: $0 [--style N] [--width W] OUT.png [FOLDER]"
+usage="usage: $0 [--style N] [--width W] [--dialog | --more-options] OUT.png [FOLDER]"
 style=""
 width=""
+dialog=0
+more=0
 while [[ "${1:-}" == --* ]]; do
   case "$1" in
     --style) style=${2:?$usage}; shift 2 ;;
     --width) width=${2:?$usage}; shift 2 ;;
+    --dialog) dialog=1; shift ;;
+    --more-options) dialog=1; more=1; shift ;;
     *) echo "$usage" >&2; exit 2 ;;
   esac
 done
@@ -35,6 +42,12 @@ ViewFilesCount=1
 DisplayFileList=1
 AutoListLastFolderAtStartup=1
 CONF
+if [[ -n "${SCREENSHOT_CONF:-}" ]]; then
+  printf '\n%s\n' "$SCREENSHOT_CONF" >> "$home/config/Tresmolo/Tresmolo.conf"
+fi
+if [[ $more -eq 1 ]]; then
+  printf '\n[SearchDialog]\nMoreOptionsShown=1\n' >> "$home/config/Tresmolo/Tresmolo.conf"
+fi
 if [[ -n "$style" ]]; then
   printf '\n[Workspace]\nApplicationLook=%s\n' "$style" >> "$home/config/Tresmolo/Tresmolo.conf"
 fi
@@ -56,6 +69,11 @@ app=$!
 # The automatic search opens the search dialog: wait until it shows and press OK; a window that is
 # found just before it is mapped refuses the key, so try again until the dialog is gone.
 for _ in $(seq 150); do
+  if [[ $dialog -eq 1 ]]; then
+    xdotool search --onlyvisible --name "Specify Search Parameters" >/dev/null 2>&1 && break
+    sleep 0.2
+    continue
+  fi
   win=$(xdotool search --onlyvisible --name "Specify Search Parameters" 2>/dev/null | head -n1) || true
   if [[ -n "$win" ]]; then
     xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true

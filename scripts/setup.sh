@@ -12,8 +12,9 @@ packages=(
   clang-format libxxhash-dev
   btrfs-progs xfsprogs e2fsprogs
 )
-# --bench: also the duplicate finders that bench/compare.sh measures against (not needed by tests).
-[[ "${1:-}" == "--bench" ]] && packages+=(jdupes rmlint fdupes rdfind)
+# --bench: also the duplicate finders and ripgrep that bench/compare.sh measures against (not needed
+# by tests).
+[[ "${1:-}" == "--bench" ]] && packages+=(jdupes rmlint fdupes rdfind ripgrep)
 
 missing=()
 for p in "${packages[@]}"; do

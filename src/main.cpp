@@ -1,3 +1,4 @@
+#include "platform/FolderOpen.h"
 #include "shell/CommandLine.h"
 #include "shell/PendrakeApp.h"
 
@@ -22,6 +23,7 @@ int Finish(const CommandLine::Result& result)
 
 int main(int argc, char** argv)
 {
+    platform::RaiseOpenFileLimit();
     // The command line is read before any application object exists, so Qt never takes one of our
     // arguments for its own, and the help, the version and every fault need no display.
     const std::vector<std::string> arguments(argv, argv + argc);

@@ -19,11 +19,6 @@ namespace {
 constexpr int kRuleRole = Qt::UserRole;
 constexpr int kNativeRole = Qt::UserRole + 1;
 
-QString Section()
-{
-    return QString::fromLatin1(Settings::kDuplicatesSection);
-}
-
 } // namespace
 
 QString DlgKeepRules::RuleText(Rule rule)
@@ -198,20 +193,22 @@ void DlgKeepRules::UpdateButtons()
 
 KeepRules::RuleSet LoadKeepRules()
 {
-    using Settings::DuplicatesKey;
-    const QString order = platform::GetProfileString(Section(), Settings::Name(DuplicatesKey::KeepRules),
-                                                     Settings::StringDefault(DuplicatesKey::KeepRules));
-    const QString folders =
-        platform::GetProfileString(Section(), Settings::Name(DuplicatesKey::ReferenceFolders),
-                                   Settings::StringDefault(DuplicatesKey::ReferenceFolders));
+    using Settings::ViewKey;
+    const QString order =
+        platform::GetProfileString(Settings::Section(ViewKey::KeepRules), Settings::Name(ViewKey::KeepRules),
+                                   Settings::StringDefault(ViewKey::KeepRules));
+    const QString folders = platform::GetProfileString(Settings::Section(ViewKey::ReferenceFolders),
+                                                       Settings::Name(ViewKey::ReferenceFolders),
+                                                       Settings::StringDefault(ViewKey::ReferenceFolders));
     return KeepRules::RuleSet::FromTexts(order.toLatin1().toStdString(), folders.toLatin1().toStdString());
 }
 
 void SaveKeepRules(const KeepRules::RuleSet& rules)
 {
-    using Settings::DuplicatesKey;
-    platform::WriteProfileString(Section(), Settings::Name(DuplicatesKey::KeepRules),
+    using Settings::ViewKey;
+    platform::WriteProfileString(Settings::Section(ViewKey::KeepRules), Settings::Name(ViewKey::KeepRules),
                                  QString::fromStdString(rules.OrderText()));
-    platform::WriteProfileString(Section(), Settings::Name(DuplicatesKey::ReferenceFolders),
+    platform::WriteProfileString(Settings::Section(ViewKey::ReferenceFolders),
+                                 Settings::Name(ViewKey::ReferenceFolders),
                                  QString::fromStdString(rules.FoldersText()));
 }

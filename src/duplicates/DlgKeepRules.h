@@ -41,6 +41,6 @@ private:
     QPushButton m_ruleUp, m_ruleDown, m_addFolder, m_removeFolder, m_folderUp, m_folderDown;
 };
 
-// The choice as the settings hold it (their own group, "Duplicates"); the defaults when never kept.
+// The choice as the settings hold it (group "Duplicates"); the defaults when never kept.
 KeepRules::RuleSet LoadKeepRules();
 void SaveKeepRules(const KeepRules::RuleSet& rules);

@@ -1,131 +1,19 @@
 #include "engine/AppHelper.h"
 
-#include "engine/ReadAhead.h"
+#include "engine/AppHelperFrame.h"
+#include "platform/Clock.h"
 #include "platform/FolderOpen.h"
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using Settings::Key;
 
-namespace {
-
-// How many folder descriptors a walk keeps open at once, whatever its depth. Deeper levels give
-// up the descriptor of the level this far above them (the start folder's excepted); it is taken
-// again, beneath a descriptor still held, when needed.
-constexpr size_t kOpenLevels = 64;
-// Reading ahead: this many helper threads, and at most this many folders asked for and not yet
-// reached, as far as descriptors allow. Each holds about one descriptor (a copy of its parent's
-// while it waits, its own once listed), a helper at work two.
-constexpr int kReadAheadThreads = 8;
-constexpr size_t kReadAheadMost = 1024;
-// Descriptors left for the rest of the program while a walk runs (the windowing system, settings,
-// an export), beside the walk's own levels.
-constexpr size_t kSpareDescriptors = 128;
-// Every this many listings the walk looks whether the disk was read meanwhile: reading ahead pays
-// only then (a busy processor also makes listings slow, so their time tells nothing).
-constexpr int kListingsPerLook = 8;
-// Reading ahead stops after this many looks in a row without a read from the disk.
-constexpr int kQuietLooks = 16;
-
-// How many folders may be asked for ahead with the descriptors this process may open.
-size_t ReadAheadLimit()
-{
-    const size_t room = platform::OpenFileLimit();
-    const size_t kept = kOpenLevels + kSpareDescriptors + 2 * size_t(kReadAheadThreads);
-    return room > kept ? std::min(kReadAheadMost, room - kept) : 0;
-}
-
-// Blocks this process read from storage so far.
-long BlocksRead()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_inblock;
-}
-
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-} // namespace
-
-// The name word, ready for the per-file test. Names and words of plain ASCII are compared byte by
-// byte; anything else goes through Qt's Unicode case folding.
-struct CAppHelper::WordMatcher
-{
-    QString word;
-    bool ascii = true;
-    std::string lower;
-
-    explicit WordMatcher(const QString& w) : word(w)
-    {
-        for (QChar c : w) {
-            if (c.unicode() >= 0x80) {
-                ascii = false;
-                break;
-            }
-            lower.push_back(AsciiLower(char(c.unicode())));
-        }
-    }
-
-    bool Empty() const { return word.isEmpty(); }
-
-    bool Matches(std::string_view name, QString& scratch) const
-    {
-        if (ascii) {
-            bool plain = true;
-            for (char c : name)
-                if (static_cast<unsigned char>(c) >= 0x80) {
-                    plain = false;
-                    break;
-                }
-            if (plain) {
-                if (lower.size() > name.size())
-                    return false;
-                for (size_t i = 0; i + lower.size() <= name.size(); ++i) {
-                    size_t j = 0;
-                    while (j < lower.size() && AsciiLower(name[i + j]) == lower[j])
-                        ++j;
-                    if (j == lower.size())
-                        return true;
-                }
-                return false;
-            }
-        }
-        scratch = platform::DisplayText(name);
-        return scratch.contains(word, Qt::CaseInsensitive);
-    }
-};
-
-// The special folders in native form, for the per-folder tests.
-struct CAppHelper::NativeFolders
-{
-    std::string windows, programs, programsX86, localAppData, localAppDataLow, appData, commonAppData,
-        homeTrash;
-    platform::VirtualDevices virtualDevices;
-};
-
-// One folder being listed.
-struct CAppHelper::Frame
-{
-    std::unique_ptr<CFileFind> find;
-    std::uint32_t folder = 0; // in m_folderFileCounts
-    size_t pathSize = 0;      // the length of m_path while this folder is listed
-    platform::FolderId id;    // recorded when the descriptor is given up
-    // Sub-folders asked for ahead, in the order of the listing (those before `aheadNext` are taken
-    // or dropped), and how far the listing was looked through.
-    std::vector<CReadAhead::RequestPtr> ahead;
-    size_t aheadNext = 0;
-    size_t scanned = 0;
-};
-
-CAppHelper::CAppHelper() : m_native(std::make_unique<NativeFolders>()) {}
+CAppHelper::CAppHelper() = default;
 
 CAppHelper::~CAppHelper() = default;
 
@@ -140,6 +28,7 @@ void CAppHelper::LoadOptions()
     m_ignoreReadOnlyFiles = m_settings.GetSwitch(Key::IgnoreReadOnlyFiles);
     m_ignoreHiddenFiles = m_settings.GetSwitch(Key::IgnoreHiddenFiles);
     m_viewFilesCount = m_settings.GetSwitch(Key::ViewFilesCount);
+    m_filters = LoadSearchFilters();
 
     m_windowsFolder = platform::SystemProgramsFolder();
     m_programFilesFolder = platform::ProgramsFolder();
@@ -149,20 +38,12 @@ void CAppHelper::LoadOptions()
     m_localAppDataFolder = platform::LocalAppDataFolder();
     m_appDataFolder = platform::AppDataFolder();
     m_commonAppDataFolder = platform::CommonAppDataFolder();
-
-    NativeFolders& n = *m_native;
-    n.windows = platform::NativePath(m_windowsFolder);
-    n.programs = platform::NativePath(m_programFilesFolder);
-    n.programsX86 = n.programs + " (x86)";
-    n.localAppData = platform::NativePath(m_localAppDataFolder);
-    n.localAppDataLow = n.localAppData + "Low";
-    n.appData = platform::NativePath(m_appDataFolder);
-    n.commonAppData = platform::NativePath(m_commonAppDataFolder);
-    n.homeTrash = platform::NativePath(platform::HomeTrashFolder());
-    n.virtualDevices = platform::VirtualMountDevices();
+    m_rules.SetFolders(m_windowsFolder, m_programFilesFolder, m_localAppDataFolder, m_appDataFolder,
+                       m_commonAppDataFolder);
 
     m_foldersIgnored = 0;
-    m_startTime = CurrentTimeStamp();
+    m_startSeconds = platform::CurrentTime();
+    m_startTime = TimeStampFromSeconds(m_startSeconds);
     m_stopTime = SubtractSpan(m_startTime, MakeSpan(1, 0, 0, 0));
 }
 
@@ -171,56 +52,103 @@ void CAppHelper::RunSearch(bool startRun)
     if (startRun)
         m_run = true;
     m_foundPaths.clear();
+    m_foldersNotOpened = 0;
+    m_filesNotRead = 0;
+    m_startFolderIgnoredBy = IgnoreRule::None;
     Walk(m_startFolder, m_searchWord);
     m_foldersParsed = int(m_folderFileCounts.Size());
     m_folderFileCounts.Clear();
     m_stopTime = CurrentTimeStamp();
 }
 
+IgnoreRules::Switches CAppHelper::Switches() const
+{
+    IgnoreRules::Switches on;
+    on.windows = m_ignoreWindowsFolder != 0;
+    on.programs = m_ignoreProgramsFolder != 0;
+    on.recycleBin = m_ignoreRecycleBinFolder != 0;
+    on.hidden = m_ignoreHiddenFolders != 0;
+    on.localAppData = m_ignoreLocalAppDataFolder != 0;
+    return on;
+}
+
 void CAppHelper::Walk(QString folder, QString word)
 {
     if (!m_run)
         return;
-    const WordMatcher matcher(word);
+    m_rules.SetSwitches(Switches());
+    m_descriptorsShort = false;
+    m_openLevels = walk::OpenLevels();
+    const NameMatcher matcher(word, m_filters.nameMatch);
     std::string path = platform::NativePath(folder);
     // The start folder may be a link to a folder: it is followed, here only.
-    platform::OpenedFolder opened = platform::OpenStartFolder(path, m_native->virtualDevices);
+    platform::OpenedFolder opened = platform::OpenStartFolder(path, m_rules.VirtualDevices());
     const auto closeOpened = [&opened] {
         if (opened.fd >= 0)
             ::close(opened.fd);
     };
-    if (opened.isVirtual || IsIgnoredNative(path, opened.exists)) {
+    // Out of descriptors, the start folder was not examined; that does not make it hidden.
+    const bool starved = opened.fd < 0 && !opened.isVirtual && platform::OutOfDescriptors(opened.error);
+    const IgnoreRule rule = opened.isVirtual ? IgnoreRule::VirtualFileSystem
+                            : starved        ? IgnoreRule::None
+                                             : m_rules.Test(path, opened.exists);
+    if (rule != IgnoreRule::None) {
         closeOpened();
+        m_startFolderIgnoredBy = rule;
         ++m_foldersIgnored;
         return;
     }
     const auto [folderIndex, added] = m_folderFileCounts.Insert(CFolderTable::kNone, path);
+    if (added && starved)
+        ++m_foldersNotOpened;
     if (!added || opened.fd < 0) {
         closeOpened(); // a folder is entered at most once per run; one that cannot be read stays empty
         return;
     }
     m_path = std::move(path);
+    m_startSize = m_path.size();
+    m_tests = std::make_unique<FilterTests>(m_filters, m_startSeconds);
+    m_tests->SetIgnoreReadOnly(m_ignoreReadOnlyFiles != 0);
+    m_word = &matcher;
+    if (m_tests->Text() && m_readAheadMode != ReadAhead::Never) {
+        ContentTest test;
+        test.text = m_tests->Text();
+        test.binaryToo = m_tests->BinaryToo();
+        test.run = &m_run;
+        if (m_tests->TestsOpenStatus()) {
+            test.passes = &FilterTests::PassesOpenStatus;
+            test.passesContext = m_tests.get();
+        }
+        m_contentAhead =
+            std::make_unique<CContentAhead>(test, walk::kContentThreads, walk::ContentThreadsInMemory());
+        m_contentLooks = 0;
+        m_contentBlocks = walk::BlocksRead();
+    }
     std::vector<char> entries;
-    const long blocksBefore = BlocksRead();
+    const long blocksBefore = walk::BlocksRead();
     CFileFind::ReadEntries(opened.fd, entries);
     m_listings = 0;
     m_quietLooks = 0;
-    m_blocksRead = BlocksRead();
+    m_blocksRead = walk::BlocksRead();
     // Reading the start folder came from the disk: the cache is cold, read ahead from the start.
     if (m_readAheadMode == ReadAhead::Always ||
         (m_readAheadMode == ReadAhead::WhenSlow && m_blocksRead != blocksBefore))
         StartReadAhead();
     if (PushFrame(opened.fd, std::move(entries), folderIndex))
-        WalkFrames(matcher);
+        WalkFrames();
     // Nothing read ahead outlives the walk.
     StopReadAhead();
     m_frames.clear();
     m_readAhead.reset();
+    m_contentAhead.reset();
+    m_word = nullptr;
+    m_tests.reset();
     std::string().swap(m_path);
 }
 
-void CAppHelper::WalkFrames(const WordMatcher& word)
+void CAppHelper::WalkFrames()
 {
+    const FilterTests& tests = *m_tests;
     // Depth first, one frame per folder being listed: a sub-folder is walked completely before the
     // next entry of its parent is examined.
     while (!m_frames.empty()) {
@@ -242,9 +170,11 @@ void CAppHelper::WalkFrames(const WordMatcher& word)
                 ++m_folderFileCounts.Count(folder);
             if (m_ignoreReadOnlyFiles && find.MatchesMask(CFileFind::kReadOnly))
                 continue;
-            if (m_ignoreHiddenFiles && platform::IsHiddenName(find.GetNativeName()))
+            if (!NamePasses(find.GetNativeName()))
                 continue;
-            if (!word.Empty() && !word.Matches(find.GetNativeName(), m_fileName))
+            if (tests.TestsStatus() && !tests.PassesStatus(find))
+                continue;
+            if (tests.Text() && !ContainsText(find))
                 continue;
             OnFileFound(find);
         }
@@ -300,8 +230,7 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
             request->opened.fd = -1;
             entries = std::move(request->entries);
         } else {
-            opened = platform::OpenSubFolder(parent.Handle(), parent.GetNativeName().data(),
-                                             m_native->virtualDevices);
+            opened = OpenChild(parent);
             if (opened.fd >= 0)
                 CFileFind::ReadEntries(opened.fd, entries);
         }
@@ -316,6 +245,8 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
                 children.clear();
             } else if (opened.fd >= 0) {
                 ::close(opened.fd);
+            } else if (added && platform::OutOfDescriptors(opened.error)) {
+                ++m_foldersNotOpened;
             }
             for (const CReadAhead::RequestPtr& child : children)
                 m_readAhead->Drop(child);
@@ -324,6 +255,44 @@ bool CAppHelper::EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder)
     if (!entered)
         m_path.resize(parentSize);
     return entered;
+}
+
+platform::OpenedFolder CAppHelper::OpenChild(CFileFind& parent)
+{
+    for (int attempt = 0;; ++attempt) {
+        platform::OpenedFolder opened;
+        errno = 0;
+        const int parentFd = parent.Handle();
+        if (parentFd >= 0)
+            opened =
+                platform::OpenSubFolder(parentFd, parent.GetNativeName().data(), m_rules.VirtualDevices());
+        else
+            opened.error = errno != 0 ? errno : EBADF;
+        if (opened.fd >= 0 || opened.isVirtual || attempt > 0 || !platform::OutOfDescriptors(opened.error))
+            return opened;
+        LetGoOfLevels();
+    }
+}
+
+void CAppHelper::GiveUpHandle(Frame& frame)
+{
+    DropContents(frame);
+    if (!frame.find->HoldsHandle())
+        return;
+    if (frame.id == platform::FolderId())
+        frame.id = platform::IdOf(frame.find->Handle());
+    frame.find->ReleaseHandle();
+}
+
+void CAppHelper::LetGoOfLevels()
+{
+    // Helpers reading ahead hold descriptors too: what they were asked for is dropped, and no more
+    // is asked for in this walk.
+    m_descriptorsShort = true;
+    StopReadAhead();
+    for (size_t depth = 1; depth + 1 < m_frames.size(); ++depth)
+        GiveUpHandle(m_frames[depth]);
+    m_openLevels = std::max<size_t>(1, m_openLevels / 2);
 }
 
 bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t folder,
@@ -342,112 +311,23 @@ bool CAppHelper::PushFrame(int fd, std::vector<char> entries, std::uint32_t fold
         m_frames.pop_back();
         return false; // nothing to list: the folder stays parsed and empty
     }
-    if (depth >= kOpenLevels && depth - kOpenLevels > 0) {
-        Frame& above = m_frames[depth - kOpenLevels];
-        if (above.find->HoldsHandle()) {
-            if (above.id == platform::FolderId())
-                above.id = platform::IdOf(above.find->Handle());
-            above.find->ReleaseHandle();
-        }
-    }
+    if (depth >= m_openLevels && depth - m_openLevels > 0)
+        GiveUpHandle(m_frames[depth - m_openLevels]);
     ReadAheadMore();
+    // Its files' contents are searched ahead from the start, so helpers have work while the walk is
+    // in its sub-folders.
+    if (m_contentAhead)
+        SearchContentsAhead(m_frames.back(), 0);
     return true;
-}
-
-void CAppHelper::DropAhead(Frame& frame)
-{
-    for (size_t i = frame.aheadNext; i < frame.ahead.size(); ++i)
-        m_readAhead->Drop(frame.ahead[i]);
-    frame.ahead.clear();
-    frame.aheadNext = 0;
 }
 
 void CAppHelper::PopFrame()
 {
     DropAhead(m_frames.back());
+    DropContents(m_frames.back());
     m_frames.pop_back();
     m_path.resize(m_frames.empty() ? 0 : m_frames.back().pathSize);
     ReadAheadMore();
-}
-
-void CAppHelper::NoteListing()
-{
-    if (m_readAheadMode != ReadAhead::WhenSlow || ++m_listings % kListingsPerLook != 0)
-        return;
-    const long blocks = BlocksRead();
-    const bool diskRead = blocks != m_blocksRead;
-    m_blocksRead = blocks;
-    m_quietLooks = diskRead ? 0 : m_quietLooks + 1;
-    if (!m_readingAhead && diskRead)
-        StartReadAhead();
-    else if (m_readingAhead && m_quietLooks >= kQuietLooks)
-        StopReadAhead();
-}
-
-void CAppHelper::StartReadAhead()
-{
-    if (!m_readAhead) {
-        m_readAheadLimit = ReadAheadLimit();
-        if (m_readAheadLimit < size_t(kReadAheadThreads))
-            return; // too few descriptors to spare: the walk reads in line
-        m_readAhead = std::make_unique<CReadAhead>(
-            m_native->virtualDevices,
-            [this](const std::string& path) { return !IsIgnoredNative(path, true); }, m_readAheadLimit,
-            kReadAheadThreads);
-    }
-    m_readingAhead = true;
-}
-
-void CAppHelper::StopReadAhead()
-{
-    m_readingAhead = false;
-    if (!m_readAhead || m_readAhead->Outstanding() == 0)
-        return;
-    for (Frame& frame : m_frames) {
-        DropAhead(frame);
-        frame.scanned = 0;
-    }
-}
-
-void CAppHelper::ReadAheadMore()
-{
-    // The sub-folders the walk will enter next, deepest folder first, as far as the limit allows;
-    // only folders whose descriptor is held are read ahead.
-    if (!m_readingAhead || !m_run || !m_searchSubFolders || m_readAhead->Outstanding() >= m_readAheadLimit)
-        return;
-    const size_t lowest = m_frames.size() > kOpenLevels ? m_frames.size() - kOpenLevels : 0;
-    for (size_t depth = m_frames.size(); depth-- > lowest;) {
-        Frame& frame = m_frames[depth];
-        const CFileFind& find = *frame.find;
-        if (!find.HoldsHandle())
-            continue;
-        const std::vector<char>& entries = find.Entries();
-        size_t at = std::max(frame.scanned, find.NextOffset());
-        while (at < entries.size() && m_readAhead->Outstanding() < m_readAheadLimit) {
-            std::string_view name;
-            unsigned char type = 0;
-            const size_t offset = at;
-            at = CFileFind::EntryAt(entries, at, name, type);
-            if (type != DT_DIR)
-                continue; // links and unknown types are looked at by the walk itself
-            m_scratchPath.assign(m_path, 0, frame.pathSize);
-            if (m_scratchPath.empty() || m_scratchPath.back() != '/')
-                m_scratchPath.push_back('/');
-            m_scratchPath.append(name);
-            if (IsIgnoredNative(m_scratchPath, true))
-                continue;
-            auto request =
-                m_readAhead->Submit(find.Handle(), std::string(name), m_scratchPath, offset, depth);
-            if (!request) {
-                at = offset; // the limit was reached meanwhile: this one comes later
-                break;
-            }
-            frame.ahead.push_back(std::move(request));
-        }
-        frame.scanned = at;
-        if (m_readAhead->Outstanding() >= m_readAheadLimit)
-            break;
-    }
 }
 
 int CAppHelper::ReopenFrame(size_t depth)
@@ -456,47 +336,41 @@ int CAppHelper::ReopenFrame(size_t depth)
     // does), refusing every link, and only if it is still the same folder.
     if (depth == 0 || depth >= m_frames.size())
         return -1;
-    size_t holder = depth - 1;
-    while (holder > 0 && !m_frames[holder].find->HoldsHandle())
-        --holder;
-    const Frame& frame = m_frames[depth];
-    size_t from = m_frames[holder].pathSize;
-    while (from < frame.pathSize && m_path[from] == '/')
-        ++from;
-    return platform::ReopenBeneath(m_frames[holder].find->Handle(),
-                                   std::string_view(m_path).substr(from, frame.pathSize - from), frame.id);
+    for (int attempt = 0;; ++attempt) {
+        size_t holder = depth - 1;
+        while (holder > 0 && !m_frames[holder].find->HoldsHandle())
+            --holder;
+        const Frame& frame = m_frames[depth];
+        size_t from = m_frames[holder].pathSize;
+        while (from < frame.pathSize && m_path[from] == '/')
+            ++from;
+        const int fd =
+            platform::ReopenBeneath(m_frames[holder].find->Handle(),
+                                    std::string_view(m_path).substr(from, frame.pathSize - from), frame.id);
+        if (fd >= 0 || attempt > 0 || !platform::OutOfDescriptors(errno))
+            return fd;
+        LetGoOfLevels();
+    }
 }
 
 bool CAppHelper::IsIgnoredFolder(const QString& path)
 {
+    m_rules.SetSwitches(Switches());
     const std::string native = platform::NativePath(path);
-    const platform::OpenedFolder opened = platform::OpenStartFolder(native, m_native->virtualDevices);
+    const platform::OpenedFolder opened = platform::OpenStartFolder(native, m_rules.VirtualDevices());
     if (opened.fd >= 0)
         ::close(opened.fd);
-    return opened.isVirtual || IsIgnoredNative(native, opened.exists);
+    return opened.isVirtual || m_rules.Test(native, opened.exists) != IgnoreRule::None;
 }
 
 bool CAppHelper::IsIgnoredNative(const std::string& path, bool examined) const
 {
-    // Virtual file systems (proc, sysfs, ...) are told by what is mounted, when the folder is
-    // opened; the rules here go by the path.
-    const NativeFolders& n = *m_native;
-    if (m_ignoreWindowsFolder && platform::SamePath(path, n.windows))
+    // Below the start folder only. Virtual file systems (proc, sysfs, ...) are told by what is
+    // mounted, when the folder is opened; the rules here go by the path.
+    if (m_rules.Test(path, examined) != IgnoreRule::None)
         return true;
-    if (m_ignoreProgramsFolder && (path == n.programs || path == n.programsX86))
-        return true;
-    if (m_ignoreRecycleBinFolder &&
-        (path == n.homeTrash || platform::IsTrashFolderName(platform::LastComponent(path))))
-        return true;
-    if (m_ignoreHiddenFolders && path != "/") {
-        // The root is never hidden. A folder that cannot be examined counts as hidden.
-        if (platform::IsHiddenName(platform::LastComponent(path)) || !examined)
-            return true;
-    }
-    if (m_ignoreLocalAppDataFolder &&
-        (path == n.localAppData || path == n.localAppDataLow || path == n.appData || path == n.commonAppData))
-        return true;
-    return false;
+    const SkipPatterns& skip = m_tests->Skip();
+    return !skip.Empty() && skip.Skips(platform::LastComponent(path), Relative(path), true);
 }
 
 void CAppHelper::CountFileInFolder(const QString& folder)

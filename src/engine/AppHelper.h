@@ -1,8 +1,13 @@
 #pragma once
 
 #include "engine/DateTime.h"
+#include "engine/FilterTests.h"
 #include "engine/FolderTable.h"
 #include "engine/FoundPaths.h"
+#include "engine/IgnoreRules.h"
+#include "engine/NameMatch.h"
+#include "engine/ReadAhead.h"
+#include "engine/SearchFilters.h"
 #include "engine/SettingsSection.h"
 #include "platform/FileFind.h"
 
@@ -14,9 +19,13 @@
 #include <vector>
 
 // The search engine: walks one start folder depth first, skips folders and files by the search
-// options and an optional name word, counts what it parsed and ignored, keeps a file count per
-// folder, and hands every file that passes to OnFileFound. It knows nothing of windows.
-#include "engine/ReadAhead.h"
+// options, the search filters (SearchFilters) and an optional name word, counts what it parsed and
+// ignored, keeps a file count per folder, and hands every file that passes to OnFileFound. It knows
+// nothing of windows. The walk itself is in AppHelper.cpp, its reading ahead in AppHelperAhead.cpp,
+// the filters on each file in AppHelperFilters.cpp; the rules it applies are IgnoreRules (folders),
+// NameMatcher (the word) and FilterTests (the search filters, made ready once per walk).
+
+class CContentAhead;
 
 class CAppHelper
 {
@@ -47,10 +56,20 @@ public:
     // Called on the walking thread for every file that passed the filters.
     virtual void OnFileFound(const CFileFind& find) = 0;
 
+    // The rule that kept the start folder of the last run out (IgnoreRule::None when it was
+    // searched), so the user can be told which switch it was.
+    IgnoreRule StartFolderIgnoredBy() const { return m_startFolderIgnoredBy; }
+
     QString m_fileName;
     QString m_searchWord;
     int m_foldersParsed = 0;
     int m_foldersIgnored = 0;
+    // Folders of the last run that could not be opened because no descriptor was left, even after
+    // the walk gave up all it could hold (they count as parsed). 0 in any ordinary run.
+    int m_foldersNotOpened = 0;
+    // Files of the last run whose contents were to be searched but could not be read (never
+    // reported as found). 0 unless a text is looked for.
+    int m_filesNotRead = 0;
     QString m_countText;
     int m_ignoreReadOnlyFiles = 0;
     int m_ignoreHiddenFiles = 0;
@@ -70,6 +89,8 @@ public:
     CTimeStamp m_startTime;
     CTimeStamp m_stopTime;
     int m_viewFilesCount = 0;
+    // What to find and skip beyond the switches (LoadOptions reads it; all defaults: no effect).
+    SearchFilters m_filters;
     CSettingsSection m_settings;
     std::atomic<bool> m_run{false};
 
@@ -78,12 +99,17 @@ protected:
     ~CAppHelper();
 
 private:
-    struct WordMatcher;
-    struct NativeFolders;
     struct Frame;
 
-    void WalkFrames(const WordMatcher& word);
+    void WalkFrames();
     bool EnterSubFolder(CFileFind& parent, std::uint32_t parentFolder);
+    // Opens the sub-folder the parent's cursor stands on. Out of descriptors, it gives up the levels
+    // it can and tries once more.
+    platform::OpenedFolder OpenChild(CFileFind& parent);
+    // Out of descriptors: gives up the descriptors of every level between the start folder and the
+    // deepest one and of everything read ahead, and keeps fewer levels open from now on.
+    void LetGoOfLevels();
+    void GiveUpHandle(Frame& frame);
     bool PushFrame(int fd, std::vector<char> entries, std::uint32_t folder,
                    std::vector<std::shared_ptr<CReadAhead::Request>> ahead = {}, size_t scanned = 0);
     void PopFrame();
@@ -95,11 +121,35 @@ private:
     void ReadAheadMore();
     int ReopenFrame(size_t depth);
     bool IsIgnoredNative(const std::string& path, bool examined) const;
+    // The filters by name alone (hidden files, skip patterns, the word), for a file of the deepest
+    // folder.
+    bool NamePasses(std::string_view name);
+    // Whether the file the cursor stands on holds the text; helpers may have searched it ahead.
+    bool ContainsText(CFileFind& find);
+    // Asks helpers to search the files of the deepest folder from the listing's `offset` on.
+    void SearchContentsAhead(Frame& frame, size_t offset);
+    void DropContents(Frame& frame);
+    // The part of a path below the start folder ("a/b"), into m_relative for a file's name.
+    std::string_view Relative(std::string_view path) const;
+    IgnoreRules::Switches Switches() const;
 
     // The folders entered in this run, each with the files enumerated in it so far; also the set
     // of visited folders. A folder is known by its path exactly as the walk was given it.
     CFolderTable m_folderFileCounts;
-    std::unique_ptr<NativeFolders> m_native;
+    IgnoreRules m_rules;
+    std::unique_ptr<FilterTests> m_tests; // while a walk runs
+    const NameMatcher* m_word = nullptr;  // while a walk runs
+    std::unique_ptr<CContentAhead> m_contentAhead;
+    long m_contentLooks = 0;
+    long m_contentBlocks = 0;
+    size_t m_startSize = 0;          // the length of the start folder's path
+    std::int64_t m_startSeconds = 0; // when LoadOptions stamped the start
+    std::string m_relative;
+    IgnoreRule m_startFolderIgnoredBy = IgnoreRule::None;
+    // How many folder descriptors the walk holds at once, whatever its depth (sized from the
+    // descriptor limit at the start of each walk), and whether it ran out of them in this walk.
+    size_t m_openLevels = 64;
+    bool m_descriptorsShort = false;
     // The folders being listed, from the start folder down, and the path of the deepest one.
     std::vector<Frame> m_frames;
     std::string m_path;

@@ -36,6 +36,77 @@ const Entry& EntryOf(Key key)
     return kTable[size_t(key)];
 }
 
+struct FilterEntry
+{
+    FilterKey key;
+    const char* name;
+    int intDefault;
+    const char* stringDefault; // nullptr for integer values
+};
+
+constexpr std::array<FilterEntry, 14> kFilterTable = {{
+    {FilterKey::SkipPatterns, "SkipPatterns", 0, ""},
+    {FilterKey::NameMatch, "NameMatch", 0, nullptr},
+    {FilterKey::MinSizeEnabled, "MinSizeEnabled", 0, nullptr},
+    {FilterKey::MinSize, "MinSize", 0, nullptr},
+    {FilterKey::MinSizeUnit, "MinSizeUnit", 1, nullptr},
+    {FilterKey::MaxSizeEnabled, "MaxSizeEnabled", 0, nullptr},
+    {FilterKey::MaxSize, "MaxSize", 0, nullptr},
+    {FilterKey::MaxSizeUnit, "MaxSizeUnit", 1, nullptr},
+    {FilterKey::ModifiedFrom, "ModifiedFrom", 0, ""},
+    {FilterKey::ModifiedTo, "ModifiedTo", 0, ""},
+    {FilterKey::ModifiedWithinDays, "ModifiedWithinDays", 0, nullptr},
+    {FilterKey::ContainingText, "ContainingText", 0, ""},
+    {FilterKey::TextIsRegularExpression, "TextIsRegularExpression", 0, nullptr},
+    {FilterKey::SearchBinaryFiles, "SearchBinaryFiles", 0, nullptr},
+}};
+
+const FilterEntry& EntryOf(FilterKey key)
+{
+    return kFilterTable[size_t(key)];
+}
+
+struct ViewEntry
+{
+    ViewKey key;
+    const char* section;
+    const char* name;
+    int intDefault;
+    const char* stringDefault; // nullptr for integer values
+};
+
+constexpr std::array<ViewEntry, 6> kViewTable = {{
+    {ViewKey::WordHistory, "SearchDialog", "WordHistory", 0, ""},
+    {ViewKey::MoreOptionsShown, "SearchDialog", "MoreOptionsShown", 0, nullptr},
+    {ViewKey::SizeColumn, "FileList", "SizeColumn", 0, nullptr},
+    {ViewKey::ModifiedColumn, "FileList", "ModifiedColumn", 0, nullptr},
+    {ViewKey::KeepRules, "Duplicates", "KeepRules", 0, ""},
+    {ViewKey::ReferenceFolders, "Duplicates", "ReferenceFolders", 0, ""},
+}};
+
+const ViewEntry& EntryOf(ViewKey key)
+{
+    return kViewTable[size_t(key)];
+}
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kViewTable.size(); ++i)
+            if (size_t(kViewTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the view table lists the keys in their order");
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kFilterTable.size(); ++i)
+            if (size_t(kFilterTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the filter table lists the keys in their order");
+
 static_assert(
     [] {
         for (size_t i = 0; i < kTable.size(); ++i)
@@ -45,38 +116,7 @@ static_assert(
     }(),
     "the table lists the keys in their order");
 
-struct DuplicatesEntry
-{
-    DuplicatesKey key;
-    const char* name;
-    const char* stringDefault;
-};
-
-constexpr std::array<DuplicatesEntry, 2> kDuplicatesTable = {{
-    {DuplicatesKey::KeepRules, "KeepRules", ""},
-    {DuplicatesKey::ReferenceFolders, "ReferenceFolders", ""},
-}};
-
-static_assert(
-    [] {
-        for (size_t i = 0; i < kDuplicatesTable.size(); ++i)
-            if (size_t(kDuplicatesTable[i].key) != i)
-                return false;
-        return true;
-    }(),
-    "the duplicates table lists its keys in their order");
-
 } // namespace
-
-QString Name(DuplicatesKey key)
-{
-    return QString::fromLatin1(kDuplicatesTable[size_t(key)].name);
-}
-
-QString StringDefault(DuplicatesKey key)
-{
-    return QString::fromLatin1(kDuplicatesTable[size_t(key)].stringDefault);
-}
 
 QString Name(Key key)
 {
@@ -89,6 +129,43 @@ int IntDefault(Key key)
 }
 
 QString StringDefault(Key key)
+{
+    const char* value = EntryOf(key).stringDefault;
+    return value ? QString::fromLatin1(value) : QString();
+}
+
+QString Name(FilterKey key)
+{
+    return QString::fromLatin1(EntryOf(key).name);
+}
+
+int IntDefault(FilterKey key)
+{
+    return EntryOf(key).intDefault;
+}
+
+QString StringDefault(FilterKey key)
+{
+    const char* value = EntryOf(key).stringDefault;
+    return value ? QString::fromLatin1(value) : QString();
+}
+
+QString Section(ViewKey key)
+{
+    return QString::fromLatin1(EntryOf(key).section);
+}
+
+QString Name(ViewKey key)
+{
+    return QString::fromLatin1(EntryOf(key).name);
+}
+
+int IntDefault(ViewKey key)
+{
+    return EntryOf(key).intDefault;
+}
+
+QString StringDefault(ViewKey key)
 {
     const char* value = EntryOf(key).stringDefault;
     return value ? QString::fromLatin1(value) : QString();

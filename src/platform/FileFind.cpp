@@ -190,10 +190,15 @@ std::uint32_t CFileFind::Mode() const
     if (!m_modeKnown) {
         m_modeKnown = true;
         m_mode = 0;
+        m_size = -1;
+        m_modified = {};
         struct stat st;
         const int fd = Handle();
-        if (fd >= 0 && ::fstatat(fd, m_name.data(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        if (fd >= 0 && ::fstatat(fd, m_name.data(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
             m_mode = st.st_mode;
+            m_size = st.st_size;
+            m_modified = st.st_mtim;
+        }
     }
     return m_mode;
 }
@@ -222,6 +227,25 @@ bool CFileFind::IsDirectory() const
 bool CFileFind::IsKnownRegular() const
 {
     return m_type == DT_REG;
+}
+
+bool CFileFind::IsRegularFile() const
+{
+    if (m_type != DT_UNKNOWN)
+        return m_type == DT_REG;
+    return S_ISREG(Mode());
+}
+
+std::int64_t CFileFind::GetLength() const
+{
+    Mode();
+    return m_size;
+}
+
+timespec CFileFind::GetLastWriteTime() const
+{
+    Mode();
+    return m_modified;
 }
 
 bool CFileFind::MatchesMask(unsigned attributes) const

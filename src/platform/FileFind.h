@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -72,6 +73,16 @@ public:
     bool IsLinkToFolder() const;
     // Whether the entry's type, as the folder listing gave it, says regular file (not a link).
     bool IsKnownRegular() const;
+    // Whether the entry is a regular file (not a link): by the listing's type, or by its status when
+    // the listing did not tell.
+    bool IsRegularFile() const;
+
+    // The entry's own status (a link's own, not its target's), read with one fstatat the first time
+    // any of these is asked for and kept while the cursor stays on the entry; nothing is read until
+    // then. Size in bytes, -1 when the status cannot be read; last modification time, {0, 0} then.
+    std::int64_t GetLength() const;
+    timespec GetLastWriteTime() const;
+    bool StatusRead() const { return m_modeKnown; }
     bool MatchesMask(unsigned attributes) const;
 
     // The exact bytes of the current entry's name and path, and of the folder.
@@ -103,4 +114,6 @@ private:
     unsigned char m_type = 0;
     mutable bool m_modeKnown = false;
     mutable std::uint32_t m_mode = 0;
+    mutable std::int64_t m_size = -1;
+    mutable timespec m_modified{};
 };

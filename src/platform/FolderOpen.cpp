@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/openat2.h>
 #include <sys/resource.h>
@@ -81,14 +83,21 @@ OpenedFolder ListThrough(int pathFd, const VirtualDevices& devices)
 {
     OpenedFolder opened;
     struct stat st;
-    if (pathFd < 0)
+    if (pathFd < 0) {
+        opened.error = errno;
         return opened;
+    }
     opened.exists = ::fstat(pathFd, &st) == 0;
-    if (opened.exists && S_ISDIR(st.st_mode)) {
-        if (IsVirtualFolder(pathFd, devices))
-            opened.isVirtual = true;
-        else
-            opened.fd = ::openat(pathFd, ".", kListFlags & ~O_NOFOLLOW);
+    if (!opened.exists) {
+        opened.error = errno;
+    } else if (!S_ISDIR(st.st_mode)) {
+        opened.error = ENOTDIR;
+    } else if (IsVirtualFolder(pathFd, devices)) {
+        opened.isVirtual = true;
+    } else {
+        opened.fd = ::openat(pathFd, ".", kListFlags & ~O_NOFOLLOW);
+        if (opened.fd < 0)
+            opened.error = errno;
     }
     ::close(pathFd);
     return opened;
@@ -126,23 +135,29 @@ OpenedFolder OpenStartFolder(const std::string& path, const VirtualDevices& devi
 
 OpenedFolder OpenSubFolder(int parentFd, const char* name, const VirtualDevices& devices)
 {
-    if (parentFd < 0)
-        return {};
+    OpenedFolder opened;
+    if (parentFd < 0) {
+        opened.error = EBADF;
+        return opened;
+    }
     if (HaveOpenAt2()) {
         // Refusing to cross into a mount makes mount points stand out at no cost; an automount
         // point is not triggered by the refusal.
         const long fd = OpenAt2(parentFd, name, kListFlags, RESOLVE_NO_SYMLINKS | RESOLVE_NO_XDEV);
         if (fd >= 0)
-            return {int(fd), false, true};
-        if (errno != EXDEV)
-            return {};
+            return {int(fd), false, true, 0};
+        if (errno != EXDEV) {
+            opened.error = errno;
+            return opened;
+        }
         return ListThrough(::openat(parentFd, name, O_PATH | O_NOFOLLOW | O_CLOEXEC), devices);
     }
-    OpenedFolder opened;
     opened.fd = ::openat(parentFd, name, kListFlags);
-    if (opened.fd >= 0 && IsVirtualFolder(opened.fd, devices)) {
+    if (opened.fd < 0)
+        opened.error = errno;
+    else if (IsVirtualFolder(opened.fd, devices)) {
         ::close(opened.fd);
-        opened = {-1, true, true};
+        opened = {-1, true, true, 0};
     }
     return opened;
 }
@@ -181,6 +196,7 @@ int ReopenBeneath(int baseFd, std::string_view relative, FolderId expected)
     if (fd >= 0 && !(IdOf(fd) == expected)) {
         ::close(fd);
         fd = -1;
+        errno = ESTALE;
     }
     return fd;
 }
@@ -191,6 +207,60 @@ size_t OpenFileLimit()
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
         return 1024;
     return limit.rlim_cur == RLIM_INFINITY ? size_t(1) << 20 : size_t(limit.rlim_cur);
+}
+
+namespace {
+
+// The limit the process started with, once RaiseOpenFileLimit changed it.
+rlimit g_startLimit{};
+bool g_raised = false;
+
+} // namespace
+
+size_t RaiseOpenFileLimit()
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return OpenFileLimit();
+    const rlimit start = limit;
+    rlim_t wanted = limit.rlim_max;
+    if (wanted == RLIM_INFINITY) {
+        // The kernel refuses more than its ceiling for one process.
+        wanted = rlim_t(1) << 20;
+        if (FILE* file = std::fopen("/proc/sys/fs/nr_open", "re")) {
+            unsigned long long ceiling = 0;
+            if (std::fscanf(file, "%llu", &ceiling) == 1 && ceiling > 0)
+                wanted = rlim_t(ceiling);
+            std::fclose(file);
+        }
+    }
+    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < wanted) {
+        limit.rlim_cur = wanted;
+        if (::setrlimit(RLIMIT_NOFILE, &limit) == 0 && !g_raised) {
+            g_startLimit = start;
+            g_raised = true;
+        }
+    }
+    return OpenFileLimit();
+}
+
+void RestoreOpenFileLimit()
+{
+    if (g_raised)
+        ::setrlimit(RLIMIT_NOFILE, &g_startLimit);
+}
+
+size_t OpenDescriptorCount()
+{
+    DIR* dir = ::opendir("/proc/self/fd");
+    if (!dir)
+        return 16;
+    size_t count = 0;
+    while (const dirent* entry = ::readdir(dir))
+        if (entry->d_name[0] != '.')
+            ++count;
+    ::closedir(dir);
+    return count > 0 ? count - 1 : 0; // the listing's own descriptor
 }
 
 } // namespace platform

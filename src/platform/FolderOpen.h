@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -24,7 +25,15 @@ struct OpenedFolder
     int fd = -1;            // open for listing, or -1
     bool isVirtual = false; // a virtual file system: not opened for listing
     bool exists = false;    // the folder could be examined, whether or not it could be read
+    int error = 0;          // why it was not opened for listing (an errno value), 0 when it was
 };
+
+// Whether an error of `open` says the process or the system has no descriptor left, rather than
+// that the folder itself cannot be opened.
+inline bool OutOfDescriptors(int error)
+{
+    return error == EMFILE || error == ENFILE;
+}
 
 // The devices of virtual file systems, read once per walk (see VirtualMountDevices).
 using VirtualDevices = std::unordered_set<dev_t>;
@@ -43,7 +52,8 @@ OpenedFolder OpenSubFolder(int parentFd, const char* name, const VirtualDevices&
 
 // Opens again, for listing, the folder at `relative` (one or more names separated by "/", any
 // length) beneath the folder open on `baseFd`, refusing every symbolic link on the way, and only
-// when it is still the folder `expected`. -1 otherwise.
+// when it is still the folder `expected`. -1 otherwise, with errno telling why (ESTALE: another
+// folder stands there now).
 int ReopenBeneath(int baseFd, std::string_view relative, FolderId expected);
 
 // The identity of the folder open on `fd` (dev 0 and ino 0 when it cannot be read).
@@ -51,5 +61,18 @@ FolderId IdOf(int fd);
 
 // How many descriptors this process may have open at once (its soft limit).
 size_t OpenFileLimit();
+
+// Raises this process's soft limit on open descriptors to its hard limit (within the system's
+// ceiling, fs.nr_open), as file tools do: a walk with helpers reading ahead wants many, and a low
+// limit only makes it give descriptors up and take them again more often. Called once at start-up.
+// Returns the soft limit now in force.
+size_t RaiseOpenFileLimit();
+// For a program this one starts, between fork and exec: puts back the soft limit this process
+// started with, since programs that use select() expect no more than 1,024. Async-signal-safe.
+void RestoreOpenFileLimit();
+
+// How many descriptors this process has open now (the entries of /proc/self/fd); 16 when that
+// cannot be read.
+size_t OpenDescriptorCount();
 
 } // namespace platform

@@ -1,4 +1,5 @@
 #include "platform/Spawn.h"
+#include "platform/FolderOpen.h"
 
 #include <cerrno>
 #include <csignal>
@@ -66,6 +67,7 @@ void ReportFromChild(int pipe, Step step, int code)
     for (int signal = 1; signal < NSIG; ++signal)
         ::sigaction(signal, &standard, nullptr); // fails harmlessly for SIGKILL, SIGSTOP and reserved ones
 
+    platform::RestoreOpenFileLimit(); // ours was raised for the walk
     // Descriptors we hold (sockets, files) are not the program's business.
     ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
     const int null = ::open("/dev/null", O_RDONLY);

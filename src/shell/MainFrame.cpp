@@ -198,6 +198,8 @@ void CMainFrame::InitializeCommandPanel()
     view->addSeparator();
     view->addAction(MakeMirrorAction(Commands::ViewFilesCount, tr("&Files Count in Every Folder")));
     view->addAction(MakeMirrorAction(Commands::DisplayFileList, tr("&Display File List")));
+    view->addAction(MakeMenuAction(Commands::ViewSizeColumn, tr("Si&ze Column")));
+    view->addAction(MakeMenuAction(Commands::ViewModifiedColumn, tr("&Modified Column")));
     view->addAction(MakeMirrorAction(Commands::DuplicateFiles, tr("D&uplicate Files of Same Size")));
     AddEverydayItems(edit, view);
     QMenu* help = m_menuBar->addMenu(tr("&Help"));

@@ -7,7 +7,7 @@
 namespace Commands {
 namespace {
 
-constexpr std::array<Info, 28> kCommands = {{
+constexpr std::array<Info, 30> kCommands = {{
     {CaptionBar, QT_TRANSLATE_NOOP("Commands", "Caption Bar"),
      QT_TRANSLATE_NOOP("Commands", "Show or hide the caption bar"),
      QT_TRANSLATE_NOOP("Commands", "Toggle Caption Bar"), true},
@@ -74,6 +74,12 @@ constexpr std::array<Info, 28> kCommands = {{
     {OpenFileFolder, QT_TRANSLATE_NOOP("Commands", "Open File's Folder"),
      QT_TRANSLATE_NOOP("Commands", "Open Folder of Selected File"),
      QT_TRANSLATE_NOOP("Commands", "Display Selected File's Folder in Windows Explorer"), false},
+    {ViewSizeColumn, QT_TRANSLATE_NOOP("Commands", "Size Column"),
+     QT_TRANSLATE_NOOP("Commands", "Show the size of every found file in the file list."),
+     QT_TRANSLATE_NOOP("Commands", "Show or Hide the Size Column"), true},
+    {ViewModifiedColumn, QT_TRANSLATE_NOOP("Commands", "Modified Column"),
+     QT_TRANSLATE_NOOP("Commands", "Show when every found file was last modified in the file list."),
+     QT_TRANSLATE_NOOP("Commands", "Show or Hide the Modified Column"), true},
     {EditCopy, QT_TRANSLATE_NOOP("Commands", "&Copy\tCtrl+C"),
      QT_TRANSLATE_NOOP("Commands", "Copy the selection and put it on the Clipboard"),
      QT_TRANSLATE_NOOP("Commands", "Copy"), false},

@@ -43,6 +43,8 @@ enum Id : int
     CopyFilePath = 32800,
     CopyFolderPath = 32801,
     FilterResults = 32802,
+    ViewSizeColumn = 32803,
+    ViewModifiedColumn = 32804,
     EditCopy = 57634,
     EditCut = 57635,
     EditPaste = 57637,

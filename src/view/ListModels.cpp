@@ -2,13 +2,16 @@
 
 #include "platform/Paths.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <iterator>
 
 namespace {
 
-const char* const kFileHeadings[] = {QT_TRANSLATE_NOOP("FileListModel", "Sr"),
-                                     QT_TRANSLATE_NOOP("FileListModel", "File Name"),
-                                     QT_TRANSLATE_NOOP("FileListModel", "Folder")};
+const char* const kFileHeadings[] = {
+    QT_TRANSLATE_NOOP("FileListModel", "Sr"), QT_TRANSLATE_NOOP("FileListModel", "File Name"),
+    QT_TRANSLATE_NOOP("FileListModel", "Folder"), QT_TRANSLATE_NOOP("FileListModel", "Size"),
+    QT_TRANSLATE_NOOP("FileListModel", "Modified")};
 const char* const kFolderHeadings[] = {QT_TRANSLATE_NOOP("FolderListModel", "Sr"),
                                        QT_TRANSLATE_NOOP("FolderListModel", "Folder"),
                                        QT_TRANSLATE_NOOP("FolderListModel", "Files Count")};
@@ -17,7 +20,8 @@ const char* const kFolderHeadings[] = {QT_TRANSLATE_NOOP("FolderListModel", "Sr"
 
 FileListModel::FileListModel(QObject* parent)
     : QAbstractTableModel(parent),
-      m_headings({tr(kFileHeadings[0]), tr(kFileHeadings[1]), tr(kFileHeadings[2])})
+      m_headings({tr(kFileHeadings[0]), tr(kFileHeadings[1]), tr(kFileHeadings[2]), tr(kFileHeadings[3]),
+                  tr(kFileHeadings[4])})
 {
 }
 
@@ -28,11 +32,13 @@ int FileListModel::rowCount(const QModelIndex& parent) const
 
 int FileListModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 3;
+    return parent.isValid() ? 0 : kColumns;
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
+    if (role == Qt::TextAlignmentRole && index.column() == kSize)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     if (!index.isValid() || size_t(index.row()) >= m_rows.size())
@@ -42,8 +48,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole)
         return m_headings.value(section);
+    if (role == Qt::TextAlignmentRole && section == kSize)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
 
@@ -59,6 +69,17 @@ QString FileListModel::Text(int row, int column) const
         if (r.folder >= 0)
             return m_folders[size_t(r.folder)].text;
         return row == 0 ? m_row0Column2 : QString();
+    case kSize:
+    case kModified: {
+        const platform::EntryStatus status = Status(row);
+        if (!status.Known())
+            return {};
+        const QLocale locale;
+        if (column == kSize)
+            return locale.toString(qlonglong(status.size));
+        const QDateTime time = QDateTime::fromSecsSinceEpoch(status.modified);
+        return time.isValid() ? locale.toString(time, QLocale::ShortFormat) : QString();
+    }
     default:
         return {};
     }
@@ -66,14 +87,18 @@ QString FileListModel::Text(int row, int column) const
 
 void FileListModel::SetHeadings(const QString& column1, const QString& column2)
 {
-    m_headings = {tr(kFileHeadings[0]), column1, column2};
+    m_headings[1] = column1;
+    m_headings[2] = column2;
     emit headerDataChanged(Qt::Horizontal, 1, 2);
 }
 
 void FileListModel::Clear()
 {
+    StopReadingStatus();
+    ++m_rowsGeneration;
     beginResetModel();
     std::deque<Row>().swap(m_rows);
+    std::deque<platform::EntryStatus>().swap(m_status);
     m_names.clear();
     std::vector<Folder>().swap(m_folders);
     m_row0Column2.clear();
@@ -86,10 +111,12 @@ int FileListModel::AddFolder(const QString& text, const std::string& native)
     return int(m_folders.size()) - 1;
 }
 
-void FileListModel::NewRows::Add(int folder, std::string_view name, bool knownRegular)
+void FileListModel::NewRows::Add(int folder, std::string_view name, bool knownRegular,
+                                 platform::EntryStatus status)
 {
-    m_rows.push_back({folder, std::uint32_t(name.size()), knownRegular});
+    m_rows.push_back({folder, std::uint32_t(name.size()), knownRegular, status});
     m_bytes.append(name);
+    m_anyStatus = m_anyStatus || status.Read();
 }
 
 void FileListModel::Append(const NewRows& rows)
@@ -105,6 +132,11 @@ void FileListModel::Append(const NewRows& rows)
         m_rows.push_back({bytes.data() + at, number, row.folder, row.size, row.knownRegular});
         at += row.size;
     }
+    if (rows.m_anyStatus || !m_status.empty()) {
+        m_status.resize(size_t(first)); // rows before without a status
+        for (const NewRows::Entry& row : rows.m_rows)
+            m_status.push_back(row.status);
+    }
     endInsertRows();
 }
 
@@ -112,7 +144,7 @@ void FileListModel::Append(const std::vector<NewRow>& rows)
 {
     NewRows gathered;
     for (const NewRow& row : rows)
-        gathered.Add(row.folder, row.name, row.knownRegular);
+        gathered.Add(row.folder, row.name, row.knownRegular, row.status);
     Append(gathered);
 }
 
@@ -120,8 +152,11 @@ void FileListModel::RemoveRow(int row)
 {
     if (row < 0 || size_t(row) >= m_rows.size())
         return;
+    ++m_rowsGeneration;
     beginRemoveRows({}, row, row);
     m_rows.erase(m_rows.begin() + row);
+    if (!m_status.empty())
+        m_status.erase(m_status.begin() + row);
     endRemoveRows();
 }
 
@@ -177,8 +212,11 @@ int FileListModel::RemoveFolderRows(const QString& folder)
         int first = row;
         while (first > 0 && matches(first - 1))
             --first;
+        ++m_rowsGeneration;
         beginRemoveRows({}, first, row);
         m_rows.erase(m_rows.begin() + first, m_rows.begin() + row + 1);
+        if (!m_status.empty())
+            m_status.erase(m_status.begin() + first, m_status.begin() + row + 1);
         endRemoveRows();
         removed += row - first + 1;
         row = first - 1;

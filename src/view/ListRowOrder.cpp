@@ -85,8 +85,41 @@ char AsciiLower(char c)
 
 } // namespace
 
+std::vector<int> FileRows::SortedByStatus(int column) const
+{
+    // Every file row's status first (read now, a folder at a time, where the walk gave none).
+    m_model.ReadMissingStatus();
+    const size_t count = size_t(m_model.rowCount());
+    struct Keyed
+    {
+        bool statusLine; // status lines come last
+        std::int64_t key;
+        int row;
+    };
+    std::vector<Keyed> keyed(count);
+    for (size_t row = 0; row < count; ++row) {
+        const platform::EntryStatus status = m_model.Status(int(row));
+        // A status that could not be read comes before every other.
+        const std::int64_t key = !status.Known()                  ? INT64_MIN
+                                 : column == FileListModel::kSize ? status.size
+                                                                  : status.modified;
+        keyed[row] = {!m_model.IsFileRow(int(row)), key, int(row)};
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (a.statusLine != b.statusLine)
+            return b.statusLine;
+        return a.key != b.key ? a.key < b.key : a.row < b.row;
+    });
+    std::vector<int> rows(count);
+    for (size_t i = 0; i < count; ++i)
+        rows[i] = keyed[i].row;
+    return rows;
+}
+
 std::vector<int> FileRows::SortedRows(int column) const
 {
+    if (column == FileListModel::kSize || column == FileListModel::kModified)
+        return SortedByStatus(column);
     const size_t count = size_t(m_model.rowCount());
     const std::vector<uint32_t> folderRank = FolderRanks(m_model);
     KeyTable names(count);

@@ -6,8 +6,9 @@ class FileListModel;
 class FolderListModel;
 
 // The file list's rows: File Name sorts by name, then folder; Folder by folder, then name; both in
-// natural order, ties in the found order. The filter keeps rows whose name or folder contains its
-// text, case-insensitive.
+// natural order, ties in the found order. Size sorts by the number of bytes, Modified by the time,
+// ties in the found order, files whose status cannot be read first and status lines last. The
+// filter keeps rows whose name or folder contains its text, case-insensitive.
 class FileRows : public RowSource
 {
 public:
@@ -17,6 +18,8 @@ public:
     std::string RowPath(int row) const override;
 
 private:
+    std::vector<int> SortedByStatus(int column) const;
+
     const FileListModel& m_model;
 };
 

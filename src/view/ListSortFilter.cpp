@@ -157,6 +157,8 @@ void ListSortFilter::sort(int column, Qt::SortOrder order)
 
 void ListSortFilter::Resort()
 {
+    if (m_waits && m_waits(m_sortColumn))
+        return;
     ChangeLayout(SortedOrder());
 }
 

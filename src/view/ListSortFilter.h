@@ -48,7 +48,10 @@ public:
 
     // A search runs: sorts wait, rows append. Read whenever a sort is asked for.
     void SetBusy(std::function<bool()> busy) { m_busy = std::move(busy); }
-    // Applies the chosen sort to every row now (after a run has ended).
+    // A sort by `column` waits while this says so (its values are still being read): Resort applies
+    // it once they are in. Read whenever a sort is to be applied.
+    void SetWaits(std::function<bool(int column)> waits) { m_waits = std::move(waits); }
+    // Applies the chosen sort to every row now (after a run has ended), unless it waits.
     void Resort();
     int SortColumn() const { return m_sortColumn; }
     Qt::SortOrder SortOrder() const { return m_sortOrder; }
@@ -78,6 +81,7 @@ private:
     const RowSource& m_source;
     int m_columns = 0;
     std::function<bool()> m_busy;
+    std::function<bool(int column)> m_waits;
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     QString m_filterText;

@@ -13,7 +13,7 @@ using Settings::Key;
 
 namespace {
 
-constexpr int kFileListWidths[3] = {100, 150, 400};
+constexpr int kFileListWidths[5] = {100, 150, 400, 110, 170};
 constexpr int kFolderListWidths[3] = {100, 500, 125};
 // Rows reach the lists in batches at most this far apart while a search runs.
 constexpr int kApplyIntervalMs = 30;
@@ -46,6 +46,7 @@ CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
     RegisterFileActionCommands();
     CreateListMenus();
     SetUpListExtras();
+    SetUpStatusColumns();
 }
 
 CPendrakeView::~CPendrakeView()
@@ -74,7 +75,7 @@ void CPendrakeView::RegisterCommands()
 
 void CPendrakeView::SetUpList(ResultList* list, int listNumber, const int* defaultWidths)
 {
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < list->header()->count(); ++column) {
         const int width =
             m_settings.GetInt(Settings::ColumnWidthKey(listNumber, column), defaultWidths[column]);
         list->header()->resizeSection(column, width);
@@ -137,8 +138,10 @@ void CPendrakeView::OnViewFilesCount()
 void CPendrakeView::SaveListColumnWidths(ResultList* list, int listNumber)
 {
     QHeaderView* header = list->header();
+    // A hidden column's width was kept when it was hidden.
     for (int column = 0; column < header->count(); ++column)
-        m_settings.WriteInt(Settings::ColumnWidthKey(listNumber, column), header->sectionSize(column));
+        if (!header->isSectionHidden(column))
+            m_settings.WriteInt(Settings::ColumnWidthKey(listNumber, column), header->sectionSize(column));
 }
 
 void CPendrakeView::OnDestroy()
@@ -177,8 +180,13 @@ void CPendrakeView::OnFileFound(const CFileFind& find)
             m_lastNativeFolder = native;
             m_lastFolderIndex = it->second;
         }
+        // The status is kept when the walk read it anyway (a size or date limit), or read for the
+        // columns: here, relative to the folder the walk holds, rather than later by path.
+        platform::EntryStatus status;
+        if (m_readStatus || find.StatusRead())
+            status = platform::EntryStatus::Of(find.GetLength(), find.GetLastWriteTime());
         m_handOver.Add([&](Pending& p) {
-            p.fileRows.Add(m_lastFolderIndex, find.GetNativeName(), find.IsKnownRegular());
+            p.fileRows.Add(m_lastFolderIndex, find.GetNativeName(), find.IsKnownRegular(), status);
         });
     } else {
         // Folder index and name bytes only; the path text is made when it is read.

@@ -48,6 +48,10 @@ public:
     FileListModel& FileModel() { return m_fileModel; }
     FolderListModel& FolderModel() { return m_folderModel; }
     bool DisplayFileList() const { return m_displayFileList; }
+    // The file list's Size and Modified columns (FileListModel::kSize, kModified): shown or hidden
+    // as the View menu asks, the choice kept; hidden at first.
+    bool IsColumnShown(int column) const;
+    void ShowColumn(int column, bool show);
     // Applies every queued row now (the user-interface thread only).
     void ApplyPending();
     // The exact path of found file `index` of the last status-mode run.
@@ -108,6 +112,7 @@ private:
     void OnWorkerFinished();
     void RegisterCommands();
     void SetUpListExtras();
+    void SetUpStatusColumns();
 
     CPendrakeDoc* m_document;
     QMenu* m_topListMenu = nullptr;
@@ -132,6 +137,9 @@ private:
     QThread* m_worker = nullptr;
     bool m_searching = false; // from the dialog's OK until the worker has returned
     QString m_currentFolder;
+    // The worker reads each found file's status for the Size and Modified columns (set before the
+    // worker starts: they were shown then).
+    bool m_readStatus = false;
     std::string m_lastNativeFolder;
     int m_lastFolderIndex = -1;
     std::unordered_map<std::string, int> m_folderIndex;

@@ -38,6 +38,7 @@ void CPendrakeView::OnStartSearch()
     m_folderModel.Clear();
 
     m_searching = true;
+    m_readStatus = m_fileModel.StatusShown();
     m_showLastFound = false;
     m_lastFoundShown = 0;
     // The run flag is up from the OK on, and only Stop and the worker's end lower it: a Stop at any
@@ -114,6 +115,19 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
             if (statusMode)
                 AppendFileRow(text, {});
         }
+        if (m_foldersNotOpened > 0) {
+            const QString text =
+                tr("%1 Folder(s) Could Not Be Opened (Too Many Open Files). ").arg(m_foldersNotOpened);
+            m_workText += text;
+            if (statusMode)
+                AppendFileRow(text, {});
+        }
+        if (m_filesNotRead > 0) {
+            const QString text = tr("%1 File(s) Could Not Be Read. ").arg(m_filesNotRead);
+            m_workText += text;
+            if (statusMode)
+                AppendFileRow(text, {});
+        }
         HandOverFolderRow(); // the last folder's final count
         const auto [fileRows, folderRows] = ListRowCounts();
         // Only the folder list of a run with per-folder counts tells which folders hold files.
@@ -129,6 +143,13 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
         FoundFiles::SetText(found);
         if (statusMode)
             AppendFileRow(found, {});
+        // The search filters in force, so nobody wonders why files are missing.
+        const QString filters = DescribeSearchFilters(m_filters, m_searchWord);
+        if (!filters.isEmpty()) {
+            m_workText += filters + QLatin1Char(' ');
+            if (statusMode)
+                AppendFileRow(filters, {});
+        }
         const QString duration = FormatDuration(Difference(m_stopTime, m_startTime));
         if (!duration.isEmpty()) {
             const QString text = tr("It Took Aound %1.").arg(duration);

@@ -165,6 +165,34 @@ private slots:
             QVERIFY(engine.IsIgnoredFolder(QStringLiteral("/proc")));
     }
 
+    void startFolderRuleIsRecorded()
+    {
+        // The rule that kept the chosen folder out, one per switch, the virtual file systems, and
+        // none once a search went in; each run records its own.
+        MakeTree(m_home.Path(),
+                 {QStringLiteral(".dot/a.txt"), QStringLiteral("Trash-ish/.Trash-1000/t.txt")});
+        Set(Key::IgnoreRecycleBinFolder, 1);
+        const QList<QPair<QString, IgnoreRule>> cases = {
+            {QStringLiteral("/usr"), IgnoreRule::WindowsFolder},
+            {QStringLiteral("/opt"), IgnoreRule::ProgramsFolder},
+            {m_home.ConfigHome(), IgnoreRule::LocalAppDataFolder},
+            {m_home.Path() + QStringLiteral("/.dot"), IgnoreRule::HiddenFolders},
+            {m_home.Path() + QStringLiteral("/Trash-ish/.Trash-1000"), IgnoreRule::RecycleBinFolder},
+            {m_home.Path(), IgnoreRule::None},
+        };
+        RecordingEngine engine;
+        for (const auto& [folder, rule] : cases) {
+            engine.Search(folder);
+            QCOMPARE(engine.StartFolderIgnoredBy(), rule);
+            QCOMPARE(engine.m_foldersIgnored > 0 && engine.m_foldersParsed == 0, rule != IgnoreRule::None);
+        }
+        if (QFile::exists(QStringLiteral("/proc/self"))) {
+            Set(Key::IgnoreHiddenFolders, 0);
+            engine.Search(QStringLiteral("/proc"));
+            QCOMPARE(engine.StartFolderIgnoredBy(), IgnoreRule::VirtualFileSystem);
+        }
+    }
+
     void trashFolders()
     {
         QTemporaryDir dir;

@@ -2,6 +2,8 @@
 // path limit, stacked and virtual mounts, ancestors swapped for links while the walk runs, very
 // deep chains.
 #include "EngineTestUtil.h"
+#include "platform/FolderOpen.h"
+#include "platform/Spawn.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <cstdio>
+#include <functional>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -74,8 +77,24 @@ class CountingEngine : public CAppHelper
 {
 public:
     long files = 0;
-    void OnFileFound(const CFileFind&) override { ++files; }
+    std::function<void()> onFound;
+    void OnFileFound(const CFileFind&) override
+    {
+        ++files;
+        if (onFound)
+            onFound();
+    }
 };
+
+// Sets this process's soft descriptor limit; false when the hard limit is lower.
+bool SetSoftLimit(rlim_t soft)
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || soft > limit.rlim_max)
+        return false;
+    limit.rlim_cur = soft;
+    return ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+}
 
 } // namespace
 
@@ -264,6 +283,96 @@ private slots:
                      qPrintable(engine.found.filter(QStringLiteral("evil.txt")).value(0)));
             RemoveTree(dir.path());
         }
+    }
+
+    void lowDescriptorLimitLosesNothing()
+    {
+        // 150 nested levels of four files each. Whatever the limit, every file is found: the walk
+        // holds fewer levels, and when descriptors run out it gives up those it holds and reopens
+        // them by name. What still cannot be opened is counted, never dropped silently.
+        QTemporaryDir dir(ScratchTemplate());
+        constexpr int kLevels = 150;
+        MakeDeepChain(dir.path(), kLevels);
+        {
+            int fd = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+            for (int level = 0; level < kLevels && fd >= 0; ++level) {
+                for (const char* name : {"g1", "g2", "g3"})
+                    ::close(::openat(fd, name, O_WRONLY | O_CREAT, 0644));
+                const int next = ::openat(fd, "dd", O_RDONLY | O_DIRECTORY);
+                ::close(fd);
+                fd = next;
+            }
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        // In a child process, with the soft limit at `soft` (0: as it is; 1: two descriptors free).
+        const auto walk = [&](rlim_t soft, long files, int notOpened,
+                              std::function<void(CountingEngine&)> during) {
+            return InChild([&] {
+                CountingEngine engine;
+                // No helper threads in a child of a process with threads (ThreadSanitizer refuses
+                // them); under these limits there would be none anyway.
+                engine.SetReadAhead(CAppHelper::ReadAhead::Never);
+                engine.LoadOptions();
+                engine.m_startFolder = dir.path();
+                if (during)
+                    during(engine);
+                if (soft == 1) {
+                    const int a = ::open("/dev/null", O_RDONLY), b = ::open("/dev/null", O_RDONLY);
+                    ::close(a);
+                    ::close(b);
+                    soft = rlim_t(b + 1); // descriptors are numbered from the lowest free one
+                }
+                if (soft > 0 && !SetSoftLimit(soft))
+                    return 77;
+                engine.RunSearch();
+                std::fprintf(stderr, "limit %d: files %ld, not opened %d\n", int(soft), engine.files,
+                             engine.m_foldersNotOpened);
+                return engine.files == files && engine.m_foldersNotOpened == notOpened ? 0 : 1;
+            });
+        };
+        for (const rlim_t soft : {rlim_t(20), rlim_t(40), rlim_t(64), rlim_t(0)})
+            QCOMPARE(walk(soft, 4 * kLevels, 0, {}), 0);
+        // Every free descriptor taken away at the 100th file: the walk lets go of its levels and goes on.
+        std::vector<int> taken;
+        QCOMPARE(walk(64, 4 * kLevels, 0,
+                      [&](CountingEngine& engine) {
+                          engine.onFound = [&] {
+                              while (engine.files == 100) {
+                                  const int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+                                  if (fd < 0)
+                                      break;
+                                  taken.push_back(fd);
+                              }
+                          };
+                      }),
+                 0);
+        // Two descriptors free: the start folder and its first level are read, the next level cannot
+        // be opened at all, and that is counted.
+        QCOMPARE(walk(1, 8, 1, {}), 0);
+        RemoveTree(dir.path());
+    }
+
+    void programsStartedGetTheLimitBack()
+    {
+        // The program raises its soft limit for the walk; a program it starts gets the one it had.
+        QTemporaryDir dir;
+        const QString done = dir.path() + QStringLiteral("/limit.txt");
+        const int code = InChild([&] {
+            if (!SetSoftLimit(256) || platform::RaiseOpenFileLimit() <= 256)
+                return 77; // the hard limit leaves nothing to raise
+            const std::string script = "ulimit -Sn > limit.tmp && mv limit.tmp limit.txt";
+            return platform::SpawnDetached("sh", {"-c", script}, QFile::encodeName(dir.path()).toStdString())
+                       ? 0
+                       : 1;
+        });
+        if (code == 77)
+            QSKIP("the hard descriptor limit is too low to raise");
+        QCOMPARE(code, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(done), 10000);
+        QFile file(done);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().trimmed(), QByteArray("256"));
     }
 
     void memoryFollowsTheNumberOfFoldersNotTheDepth()

@@ -243,6 +243,35 @@ private slots:
             QStringLiteral("Parsed 4 Folder(s). 1 Folder(s) Do Not Contain Files. It")));
     }
 
+    void filtersAreToldInBothListModes()
+    {
+        // Skipping the folder "a" and every ".doc": a is ignored besides the hidden folder, and the
+        // summary names the options, in the information bar and among the status lines.
+        SearchFilters filters;
+        filters.skipPatterns = QStringList{QStringLiteral("a"), QStringLiteral("*.doc")};
+        SaveSearchFilters(filters);
+        platform::SetClock([]() -> std::int64_t { return 1700000000; });
+        for (const int fileList : {1, 0}) {
+            Set(Key::DisplayFileList, fileList);
+            CPendrakeDoc doc;
+            doc.SetSelectedFolder(m_tree.path());
+            CPendrakeView view(&doc);
+            view.OnInitialUpdate();
+            Run(view);
+            QVERIFY2(InfoBarText().endsWith(QStringLiteral(
+                         ". Parsed 2 Folder(s). 2 Folder(s) Ignored. Skipping 2 pattern(s). ")),
+                     qPrintable(InfoBarText()));
+            QCOMPARE(FoundFiles::Text(), QStringLiteral("1 File(s) Found."));
+            const QStringList column = Column(view.FileList()->model(), 1);
+            if (fileList)
+                QCOMPARE(column, QStringList{QStringLiteral("top.txt")});
+            else
+                QVERIFY2(column.contains(QStringLiteral("Skipping 2 pattern(s).")) &&
+                             column.contains(QStringLiteral("2 Folder(s) Ignored. ")),
+                         qPrintable(column.join(u'|')));
+        }
+    }
+
     void stopAndCloseDuringARun()
     {
         // A wide tree so the walk is still going when Stop comes.
