@@ -18,8 +18,8 @@ int RunFrameBench(const QStringList& args);
 // dupes FOLDER [--mode file|status] [--runs N]: a search (file mode unless asked otherwise), then
 // the duplicates window's scan of its result.
 int RunDupesBench(const QStringList& args);
-// verify FOLDER [--runs N] [--list FILE]: a file-mode search, the duplicates window's scan and its
-// contents check, timed together.
+// verify FOLDER [--runs N] [--again] [--cache DIR] [--list FILE]: a file-mode search, the duplicates
+// window's scan and its contents check, timed together; --again times a repeated check.
 int RunVerifyBench(const QStringList& args);
 // sort [--rows N] [--column name|folder] [--runs N]: sorting a file list of N made-up rows.
 int RunSortBench(const QStringList& args);

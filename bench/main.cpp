@@ -17,7 +17,7 @@ const BenchCommand kCommands[] = {
      RunWalkBench},
     {"run", "run FOLDER --mode file|status [--word W] [--runs N]", RunFrameBench},
     {"dupes", "dupes FOLDER [--mode file|status] [--runs N]", RunDupesBench},
-    {"verify", "verify FOLDER [--runs N] [--list FILE]", RunVerifyBench},
+    {"verify", "verify FOLDER [--runs N] [--again] [--cache DIR] [--list FILE]", RunVerifyBench},
     {"sort", "sort [--rows N] [--column name|folder] [--runs N]", RunSortBench},
     {"filter", "filter [--rows N] [--text T] [--runs N]", RunFilterBench},
 };

@@ -8,8 +8,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
   xvfb xauth imagemagick xdg-utils dbus dbus-x11 fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
-  fd-find xdotool
-  clang-format libxxhash-dev
+  fd-find xdotool weston qt6-wayland
+  clang-format libxxhash-dev libsqlite3-dev
   btrfs-progs xfsprogs e2fsprogs
 )
 # --bench: also the duplicate finders and ripgrep that bench/compare.sh measures against (not needed

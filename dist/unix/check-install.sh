@@ -50,7 +50,7 @@ $(diff <(echo "$want") <(echo "$in_deb") || true)"
 [[ "$(dpkg-deb -f "$deb" Package)" == tresmolo && "$(dpkg-deb -f "$deb" Version)" == "$version" ]] ||
   fail "the package's name or version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in xdg-utils libqt6widgets6 libqt6svg6 libc6; do
+for needed in xdg-utils libqt6widgets6 libqt6svg6 libc6 libsqlite3-0; do
   [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 echo "install check: ${#expected[@]} files installed and packaged, entries valid, version $version"

@@ -61,7 +61,8 @@ CColorListCtrl::CColorListCtrl(QWidget* parent) : QTableView(parent), m_model(th
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    horizontalHeader()->setStretchLastSection(false);
+    // The last column takes whatever room the others leave.
+    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }

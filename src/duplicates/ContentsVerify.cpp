@@ -3,6 +3,9 @@
 #include "duplicates/DlgDuplicateResults.h"
 
 #include "duplicates/scan/ContentsCheck.h"
+#include "duplicates/scan/SizeGrouping.h"
+#include "platform/Paths.h"
+#include "platform/SettingsStore.h"
 #include "view/Seams.h"
 
 #include <QHBoxLayout>
@@ -17,6 +20,8 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 constexpr int kContentsWidth = 120;
+// The keep-one question names at most this many files.
+constexpr size_t kNamedFiles = 5;
 
 } // namespace
 
@@ -25,10 +30,16 @@ void CDlgDuplicateResults::BuildBand()
     m_verifyButton.setText(tr("Verify Contents"));
     m_verifyButton.setAutoDefault(false);
     m_verifyButton.setToolTip(tr("Compare the contents of the files of each group"));
+    m_verifyButton.setAccessibleDescription(m_verifyButton.toolTip());
+    m_band.setAccessibleName(tr("Contents Check"));
+    m_summary.setAccessibleDescription(tr("How many groups and files the list holds, and the space their "
+                                          "extra copies take"));
     auto* layout = new QHBoxLayout(&m_band);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(&m_verifyButton);
     layout->addWidget(&m_summary, 1);
+    layout->addWidget(&m_cacheNote);
+    m_cacheNote.hide();
     connect(&m_verifyButton, &QPushButton::clicked, this, &CDlgDuplicateResults::OnVerifyContents);
     m_listResults.SetBand(&m_band);
 
@@ -42,12 +53,8 @@ std::vector<long long> CDlgDuplicateResults::GroupOfRows() const
     const ResultsModel& model = m_listResults.Model();
     std::vector<long long> groups;
     groups.reserve(model.Rows().size());
-    for (const ResultRow& row : model.Rows()) {
-        if (model.ContentsShown())
-            groups.push_back(row.contentsGroup > 0 ? row.contentsGroup : -1);
-        else
-            groups.push_back(row.opened ? (long long)row.key : -1);
-    }
+    for (const ResultRow& row : model.Rows())
+        groups.push_back(SizeGrouping::CopyGroup(row, model.ContentsShown()));
     return groups;
 }
 
@@ -118,8 +125,21 @@ bool CDlgDuplicateResults::KeepOneOfEachGroup()
     }
     if (lost.empty())
         return true;
+    std::sort(lost.begin(), lost.end());
+    // The question names the file that stays of each such group (the first few of many).
+    QStringList kept;
+    for (size_t i = 0; i < lost.size() && i < kNamedFiles; ++i)
+        kept << platform::DisplayText(model.NativePath(lost[i]));
+    if (lost.size() > kNamedFiles)
+        kept << tr("and %1 more").arg(lost.size() - kNamedFiles);
+    const QString question = tr("Keep one file of each group?\n\n"
+                                "Yes keeps these files and sends the other checked files to the Recycle "
+                                "Bin:\n%1\n\n"
+                                "No sends every checked file to the Recycle Bin, the last copy of each "
+                                "group included.")
+                                 .arg(kept.join(QLatin1Char('\n')));
     const QMessageBox::StandardButton answer =
-        Seams::MessageBox(this, tr("Keep one file of each group?"), QString(), QMessageBox::Question,
+        Seams::MessageBox(this, question, QString(), QMessageBox::Question,
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes) {
         for (int row : lost)
@@ -143,16 +163,26 @@ void CDlgDuplicateResults::OnVerifyContents()
         file.size = row.size;
         file.device = row.device;
         file.inode = row.inode;
+        file.modified = row.modified;
+        file.modifiedNanoseconds = row.modifiedNanoseconds;
         file.opened = row.opened && !row.unreadable; // an unreadable file stays so
-        // Before a check the key is the size band; after one, the contents group stands for it.
-        file.sizeGroup = !model.ContentsShown()  ? (long long)row.key
-                         : row.contentsGroup > 0 ? (long long)row.contentsGroup
-                                                 : -1;
+        file.link = row.link;
+        file.changed = row.changed;
+        // Before a check the files of one size, wherever they stand; after one, the contents group.
+        file.sizeGroup = SizeGrouping::CopyGroup(row, model.ContentsShown());
         files.push_back(std::move(file));
     }
     m_contentsStop = false;
     m_contentsDone = false;
     m_contentsCheck = std::make_unique<ContentsCheck>(std::move(files), m_contentsStop);
+    const QString section = QString::fromLatin1(Settings::kDuplicatesSection);
+    const Settings::DuplicatesKey useCache = Settings::DuplicatesKey::UseContentsCache;
+    if (platform::GetProfileInt(section, Settings::Name(useCache), Settings::IntDefault(useCache)) != 0) {
+        ContentsCache::Options cache;
+        cache.file = ContentsCache::DefaultFile();
+        m_contentsCheck->UseCache(cache);
+    }
+    m_cacheNote.hide();
 
     auto* progress = new QProgressDialog(tr("Comparing the contents of the files..."), tr("Cancel"), 0,
                                          kProgressSteps, this);
@@ -202,21 +232,30 @@ void CDlgDuplicateResults::FinishContentsCheck()
     m_contentsTimer.stop();
     const bool applied = !m_contentsStop && !(m_contentsProgress && m_contentsProgress->wasCanceled());
     m_lastBytesRead = m_contentsCheck->BytesRead();
+    // The check went on without its cache: said once, until the next check.
+    if (!m_contentsCheck->CacheProblem().isEmpty()) {
+        m_cacheNote.setText(
+            tr("The contents cache could not be used: %1").arg(m_contentsCheck->CacheProblem()));
+        m_cacheNote.show();
+    }
     CloseContentsProgress();
     if (applied) {
-        // Only groups of identical contents stay, with the unreadable files, in the same order.
+        // Only groups of identical contents stay, with the files that could not be read or changed
+        // and the symbolic links, in the same order.
         ResultsModel& model = m_listResults.Model();
         const std::vector<ContentsOutcome>& outcomes = m_contentsCheck->Outcomes();
         std::vector<ResultRow> kept;
         std::vector<int> numberOf(outcomes.size(), 0);
         for (size_t i = 0; i < outcomes.size(); ++i) {
-            if (outcomes[i].group == 0 && !outcomes[i].unreadable)
+            const ResultRow& before = model.Rows()[i];
+            if (outcomes[i].group == 0 && !outcomes[i].unreadable && !outcomes[i].changed && !before.link)
                 continue;
-            ResultRow row = model.Rows()[i];
+            ResultRow row = before;
             row.number = int(kept.size()) + 1;
             numberOf[i] = row.number;
             row.contentsGroup = outcomes[i].unreadable ? 0 : outcomes[i].group;
             row.unreadable = outcomes[i].unreadable;
+            row.changed = outcomes[i].changed;
             row.hardLinkOf = outcomes[i].hardLinkOf >= 0 ? numberOf[size_t(outcomes[i].hardLinkOf)] : 0;
             // Bands alternate per contents group.
             row.key = row.contentsGroup > 0 ? std::uint64_t(row.contentsGroup - 1) : 0;
@@ -224,7 +263,9 @@ void CDlgDuplicateResults::FinishContentsCheck()
             kept.push_back(std::move(row));
         }
         model.ShowContents(std::move(kept));
+        // "Last Modified" no longer fills the list: it takes its stored width again.
         QHeaderView* header = m_listResults.horizontalHeader();
+        header->resizeSection(ResultsModel::kModified, StoredColumnWidth(ResultsModel::kModified));
         if (header->count() > ResultsModel::kContents)
             header->resizeSection(ResultsModel::kContents, kContentsWidth);
         UpdateSummary();

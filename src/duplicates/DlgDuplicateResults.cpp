@@ -50,6 +50,10 @@ CDlgDuplicateResults::CDlgDuplicateResults(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     m_listResults.setObjectName(QStringLiteral("ResultsList"));
+    m_listResults.setAccessibleName(tr("Duplicate Candidates"));
+    m_listResults.setAccessibleDescription(
+        tr("Files of equal size, one group after another; check the files to "
+           "send to the Recycle Bin"));
     resize(980, 425);
     connect(&m_contentsTimer, &QTimer::timeout, this, &CDlgDuplicateResults::FinishContentsCheck);
     connect(&m_listResults, &QWidget::customContextMenuRequested, this,
@@ -92,24 +96,40 @@ void CDlgDuplicateResults::OnInitDialog()
 
     QHeaderView* header = m_listResults.horizontalHeader();
     for (int column = 0; column < ResultsModel::kColumnCount; ++column)
-        header->resizeSection(
-            column, m_settings.GetInt(Settings::ResultsColumnWidthKey(column), kDefaultWidths[column]));
+        header->resizeSection(column, StoredColumnWidth(column));
     BuildBand();
     FitList();
 
     StartScan();
-    HelpThreadProc();
+    // The help text comes once the window itself is on the screen (a show event comes before
+    // that), so that the box lies above it.
+    QMetaObject::invokeMethod(this, &CDlgDuplicateResults::HelpThreadProc, Qt::QueuedConnection);
 }
 
 void CDlgDuplicateResults::HelpThreadProc()
 {
+    if (!isVisible() || m_helpBox)
+        return;
     // The help text must not hold up the scan: the box is modal to this window only and is opened
-    // rather than run, so the list keeps filling behind it.
+    // rather than run, so the list keeps filling behind it. It has the keyboard until answered.
     auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::applicationName(), tr(kHelpText),
                                 QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     m_helpBox = box;
     box->open();
+    box->raise();
+    box->activateWindow();
+}
+
+void CDlgDuplicateResults::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // While the help text is open, the window never comes above it nor takes the keyboard.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_helpBox &&
+        m_helpBox->isVisible()) {
+        m_helpBox->raise();
+        m_helpBox->activateWindow();
+    }
 }
 
 // --- Fitting and closing ----------------------------------------------------------------------
@@ -125,13 +145,19 @@ void CDlgDuplicateResults::FitList()
     m_listResults.setGeometry(rect());
 }
 
+int CDlgDuplicateResults::StoredColumnWidth(int column)
+{
+    return m_settings.GetInt(Settings::ResultsColumnWidthKey(column), kDefaultWidths[column]);
+}
+
 void CDlgDuplicateResults::SaveColumnWidths()
 {
     if (!m_initialized || m_widthsSaved)
         return;
     m_widthsSaved = true;
+    // The last column fills the list, so its width is not the user's: it keeps the stored one.
     const QHeaderView* header = m_listResults.horizontalHeader();
-    for (int column = 0; column < header->count(); ++column)
+    for (int column = 0; column + 1 < header->count() && column < ResultsModel::kColumnCount; ++column)
         m_settings.WriteInt(Settings::ResultsColumnWidthKey(column), header->sectionSize(column));
 }
 

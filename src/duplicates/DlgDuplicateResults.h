@@ -57,7 +57,8 @@ private:
 // change while the window is open. When the window is first shown, a worker thread reads the size
 // and last-write time of every file (DuplicateScan), and this thread takes the rows over in
 // batches on a timer. The ordering, the removal of sizes that occur once, the numbering and the
-// banding (SizeGrouping) then run here on the list.
+// banding (SizeGrouping) are worked out by the worker once it has read everything, and put into
+// effect here in one step.
 // Every way of closing stops the worker and waits for it before anything goes away.
 class CDlgDuplicateResults : public QDialog
 {
@@ -99,6 +100,8 @@ public:
     QPushButton& VerifyButton() { return m_verifyButton; }
     // "%d group(s), %d file(s), %s in duplicates", for the list as it stands.
     QString SummaryText() const { return m_summary.text(); }
+    // Why the last contents check went on without its cache; empty when it did not.
+    QString CacheNote() const { return m_cacheNote.isVisibleTo(&m_band) ? m_cacheNote.text() : QString(); }
     // The contents check's progress window while it runs; null otherwise.
     QProgressDialog* ContentsProgress() const { return m_contentsProgress; }
     bool IsCheckingContents() const { return m_contentsThread.joinable(); }
@@ -123,6 +126,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -149,8 +153,9 @@ private:
     // Reads every input file in input order while the stop flag is clear, handing rows over in
     // batches.
     void ReadInput(const DuplicateScan::HandOver& handOver);
-    // The steps after the input: ordering, removal, numbering, banding, then the list is enabled.
-    void OrderAndGroup();
+    // The steps after the input: ordering, removal, numbering and banding as `plan` gives them for
+    // the `rowsRead` rows read, then the list is enabled.
+    void OrderAndGroup(size_t rowsRead, const std::vector<SizeGrouping::Placed>& plan);
     // Sets the stop flag, waits for the worker and drops what it had not handed over.
     void StopScan();
     bool RecycleFiles(const std::vector<std::string>& paths);
@@ -165,6 +170,8 @@ private:
     void StopContentsCheck();
     void CloseContentsProgress();
     void BuildBand();
+    // The stored width of one of the first kColumnCount columns, or its default.
+    int StoredColumnWidth(int column);
     void SaveColumnWidths();
     void FitList();
 
@@ -183,6 +190,9 @@ private:
     // The worker and what it hands over; m_scanFailed is set before the worker's Finish().
     std::thread m_scanThread;
     std::atomic<bool> m_scanFailed{false};
+    // Set by the worker before its Finish(): how many rows it read and their final order.
+    size_t m_planRows = 0;
+    std::vector<SizeGrouping::Placed> m_plan;
     BatchHandOver<ResultBatch> m_handOver;
 
     // Verify Contents: its menu, button, summary, worker and progress window.
@@ -190,6 +200,7 @@ private:
     QWidget m_band;
     QPushButton m_verifyButton;
     QLabel m_summary;
+    QLabel m_cacheNote;
     std::atomic<bool> m_contentsStop{false};
     std::atomic<bool> m_contentsDone{false};
     std::thread m_contentsThread;

@@ -16,6 +16,11 @@ using KeepRules::Rule;
 
 namespace {
 
+QString Section()
+{
+    return QString::fromLatin1(Settings::kDuplicatesSection);
+}
+
 constexpr int kRuleRole = Qt::UserRole;
 constexpr int kNativeRole = Qt::UserRole + 1;
 
@@ -193,22 +198,20 @@ void DlgKeepRules::UpdateButtons()
 
 KeepRules::RuleSet LoadKeepRules()
 {
-    using Settings::ViewKey;
-    const QString order =
-        platform::GetProfileString(Settings::Section(ViewKey::KeepRules), Settings::Name(ViewKey::KeepRules),
-                                   Settings::StringDefault(ViewKey::KeepRules));
-    const QString folders = platform::GetProfileString(Settings::Section(ViewKey::ReferenceFolders),
-                                                       Settings::Name(ViewKey::ReferenceFolders),
-                                                       Settings::StringDefault(ViewKey::ReferenceFolders));
+    using Settings::DuplicatesKey;
+    const QString order = platform::GetProfileString(Section(), Settings::Name(DuplicatesKey::KeepRules),
+                                                     Settings::StringDefault(DuplicatesKey::KeepRules));
+    const QString folders =
+        platform::GetProfileString(Section(), Settings::Name(DuplicatesKey::ReferenceFolders),
+                                   Settings::StringDefault(DuplicatesKey::ReferenceFolders));
     return KeepRules::RuleSet::FromTexts(order.toLatin1().toStdString(), folders.toLatin1().toStdString());
 }
 
 void SaveKeepRules(const KeepRules::RuleSet& rules)
 {
-    using Settings::ViewKey;
-    platform::WriteProfileString(Settings::Section(ViewKey::KeepRules), Settings::Name(ViewKey::KeepRules),
+    using Settings::DuplicatesKey;
+    platform::WriteProfileString(Section(), Settings::Name(DuplicatesKey::KeepRules),
                                  QString::fromStdString(rules.OrderText()));
-    platform::WriteProfileString(Settings::Section(ViewKey::ReferenceFolders),
-                                 Settings::Name(ViewKey::ReferenceFolders),
+    platform::WriteProfileString(Section(), Settings::Name(DuplicatesKey::ReferenceFolders),
                                  QString::fromStdString(rules.FoldersText()));
 }

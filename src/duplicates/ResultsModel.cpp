@@ -148,6 +148,10 @@ QString ResultsModel::Text(int row, int column) const
     case kContents:
         if (!m_contentsShown)
             return {};
+        if (r.link)
+            return tr("symbolic link");
+        if (r.changed)
+            return tr("changed since the scan");
         if (r.unreadable)
             return tr("unreadable");
         if (r.hardLinkOf > 0)
@@ -229,6 +233,20 @@ void ResultsModel::RenumberRows(const std::atomic<bool>& stop)
 void ResultsModel::AssignSizeBands(const std::atomic<bool>& stop)
 {
     SizeGrouping::AssignSizeBands(m_rows, stop);
+}
+
+void ResultsModel::ApplyOrder(const std::vector<SizeGrouping::Placed>& plan)
+{
+    beginResetModel();
+    std::vector<ResultRow> ordered;
+    ordered.reserve(plan.size());
+    for (const SizeGrouping::Placed& placed : plan) {
+        ResultRow& row = ordered.emplace_back(std::move(m_rows[placed.position]));
+        row.number = int(ordered.size());
+        row.key = placed.band;
+    }
+    m_rows.swap(ordered);
+    endResetModel();
 }
 
 void ResultsModel::RedrawAll()

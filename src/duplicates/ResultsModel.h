@@ -1,6 +1,7 @@
 #pragma once
 
 #include "duplicates/scan/ScanRows.h"
+#include "duplicates/scan/SizeGrouping.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -77,6 +78,10 @@ public:
     void RenumberRows(const std::atomic<bool>& stop);
     // Sets each row's key to its band: 0 for the first size text, one more at each change of text.
     void AssignSizeBands(const std::atomic<bool>& stop);
+    // The four steps above at once, as the scan's thread planned them on the rows' keys in the order
+    // they were appended (SizeGrouping::PlanOrder): the rows it names, top to bottom, numbered from
+    // 1, each with its band; the others go.
+    void ApplyOrder(const std::vector<SizeGrouping::Placed>& plan);
     // Asks the views to draw every row again.
     void RedrawAll();
 

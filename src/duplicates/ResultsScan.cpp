@@ -12,6 +12,10 @@
 
 namespace {
 
+// Rows waiting for the list beyond this many hold the worker until the list has taken them, so that
+// one take-over never holds the user interface up for long.
+constexpr size_t kMostRowsPending = 8192;
+
 // The main view's file list (file mode): each file row gives its folder and name as exact bytes.
 class FileListInput : public ScanInput
 {
@@ -71,6 +75,8 @@ void CDlgDuplicateResults::StartScan()
     // Cleared here rather than on the worker, so a close that comes before the worker runs counts.
     m_bStop = false;
     m_scanFailed = false;
+    m_planRows = 0;
+    m_plan.clear();
     m_listResults.Model().Clear();
     m_listResults.Model().Reserve(size_t(std::max(0, MakeInput()->Count())));
     m_listResults.setEnabled(false);
@@ -90,18 +96,30 @@ void CDlgDuplicateResults::StartScan()
 void CDlgDuplicateResults::ScanThreadProc()
 {
     try {
-        ReadInput([this](ResultBatch& batch) {
-            m_handOver.Add([&batch](ResultBatch& pending) {
+        // The keys of the rows handed over, in order, so that this thread also works out their
+        // final order and the user-interface thread only has to put the rows in it.
+        std::vector<SizeGrouping::RowKey> keys;
+        ReadInput([this, &keys](ResultBatch& batch) {
+            for (const ResultRow& row : batch.rows)
+                keys.push_back({row.key, row.opened});
+            size_t pendingRows = 0;
+            m_handOver.Add([&batch, &pendingRows](ResultBatch& pending) {
                 if (pending.empty()) {
                     std::swap(pending, batch);
-                    return;
+                } else {
+                    for (ResultFolder& folder : batch.folders)
+                        pending.folders.push_back(std::move(folder));
+                    for (ResultRow& row : batch.rows)
+                        pending.rows.push_back(std::move(row));
                 }
-                for (ResultFolder& folder : batch.folders)
-                    pending.folders.push_back(std::move(folder));
-                for (ResultRow& row : batch.rows)
-                    pending.rows.push_back(std::move(row));
+                pendingRows = pending.rows.size();
             });
+            // The list never takes too many rows at once: this thread waits until it has them.
+            if (pendingRows >= kMostRowsPending)
+                m_handOver.Flush();
         });
+        m_planRows = keys.size();
+        m_plan = SizeGrouping::PlanOrder(keys, m_bStop);
     } catch (...) {
         // The scan ends quietly; the list stays disabled with the rows it has.
         m_scanFailed = true;
@@ -125,7 +143,8 @@ void CDlgDuplicateResults::InputRead()
         m_scanThread.join();
     m_scanning = false;
     if (!m_scanFailed && !m_bStop) {
-        OrderAndGroup();
+        OrderAndGroup(m_planRows, m_plan);
+        m_plan = {};
         if (!m_bStop)
             emit scanFinished();
     }
@@ -135,9 +154,10 @@ void CDlgDuplicateResults::InputRead()
 void CDlgDuplicateResults::StopScan()
 {
     m_bStop = true;
+    // Closed first: a worker waiting for the list to take its rows is let go.
+    m_handOver.Close();
     if (m_scanThread.joinable())
         m_scanThread.join();
-    m_handOver.Close();
     m_scanning = false;
     m_scanBusy.reset();
 }
@@ -152,36 +172,30 @@ void CDlgDuplicateResults::ScanFiles()
     model.Clear();
     m_listResults.setEnabled(false);
     m_scanning = true;
+    std::vector<SizeGrouping::RowKey> keys;
     try {
-        ReadInput([&model](ResultBatch& batch) { model.Append(batch); });
+        ReadInput([&model, &keys](ResultBatch& batch) {
+            for (const ResultRow& row : batch.rows)
+                keys.push_back({row.key, row.opened});
+            model.Append(batch);
+        });
     } catch (...) {
         m_scanning = false;
         return;
     }
     m_scanning = false;
-    OrderAndGroup();
+    OrderAndGroup(keys.size(), SizeGrouping::PlanOrder(keys, m_bStop));
     if (!m_bStop)
         emit scanFinished();
 }
 
-void CDlgDuplicateResults::OrderAndGroup()
+void CDlgDuplicateResults::OrderAndGroup(size_t rowsRead, const std::vector<SizeGrouping::Placed>& plan)
 {
     ResultsModel& model = m_listResults.Model();
-    if (m_bStop)
+    // Every row read is in the list unless the scan was stopped, and then nothing more is done.
+    if (m_bStop || size_t(model.rowCount()) != rowsRead)
         return;
-    model.SortBySizeDescending(m_bStop);
-    if (m_bStop)
-        return;
-    model.RemoveUniqueSizes(m_bStop);
-    if (m_bStop)
-        return;
-    model.RenumberRows(m_bStop);
-    if (m_bStop)
-        return;
-    model.AssignSizeBands(m_bStop);
-    if (m_bStop)
-        return;
-    model.RedrawAll();
+    model.ApplyOrder(plan);
     UpdateSummary();
     m_listResults.setEnabled(true);
     if (model.rowCount() > 0)

@@ -75,19 +75,46 @@ struct ViewEntry
     const char* stringDefault; // nullptr for integer values
 };
 
-constexpr std::array<ViewEntry, 6> kViewTable = {{
+constexpr std::array<ViewEntry, 4> kViewTable = {{
     {ViewKey::WordHistory, "SearchDialog", "WordHistory", 0, ""},
     {ViewKey::MoreOptionsShown, "SearchDialog", "MoreOptionsShown", 0, nullptr},
     {ViewKey::SizeColumn, "FileList", "SizeColumn", 0, nullptr},
     {ViewKey::ModifiedColumn, "FileList", "ModifiedColumn", 0, nullptr},
-    {ViewKey::KeepRules, "Duplicates", "KeepRules", 0, ""},
-    {ViewKey::ReferenceFolders, "Duplicates", "ReferenceFolders", 0, ""},
 }};
 
 const ViewEntry& EntryOf(ViewKey key)
 {
     return kViewTable[size_t(key)];
 }
+
+struct DuplicatesEntry
+{
+    DuplicatesKey key;
+    const char* name;
+    int intDefault;
+    const char* stringDefault; // nullptr for integer values
+};
+
+// Empty rules or folders stand for the usual rules and no reference folder.
+constexpr std::array<DuplicatesEntry, 3> kDuplicatesTable = {{
+    {DuplicatesKey::UseContentsCache, "UseContentsCache", 1, nullptr},
+    {DuplicatesKey::KeepRules, "KeepRules", 0, ""},
+    {DuplicatesKey::ReferenceFolders, "ReferenceFolders", 0, ""},
+}};
+
+const DuplicatesEntry& EntryOf(DuplicatesKey key)
+{
+    return kDuplicatesTable[size_t(key)];
+}
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kDuplicatesTable.size(); ++i)
+            if (size_t(kDuplicatesTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the duplicates table lists the keys in their order");
 
 static_assert(
     [] {
@@ -166,6 +193,22 @@ int IntDefault(ViewKey key)
 }
 
 QString StringDefault(ViewKey key)
+{
+    const char* value = EntryOf(key).stringDefault;
+    return value ? QString::fromLatin1(value) : QString();
+}
+
+QString Name(DuplicatesKey key)
+{
+    return QString::fromLatin1(EntryOf(key).name);
+}
+
+int IntDefault(DuplicatesKey key)
+{
+    return EntryOf(key).intDefault;
+}
+
+QString StringDefault(DuplicatesKey key)
 {
     const char* value = EntryOf(key).stringDefault;
     return value ? QString::fromLatin1(value) : QString();

@@ -43,17 +43,14 @@ enum class FilterKey
     SearchBinaryFiles,
 };
 
-// Values of the search dialog, the file list and the duplicates window that the "Settings" section
-// does not hold, each in its own group.
+// Values of the search dialog and of the file list that the "Settings" section does not hold,
+// each in its own group.
 enum class ViewKey
 {
     WordHistory,      // group "SearchDialog", string: the last words searched for, one a line
     MoreOptionsShown, // group "SearchDialog", 0 or 1: the dialog's "More Options" unfolded
     SizeColumn,       // group "FileList", 0 or 1: the file list shows the Size column
     ModifiedColumn,   // group "FileList", 0 or 1: the file list shows the Modified column
-    // Group "Duplicates", strings; empty stands for the usual rules and no folder.
-    KeepRules,        // the rules that choose the file that stays: "reference,oldest,-newest,..."
-    ReferenceFolders, // the reference folders: percent-encoded exact bytes, separated by ":"
 };
 
 inline constexpr const char* kSection = "Settings";
@@ -72,6 +69,21 @@ QString Section(ViewKey key);
 QString Name(ViewKey key);
 int IntDefault(ViewKey key);
 QString StringDefault(ViewKey key);
+
+// Values of our own additions, in a section of their own, each with its one default.
+inline constexpr const char* kDuplicatesSection = "Duplicates";
+
+enum class DuplicatesKey
+{
+    UseContentsCache, // Verify Contents keeps what it learnt of each file (1) or reads every time (0)
+    // Strings; empty stands for the usual rules and no folder.
+    KeepRules,        // the rules that choose the file that stays: "reference,oldest,-newest,..."
+    ReferenceFolders, // the reference folders: percent-encoded exact bytes, separated by ":"
+};
+
+QString Name(DuplicatesKey key);
+int IntDefault(DuplicatesKey key);
+QString StringDefault(DuplicatesKey key);
 
 // Column widths of the view's two lists ("%d Column %d") and of the duplicates list.
 QString ColumnWidthKey(int list, int column);

@@ -21,6 +21,7 @@ CCustomMFCRibbonApplicationButton::CCustomMFCRibbonApplicationButton(QWidget* pa
     setObjectName(QStringLiteral("AppButton"));
     setToolTip(tr("Change Application Appearance"));
     setAccessibleName(tr("Application Button"));
+    setAccessibleDescription(tr("Switches to the next look. Alt+F opens the application menu."));
     setFixedSize(kAppButtonSize, kAppButtonSize);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);

@@ -56,6 +56,8 @@ CFolderTree::CFolderTree(QWidget* parent)
       m_model(new FolderTreeModel(QStringLiteral("/"), HomeFolder(), this))
 {
     setHeaderHidden(true);
+    setAccessibleName(tr("Folder Tree"));
+    setAccessibleDescription(tr("Choose the folder to search"));
     setUniformRowHeights(true);
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectRows);

@@ -2,10 +2,12 @@
 // moving between the panes with F6, and a folder dropped on the window.
 #include "shell/FolderTree.h"
 #include "shell/MainFrame.h"
+#include "shell/Ribbon.h"
 #include "view/ClipboardPaths.h"
 #include "view/PendrakeView.h"
-
 #include "view/ResultList.h"
+#include "view/ResultsFilterBox.h"
+
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -73,6 +75,17 @@ void CMainFrame::MovePaneFocus(int step)
     const qsizetype count = panes.size();
     const qsizetype next = at < 0 ? (step > 0 ? 0 : count - 1) : ((at + step) % count + count) % count;
     panes[next]->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void CMainFrame::ArrangeTabOrder()
+{
+    QList<QWidget*> order = {m_view->FilterBox(), m_view->FileList(), m_view->FolderList()};
+    order.append(m_folderTree);
+    order += m_ribbon->TabStops();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    // The window opens with the focus on the file list, whatever comes first in the order.
+    m_view->FileList()->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

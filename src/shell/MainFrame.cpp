@@ -17,6 +17,7 @@
 #include "view/PendrakeView.h"
 #include "view/Seams.h"
 #include "view/ShellServices.h"
+#include "view/SwitchTips.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -91,6 +92,7 @@ CMainFrame::CMainFrame(CPendrakeDoc* document, const CCmdTarget* application)
     m_updateTimer.setInterval(kUpdateIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     connect(m_view, &CPendrakeView::searchFinished, this, &CMainFrame::UpdateCommandUI);
+    connect(m_view, &CPendrakeView::searchFinished, this, &CMainFrame::NoteSkippedStartFolder);
 }
 
 CMainFrame::~CMainFrame()
@@ -112,6 +114,7 @@ bool CMainFrame::OnCreate()
         m_settings.WriteLastFolderSelected(m_lastFolder);
     }
     UpdateFolderPanes(m_lastFolder);
+    ArrangeTabOrder();
     UpdateCommandUI();
     m_updateTimer.start();
     return true;
@@ -203,12 +206,15 @@ void CMainFrame::InitializeCommandPanel()
     view->addAction(MakeMirrorAction(Commands::DuplicateFiles, tr("D&uplicate Files of Same Size")));
     AddEverydayItems(edit, view);
     QMenu* help = m_menuBar->addMenu(tr("&Help"));
-    help->addAction(MakeMirrorAction(Commands::AppAbout, tr("&About Pendrake...")));
+    help->addAction(MakeMirrorAction(Commands::AppAbout, tr("&About Tresmolo...")));
     for (QMenu* menu : {edit, view, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 
     MakeAction(Commands::StartSearch)->setShortcut(QKeySequence(Qt::Key_F9));
     MakeAction(Commands::StartSearch)->setShortcutContext(Qt::ApplicationShortcut);
+    // A key works only while a widget that shows its action is visible: the window itself holds it,
+    // so F9 works also when Start is folded into its panel's menu.
+    addAction(MakeAction(Commands::StartSearch));
 
     // The command panel, on the frame's actions, under the frame menu.
     m_ribbon = new CRibbonBar([this](int id) { return MakeAction(id); }, this);
@@ -248,6 +254,9 @@ void CMainFrame::CreateStatusBar()
     m_pCountPane->setObjectName(QStringLiteral("CountPane"));
     m_pCountPane->setFixedWidth(TemplateWidth(m_pCountPane, 37));
     m_pCountPane->setToolTip(tr("File Count in List"));
+    // Each pane's text is its name; the description says what it shows.
+    m_folderPane->setAccessibleDescription(tr("The folder chosen to search"));
+    m_pCountPane->setAccessibleDescription(tr("File Count in List"));
     statusBar()->addWidget(m_folderPane, 1);
     statusBar()->addPermanentWidget(m_pCountPane);
     statusBar()->setSizeGripEnabled(true);
@@ -388,7 +397,30 @@ void CMainFrame::OnInfoBarChanged()
     m_infoBar->SetText(m_scratchText);
     m_pCountPane->setText(FoundFiles::Text());
     m_pCountPane->repaint();
+    NoteSkippedStartFolder();
     UpdateCommandUI();
+}
+
+void CMainFrame::NoteSkippedStartFolder()
+{
+    if (m_view->IsSearching() || !m_infoBar)
+        return;
+    const int skippedBy = SwitchTips::StartFolderSkippedBy(*m_view);
+    if (skippedBy == 0)
+        return;
+    const QString folder = m_view->m_startFolder;
+    if (skippedBy == SwitchTips::kVirtualFileSystem) {
+        m_infoBar->SetNote(tr("The folder %1 itself was not searched: it lies on a virtual file system "
+                              "(such as /proc or /sys), which is never searched.")
+                               .arg(folder));
+        return;
+    }
+    QString panel;
+    for (const QString& caption : m_ribbon->PanelCaptions())
+        if (m_ribbon->PanelCommands(caption).contains(skippedBy))
+            panel = caption;
+    m_infoBar->SetNote(tr("The folder %1 itself was not searched: the switch \"%2\" in \"%3\" skips it.")
+                           .arg(folder, Commands::Label(skippedBy), panel));
 }
 
 void CMainFrame::OnRefreshTree()
@@ -401,6 +433,18 @@ void CMainFrame::RestorePlacement()
     setMinimumSize(WindowPlacement::kMinimumSize);
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QRect fallback = primary ? primary->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (WindowPlacement::CompositorPlaces()) {
+        // The compositor decides where the window goes: only its size and maximised state come back.
+        const std::optional<WindowPlacement::Stored> stored =
+            WindowPlacement::Read(ReadWorkspaceBytes(kWindowGeometry));
+        const QSize first = WindowPlacement::FirstGeometry(fallback).size();
+        resize(stored && stored->normal.isValid() ? stored->normal.size().boundedTo(fallback.size()) : first);
+        if (stored)
+            restoreState(ReadWorkspaceBytes(kWindowState));
+        if (stored && stored->maximized)
+            setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
     if (!restoreGeometry(ReadWorkspaceBytes(kWindowGeometry))) {
         setGeometry(WindowPlacement::FirstGeometry(fallback));
         return;
@@ -420,6 +464,25 @@ void CMainFrame::RestorePlacement()
 
 void CMainFrame::SavePlacement() const
 {
+    if (WindowPlacement::CompositorPlaces()) {
+        // The program never learns where the compositor put the window: the size and the maximised
+        // state are kept, with the place stored before. While the window is maximised its normal
+        // size is kept, not the size of the screen.
+        const bool maximized = isMaximized() || isFullScreen();
+        const QRect normal = maximized ? normalGeometry() : geometry();
+        const QByteArray stored = ReadWorkspaceBytes(kWindowGeometry);
+        const std::optional<WindowPlacement::Stored> before = WindowPlacement::Read(stored);
+        QSize size = normal.size();
+        if (maximized && !normal.isValid() && before)
+            size = before->normal.size();
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        WriteWorkspaceBytes(kWindowGeometry,
+                            WindowPlacement::WithSizeAndState(stored, size, maximized,
+                                                              primary ? primary->availableGeometry()
+                                                                      : QRect(0, 0, 1024, 768)));
+        WriteWorkspaceBytes(kWindowState, saveState());
+        return;
+    }
     WriteWorkspaceBytes(kWindowGeometry, saveGeometry());
     WriteWorkspaceBytes(kWindowState, saveState());
 }

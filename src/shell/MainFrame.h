@@ -76,9 +76,13 @@ private:
     void AddEverydayItems(QMenu* edit, QMenu* view);
     // Moves the focus to the next (1) or previous (-1) of the tree and the shown lists.
     void MovePaneFocus(int step);
+    // Tab goes from the filter box down the lists to the folder tree, then across the command panel.
+    void ArrangeTabOrder();
     void RegisterCommands();
     void OnFolderSelected();
     void OnInfoBarChanged();
+    // After a run that left its start folder out, the information bar's tooltip names the switch.
+    void NoteSkippedStartFolder();
     void OnRefreshTree();
 
     CPendrakeDoc* m_document;

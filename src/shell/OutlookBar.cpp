@@ -25,6 +25,7 @@ COutlookBar::COutlookBar(QWidget* parent)
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
 
     m_pages->addWidget(m_tree);
+    m_pages->setAccessibleName(tr("Navigation Pane Pages"));
 
     m_foldersButton = new QToolButton;
     m_foldersButton->setText(tr("Folders"));

@@ -108,10 +108,8 @@ void PaintSplashTexts(QPainter& painter, qreal left, const QRectF& area)
 
 QIcon AppIcon()
 {
-    QIcon icon;
-    for (int size : {16, 20, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(RenderDrawing(kIconFile, QSize(size, size), 1.0));
-    return icon;
+    // Qt's SVG icon engine draws the drawing at each size and pixel ratio asked for.
+    return QIcon(kIconFile);
 }
 
 QPixmap InfoBarPicture(qreal dpr)

@@ -8,7 +8,7 @@
 // logical size and stays sharp on high-density screens.
 namespace Pictures {
 
-// The application icon (a magnifier over a folder), ready at the usual icon sizes.
+// The application icon (a magnifier over a folder), drawn from its SVG at any size and pixel ratio.
 QIcon AppIcon();
 
 // The picture at the start of the information bar: an "i" in a circle, 20 x 20.

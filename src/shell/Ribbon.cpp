@@ -21,6 +21,20 @@ namespace {
 constexpr int kChecksPerColumn = 3;
 constexpr int kPanelIcon = 32;
 
+// A drop-down button of the panel (Style, a folded panel) that shows the focus as the elements do.
+class MenuButton : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        RibbonElements::PaintFocusFrame(this, underMouse() || isDown());
+    }
+};
+
 } // namespace
 
 CRibbonBar::CRibbonBar(ActionSource actionFor, QWidget* parent)
@@ -73,12 +87,13 @@ QWidget* CRibbonBar::MakeTabRow()
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
     m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->setAccessibleName(tr("Command Panel Tabs"));
     m_tabs->addTab(tr("&Home"));
     layout->addWidget(m_tabs, 0, Qt::AlignBottom);
     layout->addStretch(1);
 
     // Beside the tabs: the look drop-down and About.
-    m_styleButton = new QToolButton(row);
+    m_styleButton = new MenuButton(row);
     m_styleButton->setObjectName(QStringLiteral("StyleButton"));
     m_styleButton->setText(tr("Style"));
     m_styleButton->setToolTip(
@@ -87,7 +102,9 @@ QWidget* CRibbonBar::MakeTabRow()
     m_styleButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_styleButton->setPopupMode(QToolButton::InstantPopup);
     m_styleButton->setAutoRaise(true);
-    m_styleButton->setFocusPolicy(Qt::NoFocus);
+    m_styleButton->setFocusPolicy(Qt::TabFocus);
+    m_styleButton->setAccessibleName(tr("Style"));
+    m_styleButton->setAccessibleDescription(tr("Choose one of the Office 2007 themes"));
     auto* styles = new QMenu(m_styleButton);
     styles->setObjectName(QStringLiteral("StyleMenu"));
     // One of the four is the look on show: the menu marks it with a radio mark, as the frame menu does.
@@ -125,21 +142,26 @@ QWidget* CRibbonBar::MakePage()
         {tr("Folders To Ignore"),
          commonPicture,
          {{false, {IgnoreWindowsFolder, IgnoreProgramsFolder, IgnoreRecycleBinFolder}},
-          {false, {IgnoreLocalAppDataFolder, IgnoreHiddenFolders}}}},
-        {tr("Files to Ignore"), commonPicture, {{false, {IgnoreHiddenFiles, IgnoreReadOnlyFiles}}}},
+          {false, {IgnoreLocalAppDataFolder, IgnoreHiddenFolders}}},
+         4},
+        {tr("Files to Ignore"), commonPicture, {{false, {IgnoreHiddenFiles, IgnoreReadOnlyFiles}}}, 3},
         {tr("File Search"),
          commonPicture,
          {{true, {StartSearch, StopSearch}},
           {false, {SearchSubFolders, AutoSearchAtStartup}},
-          {true, {DuplicateFiles}}}},
-        {tr("Launchers"), commonPicture, {{true, {LaunchExplorer, LaunchCommandPrompt, LaunchRecycleBin}}}},
-        {tr("Exporters"), commonPicture, {{true, {ExportFileList}}}},
-        {tr("View"), QStringLiteral("view"), {{true, {WebPage}}, {false, {StatusBar, CaptionBar}}}},
+          {true, {DuplicateFiles}}},
+         5},
+        {tr("Launchers"),
+         commonPicture,
+         {{true, {LaunchExplorer, LaunchCommandPrompt, LaunchRecycleBin}}},
+         1},
+        {tr("Exporters"), commonPicture, {{true, {ExportFileList}}}, 2},
+        {tr("View"), QStringLiteral("view"), {{true, {WebPage}}, {false, {StatusBar, CaptionBar}}}, 0},
     };
 
     m_page = new RibbonPage;
     for (const PanelLayout& panel : panels)
-        m_page->AddPanel(MakePanel(panel), MakeCollapsedPanel(panel));
+        m_page->AddPanel(MakePanel(panel), MakeCollapsedPanel(panel), panel.keep);
     return m_page;
 }
 
@@ -175,7 +197,7 @@ QWidget* CRibbonBar::MakePanel(const PanelLayout& layoutOf)
 
 QToolButton* CRibbonBar::MakeCollapsedPanel(const PanelLayout& layoutOf)
 {
-    auto* button = new QToolButton;
+    auto* button = new MenuButton;
     button->setObjectName(QStringLiteral("RibbonPanelButton"));
     button->setProperty("panel", layoutOf.caption);
     button->setText(RibbonElements::LargeButtonText(layoutOf.caption));
@@ -185,7 +207,9 @@ QToolButton* CRibbonBar::MakeCollapsedPanel(const PanelLayout& layoutOf)
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setPopupMode(QToolButton::InstantPopup);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAccessibleName(layoutOf.caption);
+    button->setAccessibleDescription(tr("Opens a menu with the commands of this panel."));
     button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
     // The panel's commands in its order, a line between its groups of elements.
@@ -199,6 +223,12 @@ QToolButton* CRibbonBar::MakeCollapsedPanel(const PanelLayout& layoutOf)
             menu->addAction(new RibbonMenuAction(id, ActionFor(id), menu));
     }
     connect(menu, &QMenu::aboutToShow, this, &CRibbonBar::menuAboutToShow);
+    // The items' tooltips and status texts name the folders of the moment the menu shows.
+    connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        for (QAction* item : menu->actions())
+            if (auto* entry = qobject_cast<RibbonMenuAction*>(item))
+                entry->RefreshTexts();
+    });
     button->setMenu(menu);
     return button;
 }
@@ -255,6 +285,18 @@ QList<int> CRibbonBar::PanelCommands(const QString& panelCaption) const
 QWidget* CRibbonBar::Element(int id) const
 {
     return findChild<QWidget*>(QStringLiteral("element%1").arg(id));
+}
+
+QList<QWidget*> CRibbonBar::TabStops() const
+{
+    QList<QWidget*> stops = {m_styleButton, m_aboutButton};
+    for (const Panel& panel : m_panels) {
+        for (int id : panel.commands)
+            if (QWidget* element = Element(id))
+                stops.append(element);
+        stops.append(PanelButton(panel.caption));
+    }
+    return stops;
 }
 
 QStringList CRibbonBar::CollapsedPanels() const

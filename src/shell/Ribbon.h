@@ -34,7 +34,8 @@ public:
 
     QStringList PanelCaptions() const;
     // The panels shown as a single drop-down button because the panel is too narrow for them in
-    // full: always the rightmost ones, left to right.
+    // full, left to right. View goes first, then Launchers, Exporters, Files to Ignore and Folders
+    // To Ignore; File Search, with Start and Stop, goes last.
     QStringList CollapsedPanels() const;
     // The drop-down button that stands for a panel when it is collapsed, or nullptr.
     QToolButton* PanelButton(const QString& panelCaption) const;
@@ -42,6 +43,9 @@ public:
     QList<int> PanelCommands(const QString& panelCaption) const;
     // The element of a command ("element<ID>"), or nullptr.
     QWidget* Element(int id) const;
+    // What Tab visits on the panel, in order: Style and About, then each panel's elements left to
+    // right and top to bottom, or its drop-down button when it is collapsed.
+    QList<QWidget*> TabStops() const;
 
     // The application button and About carry their key tip letters in the "keyTip" property.
     CCustomMFCRibbonApplicationButton* ApplicationButton() const { return m_appButton; }
@@ -70,6 +74,7 @@ private:
         QString caption;
         QString picture; // the panel's picture under ":/ribbon/"
         QList<Column> columns;
+        int keep; // panels with a lower value collapse first
     };
 
     QAction* ActionFor(int id) const;

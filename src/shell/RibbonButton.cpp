@@ -19,7 +19,8 @@ CRibbonButton::CRibbonButton(int id, QAction* action, Size size, QWidget* parent
 {
     setObjectName(QStringLiteral("element%1").arg(id));
     setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus); // the panel is worked with the mouse and its key tips
+    // Tab reaches the button; a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     if (size == Large) {
         setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         setIconSize(QSize(kLargeIcon, kLargeIcon));
@@ -44,9 +45,17 @@ void CRibbonButton::actionEvent(QActionEvent* event)
         ApplyFace();
 }
 
+void CRibbonButton::paintEvent(QPaintEvent* event)
+{
+    QToolButton::paintEvent(event);
+    RibbonElements::PaintFocusFrame(this, underMouse() || isDown());
+}
+
 void CRibbonButton::ApplyFace()
 {
     setIcon(RibbonElements::CommandIcon(m_id));
+    setAccessibleName(RibbonElements::SpokenName(m_label));
+    setAccessibleDescription(RibbonElements::ElementDescription(m_id));
     if (m_size == Large) {
         setText(RibbonElements::LargeButtonText(m_label));
         setToolTip(RibbonElements::ElementToolTip(m_id));

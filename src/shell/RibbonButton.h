@@ -25,6 +25,7 @@ public:
 
 protected:
     void actionEvent(QActionEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ApplyFace();

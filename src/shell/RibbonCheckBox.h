@@ -15,6 +15,10 @@ public:
 
     int Command() const { return m_id; }
 
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void OnClicked();
     void FollowAction();

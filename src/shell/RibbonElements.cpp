@@ -1,6 +1,11 @@
 #include "shell/RibbonElements.h"
 
+#include "shell/VisualStyles.h"
 #include "view/Commands.h"
+#include "view/SwitchTips.h"
+
+#include <QPainter>
+#include <QWidget>
 
 namespace RibbonElements {
 namespace {
@@ -40,10 +45,42 @@ QIcon Picture(const QString& name)
     return QIcon(QStringLiteral(":/ribbon/%1.svg").arg(name));
 }
 
+QString ElementDescription(int id)
+{
+    const QString onThisMachine = SwitchTips::Description(id);
+    return onThisMachine.isEmpty() ? Commands::Description(id) : onThisMachine;
+}
+
 QString ElementToolTip(int id)
 {
     return QStringLiteral("<b>%1</b><br>%2")
-        .arg(Commands::Tooltip(id).toHtmlEscaped(), Commands::Description(id).toHtmlEscaped());
+        .arg(Commands::Tooltip(id).toHtmlEscaped(), ElementDescription(id).toHtmlEscaped());
+}
+
+void PaintFocusFrame(QWidget* element, bool onButtonFace)
+{
+    if (!element->hasFocus() || !element->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    // The look's text colour for what the frame stands on: the tab row, a button's light face under
+    // the mouse, or the tab page.
+    bool onTabRow = false;
+    for (const QWidget* up = element->parentWidget(); up; up = up->parentWidget())
+        onTabRow = onTabRow || up->objectName() == QLatin1String("RibbonTabRow");
+    const VisualStyles::PanelColours colours = VisualStyles::Colours(VisualStyles::AppliedLook());
+    QPainter painter(element);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(onTabRow && !onButtonFace ? colours.tabRowText : colours.text, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(element->rect().adjusted(1, 1, -2, -2));
+}
+
+QString SpokenName(const QString& label)
+{
+    QString name = label.simplified();
+    name.remove(QLatin1Char('&'));
+    if (name.endsWith(QLatin1String("...")))
+        name.chop(3);
+    return name.trimmed();
 }
 
 QString LargeButtonText(const QString& label)

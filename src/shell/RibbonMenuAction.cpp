@@ -10,13 +10,18 @@ RibbonMenuAction::RibbonMenuAction(int id, QAction* frameAction, QObject* parent
     // A menu reads "&" as a mnemonic mark; the label shows as written.
     setText(Commands::Label(id).replace(QLatin1Char('&'), QLatin1String("&&")));
     setIcon(RibbonElements::CommandIcon(id));
-    setToolTip(RibbonElements::ElementToolTip(id));
-    setStatusTip(Commands::Description(id));
+    RefreshTexts();
     setCheckable(frameAction && frameAction->isCheckable());
     connect(this, &QAction::triggered, this, &RibbonMenuAction::OnTriggered);
     if (frameAction)
         connect(frameAction, &QAction::changed, this, &RibbonMenuAction::FollowAction);
     FollowAction();
+}
+
+void RibbonMenuAction::RefreshTexts()
+{
+    setToolTip(RibbonElements::ElementToolTip(m_id));
+    setStatusTip(RibbonElements::ElementDescription(m_id));
 }
 
 void RibbonMenuAction::OnTriggered()

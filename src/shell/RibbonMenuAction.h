@@ -14,6 +14,8 @@ public:
 
     int Command() const { return m_id; }
     QAction* FrameAction() const { return m_frameAction; }
+    // Reads the tooltip and status text again (an ignore switch names the folders of this moment).
+    void RefreshTexts();
 
 private:
     void OnTriggered();

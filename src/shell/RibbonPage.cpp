@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -32,7 +33,7 @@ RibbonPage::RibbonPage(QWidget* parent) : QWidget(parent), m_layout(new QHBoxLay
     m_layout->addStretch(1);
 }
 
-void RibbonPage::AddPanel(QWidget* panel, QToolButton* collapsed)
+void RibbonPage::AddPanel(QWidget* panel, QToolButton* collapsed, int keep)
 {
     const int at = m_layout->count() - 1; // before the closing stretch
     if (!m_slots.isEmpty())
@@ -40,7 +41,13 @@ void RibbonPage::AddPanel(QWidget* panel, QToolButton* collapsed)
     m_layout->insertWidget(m_layout->count() - 1, panel);
     m_layout->insertWidget(m_layout->count() - 1, collapsed);
     collapsed->setVisible(false);
-    m_slots.append({panel, collapsed});
+    m_slots.append({panel, collapsed, keep});
+    m_order.clear();
+    for (int i = 0; i < m_slots.size(); ++i)
+        m_order.append(i);
+    std::stable_sort(m_order.begin(), m_order.end(), [this](int a, int b) {
+        return m_slots[a].keep != m_slots[b].keep ? m_slots[a].keep < m_slots[b].keep : a > b;
+    });
     updateGeometry();
     Arrange();
 }
@@ -54,9 +61,9 @@ int RibbonPage::WidthWith(int collapsed) const
 {
     const QMargins margins = m_layout->contentsMargins();
     int width = margins.left() + margins.right();
-    const int full = int(m_slots.size()) - collapsed;
+    const QList<int> gone = m_order.mid(0, collapsed);
     for (int i = 0; i < m_slots.size(); ++i) {
-        QWidget* shown = i < full ? m_slots[i].panel : m_slots[i].collapsed;
+        QWidget* shown = gone.contains(i) ? m_slots[i].collapsed : m_slots[i].panel;
         // A widget that was never shown has not had the look's style sheet put on it yet.
         shown->ensurePolished();
         width += shown->sizeHint().width();
@@ -72,6 +79,11 @@ int RibbonPage::CollapsedAt(int width) const
     while (collapsed < m_slots.size() && WidthWith(collapsed) > width)
         ++collapsed;
     return collapsed;
+}
+
+QList<int> RibbonPage::CollapseOrder() const
+{
+    return m_order;
 }
 
 int RibbonPage::ContentHeight() const
@@ -101,10 +113,10 @@ void RibbonPage::Arrange()
     if (m_arranging)
         return;
     m_arranging = true;
-    const int full = int(m_slots.size()) - CollapsedAt(width());
+    const QList<int> gone = m_order.mid(0, CollapsedAt(width()));
     for (int i = 0; i < m_slots.size(); ++i) {
         // Hide before showing, so the page never holds both forms of a panel at once.
-        if (i < full) {
+        if (!gone.contains(i)) {
             m_slots[i].collapsed->setVisible(false);
             m_slots[i].panel->setVisible(true);
         } else {

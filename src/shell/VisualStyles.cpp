@@ -146,7 +146,9 @@ constexpr std::array<Scheme, 9> kSchemes = {{
 constexpr const char* kStyleSheet = R"(
 #RibbonBar, #RibbonTabRow { background: {tabRow}; }
 #RibbonTabRow QToolButton { color: {tabRowText}; }
-#RibbonTabRow QToolButton:pressed, #RibbonTabRow QToolButton:open { color: {panelText}; }
+#RibbonTabRow QToolButton:hover, #RibbonTabRow QToolButton:pressed, #RibbonTabRow QToolButton:open {
+    color: {panelText};
+}
 #RibbonTabs::tab {
     color: {tabRowText}; background: transparent; padding: 4px 18px 5px 18px;
     border: 1px solid transparent; border-bottom: none; margin-right: 2px;
@@ -337,6 +339,8 @@ QList<QPair<QColor, QColor>> TextPairs(int id)
         role(QPalette::HighlightedText, QPalette::Highlight),
         role(QPalette::ToolTipText, QPalette::ToolTipBase),
         qMakePair(c.tabRowText, c.tabRow),
+        // A button of the tab row under the mouse or open shows the button face behind panel text.
+        qMakePair(c.text, palette.color(QPalette::Active, QPalette::Button)),
         qMakePair(c.text, c.pageTop),
         qMakePair(c.text, c.pageBottom),
         qMakePair(c.caption, c.pageTop),

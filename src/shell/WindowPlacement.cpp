@@ -1,5 +1,7 @@
 #include "shell/WindowPlacement.h"
 
+#include <QGuiApplication>
+#include <QWidget>
 #include <algorithm>
 
 namespace WindowPlacement {
@@ -9,6 +11,8 @@ namespace {
 // where the title bar is.
 constexpr int kGrabWidth = 100;
 constexpr int kGrabHeight = 40;
+
+std::optional<bool> g_compositorPlaces;
 
 QRect CentredIn(const QRect& area, QSize size)
 {
@@ -36,6 +40,41 @@ QRect OntoScreens(const QRect& window, const QList<QRect>& screens, const QRect&
         }
     }
     return CentredIn(fallback, window.isValid() ? window.size() : FirstGeometry(fallback).size());
+}
+
+bool CompositorPlaces()
+{
+    if (g_compositorPlaces)
+        return *g_compositorPlaces;
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void SetCompositorPlaces(std::optional<bool> places)
+{
+    g_compositorPlaces = places;
+}
+
+std::optional<Stored> Read(const QByteArray& stored)
+{
+    // A widget that is never shown reads the bytes as QWidget does; it asks nothing of the windowing
+    // system.
+    QWidget probe;
+    if (stored.isEmpty() || !probe.restoreGeometry(stored))
+        return std::nullopt;
+    return Stored{probe.normalGeometry(), probe.isMaximized()};
+}
+
+QByteArray WithSizeAndState(const QByteArray& stored, QSize size, bool maximized, const QRect& fallback)
+{
+    const std::optional<Stored> before = Read(stored);
+    QRect normal = CentredIn(fallback, size);
+    if (before && before->normal.isValid())
+        normal.moveTopLeft(before->normal.topLeft());
+    QWidget probe;
+    probe.setGeometry(normal);
+    if (maximized)
+        probe.setWindowState(Qt::WindowMaximized);
+    return probe.saveGeometry();
 }
 
 } // namespace WindowPlacement

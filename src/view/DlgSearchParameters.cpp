@@ -66,6 +66,10 @@ CDlgSearchParameters::CDlgSearchParameters(QWidget* parent) : QDialog(parent)
     m_pathEdit->setReadOnly(true);
     m_pathEdit->setFocusPolicy(Qt::ClickFocus); // shown only: no tab stop
     pathLabel->setBuddy(m_pathEdit);
+    // The labels' colons and mnemonic marks are not said.
+    m_wordBox->setAccessibleName(tr("Search Word"));
+    m_wordBox->lineEdit()->setAccessibleName(tr("Search Word"));
+    m_pathEdit->setAccessibleName(tr("Search Path"));
 
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(14, 18, 14, 14);

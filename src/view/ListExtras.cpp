@@ -51,6 +51,16 @@ void CPendrakeView::SetUpListExtras()
             m_fileList->scrollTo(selected.first());
     });
 
+    // The box tells how many rows match while it holds a text.
+    const auto count = [this] { m_filterBox->SetCount(m_fileOrder.rowCount(), m_fileModel.rowCount()); };
+    for (const QAbstractItemModel* model :
+         {static_cast<QAbstractItemModel*>(&m_fileOrder), static_cast<QAbstractItemModel*>(&m_fileModel)}) {
+        connect(model, &QAbstractItemModel::rowsInserted, m_filterBox, count);
+        connect(model, &QAbstractItemModel::rowsRemoved, m_filterBox, count);
+        connect(model, &QAbstractItemModel::modelReset, m_filterBox, count);
+        connect(model, &QAbstractItemModel::layoutChanged, m_filterBox, count);
+    }
+
     setTabOrder(m_filterBox, m_fileList);
     connect(m_filterBox, &ResultsFilterBox::toList, this, [this] {
         if (m_fileList->model()->rowCount() == 0)

@@ -54,6 +54,9 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
         return m_headings.value(section);
     if (role == Qt::TextAlignmentRole && section == kSize)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    // Status lines leave the folder heading empty; row 0 shows the file found last under it.
+    if (role == Qt::AccessibleTextRole && section == kFolder && m_headings.value(section).isEmpty())
+        return tr("Last File Found");
     return {};
 }
 

@@ -42,6 +42,12 @@ CPendrakeView::CPendrakeView(CPendrakeDoc* document, QWidget* parent)
     m_folderOrder.setSourceModel(&m_folderModel);
     m_fileList = MakeList(this, &m_fileOrder, QStringLiteral("FileList"));
     m_folderList = MakeList(this, &m_folderOrder, QStringLiteral("FolderList"));
+    m_fileList->setAccessibleName(tr("File List"));
+    m_fileList->setAccessibleDescription(tr("The files found, or the search's status lines"));
+    m_fileList->header()->setAccessibleName(tr("File List Headings"));
+    m_folderList->setAccessibleName(tr("Folder List"));
+    m_folderList->setAccessibleDescription(tr("The folders that hold found files, with their file counts"));
+    m_folderList->header()->setAccessibleName(tr("Folder List Headings"));
     RegisterCommands();
     RegisterFileActionCommands();
     CreateListMenus();
@@ -75,11 +81,10 @@ void CPendrakeView::RegisterCommands()
 
 void CPendrakeView::SetUpList(ResultList* list, int listNumber, const int* defaultWidths)
 {
-    for (int column = 0; column < list->header()->count(); ++column) {
-        const int width =
-            m_settings.GetInt(Settings::ColumnWidthKey(listNumber, column), defaultWidths[column]);
-        list->header()->resizeSection(column, width);
-    }
+    QList<int> widths;
+    for (int column = 0; column < list->header()->count(); ++column)
+        widths.append(m_settings.GetInt(Settings::ColumnWidthKey(listNumber, column), defaultWidths[column]));
+    list->SetColumnWidths(widths);
 }
 
 void CPendrakeView::OnInitialUpdate()
@@ -137,11 +142,12 @@ void CPendrakeView::OnViewFilesCount()
 
 void CPendrakeView::SaveListColumnWidths(ResultList* list, int listNumber)
 {
-    QHeaderView* header = list->header();
+    // The widths asked for, not those shown for the moment (a filled last column, whole status lines).
     // A hidden column's width was kept when it was hidden.
-    for (int column = 0; column < header->count(); ++column)
-        if (!header->isSectionHidden(column))
-            m_settings.WriteInt(Settings::ColumnWidthKey(listNumber, column), header->sectionSize(column));
+    const QList<int> widths = list->ColumnWidths();
+    for (int column = 0; column < widths.size(); ++column)
+        if (!list->header()->isSectionHidden(column))
+            m_settings.WriteInt(Settings::ColumnWidthKey(listNumber, column), widths[column]);
 }
 
 void CPendrakeView::OnDestroy()
@@ -252,14 +258,22 @@ void CPendrakeView::ApplyPending()
 
 std::pair<int, int> CPendrakeView::ApplyBatch(Pending& batch)
 {
-    if (batch.headings)
+    if (batch.headings) {
         m_fileModel.SetHeadings(batch.headings->first, batch.headings->second);
+        // Status lines have no second heading; file rows take the name column's asked width again.
+        m_statusLines = batch.headings->second.isEmpty();
+        if (!m_statusLines)
+            m_fileList->ShowAskedWidth(1);
+    }
     for (const FileListModel::Folder& folder : batch.folders)
         m_fileModel.AddFolder(folder.text, folder.native);
     if (!batch.fileRows.empty()) {
         m_fileModel.Append(batch.fileRows);
         m_fileList->scrollToBottom();
     }
+    // Status lines are shown whole, however narrow the name column was left.
+    if (m_statusLines && (batch.headings || !batch.fileRows.empty()))
+        m_fileList->WidenToTexts(1);
     if (batch.foundPathsStarted)
         m_showLastFound = true;
     if (batch.row0Column2) {

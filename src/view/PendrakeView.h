@@ -170,4 +170,6 @@ private:
     // m_foundPaths at each take-over, from the run's first file until its summary.
     bool m_showLastFound = false;
     int m_lastFoundShown = 0;
+    // The file list shows status lines (status mode) rather than found files.
+    bool m_statusLines = false;
 };

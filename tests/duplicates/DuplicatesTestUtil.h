@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -104,6 +105,20 @@ inline QString Colours(const std::vector<ShownRow>& rows)
     return text;
 }
 
+// Whether the list's last column reaches the list's right edge.
+inline bool LastColumnFills(CDlgDuplicateResults& window)
+{
+    const QHeaderView* header = window.ResultsList().horizontalHeader();
+    const int last = header->count() - 1;
+    return header->sectionViewportPosition(last) + header->sectionSize(last) == header->viewport()->width();
+}
+
+// The help text comes just after the window is shown, before anything else it does.
+inline void OpenHelp(CDlgDuplicateResults& window)
+{
+    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
+}
+
 // Shows the window without putting it on the screen and answers the help text at once, so nothing
 // is ever painted: Qt paints large areas on threads of its own, which ThreadSanitizer cannot follow.
 // True when the help text was showing, modal to the window.
@@ -112,6 +127,7 @@ inline bool ShowQuietly(CDlgDuplicateResults& window)
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.setUpdatesEnabled(false);
     window.show();
+    OpenHelp(window);
     QMessageBox* help = window.HelpBox();
     const bool shown = help && help->isVisible() && help->windowModality() == Qt::WindowModal;
     if (help)

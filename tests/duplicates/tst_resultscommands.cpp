@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -247,6 +248,25 @@ private slots:
         QVERIFY(m_boxes.isEmpty());
     }
 
+    void helpTextHasTheKeyboard()
+    {
+        // On the screen, the help text comes above the window with the keyboard, and keeps it while
+        // it is open: an Enter answers the box alone, and the window stays.
+        CDlgDuplicateResults window;
+        window.setUpdatesEnabled(false);
+        window.show();
+        QTRY_VERIFY(window.HelpBox());
+        QMessageBox* help = window.HelpBox();
+        QTRY_COMPARE(QApplication::activeWindow(), help);
+        window.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), help);
+        QTest::keyClick(window.windowHandle(), Qt::Key_Return); // the box holds the window's input
+        QVERIFY(window.isVisible() && window.HelpBox());
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Return);
+        QTRY_VERIFY(!window.HelpBox());
+        QVERIFY(window.isVisible());
+    }
+
     void listCoversTheWindow()
     {
         CDlgDuplicateResults window;
@@ -272,11 +292,13 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(int, result);
-        const QList<int> widths = {41, 173, 222, 87, 133};
+        // The last column fills the list: only the others keep the widths they were given.
+        const QList<int> widths = {41, 173, 222, 87};
         {
             auto window = std::make_unique<CDlgDuplicateResults>();
             QVERIFY(OpenAndScan(*window));
-            QCOMPARE(ShownWidths(*window), (QList<int>{60, 150, 250, 100, 100}));
+            QCOMPARE(ShownWidths(*window).mid(0, 4), (QList<int>{60, 150, 250, 100}));
+            QVERIFY(LastColumnFills(*window));
             for (int column = 0; column < widths.size(); ++column)
                 window->ResultsList().horizontalHeader()->resizeSection(column, widths[column]);
             if (how == QLatin1String("escape"))
@@ -290,10 +312,11 @@ private slots:
                 QCOMPARE(window->result(), result);
             }
         }
-        QCOMPARE(StoredWidths(), widths);
+        QCOMPARE(StoredWidths(), widths + QList<int>{-1});
         CDlgDuplicateResults again;
         QVERIFY(OpenAndScan(again));
-        QCOMPARE(ShownWidths(again), widths);
+        QCOMPARE(ShownWidths(again).mid(0, 4), widths);
+        QVERIFY(LastColumnFills(again));
     }
 
     void closeWhileTheListFills()
@@ -321,6 +344,8 @@ private slots:
             QVERIFY(ShowQuietly(window));
             QVERIFY(window.IsScanning());
             window.ResultsList().horizontalHeader()->resizeSection(2, 321);
+            // Time enough for the worker to wait for the list to take its rows: closing lets it go.
+            QThread::msleep(300);
             window.reject();
             QVERIFY(!window.IsScanning());
             QCoreApplication::processEvents();
@@ -349,9 +374,9 @@ private slots:
             auto window = std::make_unique<CDlgDuplicateResults>();
             window->m_pSourcePaths = &paths;
             QVERIFY(ShowQuietly(*window));
-            window->ResultsList().horizontalHeader()->resizeSection(4, 111);
+            window->ResultsList().horizontalHeader()->resizeSection(3, 111);
             window.reset();
-            QCOMPARE(m_settings.GetInt(Settings::ResultsColumnWidthKey(4), -1), 111);
+            QCOMPARE(m_settings.GetInt(Settings::ResultsColumnWidthKey(3), -1), 111);
             QCOMPARE(QApplication::overrideCursor(), nullptr);
         }
     }

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QProgressDialog>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,6 +141,9 @@ private slots:
                  Texts({"9000", "9000", "9000", "9000", "9000", "9000", "3", "3"}));
         QCOMPARE(Colours(rows), QStringLiteral("BRBBRBBB"));
         QCOMPARE(window.ResultsList().horizontalHeader()->count(), 6);
+        // The "Contents" column now fills the list; "Last Modified" takes its own width again.
+        QCOMPARE(window.ResultsList().horizontalHeader()->sectionSize(ResultsModel::kModified), 100);
+        QVERIFY(LastColumnFills(window));
         QCOMPARE(window.ResultsList().Model().headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("Contents"));
         // Three groups; a1 a2 (h1 is a1 again), m1 m2, s1 s2: 9000 + 9000 + 3 bytes to gain.
@@ -229,7 +234,13 @@ private slots:
         m_answers = {QMessageBox::StandardButton(answer), QMessageBox::Yes};
         Trash(window);
         QVERIFY(!m_boxes.isEmpty());
-        QCOMPARE(m_boxes[0].text, QStringLiteral("Keep one file of each group?"));
+        // It names the file that stays of each group that would lose every copy, and tells what No does.
+        QCOMPARE(m_boxes[0].text,
+                 QStringLiteral("Keep one file of each group?\n\nYes keeps these files and sends "
+                                "the other checked files to the Recycle Bin:\n%1\n\nNo sends "
+                                "every checked file to the Recycle Bin, the last copy of each group "
+                                "included.")
+                     .arg(verified ? paths[0] + QLatin1Char('\n') + paths[2] : paths[0]));
         QCOMPARE(m_boxes[0].icon, QMessageBox::Question);
         QCOMPARE(m_boxes[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         // Cancel stops before the trash is even asked about.
@@ -239,6 +250,99 @@ private slots:
             if (QFileInfo::exists(path))
                 there << QFileInfo(path).fileName();
         QCOMPARE(there, left);
+    }
+
+    void keepOneQuestionNamesTheFirstFew()
+    {
+        // Seven pairs of different sizes, all checked: five files are named, then the rest counted.
+        QTemporaryDir dir(m_home.Path() + QStringLiteral("/many-XXXXXX"));
+        QStringList paths;
+        for (int i = 0; i < 14; ++i)
+            paths << MakeSized(dir.path() + QStringLiteral("/f%1").arg(i, 2, 10, QLatin1Char('0')),
+                               20 - i / 2);
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        window.OnCheckAll();
+        m_answers = {QMessageBox::Cancel};
+        Trash(window);
+        QVERIFY(m_boxes[0].text.contains(paths[8] + QStringLiteral("\nand 2 more\n\nNo sends")));
+        QVERIFY(m_boxes[0].text.contains(paths[6]) && !m_boxes[0].text.contains(paths[10]));
+    }
+
+    void linksAreNeverCopies()
+    {
+        // a and its copy c, both checked; l, a link to a, unchecked: the group still loses every copy.
+        QTemporaryDir dir(m_home.Path() + QStringLiteral("/links-XXXXXX"));
+        const QString a = dir.path() + QStringLiteral("/a");
+        WriteFile(a, "copied");
+        WriteFile(dir.path() + QStringLiteral("/c"), "copied");
+        QVERIFY(QFile::link(a, dir.path() + QStringLiteral("/l")));
+        const QStringList paths = {a, dir.path() + QStringLiteral("/l"), dir.path() + QStringLiteral("/c")};
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        QCOMPARE(Column(Shown(window), &ShownRow::size), Texts({"6", "6", "6"}));
+        QCOMPARE(window.SummaryText(), QStringLiteral("1 group(s), 2 file(s), 6 bytes in duplicates"));
+        Check(window, QStringLiteral("a"));
+        Check(window, QStringLiteral("c"));
+        m_answers = {QMessageBox::Cancel};
+        Trash(window);
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY(m_boxes[0].text.startsWith(QStringLiteral("Keep one file of each group?")));
+        QVERIFY(Verify(window));
+        QCOMPARE(Contents(window), (QStringList{QStringLiteral("a=1"), QStringLiteral("l=symbolic link"),
+                                                QStringLiteral("c=1")}));
+        QCOMPARE(window.SummaryText(), QStringLiteral("1 group(s), 2 file(s), 6 bytes in duplicates"));
+    }
+
+    void emptyFilesWhateverStandsBetween()
+    {
+        // Twenty empty files, each after a link to nowhere: one group of twenty, before and after
+        // the check.
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < 20; ++i) {
+            paths << dir.path() + QStringLiteral("/dangling%1").arg(i);
+            QVERIFY(QFile::link(dir.path() + QStringLiteral("/nothing"), paths.last()));
+            paths << MakeSized(dir.path() + QStringLiteral("/empty%1").arg(i), 0);
+        }
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        QCOMPARE(window.SummaryText(), QStringLiteral("1 group(s), 20 file(s), 0 bytes in duplicates"));
+        QVERIFY(Verify(window));
+        QCOMPARE(window.SummaryText(), QStringLiteral("1 group(s), 20 file(s), 0 bytes in duplicates"));
+        for (const QString& shown : Contents(window))
+            QVERIFY2(shown.endsWith(shown.startsWith(QLatin1String("empty"))
+                                        ? QStringLiteral("=1")
+                                        : QStringLiteral("=symbolic link")),
+                     qPrintable(shown));
+    }
+
+    void changedFilesAreInNoGroup()
+    {
+        // After the scan g2 grows (its first 100,000 bytes still match g1's) and m2 is written
+        // again at its size: neither is a copy any more.
+        QTemporaryDir dir;
+        QStringList paths;
+        for (const char* name : {"g1", "g2", "m1", "m2", "m3"})
+            paths << MakeSized(dir.path() + QLatin1Char('/') + QLatin1String(name),
+                               name[0] == 'g' ? 100000 : 7);
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        QFile grown(paths[1]);
+        QVERIFY(grown.open(QIODevice::Append) && grown.write(QByteArray(21, 'x')) == 21);
+        grown.close();
+        const timespec later[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 60, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(paths[3]).constData(), later, 0), 0);
+        for (int round = 0; round < 2; ++round) { // and so it stays
+            QVERIFY(Verify(window));
+            QCOMPARE(Contents(window),
+                     (QStringList{QStringLiteral("g2=changed since the scan"), QStringLiteral("m1=1"),
+                                  QStringLiteral("m2=changed since the scan"), QStringLiteral("m3=1")}));
+        }
     }
 
     void noQuestionWhileACopyStays()
@@ -264,7 +368,7 @@ private slots:
         Check(window, QStringLiteral("c"));
         Trash(window);
         QCOMPARE(m_boxes.size(), 1); // the trash's own question only
-        QVERIFY(m_boxes[0].text != QStringLiteral("Keep one file of each group?"));
+        QVERIFY(!m_boxes[0].text.startsWith(QStringLiteral("Keep one file of each group?")));
         QVERIFY(QFileInfo::exists(paths[1]));
     }
 };

@@ -3,6 +3,7 @@
 #include "shell/FolderTree.h"
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
+#include "shell/Ribbon.h"
 #include "support/TestSupport.h"
 #include "view/PendrakeView.h"
 #include "view/ResultsFilterBox.h"
@@ -163,6 +164,52 @@ private slots:
         QTRY_VERIFY(tree->hasFocus());
         QTest::keyClick(tree, Qt::Key_F6, Qt::ShiftModifier);
         QTRY_VERIFY(files->hasFocus());
+    }
+
+    // Tab from the filter box goes down the lists before it reaches the tree, so a Down pressed
+    // after it moves in a list and never changes the folder by surprise; Shift+Tab comes back.
+    void tabGoesFromTheFilterBoxThroughTheLists()
+    {
+        CPendrakeApp app;
+        OpenAndSearch(app);
+        CMainFrame* frame = app.MainFrame();
+        const QList<QWidget*> order = {frame->View()->FilterBox(), frame->View()->FileList(),
+                                       frame->View()->FolderList(), frame->Tree()};
+        order.first()->setFocus(Qt::ShortcutFocusReason);
+        QTRY_VERIFY(order.first()->hasFocus());
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), order[i]);
+        }
+        for (qsizetype i = order.size() - 2; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QTRY_COMPARE(QApplication::focusWidget(), order[i]);
+        }
+    }
+
+    // F9 starts a search however narrow the window, also when Start is folded into its panel's menu.
+    void f9WorksWithStartFolded()
+    {
+        CPendrakeApp app;
+        OpenAndSearch(app);
+        CMainFrame* frame = app.MainFrame();
+        int dialogs = 0;
+        Seams::SetDialogRunner([&dialogs](QDialog& dialog) {
+            ++dialogs;
+            dialog.reject();
+            return int(QDialog::Rejected);
+        });
+        const auto restore = qScopeGuard([] {
+            Seams::SetDialogRunner([](QDialog& dialog) {
+                dialog.accept();
+                return int(QDialog::Accepted);
+            });
+        });
+        frame->resize(frame->minimumWidth(), frame->height());
+        QTRY_VERIFY(frame->Ribbon()->CollapsedPanels().contains(QStringLiteral("File Search")));
+        QVERIFY(!frame->Ribbon()->Element(Commands::StartSearch)->isVisible());
+        QTest::keyClick(frame->View()->FileList(), Qt::Key_F9);
+        QCOMPARE(dialogs, 1);
     }
 
     void aDroppedFolderIsSelectedInTheTree()

@@ -16,6 +16,7 @@
 #include "view/ResultList.h"
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -148,6 +149,45 @@ private slots:
         QCOMPARE(m_duplicateSources.second, static_cast<const void*>(&frame->View()->m_foundPaths));
         QCOMPARE(m_duplicatePaths, frame->View()->m_foundPaths.Texts());
         QCOMPARE(m_duplicatePaths.size(), 3);
+    }
+
+    // When the chosen folder itself is left out, the information bar's tooltip says which switch
+    // did it (or that it is a virtual file system); a searched folder adds nothing.
+    void aSkippedStartFolderNamesItsSwitch()
+    {
+        QVERIFY(QDir().mkpath(m_tree.path() + QStringLiteral("/.hidden")));
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        const auto search = [&](const QString& folder) {
+            app.Document().SetSelectedFolder(folder);
+            QSignalSpy finished(frame->View(), &CPendrakeView::searchFinished);
+            frame->Action(Commands::StartSearch)->trigger();
+            QVERIFY(finished.wait(20000));
+            QTRY_VERIFY(frame->InfoBar()->Text().startsWith(QStringLiteral("File Search Started At ")));
+            QCoreApplication::processEvents();
+        };
+        const QList<std::pair<QString, QString>> cases = {
+            {m_tree.path() + QStringLiteral("/.hidden"),
+             QStringLiteral("the switch \"Hidden\" in \"Folders To Ignore\" skips it.")},
+            {QStringLiteral("/usr"),
+             QStringLiteral("the switch \"Windows\" in \"Folders To Ignore\" skips it.")},
+            {QStringLiteral("/proc"), QStringLiteral("it lies on a virtual file system")},
+        };
+        for (const auto& [folder, note] : cases) {
+            search(folder);
+            QVERIFY2(frame->InfoBar()->ToolTip().contains(
+                         QStringLiteral("The folder %1 itself was not searched: ").arg(folder)),
+                     qPrintable(frame->InfoBar()->ToolTip()));
+            QVERIFY2(frame->InfoBar()->ToolTip().contains(note.toHtmlEscaped()),
+                     qPrintable(frame->InfoBar()->ToolTip()));
+            QVERIFY(frame->InfoBar()->ToolTip().contains(frame->InfoBar()->Text().toHtmlEscaped()));
+        }
+        // The switches stay as they were after the question.
+        QCOMPARE(frame->View()->m_ignoreHiddenFolders, 1);
+        QCOMPARE(frame->View()->m_ignoreWindowsFolder, 1);
+        search(m_tree.path());
+        QCOMPARE(frame->InfoBar()->ToolTip(), frame->InfoBar()->Text());
     }
 
     void switchesFollowTheStoredValues()

@@ -1,3 +1,4 @@
+#include "FakeFrame.h"
 #include "platform/SettingsStore.h"
 #include "shell/FolderTree.h"
 #include "shell/InfoBar.h"
@@ -14,6 +15,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -64,6 +66,37 @@ void AddLookRows()
     QTest::addColumn<int>("look");
     for (int look : VisualStyles::Looks())
         QTest::addRow("%d", look) << look;
+}
+
+// How well the text of `part` reads as the window draws it. The window's area of the part is drawn
+// as it is and again with the part's text made transparent; where the two differ is text, and the
+// second drawing gives the background under it. Antialiased edges blend into the background, so the
+// contrast the text's cores reach is taken: the least of the best thirtieth of its pixels. A menu's arrow
+// and a check box's box are left out: they are drawn in the text colour but are not text. 0 when no
+// text shows.
+double DrawnTextContrast(QWidget* window, QWidget* part)
+{
+    const QRect area(part->mapTo(window, QPoint(0, 0)), part->size());
+    const QImage shown = window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    const QString sheet = part->styleSheet();
+    part->setStyleSheet(QStringLiteral("* { color: transparent; } *::tab { color: transparent; }"));
+    const QImage blank = window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    part->setStyleSheet(sheet);
+    QRect text = shown.rect();
+    if (auto* tool = qobject_cast<QToolButton*>(part); tool && tool->menu())
+        text.setRight(text.right() -
+                      part->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, part));
+    if (qobject_cast<QCheckBox*>(part))
+        text.setLeft(part->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, part));
+    std::vector<double> ratios;
+    for (int y = text.top(); y <= text.bottom(); ++y)
+        for (int x = text.left(); x <= text.right(); ++x)
+            if (shown.pixel(x, y) != blank.pixel(x, y))
+                ratios.push_back(Contrast(shown.pixelColor(x, y), blank.pixelColor(x, y)));
+    if (ratios.empty())
+        return 0;
+    std::sort(ratios.begin(), ratios.end(), std::greater<>());
+    return ratios[ratios.size() / 30];
 }
 
 } // namespace
@@ -194,11 +227,74 @@ private slots:
     {
         QFETCH(int, look);
         const QList<QPair<QColor, QColor>> pairs = VisualStyles::TextPairs(look);
-        QCOMPARE(pairs.size(), 13);
+        QCOMPARE(pairs.size(), 14);
         for (const auto& [text, back] : pairs) {
             const double ratio = Contrast(text, back);
             QVERIFY2(ratio >= 4.5,
                      qPrintable(QStringLiteral("%1 on %2: %3").arg(text.name(), back.name()).arg(ratio)));
+        }
+    }
+
+    // Every text of the command panel and its neighbours reads well as drawn, in every state a
+    // button can show (at rest, under the mouse, pressed), after switching through the nine looks
+    // in both directions: a look never keeps colours of the one before it.
+    void drawnTextsReadableAfterEverySwitch()
+    {
+        FakeFrame actions;
+        QMainWindow window;
+        auto* top = new QWidget;
+        auto* layout = new QVBoxLayout(top);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* ribbon = new CRibbonBar(actions.Source());
+        auto* infoBar = new CInfoBar;
+        infoBar->SetText(QStringLiteral("Information"));
+        layout->addWidget(ribbon);
+        layout->addWidget(infoBar);
+        window.setMenuWidget(top);
+        window.setCentralWidget(new QWidget);
+        auto* pane = new QLabel(QStringLiteral("Pane"));
+        window.statusBar()->addWidget(pane);
+        window.resize(1400, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QList<int> order = VisualStyles::Looks();
+        QList<int> backwards(order.rbegin(), order.rend());
+        order += backwards;
+        order += {VisualStyles::Office2007Blue, VisualStyles::Office2007Black};
+        for (int look : order) {
+            VisualStyles::Apply(look);
+            for (int width : {1400, ribbon->minimumSizeHint().width()}) {
+                window.resize(width, 400);
+                QCoreApplication::processEvents();
+                QList<QWidget*> parts = {ribbon->StyleButton(), ribbon->Tabs(), infoBar, pane};
+                for (QWidget* part : ribbon->findChildren<QWidget*>())
+                    if ((qobject_cast<QAbstractButton*>(part) || qobject_cast<QLabel*>(part)) &&
+                        part != ribbon->ApplicationButton() && part->isVisible())
+                        parts.append(part);
+                for (QWidget* part : parts) {
+                    auto* button = qobject_cast<QAbstractButton*>(part);
+                    if (auto* tool = qobject_cast<QToolButton*>(part);
+                        tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+                        continue; // a picture alone
+                    for (int state = 0; state < (button ? 3 : 1); ++state) {
+                        part->setAttribute(Qt::WA_UnderMouse, state == 1);
+                        if (button)
+                            button->setDown(state == 2);
+                        const double ratio = DrawnTextContrast(&window, part);
+                        part->setAttribute(Qt::WA_UnderMouse, false);
+                        if (button)
+                            button->setDown(false);
+                        QVERIFY2(ratio >= 4.5,
+                                 qPrintable(QStringLiteral("look %1, %2 \"%3\", state %4: %5")
+                                                .arg(look)
+                                                .arg(QString::fromLatin1(part->metaObject()->className()),
+                                                     button ? button->text() : part->objectName())
+                                                .arg(state)
+                                                .arg(ratio)));
+                    }
+                }
+            }
         }
     }
 

@@ -157,6 +157,59 @@ private slots:
         }
     }
 
+    // Where a compositor places the windows (Wayland), only the size and the maximised state come
+    // back; no place is asked for, and the place stored before is kept, also while maximised.
+    void underACompositorOnlySizeAndStateComeBack()
+    {
+        const QRect changed(40, 30, 700, 500);
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance());
+            app.MainFrame()->setGeometry(changed);
+            QTRY_COMPARE(app.MainFrame()->geometry(), changed);
+            app.MainFrame()->close();
+        }
+        WindowPlacement::SetCompositorPlaces(true);
+        const auto restore = qScopeGuard([] { WindowPlacement::SetCompositorPlaces(std::nullopt); });
+        const auto stored = [] {
+            return WindowPlacement::Read(QByteArray::fromBase64(
+                platform::GetProfileString(QStringLiteral("Workspace"), QStringLiteral("WindowGeometry"), {})
+                    .toLatin1()));
+        };
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance());
+            CMainFrame* frame = app.MainFrame();
+            QCOMPARE(frame->size(), changed.size());
+            QVERIFY(!frame->testAttribute(Qt::WA_Moved));
+            QVERIFY(!frame->isMaximized());
+            frame->resize(800, 600);
+            frame->showMaximized();
+            QTRY_VERIFY(frame->isMaximized());
+            frame->close();
+        }
+        QVERIFY(stored());
+        QCOMPARE(stored()->normal, QRect(changed.topLeft(), QSize(800, 600)));
+        QVERIFY(stored()->maximized);
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance());
+            CMainFrame* frame = app.MainFrame();
+            QVERIFY(!frame->testAttribute(Qt::WA_Moved));
+            QTRY_VERIFY(frame->isMaximized());
+            frame->showNormal();
+            QTRY_COMPARE(frame->size(), QSize(800, 600));
+            frame->close();
+        }
+        QCOMPARE(stored()->normal, QRect(changed.topLeft(), QSize(800, 600)));
+        QVERIFY(!stored()->maximized);
+        // Back on a desktop that lets the program place its window, the place is the one it had.
+        WindowPlacement::SetCompositorPlaces(false);
+        CPendrakeApp app;
+        QVERIFY(app.InitInstance());
+        QCOMPARE(app.MainFrame()->geometry(), QRect(changed.topLeft(), QSize(800, 600)));
+    }
+
     void aPlaceOffEveryScreenIsBroughtBack()
     {
         const QRect gone(Available().right() + 2000, 100, 700, 500);

@@ -192,6 +192,48 @@ private slots:
         QCOMPARE(files->model()->rowCount(), 4);
     }
 
+    // The last column reaches the list's right edge; the others keep their stored widths. Status
+    // lines show whole, and what is stored afterwards is still the width asked for.
+    void columnsFillTheListAndStatusLinesShowWhole()
+    {
+        m_settings.WriteInt(Settings::ColumnWidthKey(0, 0), 77);
+        m_settings.WriteInt(Settings::Name(Key::ViewFilesCount), 1);
+        CPendrakeDoc doc;
+        QList<int> stored;
+        {
+            CPendrakeView view(&doc);
+            view.resize(900, 600);
+            view.OnInitialUpdate();
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            for (ResultList* list : {view.FileList(), view.FolderList()}) {
+                QHeaderView* header = list->header();
+                QCOMPARE(header->sectionPosition(2) + header->sectionSize(2), list->viewport()->width());
+            }
+            QCOMPARE(view.FileList()->header()->sectionSize(0), 77);
+            QCOMPARE(view.FileList()->header()->sectionSize(1), 150);
+            view.resize(1100, 600);
+            QTRY_COMPARE(view.FileList()->header()->sectionPosition(2) +
+                             view.FileList()->header()->sectionSize(2),
+                         view.FileList()->viewport()->width());
+
+            Search(view, doc, false);
+            ResultList* files = view.FileList();
+            const QString first = files->model()->index(0, 1).data().toString();
+            QVERIFY(first.contains(m_dir.path()));
+            QVERIFY(files->header()->sectionSize(1) > files->fontMetrics().horizontalAdvance(first));
+            QCOMPARE(files->header()->sectionPosition(2) + files->header()->sectionSize(2),
+                     files->viewport()->width());
+            // A file-mode search shows the name column at its asked width again.
+            Search(view, doc, true);
+            QCOMPARE(files->header()->sectionSize(1), 150);
+            Search(view, doc, false);
+        }
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 0), 0), 77);
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 1), 0), 150);
+        QCOMPARE(m_settings.GetInt(Settings::ColumnWidthKey(0, 2), 0), 400);
+    }
+
     void aSortChosenDuringASearchWaitsForItsEnd()
     {
         CPendrakeDoc doc;
@@ -235,7 +277,9 @@ private slots:
         QTRY_VERIFY(view.FilterBox()->hasFocus());
         const QStringList names = Column(files, 1);
         const QStringList numbers = Column(files, 0);
+        QVERIFY(view.FilterBox()->CountText().isEmpty());
         QTest::keyClicks(view.FilterBox(), QStringLiteral("SUB"));
+        QCOMPARE(view.FilterBox()->CountText(), QStringLiteral("2 of 5"));
         // Matches in the folder count as well as in the name; rows keep their numbers.
         QCOMPARE(Sorted(Column(files, 1)),
                  (QStringList{QStringLiteral("file1.txt"), QStringLiteral("notes.md")}));
@@ -253,8 +297,28 @@ private slots:
         view.FilterBox()->setFocus();
         QTest::keyClick(view.FilterBox(), Qt::Key_Escape);
         QVERIFY(view.FilterBox()->text().isEmpty());
+        QVERIFY(view.FilterBox()->CountText().isEmpty());
         QCOMPARE(files->model()->rowCount(), 5);
         QCOMPARE(view.FileModel().rowCount(), 5);
+
+        // The count follows rows that arrive and go, in the locale's grouping, and the typed text
+        // keeps clear of it.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const auto restore = qScopeGuard([before] { QLocale::setDefault(before); });
+        view.FilterBox()->setText(QStringLiteral("file"));
+        QCOMPARE(view.FilterBox()->CountText(), QStringLiteral("3 of 5"));
+        std::vector<FileListModel::NewRow> more(5051);
+        for (size_t i = 0; i < more.size(); ++i)
+            more[i].name = i % 2 ? "file" : "other";
+        view.FileModel().Append(more);
+        QCOMPARE(view.FilterBox()->CountText(), QStringLiteral("2,528 of 5,056"));
+        QVERIFY(view.FilterBox()->textMargins().right() >
+                view.FilterBox()->fontMetrics().horizontalAdvance(view.FilterBox()->CountText()));
+        view.FileModel().RemoveRow(1);
+        QCOMPARE(view.FilterBox()->CountText(), QStringLiteral("2,527 of 5,055"));
+        view.FilterBox()->clear();
+        QCOMPARE(view.FilterBox()->textMargins().right(), 0);
 
         // A new search keeps the filter: its rows are filtered as they come.
         view.FilterBox()->setText(QStringLiteral("odd"));

@@ -1,10 +1,13 @@
 #include "duplicates/scan/ContentsCheck.h"
 
+#include "duplicates/scan/ContentsRecall.h"
 #include "duplicates/scan/RegularFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <map>
 #include <system_error>
 #include <thread>
@@ -36,8 +39,9 @@ ContentsCheck::ContentsCheck(std::vector<ContentsFile> files, const std::atomic<
     std::vector<Members> groups;
     for (size_t i = 0; i < m_files.size(); ++i) {
         const ContentsFile& file = m_files[i];
-        m_outcomes[i].unreadable = !file.opened;
-        if (!file.opened || file.sizeGroup < 0)
+        m_outcomes[i].changed = file.changed;
+        m_outcomes[i].unreadable = !file.opened && !file.changed && !file.link;
+        if (!file.opened || file.changed || file.link || file.sizeGroup < 0)
             continue;
         const auto [it, added] = groupOf.try_emplace({file.sizeGroup, file.size}, groups.size());
         if (added)
@@ -72,34 +76,98 @@ void ContentsCheck::Settle(size_t file, std::uint64_t upTo)
     }
 }
 
-ContentsCheck::Reader::~Reader()
+void ContentsCheck::Reader::CloseAll()
 {
-    if (fd >= 0)
+    for (const auto& [folder, fd] : folders)
         ::close(fd);
+    folders.clear();
+    order.clear();
+    next = 0;
+}
+
+int ContentsCheck::FolderOf(Reader& reader, size_t file)
+{
+    const std::string& folder = m_files[file].folder;
+    const auto it = reader.folders.find(folder);
+    if (it != reader.folders.end())
+        return it->second;
+    int fd = RegularFile::OpenFolder(folder);
+    if (fd < 0 && (errno == EMFILE || errno == ENFILE) && !reader.folders.empty()) {
+        reader.CloseAll(); // the descriptors kept are wanted more here
+        fd = RegularFile::OpenFolder(folder);
+    }
+    if (fd < 0)
+        return -1;
+    if (reader.order.size() < kFolders) {
+        reader.order.push_back(folder);
+    } else {
+        std::string& oldest = reader.order[reader.next];
+        ::close(reader.folders[oldest]);
+        reader.folders.erase(oldest);
+        oldest = folder;
+        reader.next = (reader.next + 1) % kFolders;
+    }
+    reader.folders.emplace(folder, fd);
+    return fd;
 }
 
 int ContentsCheck::Reopen(Reader& reader, size_t file)
 {
     const ContentsFile& f = m_files[file];
-    if (f.folder != reader.folder || reader.fd < 0) {
-        if (reader.fd >= 0)
-            ::close(reader.fd);
-        reader.folder = f.folder;
-        reader.fd = RegularFile::OpenFolder(f.folder);
-    }
-    if (reader.fd < 0)
+    const int folder = FolderOf(reader, file);
+    if (folder < 0)
         return -1;
-    return RegularFile::Reopen(reader.fd, f.name.c_str(), f.device, f.inode);
+    const int fd = RegularFile::Reopen(folder, f.name.c_str(), f.device, f.inode);
+    if (fd >= 0 && !StillAsScanned(fd, file)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
-bool ContentsCheck::ReadAt(int fd, char* buffer, std::uint64_t length, std::uint64_t offset)
+bool ContentsCheck::StillAsScanned(int fd, size_t file)
+{
+    const ContentsFile& f = m_files[file];
+    struct stat now;
+    if (::fstat(fd, &now) != 0)
+        return false;
+    if (std::uint64_t(now.st_size) == f.size && std::int64_t(now.st_mtim.tv_sec) == f.modified &&
+        std::int32_t(now.st_mtim.tv_nsec) == f.modifiedNanoseconds)
+        return true;
+    m_outcomes[file].changed = true;
+    return false;
+}
+
+bool ContentsCheck::EndsAsScanned(int fd, size_t file)
+{
+    char more;
+    ssize_t n;
+    do
+        n = ::pread(fd, &more, 1, off_t(m_files[file].size));
+    while (n < 0 && errno == EINTR);
+    if (n == 0)
+        return StillAsScanned(fd, file);
+    if (n > 0)
+        m_outcomes[file].changed = true;
+    return false;
+}
+
+void ContentsCheck::Drop(size_t file)
+{
+    m_outcomes[file].unreadable = !m_outcomes[file].changed;
+    Settle(file, m_files[file].size);
+}
+
+bool ContentsCheck::ReadAt(int fd, size_t file, char* buffer, std::uint64_t length, std::uint64_t offset)
 {
     while (length > 0) {
         const ssize_t n = ::pread(fd, buffer, length, off_t(offset));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            m_outcomes[file].changed = true; // shorter than the scan saw it
         if (n <= 0)
-            return false; // an error, or the file is shorter than it was
+            return false;
         m_bytesRead += std::uint64_t(n);
         buffer += n;
         offset += std::uint64_t(n);
@@ -122,7 +190,7 @@ bool ContentsCheck::Hash(Reader& reader, size_t file, bool whole, std::uint64_t 
     std::vector<char> buffer(whole ? kChunk : kBlock);
     bool ok = true;
     const auto add = [&](std::uint64_t offset, std::uint64_t length) {
-        ok = ok && ReadAt(fd, buffer.data(), length, offset);
+        ok = ok && ReadAt(fd, file, buffer.data(), length, offset);
         if (ok)
             XXH3_128bits_update(state, buffer.data(), length);
     };
@@ -130,19 +198,40 @@ bool ContentsCheck::Hash(Reader& reader, size_t file, bool whole, std::uint64_t 
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
         for (std::uint64_t offset = 0; ok && offset < size && !m_stop; offset += kChunk)
             add(offset, std::min(kChunk, size - offset));
+        ok = ok && (m_stop || EndsAsScanned(fd, file));
     } else {
         add(0, std::min(size, kBlock));
         if (size > kBlock)
             add(size - std::min(size - kBlock, kBlock), std::min(size - kBlock, kBlock));
+        ok = ok && StillAsScanned(fd, file);
     }
     const XXH128_hash_t digest = XXH3_128bits_digest(state);
     XXH3_freeState(state);
     hash[0] = digest.low64;
     hash[1] = digest.high64;
+    if (ok && m_recall) {
+        m_recall->Confirm(file, fd);
+        if (whole && !m_stop)
+            m_recall->NoteWhole(file, {hash[0], hash[1]});
+    }
     return ok;
 }
 
-void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes)
+bool ContentsCheck::Ends(Reader& reader, size_t file, ContentsHash& ends)
+{
+    if (m_recall && m_recall->KnownEnds(file, ends))
+        return true;
+    std::uint64_t hash[2];
+    if (!Hash(reader, file, false, hash))
+        return false;
+    ends = {hash[0], hash[1]};
+    if (m_recall)
+        m_recall->NoteEnds(file, ends);
+    return true;
+}
+
+void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, std::vector<Members>& classes,
+                                      Members* singles)
 {
     const std::uint64_t size = m_files[members.front()].size;
     Descriptors open;
@@ -150,8 +239,7 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
     for (size_t file : members) {
         const int fd = Reopen(reader, file);
         if (fd < 0) {
-            m_outcomes[file].unreadable = true;
-            Settle(file, size);
+            Drop(file);
             continue;
         }
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -173,12 +261,16 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
                 std::vector<char>& buffer = buffers[position];
                 buffer.resize(length);
                 const size_t file = readable[position];
-                if (!ReadAt(open.fds[position], buffer.data(), length, offset)) {
-                    m_outcomes[file].unreadable = true;
-                    Settle(file, size);
+                if (!ReadAt(open.fds[position], file, buffer.data(), length, offset)) {
+                    Drop(file);
                     continue;
                 }
                 Settle(file, offset + length);
+                if (m_recall && size <= kBlock) {
+                    // The whole file is its one block: its end hash comes free.
+                    const XXH128_hash_t digest = XXH3_128bits(buffer.data(), length);
+                    m_recall->NoteEnds(file, {digest.low64, digest.high64});
+                }
                 auto same = std::find_if(parts.begin(), parts.end(), [&](const std::vector<size_t>& part) {
                     return std::memcmp(buffers[part.front()].data(), buffer.data(), length) == 0;
                 });
@@ -193,6 +285,8 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
                 } else {
                     // Unlike every other file: no need to read it further.
                     Settle(readable[part.front()], size);
+                    if (singles)
+                        singles->push_back(readable[part.front()]);
                 }
             }
         }
@@ -202,122 +296,122 @@ void ContentsCheck::CompareSideBySide(Reader& reader, const Members& members, st
     }
     if (m_stop)
         return;
+    // The files still alike were read to their end: nothing may follow it. Every file read must
+    // still be as the scan saw it.
+    std::vector<bool> alike(readable.size(), false);
+    for (const std::vector<size_t>& group : current)
+        for (size_t position : group)
+            alike[position] = true;
+    for (size_t position = 0; position < readable.size(); ++position) {
+        const size_t file = readable[position];
+        if (alike[position] && !EndsAsScanned(open.fds[position], file))
+            m_outcomes[file].unreadable = !m_outcomes[file].changed;
+        else if (!alike[position] && !m_outcomes[file].unreadable && !m_outcomes[file].changed)
+            StillAsScanned(open.fds[position], file);
+        if (m_recall && !m_outcomes[file].unreadable && !m_outcomes[file].changed)
+            m_recall->Confirm(file, open.fds[position]);
+    }
     for (const std::vector<size_t>& group : current) {
         Members identical;
         for (size_t position : group)
-            identical.push_back(readable[position]);
-        classes.push_back(std::move(identical));
+            if (!m_outcomes[readable[position]].changed && !m_outcomes[readable[position]].unreadable)
+                identical.push_back(readable[position]);
+        if (identical.size() >= 2)
+            classes.push_back(std::move(identical));
     }
 }
 
-void ContentsCheck::CompareGroup(Reader& reader, const Members& members, std::vector<Members>& classes)
+void ContentsCheck::UseCache(ContentsCache::Options options)
 {
-    const std::uint64_t size = m_files[members.front()].size;
-    if (size == 0) {
-        classes.push_back(members); // nothing to read: all are alike
-        return;
-    }
-    // A file of one block at most: that block is its whole contents, read once, side by side.
-    if (size <= kBlock && members.size() <= kSideBySide) {
-        CompareSideBySide(reader, members, classes);
-        return;
-    }
-    // A block at the start and one at the end.
-    std::map<std::pair<std::uint64_t, std::uint64_t>, Members> byEnds;
-    for (size_t file : members) {
-        if (m_stop)
-            return;
-        std::uint64_t hash[2];
-        if (!Hash(reader, file, false, hash)) {
-            m_outcomes[file].unreadable = true;
-            Settle(file, size);
-            continue;
-        }
-        Settle(file, std::min(size, 2 * kBlock));
-        byEnds[{hash[0], hash[1]}].push_back(file);
-    }
-    for (auto& [ends, tied] : byEnds) {
-        if (m_stop)
-            return;
-        if (tied.size() < 2) {
-            Settle(tied.front(), size);
-            continue;
-        }
-        if (tied.size() <= kSideBySide) {
-            CompareSideBySide(reader, tied, classes);
-            continue;
-        }
-        // Many files alike at both ends: their whole contents are hashed first, then each hash
-        // group is compared byte by byte in turns, its first file beside the others.
-        std::map<std::pair<std::uint64_t, std::uint64_t>, Members> byWhole;
-        for (size_t file : tied) {
-            if (m_stop)
-                return;
-            std::uint64_t hash[2];
-            if (!Hash(reader, file, true, hash)) {
-                m_outcomes[file].unreadable = true;
-                Settle(file, size);
-                continue;
-            }
-            byWhole[{hash[0], hash[1]}].push_back(file);
-        }
-        for (auto& [whole, same] : byWhole) {
-            if (same.size() < 2) {
-                Settle(same.front(), size);
-                continue;
-            }
-            Members merged;
-            for (size_t start = 1; start < same.size() && !m_stop; start += kSideBySide - 1) {
-                Members turn = {same.front()};
-                for (size_t i = start; i < same.size() && i < start + kSideBySide - 1; ++i)
-                    turn.push_back(same[i]);
-                std::vector<Members> found;
-                CompareSideBySide(reader, turn, found);
-                for (Members& identical : found) {
-                    if (identical.front() == same.front())
-                        merged.insert(merged.end(), identical.begin() + (merged.empty() ? 0 : 1),
-                                      identical.end());
-                    else
-                        classes.push_back(std::move(identical));
-                }
-            }
-            if (merged.size() >= 2)
-                classes.push_back(std::move(merged));
-        }
-    }
+    options.hashName = QStringLiteral("XXH3-128");
+    options.block = kBlock;
+    m_cacheOptions = std::move(options);
 }
 
 bool ContentsCheck::Run()
 {
-    const std::vector<Members>& groups = m_groups;
-    // Each thread takes the next group; each group's classes go to its own place.
-    std::vector<std::vector<Members>> found(groups.size());
-    std::atomic<size_t> next{0};
-    const auto work = [&] {
-        Reader reader;
-        for (size_t g = next++; g < groups.size() && !m_stop; g = next++)
-            CompareGroup(reader, groups[g], found[g]);
-    };
-    std::thread helper;
-    if (groups.size() > 1 && std::thread::hardware_concurrency() > 1) {
-        try {
-            helper = std::thread(work);
-        } catch (const std::system_error&) {
-            // One thread does it all.
+    std::unique_ptr<ContentsCache> cache;
+    std::unique_ptr<ContentsRecall> recall;
+    if (m_cacheOptions && !m_groups.empty()) {
+        cache = std::make_unique<ContentsCache>(*m_cacheOptions);
+        if (cache->Open()) {
+            recall = std::make_unique<ContentsRecall>(m_files.size(), cache.get());
+            m_recall = recall.get();
         }
     }
-    work();
-    if (helper.joinable())
-        helper.join();
+    const std::vector<Members>& groups = m_groups;
+    // Each thread takes the next group, the largest first, so that one large group does not come
+    // last to one thread while the other has nothing left; each group's classes go to its own place.
+    std::vector<size_t> order(groups.size());
+    std::vector<std::uint64_t> bytes(groups.size());
+    for (size_t g = 0; g < groups.size(); ++g) {
+        order[g] = g;
+        bytes[g] = m_files[groups[g].front()].size * groups[g].size();
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&bytes](size_t a, size_t b) { return bytes[a] > bytes[b]; });
+    std::vector<std::vector<Members>> found(groups.size());
+    // Two threads (when there can be two) run `work` to its end.
+    const auto inParallel = [&groups](const std::function<void()>& work) {
+        std::thread helper;
+        if (groups.size() > 1 && std::thread::hardware_concurrency() > 1) {
+            try {
+                helper = std::thread(work);
+            } catch (const std::system_error&) {
+                // One thread does it all.
+            }
+        }
+        work();
+        if (helper.joinable())
+            helper.join();
+    };
+    // With a cache to ask, every file is looked at first, folder by folder, each folder opened
+    // once: the files of one group lie in many folders.
+    if (m_recall && !cache->Empty()) {
+        std::vector<size_t> files;
+        for (const Members& group : groups)
+            files.insert(files.end(), group.begin(), group.end());
+        std::sort(files.begin(), files.end(),
+                  [this](size_t a, size_t b) { return m_files[a].folder < m_files[b].folder; });
+        constexpr size_t kSlice = 512;
+        std::atomic<size_t> slice{0};
+        inParallel([&] {
+            Reader reader;
+            for (size_t from = slice++ * kSlice; from < files.size() && !m_stop; from = slice++ * kSlice)
+                for (size_t i = from; i < std::min(files.size(), from + kSlice); ++i)
+                    Look(reader, files[i], true);
+        });
+    }
+    std::atomic<size_t> next{0};
+    inParallel([&] {
+        Reader reader;
+        for (size_t k = next++; k < order.size() && !m_stop; k = next++)
+            CompareGroup(reader, groups[order[k]], found[order[k]]);
+    });
+    if (cache) {
+        // What was learnt is written back in one go, also after a stop.
+        if (m_recall)
+            m_recall->Commit();
+        m_recall = nullptr;
+        m_cacheProblem = cache->Problem();
+        cache->Close();
+    }
     if (m_stop)
         return false;
 
+    // A file that changed or failed after it was placed (compared in several turns) leaves its class.
     std::vector<int> classOf(m_files.size(), -1);
     int classes = 0;
     for (const std::vector<Members>& groupClasses : found) {
         for (const Members& identical : groupClasses) {
+            const auto stays = [this](size_t file) {
+                return !m_outcomes[file].changed && !m_outcomes[file].unreadable;
+            };
+            if (std::count_if(identical.begin(), identical.end(), stays) < 2)
+                continue;
             for (size_t file : identical)
-                classOf[file] = classes;
+                if (stays(file))
+                    classOf[file] = classes;
             ++classes;
         }
     }
@@ -327,8 +421,10 @@ bool ContentsCheck::Run()
     for (size_t i = 0; i < m_files.size(); ++i) {
         const int linked = m_outcomes[i].hardLinkOf;
         const int c = linked >= 0 ? classOf[size_t(linked)] : classOf[i];
-        if (linked >= 0)
+        if (linked >= 0) {
             m_outcomes[i].unreadable = m_outcomes[size_t(linked)].unreadable;
+            m_outcomes[i].changed = m_outcomes[size_t(linked)].changed;
+        }
         if (c < 0)
             continue;
         if (number[size_t(c)] == 0)

@@ -14,6 +14,8 @@ namespace {
 // Rows are handed over at least this often while reading, and at the end.
 constexpr auto kHandOverInterval = std::chrono::milliseconds(20);
 constexpr size_t kHandOverRows = 512;
+// The second half of a long input, read aside, is handed over in batches of this many rows.
+constexpr size_t kTailSlice = 4096;
 // From this many input lines on, two threads read the files.
 constexpr int kSplitRows = 4096;
 
@@ -133,14 +135,22 @@ void DuplicateScan::Read(const HandOver& handOver)
     if (tailFailed)
         throw std::runtime_error("reading the second half failed");
     if (split < count && !m_stop) {
-        for (ResultRow& row : tail.rows) {
-            row.number += cursor.rowsAdded;
-            row.folder += cursor.foldersAdded;
-        }
+        // The second half goes over in slices, so that whoever takes the rows never has to take
+        // them all at once.
+        const int rowBase = cursor.rowsAdded;
+        const int folderBase = cursor.foldersAdded;
         for (ResultFolder& folder : tail.folders)
             cursor.batch.folders.push_back(std::move(folder));
-        for (ResultRow& row : tail.rows)
+        for (ResultRow& row : tail.rows) {
+            if (cursor.batch.rows.size() >= kTailSlice) {
+                if (m_stop)
+                    return;
+                cursor.Flush(handOver, true);
+            }
+            row.number += rowBase;
+            row.folder += folderBase;
             cursor.batch.rows.push_back(std::move(row));
+        }
         cursor.rowsAdded += tailRows;
         cursor.foldersAdded += tailFolders;
     }
@@ -172,24 +182,23 @@ void DuplicateScan::AddFileRow(const ScanEntry& entry, Cursor& cursor)
         return;
     ResultRow row;
     row.name = entry.name;
-    struct stat looked;
-    if (!RegularFile::Look(cursor.fd, row.name.c_str(), looked) || m_stop)
+    // One look gives the type and the size; nothing is opened, so a pipe or a device never is.
+    RegularFile::Looked looked;
+    if (!RegularFile::LookAt(cursor.fd, row.name.c_str(), looked) || m_stop)
         return;
     row.number = ++cursor.rowsAdded;
     row.folder = cursor.FolderIndex();
-    struct stat opened;
-    const int fd = RegularFile::Open(cursor.fd, row.name.c_str(), looked, opened);
-    if (fd >= 0) {
-        ::close(fd);
-        if (!m_stop) {
-            row.opened = true;
-            row.size = std::uint64_t(opened.st_size);
-            row.key = row.size;
-            row.device = std::uint64_t(opened.st_dev);
-            row.inode = std::uint64_t(opened.st_ino);
-            row.modified = std::int64_t(opened.st_mtim.tv_sec);
-            row.timeKnown = true;
-        }
+    row.link = looked.link;
+    if (looked.readable) {
+        const struct stat& file = looked.file;
+        row.opened = true;
+        row.size = std::uint64_t(file.st_size);
+        row.key = row.size;
+        row.device = std::uint64_t(file.st_dev);
+        row.inode = std::uint64_t(file.st_ino);
+        row.modified = std::int64_t(file.st_mtim.tv_sec);
+        row.modifiedNanoseconds = std::int32_t(file.st_mtim.tv_nsec);
+        row.timeKnown = true;
     }
     cursor.batch.rows.push_back(std::move(row));
 }

@@ -49,7 +49,8 @@ private:
 // The first part of the duplicates window's scan, without the window: reads the size and
 // last-write time of every input file in input order and hands the rows over in batches. A path
 // that names nothing gives no row; an entry that is not a regular file (or a link to one), or that
-// cannot be opened, gives a row without size. The later steps are in SizeGrouping.
+// may not be read, gives a row without size. Nothing is opened: one look at each entry gives its
+// type and its size. The later steps are in SizeGrouping.
 class DuplicateScan
 {
 public:
@@ -61,7 +62,8 @@ public:
 
     // Reads the whole input. The rows of a batch follow those of the batches before it; a batch is
     // handed over at least every 20 ms or 512 rows while reading, and once at the end. A long input
-    // is read by two threads, with the same result. Throws when reading fails on either thread.
+    // is read by two threads, with the same result: the second half, read aside, follows the first
+    // in batches of at most 4096 rows. Throws when reading fails on either thread.
     void Read(const HandOver& handOver);
 
 private:

@@ -42,6 +42,32 @@ bool Look(int folderFd, const char* name, struct stat& entry)
     return ::fstatat(folderFd, name, &entry, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
+namespace {
+
+// Whether the file that `file` describes may be read: its permission bits for this process's user
+// (owner, or both group and others, decide at once), else the system's own answer.
+bool MayRead(int folderFd, const char* name, const struct stat& file, bool throughLink)
+{
+    const mode_t allowed = file.st_uid == ::geteuid() ? S_IRUSR : S_IRGRP | S_IROTH;
+    if ((file.st_mode & allowed) == allowed)
+        return true;
+    return ::faccessat(folderFd, name, R_OK, AT_EACCESS | (throughLink ? 0 : AT_SYMLINK_NOFOLLOW)) == 0;
+}
+
+} // namespace
+
+bool LookAt(int folderFd, const char* name, Looked& look)
+{
+    if (::fstatat(folderFd, name, &look.file, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    look.link = S_ISLNK(look.file.st_mode);
+    if (look.link && ::fstatat(folderFd, name, &look.file, 0) != 0)
+        look.file.st_mode = 0; // dangling: a link to nothing
+    look.regular = S_ISREG(look.file.st_mode);
+    look.readable = look.regular && MayRead(folderFd, name, look.file, look.link);
+    return true;
+}
+
 int Open(int folderFd, const char* name, const struct stat& entry, struct stat& opened)
 {
     struct stat target = entry;

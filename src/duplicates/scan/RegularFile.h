@@ -17,6 +17,21 @@ int OpenFolder(std::string_view native);
 // is no such entry.
 bool Look(int folderFd, const char* name, struct stat& entry);
 
+// What one look at an entry tells the duplicates scan, without opening anything.
+struct Looked
+{
+    bool link = false;     // the entry is a symbolic link
+    bool regular = false;  // a regular file, or a link to one
+    bool readable = false; // a regular file that this process may read
+    struct stat file;      // of the entry, or of what the link points to
+};
+
+// Looks the entry `name` of the folder `folderFd` up with one fstatat that gives both its type and
+// its size (a link takes a second one, through the link). Whether a regular file may be read is
+// told by its permission bits, and asked of the system only when they refuse, so that an access
+// control list still counts. False when there is no such entry.
+bool LookAt(int folderFd, const char* name, Looked& look);
+
 // Opens the entry that `entry` describes for reading when it is a regular file or a link to one,
 // and fills `opened` from the open file. -1 when it is anything else, when it cannot be opened, or
 // when what was opened is not the file that was looked at.

@@ -17,14 +17,20 @@ struct ResultRow
     std::uint64_t key = 0;     // the size while filling and ordering, the size band afterwards
     std::uint64_t device = 0;  // of the file that was opened; valid when opened
     std::uint64_t inode = 0;
-    bool opened = false; // false: the file could not be opened, so "Size" stays empty
+    std::int32_t modifiedNanoseconds = 0; // the part of a second of the last write
+    bool opened = false;                  // false: the file could not be opened, so "Size" stays empty
     bool timeKnown = false;
+    // The entry is a symbolic link. It shows the size of what it points to, but it is never a copy
+    // of anything: it is in no group.
+    bool link = false;
     bool checked = false;
     // After a contents check: the row's contents group (from 1; 0: none), the "Sr" of the row it
-    // is a hard link of (0: none), and whether it could not be read.
+    // is a hard link of (0: none), whether it could not be read, and whether its size or last
+    // write was no longer what the scan saw.
     int contentsGroup = 0;
     int hardLinkOf = 0;
     bool unreadable = false;
+    bool changed = false;
 };
 
 // A folder of the duplicate candidates: its text and its exact bytes, both ending with "/".

@@ -95,4 +95,46 @@ void AssignSizeBands(std::vector<ResultRow>& rows, const std::atomic<bool>& stop
     }
 }
 
+std::vector<Placed> PlanOrder(const std::vector<RowKey>& rows, const std::atomic<bool>& stop)
+{
+    // Largest key first, input order among equal keys.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
+    order.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        order.emplace_back(rows[i].key, std::uint32_t(i));
+    if (stop)
+        return {};
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    if (stop)
+        return {};
+    std::vector<Placed> placed;
+    const size_t n = order.size();
+    for (size_t i = 0; i < n; ++i) {
+        const bool shared = (i > 0 && order[i - 1].first == order[i].first) ||
+                            (i + 1 < n && order[i + 1].first == order[i].first);
+        if (shared)
+            placed.push_back({order[i].second, 0});
+    }
+    if (placed.size() == 1)
+        placed.clear();
+    // Bands as AssignSizeBands gives them: one more at each change of the size text.
+    const auto sameText = [&rows](std::uint32_t a, std::uint32_t b) {
+        return rows[a].opened == rows[b].opened && (!rows[a].opened || rows[a].key == rows[b].key);
+    };
+    for (size_t j = 1; j < placed.size(); ++j)
+        placed[j].band = placed[j - 1].band + (sameText(placed[j].position, placed[j - 1].position) ? 0 : 1);
+    return stop ? std::vector<Placed>() : placed;
+}
+
+long long CopyGroup(const ResultRow& row, bool contentsChecked)
+{
+    if (row.link)
+        return -1;
+    if (contentsChecked)
+        return row.contentsGroup > 0 ? row.contentsGroup : -1;
+    return row.opened ? (long long)row.size : -1;
+}
+
 } // namespace SizeGrouping

@@ -31,4 +31,26 @@ void AssignSizeBands(std::vector<ResultRow>& rows, const std::atomic<bool>& stop
 // Whether two rows show the same "Size" text.
 bool SameSizeText(const ResultRow& a, const ResultRow& b);
 
+// What the steps above need of a row while the scan reads it.
+struct RowKey
+{
+    std::uint64_t key = 0;
+    bool opened = false;
+};
+// A row as the steps above leave it: its place in the input (from 0) and its band.
+struct Placed
+{
+    std::uint32_t position = 0;
+    std::uint64_t band = 0;
+};
+// The order, removal and bands that the steps above give, worked out from the keys alone, so that
+// the scan's own thread can do it: the rows that stay, top to bottom. Empty when stopped.
+std::vector<Placed> PlanOrder(const std::vector<RowKey>& rows, const std::atomic<bool>& stop);
+
+// The copy group of a row, for the summary, keeping one of each group and any rule acting on
+// groups: after a contents check its contents group, before one the size of a file that could be
+// read (whatever rows stand between files of one size); -1 for a row in none, and always for a
+// symbolic link, which is never a copy of anything.
+long long CopyGroup(const ResultRow& row, bool contentsChecked);
+
 } // namespace SizeGrouping
