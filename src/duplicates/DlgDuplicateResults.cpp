@@ -209,7 +209,7 @@ void CDlgDuplicateResults::OnListRightClick(const QPoint& position)
 
 void CDlgDuplicateResults::OnCheckAll()
 {
-    m_listResults.Model().SetAllChecks(true);
+    CheckAllButProtected();
 }
 
 void CDlgDuplicateResults::OnUncheckAll()
@@ -228,6 +228,8 @@ void CDlgDuplicateResults::OnShowInExplorer()
 void CDlgDuplicateResults::OnRecycleChecked()
 {
     BusyCursor busy;
+    // Files in a reference folder are never removed.
+    UncheckProtected();
     const ResultsModel& model = m_listResults.Model();
     std::vector<std::string> paths;
     for (int row = 0; row < model.rowCount(); ++row) {
@@ -256,5 +258,5 @@ void CDlgDuplicateResults::OnRecycleChecked()
 bool CDlgDuplicateResults::RecycleFiles(const std::vector<std::string>& paths)
 {
     // The desktop asks for confirmation, shows progress and reports its own failures.
-    return Shell::SendToTrash(&m_listResults, paths);
+    return RecycleAndLog(paths);
 }

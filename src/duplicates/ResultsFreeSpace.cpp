@@ -11,6 +11,7 @@
 #include "view/Seams.h"
 #include "view/ShellServices.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QProgressDialog>
 #include <set>
@@ -56,13 +57,14 @@ int CDlgDuplicateResults::UncheckProtected()
 {
     ResultsModel& model = m_listResults.Model();
     const std::vector<bool> protectedRows = ProtectedRows();
+    std::vector<bool> checks(protectedRows.size());
     int unchecked = 0;
     for (int row = 0; row < model.rowCount(); ++row) {
-        if (protectedRows[size_t(row)] && model.GetCheck(row)) {
-            model.SetCheck(row, false);
-            ++unchecked;
-        }
+        checks[size_t(row)] = model.GetCheck(row) && !protectedRows[size_t(row)];
+        unchecked += model.GetCheck(row) && protectedRows[size_t(row)] ? 1 : 0;
     }
+    if (unchecked > 0)
+        model.SetChecks(checks);
     return unchecked;
 }
 
@@ -89,8 +91,8 @@ void CDlgDuplicateResults::ApplyKeepRules(const KeepRules::RuleSet& rules)
     files.reserve(groups.size());
     for (int i = 0; i < model.rowCount(); ++i) {
         const ResultRow& row = model.Rows()[size_t(i)];
-        files.push_back({model.NativeFolder(i), row.name, groups[size_t(i)], row.modified, row.modifiedNanoseconds,
-                         row.timeKnown, row.device, row.inode});
+        files.push_back({model.NativeFolder(i), row.name, groups[size_t(i)], row.modified,
+                         row.modifiedNanoseconds, row.timeKnown, row.device, row.inode});
     }
     KeepRules::ReferenceFolders folders(rules.referenceFolders);
     const std::vector<KeepRules::Mark> marks = KeepRules::Choose(files, rules, folders);
@@ -124,13 +126,15 @@ void CDlgDuplicateResults::FreeChecked(FreeSpace::Method method)
     for (int row = 0; row < model.rowCount(); ++row)
         checked += model.GetCheck(row) ? 1 : 0;
     if (checked == 0) {
-        Seams::MessageBox(this, tr("Check the files to replace with the file that stays in their group, then try again."),
-                          QString(), QMessageBox::Information);
+        Seams::MessageBox(
+            this, tr("Check the files to replace with the file that stays in their group, then try again."),
+            QString(), QMessageBox::Information);
         return;
     }
     if (!model.ContentsShown()) {
-        Seams::MessageBox(this, tr("Only files whose contents were compared can be replaced. Verify Contents first."),
-                          QString(), QMessageBox::Information);
+        Seams::MessageBox(
+            this, tr("Only files whose contents were compared can be replaced. Verify Contents first."),
+            QString(), QMessageBox::Information);
         return;
     }
 
@@ -146,29 +150,41 @@ void CDlgDuplicateResults::FreeChecked(FreeSpace::Method method)
         file.checked = row.checked;
         file.keeps = row.keeps;
         file.inReference = folders.Holding(model.NativeFolder(i)) >= 0;
-        file.verified = file.group >= 0 && row.opened && row.timeKnown;
-        file.identity = {row.device,   row.inode,      row.size,
-                         row.modified, row.modifiedNanoseconds, row.changeTime, row.changeTimeNanoseconds};
+        // Only a file the contents check saw as the scan did, with the last change it saw then.
+        file.verified =
+            file.group >= 0 && row.opened && row.timeKnown && !row.changed && row.changedNs != INT64_MIN;
+        const std::int64_t second = 1'000'000'000;
+        const std::int64_t changedNs = ((row.changedNs % second) + second) % second;
+        file.identity = {row.device,
+                         row.inode,
+                         row.size,
+                         row.modified,
+                         row.modifiedNanoseconds,
+                         (row.changedNs - changedNs) / second,
+                         changedNs};
     }
 
     BusyCursor busy;
-    QProgressDialog progress(method == FreeSpace::Method::HardLink ? tr("Replacing the checked files with hard links...")
-                                                                    : tr("Sharing the space of the checked files..."),
+    QProgressDialog progress(method == FreeSpace::Method::HardLink
+                                 ? tr("Replacing the checked files with hard links...")
+                                 : tr("Sharing the space of the checked files..."),
                              tr("Cancel"), 0, checked, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAttribute(Qt::WA_DontShowOnScreen, testAttribute(Qt::WA_DontShowOnScreen));
     platform::ActionLog log;
-    const FreeSpace::Report report = FreeSpace::Run(method, files, log, [&progress](size_t done, std::uint64_t) {
-        progress.setValue(int(done));
-        return !progress.wasCanceled();
-    });
+    const FreeSpace::Report report =
+        FreeSpace::Run(method, files, log, [&progress](size_t done, std::uint64_t) {
+            progress.setValue(int(done));
+            return !progress.wasCanceled();
+        });
     progress.close();
     AfterFreeing(files, report);
     ShowFreeReport(method, report, log);
 }
 
-void CDlgDuplicateResults::AfterFreeing(const std::vector<FreeSpace::File>& files, const FreeSpace::Report& report)
+void CDlgDuplicateResults::AfterFreeing(const std::vector<FreeSpace::File>& files,
+                                        const FreeSpace::Report& report)
 {
     // A replaced file is now the file that stays (a hard link) or shares its storage; either way
     // it is unchecked and its identity is read again. The copies that stayed may have had links
@@ -205,7 +221,9 @@ void CDlgDuplicateResults::ShowFreeReport(FreeSpace::Method method, const FreeSp
 {
     QStringList lines;
     lines << (method == FreeSpace::Method::HardLink
-                  ? tr("%1 file(s) replaced with hard links, %2 freed.").arg(report.done).arg(Size(report.freed))
+                  ? tr("%1 file(s) replaced with hard links, %2 freed.")
+                        .arg(report.done)
+                        .arg(Size(report.freed))
                   : tr("%1 file(s) now share their space with the file that stays, %2 freed.")
                         .arg(report.done)
                         .arg(Size(report.freed)));
@@ -216,9 +234,10 @@ void CDlgDuplicateResults::ShowFreeReport(FreeSpace::Method method, const FreeSp
     if (skipped > 0) {
         lines << QString() << tr("%1 file(s) skipped:").arg(skipped);
         for (const auto& [reason, count] : report.skipped) {
-            const QString why = reason.first == FreeSpace::Outcome::Failed
-                                    ? ErrorText(reason.second)
-                                    : QCoreApplication::translate("FreeSpace", FreeSpace::ReasonText(reason.first));
+            const QString why =
+                reason.first == FreeSpace::Outcome::Failed
+                    ? ErrorText(reason.second)
+                    : QCoreApplication::translate("FreeSpace", FreeSpace::ReasonText(reason.first));
             lines << tr("%1: %2 file(s)").arg(why).arg(count);
             failed = failed || reason.first == FreeSpace::Outcome::Failed;
         }
