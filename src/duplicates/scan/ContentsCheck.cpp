@@ -394,12 +394,12 @@ bool ContentsCheck::Run()
     });
     if (cache) {
         // What was learnt is written back in one go, also after a stop. A file the cache answered
-        // for, never opened, has the last change of its first look, which every later look matched.
+        // for, never opened, has the last change of its look (a file read keeps the one it had
+        // when first opened, the earliest).
         if (m_recall) {
             for (size_t i = 0; i < m_files.size(); ++i)
-                if (const std::int64_t changedNs = m_recall->ChangeTime(i);
-                    changedNs != ContentsRecall::kAnyTime)
-                    m_outcomes[i].changedNs = changedNs;
+                if (m_outcomes[i].changedNs == ContentsOutcome::kNoChangeTime) // kAnyTime when unknown
+                    m_outcomes[i].changedNs = m_recall->ChangeTime(i);
             m_recall->Commit();
         }
         m_recall = nullptr;
@@ -444,3 +444,6 @@ bool ContentsCheck::Run()
     }
     return true;
 }
+
+static_assert(ContentsRecall::kAnyTime == ContentsOutcome::kNoChangeTime,
+              "one value for an unknown change time");
