@@ -210,6 +210,7 @@ KeepRules::RuleSet LoadKeepRules()
 void SaveKeepRules(const KeepRules::RuleSet& rules)
 {
     using Settings::DuplicatesKey;
+    const platform::ProfileWriteBatch batch; // both values in one rewrite
     platform::WriteProfileString(Section(), Settings::Name(DuplicatesKey::KeepRules),
                                  QString::fromStdString(rules.OrderText()));
     platform::WriteProfileString(Section(), Settings::Name(DuplicatesKey::ReferenceFolders),
