@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -142,6 +143,19 @@ private slots:
                                       << QStringLiteral("tresmolo: The folder \"%1/sub\" cannot be opened: "
                                                         "Not a directory.\n")
                                              .arg(m_file);
+        // One dash and a word: one unknown option, named whole, with the long option it may mean.
+        const QString tryHelp = QStringLiteral("Try \"tresmolo --help\" for more information.\n");
+        QTest::newRow("-search") << QStringList{QStringLiteral("-search"), m_folder}
+                                 << QStringLiteral("tresmolo: Unknown option: -search (did you mean "
+                                                   "\"--search\"?)\n") +
+                                        tryHelp;
+        QTest::newRow("-platform=offscreen")
+            << QStringList{QStringLiteral("-platform=offscreen")}
+            << QStringLiteral("tresmolo: Unknown option: -platform=offscreen\n") + tryHelp;
+        QTest::newRow("file URI with an encoded slash")
+            << QStringList{QStringLiteral("file:///tmp%2Fqa")}
+            << QStringLiteral("tresmolo: \"file:///tmp%2Fqa\" is not a valid file URI: a \"/\" cannot be "
+                              "part of a name.\n");
         QTest::newRow("file URI of another computer")
             << QStringList{QStringLiteral("file://elsewhere.example/tmp")}
             << QStringLiteral("tresmolo: \"file://elsewhere.example/tmp\" names a folder on another computer "
@@ -159,19 +173,43 @@ private slots:
         QVERIFY(result.output.isEmpty());
     }
 
-    void anUnreadableFolderIsRefused()
+    // A folder that cannot be listed, and one whose entries cannot be examined (read permission but
+    // no search permission), are refused with the system's reason. The superuser examines them with
+    // the file rights of "nobody" on this thread (a file-system user id drops its file rights).
+    void foldersWithoutRightsAreRefused()
     {
-        if (::geteuid() == 0)
-            QSKIP("the superuser reads every folder");
         const QString locked = m_tree.path() + QStringLiteral("/locked");
-        QVERIFY(QDir().mkpath(locked));
-        QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
-        const CommandLine::Result result = Parse({locked});
-        QFile::setPermissions(locked,
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(!result.run);
-        QCOMPARE(result.exitCode, 2);
-        QCOMPARE(result.error, QStringLiteral("tresmolo: The folder \"%1\" cannot be read.\n").arg(locked));
+        const QString closed = m_tree.path() + QStringLiteral("/closed");
+        const QByteArray tree = QFile::encodeName(m_tree.path());
+        QVERIFY(::mkdir(QFile::encodeName(locked).constData(), 0333) == 0);
+        QVERIFY(::mkdir(QFile::encodeName(closed).constData(), 0666) == 0);
+        QVERIFY(::chmod(QFile::encodeName(locked).constData(), 0333) == 0); // past the umask
+        QVERIFY(::chmod(QFile::encodeName(closed).constData(), 0666) == 0);
+        QVERIFY(::chmod(tree.constData(), 0755) == 0);
+        const auto restore = qScopeGuard([&] {
+            ::setfsuid(0);
+            ::chmod(tree.constData(), 0700);
+            ::rmdir(QFile::encodeName(locked).constData());
+            ::rmdir(QFile::encodeName(closed).constData());
+        });
+        if (::geteuid() == 0) {
+            ::setfsuid(65534);
+            if (::setfsuid(uid_t(-1)) != 65534)
+                QSKIP("cannot take another user's file rights here");
+        }
+        const CommandLine::Result unreadable = Parse({locked});
+        const CommandLine::Result unsearchable = Parse({closed, QStringLiteral("--search")});
+        ::setfsuid(0);
+        QVERIFY(!unreadable.run && !unsearchable.run);
+        QCOMPARE(unreadable.exitCode, 2);
+        QCOMPARE(unsearchable.exitCode, 2);
+        QCOMPARE(
+            unreadable.error,
+            QStringLiteral("tresmolo: The folder \"%1\" cannot be read: Permission denied.\n").arg(locked));
+        QCOMPARE(unsearchable.error,
+                 QStringLiteral("tresmolo: The entries of the folder \"%1\" cannot be examined: "
+                                "Permission denied.\n")
+                     .arg(closed));
     }
 
     void helpAndVersion()
@@ -250,6 +288,33 @@ private slots:
         QVERIFY2(accented.run, qPrintable(accented.error));
         QCOMPARE(QFile::encodeName(accented.options.folder).toStdString(), tree + "/odd\xc3\xa9");
         ::rmdir((tree + "/odd\xff").c_str()); // QTemporaryDir cannot remove it
+    }
+
+    // A relative folder while the current folder has no path: removed, or deeper than PATH_MAX.
+    void relativeFoldersNeedTheCurrentFolder()
+    {
+        const QString before = QDir::currentPath();
+        const QString gone = m_tree.path() + QStringLiteral("/gone");
+        QVERIFY(QDir().mkpath(gone));
+        QVERIFY(QDir::setCurrent(gone));
+        QVERIFY(QDir().rmdir(gone));
+        const CommandLine::Result removed = Parse({QStringLiteral("sub")});
+        QVERIFY(QDir::setCurrent(m_tree.path()));
+        // Deep down, the folder is found from the current one, and its path is too long to use.
+        const std::string name(250, 'd');
+        int depth = 0;
+        for (; depth < 20; ++depth)
+            if (::mkdir(name.c_str(), 0755) != 0 || ::chdir(name.c_str()) != 0)
+                break;
+        const CommandLine::Result deep = Parse({QStringLiteral(".")});
+        for (; depth > 0; --depth)
+            QVERIFY(::chdir("..") == 0 && ::rmdir(name.c_str()) == 0);
+        QVERIFY(QDir::setCurrent(before));
+        QVERIFY(!removed.run && !deep.run);
+        QCOMPARE(removed.error, QStringLiteral("tresmolo: The folder \"sub\" cannot be opened: the current "
+                                               "folder cannot be read: No such file or directory.\n"));
+        QVERIFY2(deep.error.endsWith(QStringLiteral("cannot be opened: File name too long.\n")),
+                 qPrintable(deep.error));
     }
 
     // The program itself: what it prints and returns, with no display at all.
