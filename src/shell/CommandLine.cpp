@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 
 #include "BuildInfo.h"
+#include "platform/Paths.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -315,13 +316,6 @@ std::string Folder(const std::string& argument, QString* problem)
     *problem = FolderProblem(folder);
     if (!problem->isEmpty())
         return {};
-    // The folder tree lists folders by their names as text; a name that is not UTF-8 has no text
-    // that leads back to it, so the tree neither shows nor selects such a folder.
-    if (QFile::encodeName(Text(folder)).toStdString() != folder) {
-        *problem = Tr("The name of the folder \"%1\" is not valid UTF-8, so the folder tree cannot show it.")
-                       .arg(Text(folder));
-        return {};
-    }
     return folder;
 }
 
@@ -400,7 +394,7 @@ Result Parse(const std::vector<std::string>& arguments)
         const std::string folder = Folder(folders.front(), &problem);
         if (!problem.isEmpty())
             return Failure(arguments, problem);
-        result.options.folder = Text(folder);
+        result.options.folder = platform::PathText(folder);
     }
     return result;
 }

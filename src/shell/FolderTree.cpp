@@ -1,5 +1,6 @@
 #include "shell/FolderTree.h"
 
+#include "platform/Paths.h"
 #include "view/AppMessages.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,9 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -136,6 +139,18 @@ bool CFolderTree::SelectPath(const QString& path)
     return true;
 }
 
+void CFolderTree::SelectNearestShown(const QString& path)
+{
+    m_quiet = true;
+    QString folder = platform::FolderText(path);
+    do {
+        folder = folder.left(std::max<qsizetype>(folder.lastIndexOf(QLatin1Char('/')), 1));
+    } while (!SelectPath(folder) && folder != QLatin1String("/"));
+    m_quiet = false;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    m_ownChoice = rows.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(rows.first());
+}
+
 QString CFolderTree::GetItemPath() const
 {
     const QModelIndexList rows = selectionModel()->selectedRows();
@@ -176,6 +191,9 @@ void CFolderTree::OnSelectionChanged(const QItemSelection& selected)
 
 void CFolderTree::Notify()
 {
+    if (m_quiet)
+        return;
+    m_ownChoice = QPersistentModelIndex();
     AppMessages::Post(AppMessages::UWM_FOLDER_SELECTED);
     emit folderSelected();
 }
@@ -201,13 +219,24 @@ void CFolderTree::Reveal()
 void CFolderTree::mousePressEvent(QMouseEvent* event)
 {
     StopRevealing();
+    const QPersistentModelIndex ownChoice = m_ownChoice;
     QTreeView::mousePressEvent(event);
+    // A click on the folder the program selected changes no selection, yet it is the user's choice.
+    if (ownChoice.isValid() && m_ownChoice.isValid() &&
+        indexAt(event->position().toPoint()) == QModelIndex(ownChoice) &&
+        selectionModel()->isSelected(ownChoice))
+        Notify();
 }
 
 void CFolderTree::keyPressEvent(QKeyEvent* event)
 {
     StopRevealing();
+    const QPersistentModelIndex ownChoice = m_ownChoice;
     QTreeView::keyPressEvent(event);
+    // Space or Enter on the folder the program selected takes it as the user's choice.
+    if (ownChoice.isValid() && m_ownChoice.isValid() && currentIndex() == QModelIndex(ownChoice) &&
+        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        Notify();
 }
 
 void CFolderTree::wheelEvent(QWheelEvent* event)

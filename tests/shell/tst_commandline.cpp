@@ -1,7 +1,9 @@
 // The command line: what it accepts and refuses, what the program prints and returns for it, and a
 // start-up on a given folder with --search.
 #include "BuildInfo.h"
+#include "platform/Paths.h"
 #include "shell/CommandLine.h"
+#include "shell/FolderTree.h"
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
 #include "support/TestSupport.h"
@@ -10,9 +12,11 @@
 #include "view/Seams.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <fcntl.h>
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -258,8 +262,8 @@ private slots:
         QCOMPARE(mixed.options.folder, m_folder);
     }
 
-    // Folders the system refuses are named with the system's reason; one whose name is not UTF-8
-    // with what keeps the tree from showing it.
+    // Folders the system refuses are named with the system's reason; names that are not UTF-8 are
+    // taken by their bytes.
     void folderFaultsSayWhatIsWrong()
     {
         const std::string tree = QFile::encodeName(m_tree.path()).toStdString();
@@ -272,9 +276,6 @@ private slots:
         const std::vector<std::pair<std::string, QString>> cases = {
             {tree + "/loop", QStringLiteral("cannot be opened: Too many levels of symbolic links.")},
             {longPath, QStringLiteral("cannot be opened: File name too long.")},
-            {tree + "/odd\xff", QStringLiteral("is not valid UTF-8, so the folder tree cannot show it.")},
-            {"file://" + tree + "/odd%FF",
-             QStringLiteral("is not valid UTF-8, so the folder tree cannot show it.")},
             {"file://" + tree + "/odd%00", QStringLiteral("is not a valid file URI.")},
         };
         for (const auto& [argument, reason] : cases) {
@@ -283,10 +284,19 @@ private slots:
             QCOMPARE(result.exitCode, 2);
             QVERIFY2(result.error.endsWith(reason + QLatin1Char('\n')), qPrintable(result.error));
         }
-        // A UTF-8 name given as a percent-encoded URI is the folder itself.
-        const CommandLine::Result accented = ParseBytes({"file://" + tree + "/odd%C3%A9"});
-        QVERIFY2(accented.run, qPrintable(accented.error));
-        QCOMPARE(QFile::encodeName(accented.options.folder).toStdString(), tree + "/odd\xc3\xa9");
+        // A name given as a percent-encoded URI is the folder itself, whether UTF-8 or not; a path
+        // text hands on its exact bytes.
+        const std::vector<std::pair<std::string, std::string>> named = {
+            {"file://" + tree + "/odd%C3%A9", tree + "/odd\xc3\xa9"},
+            {"file://" + tree + "/odd%FF", tree + "/odd\xff"},
+            {tree + "/odd\xff/", tree + "/odd\xff"},
+        };
+        for (const auto& [argument, folder] : named) {
+            const CommandLine::Result result = ParseBytes({argument});
+            QVERIFY2(result.run, qPrintable(result.error));
+            QCOMPARE(result.exitCode, 0);
+            QCOMPARE(platform::NativePath(result.options.folder), folder);
+        }
         ::rmdir((tree + "/odd\xff").c_str()); // QTemporaryDir cannot remove it
     }
 
@@ -418,6 +428,56 @@ private slots:
             QVERIFY(finished.wait(20000));
             QTest::qWait(200);
             QCOMPARE(dialogs, 2);
+        }
+        Seams::SetDialogRunner({});
+    }
+
+    // A folder whose name is not UTF-8 is taken by its bytes: searched, shown with a replacement
+    // character, kept as the folder chosen last, while the tree shows the folder above it.
+    void startOnAFolderWhoseNameIsNotUtf8()
+    {
+        m_home.ClearSettings();
+        const std::string odd = QFile::encodeName(m_tree.path()).toStdString() + "/caf\xe9";
+        QVERIFY(::mkdir(odd.c_str(), 0755) == 0);
+        const std::string files[] = {odd + "/one.txt", odd + "/two\xff.txt"};
+        for (const std::string& file : files)
+            QVERIFY(::close(::creat(file.c_str(), 0644)) == 0);
+        const auto remove = qScopeGuard([&] {
+            for (const std::string& file : files)
+                ::unlink(file.c_str());
+            ::rmdir(odd.c_str());
+        });
+        const CommandLine::Result command = ParseBytes({"--search", odd});
+        QVERIFY2(command.run, qPrintable(command.error));
+        const QString shown = m_tree.path() + QStringLiteral("/caf\uFFFD");
+        QString proposed;
+        Seams::SetDialogRunner([&](QDialog& dialog) {
+            if (auto* parameters = qobject_cast<CDlgSearchParameters*>(&dialog))
+                proposed = parameters->PathEdit()->text();
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance(command.options));
+            QSignalSpy finished(app.MainFrame()->View(), &CPendrakeView::searchFinished);
+            QVERIFY(finished.wait(20000));
+            QCOMPARE(app.Document().SelectedFolder(), command.options.folder);
+            QCOMPARE(app.MainFrame()->Tree()->GetItemPath(), m_tree.path());
+            QCOMPARE(app.MainFrame()->FolderPane()->text(), shown);
+            QCOMPARE(proposed, shown);
+            QCOMPARE(app.MainFrame()->View()->FileModel().rowCount(), 2);
+        }
+        // Stored in a form a settings file keeps, it is the folder chosen last at the next start.
+        QString stored;
+        CSettingsSection().ReadLastFolderSelected(stored);
+        QCOMPARE(QString::fromUtf8(stored.toUtf8()), stored);
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance({}));
+            QCOMPARE(app.Document().SelectedFolder(), command.options.folder);
+            QTest::qWait(100);
+            QCOMPARE(app.Document().SelectedFolder(), command.options.folder);
         }
         Seams::SetDialogRunner({});
     }
