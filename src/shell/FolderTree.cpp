@@ -112,7 +112,9 @@ void CFolderTree::Rebuild()
 
 bool CFolderTree::SelectPath(const QString& path)
 {
-    if (path.isEmpty())
+    // A path text that keeps bytes which are not UTF-8 has no item here: through QFileInfo it would
+    // name another folder (one whose name holds replacement characters).
+    if (path.isEmpty() || platform::ShownText(path) != path)
         return false;
     const QFileInfo info(path);
     if (!info.isDir())

@@ -238,9 +238,12 @@ private slots:
         QCOMPARE(frame->FolderPane()->text(), m_tree.path() + QStringLiteral("/sub"));
 
         // So is a folder whose name is not UTF-8, which the tree cannot show: the tree shows the
-        // folder above it, and that choice of its own does not replace the dropped one.
+        // folder above it, and that choice of its own does not replace the dropped one (nor does a
+        // folder beside it named with the replacement character itself).
         const QByteArray odd = folder + "/odd\xff";
+        const QByteArray replaced = folder + "/odd\xef\xbf\xbd";
         QCOMPARE(::mkdir(odd.constData(), 0755), 0);
+        QCOMPARE(::mkdir(replaced.constData(), 0755), 0);
         std::unique_ptr<QMimeData> oddFolder(UriList("file://" + odd.toPercentEncoding("/") + "\r\n"));
         QVERIFY(Drag(frame, oddFolder.get(), true));
         const QString oddText = platform::PathText(odd.toStdString());
@@ -255,6 +258,7 @@ private slots:
                           frame->Tree()->visualRect(shown).center());
         QTRY_COMPARE(app.Document().SelectedFolder(), m_tree.path());
         ::rmdir(odd.constData());
+        ::rmdir(replaced.constData());
     }
 };
 
