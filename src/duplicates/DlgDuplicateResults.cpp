@@ -3,6 +3,7 @@
 #include "duplicates/DlgDuplicateResults.h"
 
 #include "engine/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 #include "view/Seams.h"
 #include "view/ShellServices.h"
 
@@ -157,6 +158,7 @@ void CDlgDuplicateResults::SaveColumnWidths()
     m_widthsSaved = true;
     // The last column fills the list, so its width is not the user's: it keeps the stored one.
     const QHeaderView* header = m_listResults.horizontalHeader();
+    const platform::ProfileWriteBatch batch;
     for (int column = 0; column + 1 < header->count() && column < ResultsModel::kColumnCount; ++column)
         m_settings.WriteInt(Settings::ResultsColumnWidthKey(column), header->sectionSize(column));
 }

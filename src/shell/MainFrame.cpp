@@ -504,6 +504,7 @@ void CMainFrame::SavePlacement() const
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    const platform::ProfileWriteBatch batch; // the placement and the lists' widths: one save
     SavePlacement();
     m_updateTimer.stop();
     m_view->OnDestroy(); // stops a run and waits for it, then keeps the column widths
