@@ -2,6 +2,7 @@
 
 #include "engine/SearchFilters.h"
 #include "engine/ViewSettings.h"
+#include "platform/Paths.h"
 #include "platform/SettingsStore.h"
 #include "view/SearchOptionsPanel.h"
 
@@ -150,7 +151,7 @@ void CDlgSearchParameters::OnInitDialog()
 {
     m_settings.ReadLastFolderSelected(m_pathText);
     m_settings.ReadSearchWord(m_wordText);
-    m_pathEdit->setText(m_pathText);
+    m_pathEdit->setText(platform::ShownText(platform::PathFromStored(m_pathText)));
     m_wordBox->addItems(ViewSettings::LoadWordHistory());
     m_wordBox->setCurrentIndex(-1);
     m_wordBox->setEditText(m_wordText);
