@@ -296,8 +296,12 @@ QString FolderProblem(const std::string& folder)
     return {};
 }
 
+// A folder's exact bytes. (A return type without "::" before the function's name also keeps the
+// translation tools from taking "std" for the class the function's texts belong to.)
+using NativeFolder = std::string;
+
 // The folder an argument names, checked; `problem` says why it cannot be used.
-std::string Folder(const std::string& argument, QString* problem)
+NativeFolder Folder(const std::string& argument, QString* problem)
 {
     if (argument.empty()) {
         *problem = Tr("The folder name is empty.");
