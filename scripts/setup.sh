@@ -11,6 +11,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fd-find xdotool weston qt6-wayland
   clang-format libxxhash-dev libsqlite3-dev
+  btrfs-progs xfsprogs e2fsprogs
 )
 # --bench: also the duplicate finders and ripgrep that bench/compare.sh measures against (not needed
 # by tests).
