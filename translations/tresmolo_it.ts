@@ -151,6 +151,70 @@ No sposta nel cestino tutti i file spuntati, compresa l&apos;ultima copia di ogn
         <source>Files of equal size, one group after another; check the files to send to the Recycle Bin</source>
         <translation>File della stessa dimensione, un gruppo dopo l&apos;altro; spuntare i file da spostare nel cestino</translation>
     </message>
+    <message>
+        <source>Select Files to Remove...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the files of each group but the one that stays, by rules you choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace Checked with Hard Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace Checked with Shared Copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the files to replace with the file that stays in their group, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only files whose contents were compared can be replaced. Verify Contents first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replacing the checked files with hard links...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing the space of the checked files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file(s) replaced with hard links, %2 freed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file(s) now share their space with the file that stays, %2 freed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file(s) skipped:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 file(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped before every checked file was done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The action log %1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file(s) checked, %2 to free</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDlgSearchParameters</name>
@@ -601,10 +665,6 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
         <translation>&quot;%1&quot; non è una cartella.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; cannot be read.</source>
-        <translation>Impossibile leggere la cartella &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
         <translation>Usare &quot;%1 --help&quot; per ulteriori informazioni.</translation>
     </message>
@@ -635,6 +695,34 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     <message>
         <source>Missing value after &quot;%1&quot;.</source>
         <translation>Manca il valore dopo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1 (did you mean &quot;%2&quot;?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid file URI: a &quot;/&quot; cannot be part of a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entries of the folder &quot;%1&quot; cannot be examined: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder name is empty.</source>
+        <translation type="unfinished">Il nome della cartella è vuoto.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be opened: the current folder cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1127,77 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     </message>
 </context>
 <context>
+    <name>DlgKeepRules</name>
+    <message>
+        <source>In a reference folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oldest modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortest path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Files to Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file that stays in each group is chosen by the first rule that tells the files apart:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference folders, first the most important (files in them are never checked, not even by Check All):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK checks every other file of each group, except hard links of the file that stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Reference Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileListModel</name>
     <message>
         <source>Sr</source>
@@ -1085,6 +1244,65 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     <message>
         <source>Home</source>
         <translation>Cartella home</translation>
+    </message>
+</context>
+<context>
+    <name>FreeSpace</name>
+    <message>
+        <source>not reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in a reference folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no unchanged copy stays in its group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in no group of identical contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already a hard link of the file that stays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already shares its space with the file that stays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed since the contents check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file that stays changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on another file system than the file that stays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its file system cannot share space between files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped part way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1377,10 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     <message>
         <source>changed since the scan</source>
         <translation>modificato dopo l&apos;analisi</translation>
+    </message>
+    <message>
+        <source>keeps</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1536,21 +1758,6 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     <message>
         <source>Office 200&amp;7</source>
         <translation>Office 200&amp;7</translation>
-    </message>
-</context>
-<context>
-    <name>std</name>
-    <message>
-        <source>The folder name is empty.</source>
-        <translation>Il nome della cartella è vuoto.</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
-        <translation>Impossibile aprire la cartella &quot;%1&quot;: %2.</translation>
-    </message>
-    <message>
-        <source>The name of the folder &quot;%1&quot; is not valid UTF-8, so the folder tree cannot show it.</source>
-        <translation>Il nome della cartella &quot;%1&quot; non è UTF-8 valido, quindi l&apos;albero delle cartelle non può mostrarla.</translation>
     </message>
 </context>
 </TS>
