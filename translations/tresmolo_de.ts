@@ -153,67 +153,67 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Select Files to Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu entfernende Dateien wählen...</translation>
     </message>
     <message>
         <source>Check the files of each group but the one that stays, by rules you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>In jeder Gruppe alle Dateien außer der bleibenden nach Regeln Ihrer Wahl markieren</translation>
     </message>
     <message>
         <source>Replace Checked with Hard Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Dateien durch harte Links ersetzen</translation>
     </message>
     <message>
         <source>Replace Checked with Shared Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Dateien durch geteilte Kopien ersetzen</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Check the files to replace with the file that stays in their group, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markieren Sie die Dateien, die durch die bleibende Datei ihrer Gruppe ersetzt werden sollen, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>Only files whose contents were compared can be replaced. Verify Contents first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Dateien, deren Inhalt verglichen wurde, können ersetzt werden. Führen Sie zuerst „Inhalt prüfen“ aus.</translation>
     </message>
     <message>
         <source>Replacing the checked files with hard links...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierten Dateien werden durch harte Links ersetzt...</translation>
     </message>
     <message>
         <source>Sharing the space of the checked files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicherplatz der markierten Dateien wird geteilt...</translation>
     </message>
     <message>
         <source>%1 file(s) replaced with hard links, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datei(en) durch harte Links ersetzt, %2 freigegeben.</translation>
     </message>
     <message>
         <source>%1 file(s) now share their space with the file that stays, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datei(en) teilen nun ihren Speicherplatz mit der bleibenden Datei, %2 freigegeben.</translation>
     </message>
     <message>
         <source>%1 file(s) skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datei(en) übersprungen:</translation>
     </message>
     <message>
         <source>%1: %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Datei(en)</translation>
     </message>
     <message>
         <source>Stopped before every checked file was done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten, bevor alle markierten Dateien erledigt waren.</translation>
     </message>
     <message>
         <source>The action log %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Aktionsprotokoll %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 file(s) checked, %2 to free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datei(en) markiert, %2 freizugeben</translation>
     </message>
 </context>
 <context>
@@ -698,31 +698,31 @@ je Ordner auf und bietet Befehle dafür. Mit FOLDER wird er im Ordnerbaum ausgew
     </message>
     <message>
         <source>Unknown option: %1 (did you mean &quot;%2&quot;?)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option: %1 (meinten Sie „%2“?)</translation>
     </message>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI: a &quot;/&quot; cannot be part of a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Datei-URI: Ein „/“ kann nicht Teil eines Namens sein.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The entries of the folder &quot;%1&quot; cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge des Ordners „%1“ können nicht untersucht werden: %2.</translation>
     </message>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished">Der Ordnername ist leer.</translation>
+        <translation>Der Ordnername ist leer.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: the current folder cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht geöffnet werden: Der aktuelle Ordner kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1130,71 +1130,71 @@ je Ordner auf und bietet Befehle dafür. Mit FOLDER wird er im Ordnerbaum ausgew
     <name>DlgKeepRules</name>
     <message>
         <source>In a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem Referenzordner</translation>
     </message>
     <message>
         <source>Oldest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Ältestes Änderungsdatum</translation>
     </message>
     <message>
         <source>Newest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuestes Änderungsdatum</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzester Pfad</translation>
     </message>
     <message>
         <source>Longest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Längster Pfad</translation>
     </message>
     <message>
         <source>First in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste in der Liste</translation>
     </message>
     <message>
         <source>Select Files to Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu entfernende Dateien wählen</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln</translation>
     </message>
     <message>
         <source>Reference folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzordner</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>The file that stays in each group is chosen by the first rule that tells the files apart:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bleibende Datei jeder Gruppe wird nach der ersten Regel gewählt, die die Dateien unterscheidet:</translation>
     </message>
     <message>
         <source>Reference folders, first the most important (files in them are never checked, not even by Check All):</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzordner, der wichtigste zuerst (Dateien darin werden nie markiert, auch nicht mit „Alle markieren“):</translation>
     </message>
     <message>
         <source>OK checks every other file of each group, except hard links of the file that stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>„OK“ markiert alle anderen Dateien jeder Gruppe, außer harten Links auf die bleibende Datei.</translation>
     </message>
     <message>
         <source>Add Reference Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzordner hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1250,59 +1250,59 @@ je Ordner auf und bietet Befehle dafür. Mit FOLDER wird er im Ordnerbaum ausgew
     <name>FreeSpace</name>
     <message>
         <source>not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht erreicht</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>erledigt</translation>
     </message>
     <message>
         <source>in a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>in einem Referenzordner</translation>
     </message>
     <message>
         <source>no unchanged copy stays in its group</source>
-        <translation type="unfinished"></translation>
+        <translation>in ihrer Gruppe bleibt keine unveränderte Kopie</translation>
     </message>
     <message>
         <source>in no group of identical contents</source>
-        <translation type="unfinished"></translation>
+        <translation>in keiner Gruppe mit gleichem Inhalt</translation>
     </message>
     <message>
         <source>already a hard link of the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>bereits ein harter Link auf die bleibende Datei</translation>
     </message>
     <message>
         <source>already shares its space with the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>teilt bereits den Speicherplatz mit der bleibenden Datei</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>changed since the contents check</source>
-        <translation type="unfinished"></translation>
+        <translation>seit der Inhaltsprüfung geändert</translation>
     </message>
     <message>
         <source>the file that stays changed</source>
-        <translation type="unfinished"></translation>
+        <translation>die bleibende Datei wurde geändert</translation>
     </message>
     <message>
         <source>on another file system than the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>auf einem anderen Dateisystem als die bleibende Datei</translation>
     </message>
     <message>
         <source>its file system cannot share space between files</source>
-        <translation type="unfinished"></translation>
+        <translation>das Dateisystem kann keinen Speicherplatz zwischen Dateien teilen</translation>
     </message>
     <message>
         <source>stopped part way</source>
-        <translation type="unfinished"></translation>
+        <translation>mittendrin angehalten</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1380,7 @@ je Ordner auf und bietet Befehle dafür. Mit FOLDER wird er im Ordnerbaum ausgew
     </message>
     <message>
         <source>keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>bleibt</translation>
     </message>
 </context>
 <context>
