@@ -153,67 +153,67 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Select Files to Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner les fichiers à supprimer...</translation>
     </message>
     <message>
         <source>Check the files of each group but the one that stays, by rules you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher les fichiers de chaque groupe, sauf celui qui est conservé, selon les règles de votre choix</translation>
     </message>
     <message>
         <source>Replace Checked with Hard Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les fichiers cochés par des liens physiques</translation>
     </message>
     <message>
         <source>Replace Checked with Shared Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les fichiers cochés par des copies partagées</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <source>Check the files to replace with the file that stays in their group, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les fichiers à remplacer par le fichier conservé de leur groupe, puis réessayez.</translation>
     </message>
     <message>
         <source>Only files whose contents were compared can be replaced. Verify Contents first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les fichiers dont le contenu a été comparé peuvent être remplacés. Utilisez d&apos;abord «&#xa0;Vérifier le contenu&#xa0;».</translation>
     </message>
     <message>
         <source>Replacing the checked files with hard links...</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacement des fichiers cochés par des liens physiques...</translation>
     </message>
     <message>
         <source>Sharing the space of the checked files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage de l&apos;espace des fichiers cochés...</translation>
     </message>
     <message>
         <source>%1 file(s) replaced with hard links, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichier(s) remplacé(s) par des liens physiques&#xa0;; espace libéré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 file(s) now share their space with the file that stays, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichier(s) partage(nt) désormais leur espace avec le fichier conservé&#xa0;; espace libéré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 file(s) skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichier(s) ignoré(s)&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 fichier(s)</translation>
     </message>
     <message>
         <source>Stopped before every checked file was done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté avant que tous les fichiers cochés soient traités.</translation>
     </message>
     <message>
         <source>The action log %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des actions %1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 file(s) checked, %2 to free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichier(s) coché(s), %2 à libérer</translation>
     </message>
 </context>
 <context>
@@ -698,31 +698,31 @@ par dossier et permet d&apos;agir dessus. FOLDER est sélectionné dans l&apos;a
     </message>
     <message>
         <source>Unknown option: %1 (did you mean &quot;%2&quot;?)</source>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue&#xa0;: %1 (vouliez-vous dire «&#xa0;%2&#xa0;»&#xa0;?)</translation>
     </message>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI: a &quot;/&quot; cannot be part of a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un URI de fichier valide&#xa0;: un «&#xa0;/&#xa0;» ne peut pas faire partie d&apos;un nom.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The entries of the folder &quot;%1&quot; cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les entrées du dossier «&#xa0;%1&#xa0;» ne peuvent pas être examinées&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished">Le nom du dossier est vide.</translation>
+        <translation>Le nom du dossier est vide.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: the current folder cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: le dossier courant ne peut pas être lu&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1130,71 +1130,71 @@ par dossier et permet d&apos;agir dessus. FOLDER est sélectionné dans l&apos;a
     <name>DlgKeepRules</name>
     <message>
         <source>In a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans un dossier de référence</translation>
     </message>
     <message>
         <source>Oldest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification la plus ancienne</translation>
     </message>
     <message>
         <source>Newest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification la plus récente</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin le plus court</translation>
     </message>
     <message>
         <source>Longest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin le plus long</translation>
     </message>
     <message>
         <source>First in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier de la liste</translation>
     </message>
     <message>
         <source>Select Files to Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner les fichiers à supprimer</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <source>Reference folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers de référence</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>The file that stays in each group is chosen by the first rule that tells the files apart:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier conservé dans chaque groupe est choisi par la première règle qui distingue les fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>Reference folders, first the most important (files in them are never checked, not even by Check All):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers de référence, le plus important en premier (leurs fichiers ne sont jamais cochés, pas même par «&#xa0;Tout cocher&#xa0;»)&#xa0;:</translation>
     </message>
     <message>
         <source>OK checks every other file of each group, except hard links of the file that stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;OK&#xa0;» coche tous les autres fichiers de chaque groupe, sauf les liens physiques du fichier conservé.</translation>
     </message>
     <message>
         <source>Add Reference Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier de référence</translation>
     </message>
 </context>
 <context>
@@ -1250,59 +1250,59 @@ par dossier et permet d&apos;agir dessus. FOLDER est sélectionné dans l&apos;a
     <name>FreeSpace</name>
     <message>
         <source>not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>non atteint</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>fait</translation>
     </message>
     <message>
         <source>in a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>dans un dossier de référence</translation>
     </message>
     <message>
         <source>no unchanged copy stays in its group</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune copie inchangée ne reste dans son groupe</translation>
     </message>
     <message>
         <source>in no group of identical contents</source>
-        <translation type="unfinished"></translation>
+        <translation>dans aucun groupe de contenu identique</translation>
     </message>
     <message>
         <source>already a hard link of the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà un lien physique du fichier conservé</translation>
     </message>
     <message>
         <source>already shares its space with the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>partage déjà son espace avec le fichier conservé</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>changed since the contents check</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié depuis la vérification du contenu</translation>
     </message>
     <message>
         <source>the file that stays changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier conservé a été modifié</translation>
     </message>
     <message>
         <source>on another file system than the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>sur un autre système de fichiers que le fichier conservé</translation>
     </message>
     <message>
         <source>its file system cannot share space between files</source>
-        <translation type="unfinished"></translation>
+        <translation>son système de fichiers ne peut pas partager l&apos;espace entre fichiers</translation>
     </message>
     <message>
         <source>stopped part way</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté en cours de route</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1380,7 @@ par dossier et permet d&apos;agir dessus. FOLDER est sélectionné dans l&apos;a
     </message>
     <message>
         <source>keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>conservé</translation>
     </message>
 </context>
 <context>
