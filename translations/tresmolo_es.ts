@@ -153,67 +153,67 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Select Files to Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivos para eliminar...</translation>
     </message>
     <message>
         <source>Check the files of each group but the one that stays, by rules you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar los archivos de cada grupo salvo el que se conserva, según las reglas que elija</translation>
     </message>
     <message>
         <source>Replace Checked with Hard Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar los archivos marcados por enlaces duros</translation>
     </message>
     <message>
         <source>Replace Checked with Shared Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar los archivos marcados por copias compartidas</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Check the files to replace with the file that stays in their group, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los archivos que quiera reemplazar por el archivo que se conserva en su grupo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Only files whose contents were compared can be replaced. Verify Contents first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se pueden reemplazar los archivos cuyo contenido se ha comparado. Use primero «Verificar contenido».</translation>
     </message>
     <message>
         <source>Replacing the checked files with hard links...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazando los archivos marcados por enlaces duros...</translation>
     </message>
     <message>
         <source>Sharing the space of the checked files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartiendo el espacio de los archivos marcados...</translation>
     </message>
     <message>
         <source>%1 file(s) replaced with hard links, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivo(s) reemplazado(s) por enlaces duros; espacio liberado: %2.</translation>
     </message>
     <message>
         <source>%1 file(s) now share their space with the file that stays, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivo(s) comparten ahora su espacio con el archivo que se conserva; espacio liberado: %2.</translation>
     </message>
     <message>
         <source>%1 file(s) skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivo(s) omitido(s):</translation>
     </message>
     <message>
         <source>%1: %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 archivo(s)</translation>
     </message>
     <message>
         <source>Stopped before every checked file was done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido antes de procesar todos los archivos marcados.</translation>
     </message>
     <message>
         <source>The action log %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el registro de acciones %1: %2</translation>
     </message>
     <message>
         <source>%1 file(s) checked, %2 to free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivo(s) marcado(s), %2 por liberar</translation>
     </message>
 </context>
 <context>
@@ -698,31 +698,31 @@ y permite actuar sobre ellos. Con FOLDER, esa carpeta se selecciona en el árbol
     </message>
     <message>
         <source>Unknown option: %1 (did you mean &quot;%2&quot;?)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción desconocida: %1 (¿quiso decir «%2»?)</translation>
     </message>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción desconocida: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI: a &quot;/&quot; cannot be part of a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un URI de archivo válido: una «/» no puede formar parte de un nombre.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta «%1»: %2.</translation>
     </message>
     <message>
         <source>The entries of the folder &quot;%1&quot; cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden examinar las entradas de la carpeta «%1»: %2.</translation>
     </message>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished">El nombre de la carpeta está vacío.</translation>
+        <translation>El nombre de la carpeta está vacío.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: the current folder cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta «%1»: no se puede leer la carpeta actual: %2.</translation>
     </message>
 </context>
 <context>
@@ -1130,71 +1130,71 @@ y permite actuar sobre ellos. Con FOLDER, esa carpeta se selecciona en el árbol
     <name>DlgKeepRules</name>
     <message>
         <source>In a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>En una carpeta de referencia</translation>
     </message>
     <message>
         <source>Oldest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificación más antigua</translation>
     </message>
     <message>
         <source>Newest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificación más reciente</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta más corta</translation>
     </message>
     <message>
         <source>Longest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta más larga</translation>
     </message>
     <message>
         <source>First in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero de la lista</translation>
     </message>
     <message>
         <source>Select Files to Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivos para eliminar</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas</translation>
     </message>
     <message>
         <source>Reference folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas de referencia</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>The file that stays in each group is chosen by the first rule that tells the files apart:</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo que se conserva en cada grupo lo elige la primera regla que distingue los archivos:</translation>
     </message>
     <message>
         <source>Reference folders, first the most important (files in them are never checked, not even by Check All):</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas de referencia, primero la más importante (sus archivos nunca se marcan, ni siquiera con «Marcar todos»):</translation>
     </message>
     <message>
         <source>OK checks every other file of each group, except hard links of the file that stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Aceptar» marca todos los demás archivos de cada grupo, salvo los enlaces duros del archivo que se conserva.</translation>
     </message>
     <message>
         <source>Add Reference Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta de referencia</translation>
     </message>
 </context>
 <context>
@@ -1250,59 +1250,59 @@ y permite actuar sobre ellos. Con FOLDER, esa carpeta se selecciona en el árbol
     <name>FreeSpace</name>
     <message>
         <source>not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>no alcanzado</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>hecho</translation>
     </message>
     <message>
         <source>in a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>en una carpeta de referencia</translation>
     </message>
     <message>
         <source>no unchanged copy stays in its group</source>
-        <translation type="unfinished"></translation>
+        <translation>no queda ninguna copia sin cambios en su grupo</translation>
     </message>
     <message>
         <source>in no group of identical contents</source>
-        <translation type="unfinished"></translation>
+        <translation>en ningún grupo de contenido idéntico</translation>
     </message>
     <message>
         <source>already a hard link of the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>ya es un enlace duro del archivo que se conserva</translation>
     </message>
     <message>
         <source>already shares its space with the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>ya comparte su espacio con el archivo que se conserva</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>changed since the contents check</source>
-        <translation type="unfinished"></translation>
+        <translation>modificado desde la comprobación del contenido</translation>
     </message>
     <message>
         <source>the file that stays changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo que se conserva ha cambiado</translation>
     </message>
     <message>
         <source>on another file system than the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>en un sistema de archivos distinto al del archivo que se conserva</translation>
     </message>
     <message>
         <source>its file system cannot share space between files</source>
-        <translation type="unfinished"></translation>
+        <translation>su sistema de archivos no puede compartir espacio entre archivos</translation>
     </message>
     <message>
         <source>stopped part way</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido a medias</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>error</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1380,7 @@ y permite actuar sobre ellos. Con FOLDER, esa carpeta se selecciona en el árbol
     </message>
     <message>
         <source>keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>se conserva</translation>
     </message>
 </context>
 <context>
