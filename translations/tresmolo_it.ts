@@ -153,67 +153,67 @@ No sposta nel cestino tutti i file spuntati, compresa l&apos;ultima copia di ogn
     </message>
     <message>
         <source>Select Files to Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona file da rimuovere...</translation>
     </message>
     <message>
         <source>Check the files of each group but the one that stays, by rules you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta i file di ogni gruppo tranne quello che resta, secondo le regole scelte</translation>
     </message>
     <message>
         <source>Replace Checked with Hard Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci i file spuntati con collegamenti fisici</translation>
     </message>
     <message>
         <source>Replace Checked with Shared Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci i file spuntati con copie condivise</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Check the files to replace with the file that stays in their group, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuntare i file da sostituire con il file che resta nel loro gruppo e riprovare.</translation>
     </message>
     <message>
         <source>Only files whose contents were compared can be replaced. Verify Contents first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si possono sostituire solo i file di cui è stato confrontato il contenuto. Eseguire prima Verifica contenuto.</translation>
     </message>
     <message>
         <source>Replacing the checked files with hard links...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituzione dei file spuntati con collegamenti fisici...</translation>
     </message>
     <message>
         <source>Sharing the space of the checked files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Condivisione dello spazio dei file spuntati...</translation>
     </message>
     <message>
         <source>%1 file(s) replaced with hard links, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>File sostituiti con collegamenti fisici: %1, spazio liberato: %2.</translation>
     </message>
     <message>
         <source>%1 file(s) now share their space with the file that stays, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>File che ora condividono lo spazio con il file che resta: %1, spazio liberato: %2.</translation>
     </message>
     <message>
         <source>%1 file(s) skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>File saltati (%1):</translation>
     </message>
     <message>
         <source>%1: %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 file</translation>
     </message>
     <message>
         <source>Stopped before every checked file was done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto prima di aver elaborato tutti i file spuntati.</translation>
     </message>
     <message>
         <source>The action log %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il registro delle azioni %1: %2</translation>
     </message>
     <message>
         <source>%1 file(s) checked, %2 to free</source>
-        <translation type="unfinished"></translation>
+        <translation>file spuntati: %1, da liberare: %2</translation>
     </message>
 </context>
 <context>
@@ -698,31 +698,31 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     </message>
     <message>
         <source>Unknown option: %1 (did you mean &quot;%2&quot;?)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione sconosciuta: %1 (forse si intendeva &quot;%2&quot;?)</translation>
     </message>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione sconosciuta: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI: a &quot;/&quot; cannot be part of a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un URI di file valido: un nome non può contenere &quot;/&quot;.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la cartella &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The entries of the folder &quot;%1&quot; cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esaminare le voci della cartella &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished">Il nome della cartella è vuoto.</translation>
+        <translation>Il nome della cartella è vuoto.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: the current folder cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la cartella &quot;%1&quot;: impossibile leggere la cartella corrente: %2.</translation>
     </message>
 </context>
 <context>
@@ -1130,71 +1130,71 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     <name>DlgKeepRules</name>
     <message>
         <source>In a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>In una cartella di riferimento</translation>
     </message>
     <message>
         <source>Oldest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica più vecchia</translation>
     </message>
     <message>
         <source>Newest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica più recente</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso più corto</translation>
     </message>
     <message>
         <source>Longest path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso più lungo</translation>
     </message>
     <message>
         <source>First in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo nell&apos;elenco</translation>
     </message>
     <message>
         <source>Select Files to Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona file da rimuovere</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regole</translation>
     </message>
     <message>
         <source>Reference folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle di riferimento</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartella...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>The file that stays in each group is chosen by the first rule that tells the files apart:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file che resta in ogni gruppo è scelto dalla prima regola che distingue i file:</translation>
     </message>
     <message>
         <source>Reference folders, first the most important (files in them are never checked, not even by Check All):</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle di riferimento, prima la più importante (i loro file non vengono mai spuntati, nemmeno da Spunta tutti):</translation>
     </message>
     <message>
         <source>OK checks every other file of each group, except hard links of the file that stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK spunta tutti gli altri file di ogni gruppo, tranne i collegamenti fisici del file che resta.</translation>
     </message>
     <message>
         <source>Add Reference Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartella di riferimento</translation>
     </message>
 </context>
 <context>
@@ -1250,59 +1250,59 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     <name>FreeSpace</name>
     <message>
         <source>not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>non raggiunto</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>completato</translation>
     </message>
     <message>
         <source>in a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>in una cartella di riferimento</translation>
     </message>
     <message>
         <source>no unchanged copy stays in its group</source>
-        <translation type="unfinished"></translation>
+        <translation>nel suo gruppo non resta alcuna copia invariata</translation>
     </message>
     <message>
         <source>in no group of identical contents</source>
-        <translation type="unfinished"></translation>
+        <translation>in nessun gruppo dal contenuto identico</translation>
     </message>
     <message>
         <source>already a hard link of the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>già un collegamento fisico del file che resta</translation>
     </message>
     <message>
         <source>already shares its space with the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>condivide già lo spazio con il file che resta</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto</translation>
     </message>
     <message>
         <source>changed since the contents check</source>
-        <translation type="unfinished"></translation>
+        <translation>modificato dopo il controllo del contenuto</translation>
     </message>
     <message>
         <source>the file that stays changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il file che resta è stato modificato</translation>
     </message>
     <message>
         <source>on another file system than the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>su un file system diverso da quello del file che resta</translation>
     </message>
     <message>
         <source>its file system cannot share space between files</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo file system non può condividere spazio tra i file</translation>
     </message>
     <message>
         <source>stopped part way</source>
-        <translation type="unfinished"></translation>
+        <translation>interrotto a metà</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>non riuscito</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1380,7 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     </message>
     <message>
         <source>keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>resta</translation>
     </message>
 </context>
 <context>

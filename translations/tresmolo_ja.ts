@@ -153,67 +153,67 @@ No sends every checked file to the Recycle Bin, the last copy of each group incl
     </message>
     <message>
         <source>Select Files to Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>削除するファイルを選択...</translation>
     </message>
     <message>
         <source>Check the files of each group but the one that stays, by rules you choose</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだルールに従って、各グループで残すファイル以外のファイルにチェックを付けます</translation>
     </message>
     <message>
         <source>Replace Checked with Hard Links</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックしたファイルをハードリンクに置き換え</translation>
     </message>
     <message>
         <source>Replace Checked with Shared Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックしたファイルを共有コピーに置き換え</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Check the files to replace with the file that stays in their group, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループに残すファイルで置き換えるファイルにチェックを付けてから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Only files whose contents were compared can be replaced. Verify Contents first.</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換えられるのは、内容を比較したファイルだけです。先に [内容を検証] を実行してください。</translation>
     </message>
     <message>
         <source>Replacing the checked files with hard links...</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックしたファイルをハードリンクに置き換えています...</translation>
     </message>
     <message>
         <source>Sharing the space of the checked files...</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックしたファイルの領域を共有しています...</translation>
     </message>
     <message>
         <source>%1 file(s) replaced with hard links, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ファイルをハードリンクに置き換え、%2 を解放しました。</translation>
     </message>
     <message>
         <source>%1 file(s) now share their space with the file that stays, %2 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ファイルが残すファイルと領域を共有するようになり、%2 を解放しました。</translation>
     </message>
     <message>
         <source>%1 file(s) skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ファイルをスキップしました:</translation>
     </message>
     <message>
         <source>%1: %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ファイル</translation>
     </message>
     <message>
         <source>Stopped before every checked file was done.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックしたすべてのファイルを処理する前に停止しました。</translation>
     </message>
     <message>
         <source>The action log %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>操作ログ %1 に書き込めませんでした: %2</translation>
     </message>
     <message>
         <source>%1 file(s) checked, %2 to free</source>
-        <translation type="unfinished"></translation>
+        <translation>チェック済み %1 ファイル、解放予定 %2</translation>
     </message>
 </context>
 <context>
@@ -698,31 +698,31 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>Unknown option: %1 (did you mean &quot;%2&quot;?)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション: %1 (「%2」のことですか?)</translation>
     </message>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid file URI: a &quot;/&quot; cannot be part of a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は有効なファイル URI ではありません: 名前に「/」は使えません。</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を読み取れません: %2。</translation>
     </message>
     <message>
         <source>The entries of the folder &quot;%1&quot; cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」の項目を調べられません: %2。</translation>
     </message>
     <message>
         <source>The folder name is empty.</source>
-        <translation type="unfinished">フォルダー名が空です。</translation>
+        <translation>フォルダー名が空です。</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: the current folder cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を開けません: 現在のフォルダーを読み取れません: %2。</translation>
     </message>
 </context>
 <context>
@@ -1130,71 +1130,71 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>DlgKeepRules</name>
     <message>
         <source>In a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>参照フォルダー内にある</translation>
     </message>
     <message>
         <source>Oldest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時が最も古い</translation>
     </message>
     <message>
         <source>Newest modified</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時が最も新しい</translation>
     </message>
     <message>
         <source>Shortest path</source>
-        <translation type="unfinished"></translation>
+        <translation>パスが最も短い</translation>
     </message>
     <message>
         <source>Longest path</source>
-        <translation type="unfinished"></translation>
+        <translation>パスが最も長い</translation>
     </message>
     <message>
         <source>First in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧で最初にある</translation>
     </message>
     <message>
         <source>Select Files to Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除するファイルの選択</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>ルール</translation>
     </message>
     <message>
         <source>Reference folders</source>
-        <translation type="unfinished"></translation>
+        <translation>参照フォルダー</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ</translation>
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを追加...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>The file that stays in each group is chosen by the first rule that tells the files apart:</source>
-        <translation type="unfinished"></translation>
+        <translation>各グループに残すファイルは、ファイルを区別できる最初のルールで決まります:</translation>
     </message>
     <message>
         <source>Reference folders, first the most important (files in them are never checked, not even by Check All):</source>
-        <translation type="unfinished"></translation>
+        <translation>参照フォルダー (重要なものから順に。中のファイルには [すべてチェック] でもチェックが付きません):</translation>
     </message>
     <message>
         <source>OK checks every other file of each group, except hard links of the file that stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>[OK] を押すと、各グループのほかのファイルすべてにチェックが付きます (残すファイルのハードリンクは除く)。</translation>
     </message>
     <message>
         <source>Add Reference Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>参照フォルダーを追加</translation>
     </message>
 </context>
 <context>
@@ -1250,59 +1250,59 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     <name>FreeSpace</name>
     <message>
         <source>not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>未処理</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>in a reference folder</source>
-        <translation type="unfinished"></translation>
+        <translation>参照フォルダー内にある</translation>
     </message>
     <message>
         <source>no unchanged copy stays in its group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループに変更されていないコピーが残らない</translation>
     </message>
     <message>
         <source>in no group of identical contents</source>
-        <translation type="unfinished"></translation>
+        <translation>内容が同じグループに属していない</translation>
     </message>
     <message>
         <source>already a hard link of the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>すでに残すファイルのハードリンクである</translation>
     </message>
     <message>
         <source>already shares its space with the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>すでに残すファイルと領域を共有している</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>空のファイル</translation>
     </message>
     <message>
         <source>changed since the contents check</source>
-        <translation type="unfinished"></translation>
+        <translation>内容のチェック後に変更された</translation>
     </message>
     <message>
         <source>the file that stays changed</source>
-        <translation type="unfinished"></translation>
+        <translation>残すファイルが変更された</translation>
     </message>
     <message>
         <source>on another file system than the file that stays</source>
-        <translation type="unfinished"></translation>
+        <translation>残すファイルとは別のファイルシステム上にある</translation>
     </message>
     <message>
         <source>its file system cannot share space between files</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルシステムがファイル間の領域共有に対応していない</translation>
     </message>
     <message>
         <source>stopped part way</source>
-        <translation type="unfinished"></translation>
+        <translation>途中で停止</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1380,7 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>残す</translation>
     </message>
 </context>
 <context>
