@@ -286,10 +286,10 @@ void CAppHelper::GiveUpHandle(Frame& frame)
 
 void CAppHelper::LetGoOfLevels()
 {
-    // Helpers reading ahead hold descriptors too: what they were asked for is dropped, and no more
-    // is asked for in this walk.
+    // Helpers hold descriptors too: they are let go of for the rest of this walk, and what they
+    // held is closed before the walk tries again.
     m_descriptorsShort = true;
-    StopReadAhead();
+    LetGoOfHelpers();
     for (size_t depth = 1; depth + 1 < m_frames.size(); ++depth)
         GiveUpHandle(m_frames[depth]);
     m_openLevels = std::max<size_t>(1, m_openLevels / 2);

@@ -118,6 +118,9 @@ private:
     void DropAhead(Frame& frame);
     void StartReadAhead();
     void StopReadAhead();
+    // Drops everything asked of the helpers (reading ahead and searching contents ahead), waits for
+    // them to end and closes all they held.
+    void LetGoOfHelpers();
     void ReadAheadMore();
     int ReopenFrame(size_t depth);
     bool IsIgnoredNative(const std::string& path, bool examined) const;

@@ -188,9 +188,19 @@ bool TextMatcher::FindInLines(const char* data, size_t size) const
     return m_expression.isValid() && m_expression.match(QString::fromUtf8(data, qsizetype(size))).hasMatch();
 }
 
+namespace {
+
+bool Stopped(const ContentTest& test)
+{
+    return (test.run && !test.run->load(std::memory_order_relaxed)) ||
+           (test.cancel && test.cancel->load(std::memory_order_relaxed));
+}
+
+} // namespace
+
 ContentOutcome SearchFileContents(int folderFd, const char* name, const ContentTest& test)
 {
-    if (test.run && !test.run->load(std::memory_order_relaxed))
+    if (Stopped(test))
         return ContentOutcome::Stopped;
     const int fd = ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -227,7 +237,7 @@ ContentOutcome SearchFileContents(int folderFd, const char* name, const ContentT
     size_t have = 0; // bytes carried over from the block before
     off_t total = 0;
     for (bool first = true;;) {
-        if (!first && test.run && !test.run->load(std::memory_order_relaxed))
+        if (!first && Stopped(test))
             return ContentOutcome::Stopped;
         if (buffer.size() < have + kBlock)
             buffer.resize(have + kBlock);

@@ -69,6 +69,8 @@ struct ContentTest
     const TextMatcher* text = nullptr;
     bool binaryToo = false;
     const std::atomic<bool>* run = nullptr; // looked at before every block
+    // Looked at with it: raised, the search ends as if stopped (helpers being let go of).
+    const std::atomic<bool>* cancel = nullptr;
     // When set, the open file's status must pass it before anything is read.
     bool (*passes)(const void* context, const struct stat& status) = nullptr;
     const void* passesContext = nullptr;
