@@ -34,7 +34,8 @@
 // - containingText: the file's contents hold this text, without regard to case: as plain text
 //   (bytes; A-Z match a-z; a text with other characters also matches them by Unicode simple case
 //   folding where the file is UTF-8) or, with textIsRegularExpression, as a regular expression
-//   (PCRE2) matched within each line of the file read as UTF-8. Only regular files are read,
+//   (PCRE2) matched within each line of the file read as UTF-8, each line on its own (never
+//   across lines; a line over 1 MB is taken in 1 MB parts). Only regular files are read,
 //   never through a link; a file that looks binary (a NUL byte in its first 128 KB) is left out
 //   unless searchBinaryFiles is on. A file that cannot be read is counted, never a match.
 // Size, date and text are tested only for files whose name already passed.

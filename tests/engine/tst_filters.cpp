@@ -272,6 +272,81 @@ private slots:
         QCOMPARE(with(QStringLiteral("a{5}needle$"), true).files, only({QStringLiteral("last.txt")}));
     }
 
+    void regularExpressionsMatchLineByLine()
+    {
+        // Each line on its own, as its own subject: nothing across lines, "\\A" at every line's start.
+        const QByteArray lines = "abc\ndef\nKelvin \xe2\x84\xaa\xc5\xbftring\nx.y a{2}b\n\nlast";
+        const QList<QPair<const char*, bool>> expected = {
+            {"c\\nd", false}, {"c\\sd", false}, {"c[^x]d", false}, {"(?s)c.d", false}, {"\\Adef\\z", true},
+            {"^abc$", true},  {"^$", true},     {"^last$", true},  {"bc$", true},      {"z{0}def", true}};
+        for (const auto& [pattern, match] : expected)
+            QVERIFY2(TextMatcher(QString::fromUtf8(pattern), true)
+                             .FindInLines(lines.constData(), size_t(lines.size())) == match,
+                     pattern);
+        // Lines looked through for a plain part first, or blocks of lines matched first: the same
+        // answers as matching each line.
+        for (const char* pattern : {"abc",
+                                    "ab?c",
+                                    "abx?",
+                                    "a{2}b",
+                                    "a\\{2}b",
+                                    "x(?:ab)?c",
+                                    "elvin \\x{212a}",
+                                    "kelvin k",
+                                    "string",
+                                    "st.ing",
+                                    "\\.y a",
+                                    "[.]y",
+                                    "(de)f",
+                                    "foo|def",
+                                    "\\Qa{2}\\E",
+                                    "x\\.y a\\{2",
+                                    "(?x) d e f",
+                                    "d(?=e)ef",
+                                    "[[:alpha:]]bc",
+                                    "[]a]bc",
+                                    "[a-c]\\s[d-f]",
+                                    "[a-c]\\n?[d-f]",
+                                    "^$",
+                                    "\\w$",
+                                    "^.{4}$",
+                                    "(?:[x-z]\\W){2}"}) {
+            const TextMatcher matcher(QString::fromUtf8(pattern), true);
+            const QRegularExpression reference(QString::fromUtf8(pattern),
+                                               QRegularExpression::CaseInsensitiveOption);
+            bool any = false;
+            for (const QByteArray& line : lines.split('\n')) {
+                const bool one = reference.match(QString::fromUtf8(line)).hasMatch();
+                const QByteArray ended = line + '\n';
+                QVERIFY2(matcher.FindInLines(ended.constData(), size_t(ended.size())) == one, pattern);
+                any = any || one;
+            }
+            QVERIFY2(matcher.FindInLines(lines.constData(), size_t(lines.size())) == any, pattern);
+        }
+        // The same answer wherever the lines lie against the blocks files are read in.
+        QTemporaryDir dir;
+        const int fd = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(fd >= 0);
+        constexpr int kBlock = 128 << 10;
+        for (int before : {0, 100, kBlock - 5, kBlock - 1, kBlock, 3 * kBlock + 2}) {
+            const QByteArray contents = QByteArray(before, 'x') + "\nabc\ndef\n";
+            WriteFile(dir.path() + QStringLiteral("/f.txt"), contents);
+            for (const auto& [pattern, match] : expected) {
+                const TextMatcher matcher(QString::fromUtf8(pattern), true);
+                ContentTest test;
+                test.text = &matcher;
+                const bool found = SearchFileContents(fd, "f.txt", test) == ContentOutcome::Match;
+                const QRegularExpression reference(QString::fromUtf8(pattern),
+                                                   QRegularExpression::CaseInsensitiveOption);
+                bool wanted = false;
+                for (const QByteArray& line : contents.chopped(1).split('\n'))
+                    wanted = wanted || reference.match(QString::fromUtf8(line)).hasMatch();
+                QVERIFY2(found == wanted, qPrintable(QString::fromUtf8(pattern) + QString::number(before)));
+            }
+        }
+        ::close(fd);
+    }
+
     void helpersAndTheWalkAgreeOnAWideTree()
     {
         // Many folders of a few files, nested, some holding the text: the helpers searching ahead
