@@ -19,7 +19,9 @@
 //   character is one valid UTF-8 sequence, or one single byte where the name is not valid UTF-8, so
 //   "*" and "?" also match names that are not UTF-8. A pattern holding "/" is matched against the
 //   path below the chosen folder ("src/build", "*/cache"; a leading "/" changes nothing); there "*",
-//   "?" and sets never match "/", while "**" matches anything, "/" included. A trailing "/" makes a
+//   "?" and sets never match "/", while "**" matches anything, "/" included, and "**/" at the start
+//   or after a "/" any number of whole folders, none too ("**/node_modules" skips it at the top as
+//   well as deeper; "a/**/b" matches "a/b"). A trailing "/" makes a
 //   pattern apply to folders only. A skipped folder is neither entered nor read ahead and counts as
 //   ignored; a skipped file is not listed (the per-folder counts take every file, as before any
 //   filter). The chosen folder itself is always searched. Empty lines are no patterns.

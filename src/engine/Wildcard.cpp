@@ -66,9 +66,15 @@ Wildcard::Wildcard(std::string_view pattern, unsigned flags)
     for (size_t at = 0; at < pattern.size();) {
         const char32_t c = next(at);
         if (c == '*') {
+            const bool wholeFolders = at == 1 || pattern[at - 2] == '/';
             bool twice = false;
             while (at < pattern.size() && pattern[at] == '*')
                 ++at, twice = true;
+            if (twice && m_path && wholeFolders && at < pattern.size() && pattern[at] == '/') {
+                ++at;
+                m_tokens.push_back({Token::Folders, 0});
+                continue;
+            }
             m_tokens.push_back({twice && m_path ? Token::StarStar : Token::Star, 0});
         } else if (c == '?') {
             m_tokens.push_back({Token::Any, 0});
@@ -139,7 +145,7 @@ bool Wildcard::Matches(std::string_view text) const
             starT = t;
             continue;
         }
-        if (p < n && m_tokens[p].kind == Token::StarStar) {
+        if (p < n && (m_tokens[p].kind == Token::StarStar || m_tokens[p].kind == Token::Folders)) {
             deepP = p++;
             deepT = t;
             starP = kNone;
@@ -171,8 +177,16 @@ bool Wildcard::Matches(std::string_view text) const
             continue;
         }
         if (deepP != kNone && deepT < text.size()) {
-            char32_t c = 0;
-            deepT += DecodeCharacter(text, deepT, c);
+            if (m_tokens[deepP].kind == Token::Folders) {
+                // One more whole folder.
+                const size_t slash = text.find('/', deepT);
+                if (slash == std::string_view::npos)
+                    return false;
+                deepT = slash + 1;
+            } else {
+                char32_t c = 0;
+                deepT += DecodeCharacter(text, deepT, c);
+            }
             t = deepT;
             p = deepP + 1;
             starP = kNone;

@@ -86,6 +86,10 @@ private slots:
                 match("**/b", "x/y/b", path));
         QVERIFY(!match("*/b", "x/y/b", path) && match("a/**/c", "a/x/y/c", path) &&
                 !match("a?b", "a/b", path));
+        // "**/" takes whole folders, none too: at the top, and between two names.
+        QVERIFY(match("**/b", "b", path) && match("a/**/c", "a/c", path) && match("**/a/**/c", "a/c", path));
+        QVERIFY(!match("**/b", "xb", path) && !match("a/**/c", "a/xc", path) &&
+                match("a**/c", "ab/c", path) && match("**/x/**/*.o", "q/x/r/s/t.o", path));
         // Without regard to case for the word, also beyond ASCII.
         const unsigned fold = Wildcard::CaseInsensitive;
         QVERIFY(match("*.TXT", "a.txt", fold) && match("ä*", "\xc3\x84pfel", fold) &&
@@ -124,6 +128,10 @@ private slots:
                      return !f.startsWith(u"src/cache") && f != u"\u00e9.md" && !f.startsWith(u"odd") &&
                             !f.startsWith(u"proj/") && f != u"[x].txt";
                  }));
+        QCOMPARE(found.ignored, all.ignored + 2);
+        // "**/build" skips the folder "build" at the top too.
+        found = skipping({QStringLiteral("**/build")});
+        QCOMPARE(found.files, Only(all.files, [](const QString& f) { return !f.contains(u"build"); }));
         QCOMPARE(found.ignored, all.ignored + 2);
         // A trailing "/" is for folders only: the folder "data" goes, the file "src/data" stays.
         found = skipping({QStringLiteral("data/")});
