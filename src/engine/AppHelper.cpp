@@ -172,8 +172,13 @@ void CAppHelper::WalkFrames()
                 continue;
             if (!NamePasses(find.GetNativeName()))
                 continue;
-            if (tests.TestsStatus() && !tests.PassesStatus(find))
+            if (tests.TestsStatus() && !tests.PassesStatus(find)) {
+                // A file whose status cannot be read is not known to fail the limits: it is counted
+                // with the files that could not be read (one gone meanwhile is not).
+                if (find.GetLength() < 0 && find.StatusError() != ENOENT && find.StatusError() != ENOTDIR)
+                    ++m_filesNotRead;
                 continue;
+            }
             if (tests.Text() && !ContainsText(find))
                 continue;
             OnFileFound(find);

@@ -67,8 +67,9 @@ public:
     // Folders of the last run that could not be opened because no descriptor was left, even after
     // the walk gave up all it could hold (they count as parsed). 0 in any ordinary run.
     int m_foldersNotOpened = 0;
-    // Files of the last run whose contents were to be searched but could not be read (never
-    // reported as found). 0 unless a text is looked for.
+    // Files of the last run whose contents were to be searched, or whose status was to be compared
+    // with the size or date limits, but could not be read (never reported as found). 0 unless a
+    // text, a size or a date is looked for.
     int m_filesNotRead = 0;
     QString m_countText;
     int m_ignoreReadOnlyFiles = 0;

@@ -133,7 +133,7 @@ QStringList SplitSkipPatterns(const QString& text)
     for (QString& pattern : patterns)
         if (pattern.endsWith(QLatin1Char('\r')))
             pattern.chop(1);
-    patterns.removeAll(QString());
+    patterns.removeIf([](const QString& pattern) { return pattern.trimmed().isEmpty(); });
     return patterns;
 }
 

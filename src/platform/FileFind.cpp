@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 
 #include <QFile>
+#include <cerrno>
 #include <climits>
 #include <cstddef>
 #include <cstring>
@@ -192,15 +193,25 @@ std::uint32_t CFileFind::Mode() const
         m_mode = 0;
         m_size = -1;
         m_modified = {};
+        m_statusError = 0;
         struct stat st;
+        errno = 0;
         const int fd = Handle();
         if (fd >= 0 && ::fstatat(fd, m_name.data(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
             m_mode = st.st_mode;
             m_size = st.st_size;
             m_modified = st.st_mtim;
+        } else {
+            m_statusError = errno != 0 ? errno : EBADF;
         }
     }
     return m_mode;
+}
+
+int CFileFind::StatusError() const
+{
+    Mode();
+    return m_statusError;
 }
 
 bool CFileFind::IsLinkToFolder() const

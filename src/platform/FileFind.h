@@ -83,6 +83,9 @@ public:
     std::int64_t GetLength() const;
     timespec GetLastWriteTime() const;
     bool StatusRead() const { return m_modeKnown; }
+    // Why the status could not be read (an errno value: ENOENT when the entry is gone meanwhile), 0
+    // when it was; reads the status if not done yet.
+    int StatusError() const;
     bool MatchesMask(unsigned attributes) const;
 
     // The exact bytes of the current entry's name and path, and of the folder.
@@ -115,5 +118,6 @@ private:
     mutable bool m_modeKnown = false;
     mutable std::uint32_t m_mode = 0;
     mutable std::int64_t m_size = -1;
+    mutable int m_statusError = 0;
     mutable timespec m_modified{};
 };

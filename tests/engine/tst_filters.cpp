@@ -105,10 +105,10 @@ private slots:
                        QStringLiteral("src/build/y.txt"), QStringLiteral("src/main.c"),
                        QStringLiteral("src/cache/z.txt"), QStringLiteral("\u00e9.md"),
                        QStringLiteral("ab.md"), QStringLiteral("data/d.txt"), QStringLiteral("src/data"),
-                       QStringLiteral("proj/p.txt"), QStringLiteral("[x].txt")});
+                       QStringLiteral("proj/p.txt"), QStringLiteral("[x].txt"), QStringLiteral("sp ")});
         WriteFile(QFile::decodeName(QFile::encodeName(top) + "/odd\xff.bin"));
         const Found all = Walk(top, {});
-        QCOMPARE(all.files.size(), 13);
+        QCOMPARE(all.files.size(), 14);
         const auto skipping = [&](const QStringList& patterns) {
             SearchFilters filters;
             filters.skipPatterns = patterns;
@@ -129,6 +129,16 @@ private slots:
                             !f.startsWith(u"proj/") && f != u"[x].txt";
                  }));
         QCOMPARE(found.ignored, all.ignored + 2);
+        // Patterns as meant: white space around them, "./" and "//" do not count; "\\ " keeps a space.
+        found = skipping({QStringLiteral(" ./src//cache\t"), QStringLiteral("  *.o "),
+                          QStringLiteral("data/./d.txt"), QStringLiteral("sp\\ "), QStringLiteral(" "),
+                          QStringLiteral("./")});
+        QCOMPARE(found.files, Only(all.files, [](const QString& f) {
+                     return !f.startsWith(u"src/cache") && !f.endsWith(u".o") && f != u"data/d.txt" &&
+                            f != u"sp ";
+                 }));
+        QCOMPARE(SplitSkipPatterns(QStringLiteral("a\n \t\r\nb")),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
         // "**/build" skips the folder "build" at the top too.
         found = skipping({QStringLiteral("**/build")});
         QCOMPARE(found.files, Only(all.files, [](const QString& f) { return !f.contains(u"build"); }));
@@ -205,6 +215,27 @@ private slots:
         filters.modifiedWithinDays = 1;
         QCOMPARE(Walk(dir.path(), filters).files.filter(QStringLiteral("t-")),
                  QStringList{QStringLiteral("t-recent")});
+
+        // A file whose status cannot be read (its folder may be listed, not searched) passes no
+        // limit and is counted as not read.
+        MakeTree(dir.path() + QStringLiteral("/closed"), {QStringLiteral("c1"), QStringLiteral("c2")});
+        QVERIFY(::chmod(QFile::encodeName(dir.path() + QStringLiteral("/closed")).constData(), 0444) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+        {
+            SearchFilters sizeOnly;
+            sizeOnly.maxSize = {true, 1, SearchFilters::SizeUnit::GB};
+            SaveSearchFilters(sizeOnly);
+            RecordingEngine engine;
+            engine.LoadOptions();
+            engine.m_startFolder = dir.path();
+            const bool asNobody = ::geteuid() == 0 && ::seteuid(65534) == 0; // root searches anything
+            engine.RunSearch();
+            if (asNobody && ::seteuid(0) != 0)
+                qFatal("cannot become root again");
+            QCOMPARE(engine.found.size(), 8);
+            QCOMPARE(engine.m_filesNotRead, 2);
+        }
+        QVERIFY(::chmod(QFile::encodeName(dir.path() + QStringLiteral("/closed")).constData(), 0755) == 0);
 
         // The size and time read for the limits reach the consumer through the cursor.
         SaveSearchFilters(filters);
