@@ -149,13 +149,16 @@ void CAppHelper::Walk(QString folder, QString word)
 void CAppHelper::WalkFrames()
 {
     const FilterTests& tests = *m_tests;
+    // After a Stop the rest of each open folder is still listed, unless its files want a costly
+    // test (a regular expression on the name, the text inside): then the walk ends at once.
+    const bool costly = m_word->Costly() || tests.Text();
     // Depth first, one frame per folder being listed: a sub-folder is walked completely before the
     // next entry of its parent is examined.
     while (!m_frames.empty()) {
         CFileFind& find = *m_frames.back().find;
         const std::uint32_t folder = m_frames.back().folder;
         bool descended = false;
-        while (find.HasNextEntry()) {
+        while (find.HasNextEntry() && (m_run || !costly)) {
             find.FindNextFile();
             if (find.MatchesMask(CFileFind::kDirectory)) {
                 if (m_searchSubFolders && EnterSubFolder(find, folder)) {
@@ -170,7 +173,7 @@ void CAppHelper::WalkFrames()
                 ++m_folderFileCounts.Count(folder);
             if (m_ignoreReadOnlyFiles && find.MatchesMask(CFileFind::kReadOnly))
                 continue;
-            if (!NamePasses(find.GetNativeName()))
+            if (!FilePasses(find))
                 continue;
             if (tests.TestsStatus() && !tests.PassesStatus(find)) {
                 // A file whose status cannot be read is not known to fail the limits: it is counted

@@ -165,6 +165,30 @@ private slots:
                  QStringList{QStringLiteral("Report.TXT")});
         QCOMPARE(Walk(dir.path(), filters, QStringLiteral("\\d")).files,
                  QStringList{QStringLiteral("notes2.md")});
+        // Names an expression backtracks on without end are given up on, counted once each as not
+        // read, also when helpers search the text ahead; after a Stop no further name is tested.
+        {
+            QTemporaryDir many;
+            for (int i = 0; i < 6; ++i)
+                WriteFile(many.path() + QStringLiteral("/%1%2.t").arg(QString(200, QLatin1Char('a'))).arg(i),
+                          "text");
+            WriteFile(many.path() + QStringLiteral("/aaaa"), "text");
+            SearchFilters costly = filters;
+            for (const QString& text : {QString(), QStringLiteral("TEXT")}) {
+                costly.containingText = text;
+                SaveSearchFilters(costly);
+                RecordingEngine engine;
+                engine.SetReadAhead(CAppHelper::ReadAhead::Always);
+                engine.Search(many.path(), QStringLiteral("^(a+)+$"));
+                QCOMPARE(engine.SortedNames(), QStringList{QStringLiteral("aaaa")});
+                QCOMPARE(engine.m_filesNotRead, 6);
+            }
+            SaveSearchFilters(filters);
+            RecordingEngine engine;
+            engine.onFound = [&](const CFileFind&) { engine.m_run = false; };
+            engine.Search(many.path(), QStringLiteral("a"));
+            QCOMPARE(engine.found.size(), 1);
+        }
         // An invalid expression is refused with its reason and place, and finds nothing.
         const PatternCheck check = CheckSearchFilters(filters, QStringLiteral("ab(c"));
         QVERIFY(!check.valid && !check.error.isEmpty() && check.offset == 4);
