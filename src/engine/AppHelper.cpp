@@ -178,7 +178,8 @@ void CAppHelper::WalkFrames()
             if (tests.TestsStatus() && !tests.PassesStatus(find)) {
                 // A file whose status cannot be read is not known to fail the limits: it is counted
                 // with the files that could not be read (one gone meanwhile is not).
-                if (find.GetLength() < 0 && find.StatusError() != ENOENT && find.StatusError() != ENOTDIR)
+                if (find.GetLength() < 0 && !find.Lost() && find.StatusError() != ENOENT &&
+                    find.StatusError() != ENOTDIR)
                     ++m_filesNotRead;
                 continue;
             }

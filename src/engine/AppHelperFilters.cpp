@@ -87,7 +87,9 @@ bool CAppHelper::ContainsText(CFileFind& find)
             if (attempt > 0)
                 LetGoOfLevels();
             const int folderFd = find.Handle();
+            // A folder found replaced is no shortage: its remaining files go as for a folder removed.
             outcome = folderFd >= 0 ? SearchFileContents(folderFd, name.c_str(), test)
+                      : find.Lost() ? ContentOutcome::NotRegular
                                     : ContentOutcome::NoDescriptors;
         }
     }
