@@ -87,6 +87,10 @@ struct ContentTest
 };
 
 // Opens the file `name` of the folder open on `folderFd` (never through a link, without blocking,
-// so a FIFO swapped in never hangs), and searches it if it is a regular file. Stops at the first
-// match, and at the next block once the run flag is down.
+// so a FIFO swapped in never hangs, and never as a controlling terminal), and searches it if the
+// open file's status says regular, looked at before anything is read. Stops at the first match, and
+// at the next block once the run flag is down. A device node swapped in after the listing is thus
+// opened and closed, never read: its driver's open may act (a tape rewinds), which is accepted, as
+// only root can make device nodes and the device file systems are not walked; a first open by
+// O_PATH, checked and then reopened, would rule that out at twice the cost per file.
 ContentOutcome SearchFileContents(int folderFd, const char* name, const ContentTest& test);
