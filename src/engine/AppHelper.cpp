@@ -2,6 +2,7 @@
 
 #include "engine/AppHelperFrame.h"
 #include "platform/Clock.h"
+#include "platform/EntryStatus.h"
 #include "platform/FolderOpen.h"
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
@@ -81,6 +82,8 @@ void CAppHelper::Walk(QString folder, QString word)
     m_openLevels = walk::OpenLevels();
     const NameMatcher matcher(word, m_filters.nameMatch);
     std::string path = platform::NativePath(folder);
+    // The lists look the found files' statuses up along the same way.
+    platform::NoteStartFolder(path);
     // The start folder may be a link to a folder: it is followed, here only.
     platform::OpenedFolder opened = platform::OpenStartFolder(path, m_rules.VirtualDevices());
     const auto closeOpened = [&opened] {

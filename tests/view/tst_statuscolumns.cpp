@@ -1,6 +1,7 @@
 // The file list's Size and Modified columns: hidden at first, their values, where those come from,
 // and sorting by them.
 #include "engine/ViewSettings.h"
+#include "platform/EntryStatus.h"
 #include "support/TestSupport.h"
 #include "view/DlgSearchParameters.h"
 #include "view/PendrakeDoc.h"
@@ -164,6 +165,32 @@ private slots:
         view.FileList()->sortByColumn(kSize, Qt::AscendingOrder);
         QTRY_COMPARE(ShownSizes(view), QStringList({QString(), QStringLiteral("5"), QStringLiteral("20"),
                                                     locale.toString(1000)}));
+    }
+
+    void lookUpFollowsNoLinkBelowTheStart()
+    {
+        // The start folder is reached through a link, as chosen; a folder below it swapped for a
+        // link after the search shows nothing of the link's target.
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        WriteFile(root + QStringLiteral("/real/sub/f.txt"), "abc");
+        WriteFile(root + QStringLiteral("/other/sub/f.txt"), "1234567");
+        QVERIFY(QFile::link(root + QStringLiteral("/real"), root + QStringLiteral("/start")));
+        const std::string start = QFile::encodeName(root + QStringLiteral("/start")).toStdString();
+        platform::NoteStartFolder(start);
+        const auto sizeOf = [&](const std::string& folder) {
+            return platform::ReadEntryStatuses(folder, {std::string_view("f.txt")}).front().size;
+        };
+        QCOMPARE(sizeOf(start + "/sub"), 3);
+        QVERIFY(QFile::rename(root + QStringLiteral("/real/sub"), root + QStringLiteral("/real/old")));
+        QVERIFY(QFile::link(root + QStringLiteral("/other/sub"), root + QStringLiteral("/real/sub")));
+        QCOMPARE(sizeOf(start + "/sub"), platform::EntryStatus::kUnreadable);
+        QCOMPARE(sizeOf(start + "/old"), 3);
+        // A folder of no search noted: no link anywhere on the way.
+        QCOMPARE(sizeOf(QFile::encodeName(root + QStringLiteral("/real/old")).toStdString()), 3);
+        QVERIFY(QFile::link(root + QStringLiteral("/real"), root + QStringLiteral("/start2")));
+        QCOMPARE(sizeOf(QFile::encodeName(root + QStringLiteral("/start2/old")).toStdString()),
+                 platform::EntryStatus::kUnreadable);
     }
 
     void filtersThatReadTheStatusFillTheColumns()
