@@ -102,8 +102,14 @@ public:
     // A file row's status, read now when it has none yet and the columns are shown; NotRead
     // otherwise. A status line has none.
     platform::EntryStatus Status(int row) const;
+    // The status read so far, never reading one (NotRead when none was).
+    platform::EntryStatus KnownStatus(int row) const
+    {
+        return m_status.empty() || m_rows[size_t(row)].folder < 0 ? platform::EntryStatus()
+                                                                  : m_status[size_t(row)];
+    }
     // Reads the status of every file row that has none yet, a folder at a time (the columns
-    // shown); a sort by Size or Modified needs them all.
+    // shown), on the calling thread; a sort never does (it waits for ReadStatusInBackground).
     void ReadMissingStatus() const;
     // The same on a thread of its own, so the list stays responsive: started when some file rows
     // have no status yet and the columns are shown; statusRead() once the statuses are in (and in

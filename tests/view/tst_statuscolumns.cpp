@@ -4,6 +4,7 @@
 #include "platform/EntryStatus.h"
 #include "support/TestSupport.h"
 #include "view/DlgSearchParameters.h"
+#include "view/ListRowOrder.h"
 #include "view/PendrakeDoc.h"
 #include "view/PendrakeView.h"
 #include "view/ResultList.h"
@@ -165,6 +166,26 @@ private slots:
         view.FileList()->sortByColumn(kSize, Qt::AscendingOrder);
         QTRY_COMPARE(ShownSizes(view), QStringList({QString(), QStringLiteral("5"), QStringLiteral("20"),
                                                     locale.toString(1000)}));
+    }
+
+    void sortReadsNoStatusOnTheUserInterfaceThread()
+    {
+        // Shown after the search, the columns' statuses are read on a thread of their own; a sort
+        // asked for meanwhile reads none itself (it waits for that thread).
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(m_tree.path());
+        CPendrakeView view(&doc);
+        view.OnInitialUpdate();
+        view.ShowColumn(kSize, false);
+        view.ShowColumn(kModified, false);
+        Search(view);
+        view.ShowColumn(kSize, true);
+        QVERIFY(view.FileModel().ReadingStatus());
+        const std::vector<int> order = FileRows(view.FileModel()).SortedRows(kSize);
+        QCOMPARE(order.size(), size_t(3));
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(!view.FileModel().KnownStatus(row).Read());
+        QTRY_VERIFY(!view.FileModel().ReadingStatus() && view.FileModel().KnownStatus(0).Known());
     }
 
     void lookUpFollowsNoLinkBelowTheStart()
