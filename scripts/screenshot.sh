@@ -1,26 +1,31 @@
 #!/usr/bin/env bash
 # Starts Tresmolo under a virtual X server with a private settings folder, selects FOLDER, runs a
 # search in file mode with the folder list on, and saves a picture of the whole screen.
-#   scripts/screenshot.sh [--style N] [--width W] [--dialog | --more-options] OUT.png [FOLDER]
+#   scripts/screenshot.sh [--style N] [--width W] [--dialog | --more-options | --duplicates | --keep-rules]
+#                         OUT.png [FOLDER]
 # N: a visual style, 210 to 218. W: the window's width in pixels; the screen is made as wide as the
 # window, so the picture shows the window alone across its whole width. --dialog takes the picture
 # while the search dialog shows, instead of pressing its OK; --more-options also unfolds its
-# "More Options".
+# "More Options". --duplicates takes it with the duplicates window open over the main window (its
+# help box answered); --keep-rules also opens its "Select Files to Remove..." dialog.
 # SCREENSHOT_SCREEN=WxH sets the screen's size instead (e.g. 1024x768 to see a small screen).
 # SCREENSHOT_CONF, when set, is added to the settings file (e.g. a [SearchFilters] group).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-usage="usage: $0 [--style N] [--width W] [--dialog | --more-options] OUT.png [FOLDER]"
+usage="usage: $0 [--style N] [--width W] [--dialog | --more-options | --duplicates | --keep-rules] OUT.png [FOLDER]"
 style=""
 width=""
 dialog=0
 more=0
+dups=0
 while [[ "${1:-}" == --* ]]; do
   case "$1" in
     --style) style=${2:?$usage}; shift 2 ;;
     --width) width=${2:?$usage}; shift 2 ;;
     --dialog) dialog=1; shift ;;
     --more-options) dialog=1; more=1; shift ;;
+    --duplicates) dups=1; shift ;;
+    --keep-rules) dups=2; shift ;;
     *) echo "$usage" >&2; exit 2 ;;
   esac
 done
@@ -92,6 +97,27 @@ if [[ -n "$width" ]]; then
   done
   xdotool windowmove "$main" 0 0
   xdotool windowsize "$main" "$width" 860
+fi
+if [[ $dups -ge 1 ]]; then
+  # The command panel's Duplicate Files button; Return answers the help box, which has the
+  # keyboard; then a click on the button beside Verify Contents.
+  sleep 2
+  main=$(xdotool search --onlyvisible --name "^Tresmolo$" 2>/dev/null | head -n1)
+  xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove $((X + ${SCREENSHOT_DUPS_X:-665})) $((Y + ${SCREENSHOT_DUPS_Y:-110})) click 1
+  results=""
+  for _ in $(seq 50); do
+    results=$(xdotool search --onlyvisible --name "^Duplicate Search Results" 2>/dev/null | head -n1) && [[ -n "$results" ]] && break
+    sleep 0.2
+  done
+  sleep 1.5
+  xdotool key Return
+  if [[ $dups -eq 2 && -n "$results" ]]; then
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$results")"
+    xdotool mousemove $((X + ${SCREENSHOT_RULES_X:-190})) $((Y + 16)) click 1
+  fi
 fi
 sleep "${SCREENSHOT_WAIT:-3}"
 import -window root "$out"

@@ -10,6 +10,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   fd-find xdotool weston qt6-wayland
   clang-format libxxhash-dev libsqlite3-dev
+  btrfs-progs xfsprogs e2fsprogs
 )
 # --bench: also the duplicate finders and ripgrep that bench/compare.sh measures against (not needed
 # by tests).

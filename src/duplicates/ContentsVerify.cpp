@@ -37,6 +37,13 @@ void CDlgDuplicateResults::BuildBand()
     auto* layout = new QHBoxLayout(&m_band);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(&m_verifyButton);
+    m_selectButton.setText(tr("Select Files to Remove..."));
+    m_selectButton.setAutoDefault(false);
+    m_selectButton.setToolTip(
+        tr("Check the files of each group but the one that stays, by rules you choose"));
+    m_selectButton.setAccessibleDescription(m_selectButton.toolTip());
+    layout->addWidget(&m_selectButton);
+    connect(&m_selectButton, &QPushButton::clicked, this, &CDlgDuplicateResults::OnSelectFilesToRemove);
     layout->addWidget(&m_summary, 1);
     layout->addWidget(&m_cacheNote);
     m_cacheNote.hide();
@@ -44,8 +51,25 @@ void CDlgDuplicateResults::BuildBand()
     m_listResults.SetBand(&m_band);
 
     m_menuShown.addAction(tr("Verify Contents"), this, &CDlgDuplicateResults::OnVerifyContents);
+    m_menuShown.addAction(tr("Select Files to Remove..."), this,
+                          &CDlgDuplicateResults::OnSelectFilesToRemove);
     m_menuShown.addSeparator();
-    m_menuShown.addActions(m_menuPopup.actions());
+    // The popup menu's items, with the two replacements after the trash.
+    for (QAction* action : m_menuPopup.actions()) {
+        m_menuShown.addAction(action);
+        if (action->text() == tr("Send Checked File(s) to Recycle Bin")) {
+            m_menuShown.addAction(tr("Replace Checked with Hard Links"), this,
+                                  &CDlgDuplicateResults::OnReplaceWithHardLinks);
+            m_menuShown.addAction(tr("Replace Checked with Shared Copies"), this,
+                                  &CDlgDuplicateResults::OnReplaceWithSharedCopies);
+        }
+    }
+    // The checked count and the space to free follow every change of checks.
+    connect(&m_listResults.Model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(Qt::CheckStateRole))
+                    UpdateSummary();
+            });
 }
 
 std::vector<long long> CDlgDuplicateResults::GroupOfRows() const
@@ -98,10 +122,12 @@ void CDlgDuplicateResults::UpdateSummary()
         }
         first = end;
     }
-    m_summary.setText(tr("%1 group(s), %2 file(s), %3 in duplicates")
-                          .arg(groupCount)
-                          .arg(fileCount)
-                          .arg(QLocale().formattedDataSize(qint64(bytes))));
+    const QString groupsText = tr("%1 group(s), %2 file(s), %3 in duplicates")
+                                   .arg(groupCount)
+                                   .arg(fileCount)
+                                   .arg(QLocale().formattedDataSize(qint64(bytes)));
+    const QString checked = CheckedSummary();
+    m_summary.setText(checked.isEmpty() ? groupsText : tr("%1; %2").arg(groupsText, checked));
 }
 
 bool CDlgDuplicateResults::KeepOneOfEachGroup()
@@ -256,6 +282,7 @@ void CDlgDuplicateResults::FinishContentsCheck()
             row.contentsGroup = outcomes[i].unreadable ? 0 : outcomes[i].group;
             row.unreadable = outcomes[i].unreadable;
             row.changed = outcomes[i].changed;
+            row.changedNs = outcomes[i].changedNs;
             row.hardLinkOf = outcomes[i].hardLinkOf >= 0 ? numberOf[size_t(outcomes[i].hardLinkOf)] : 0;
             // Bands alternate per contents group.
             row.key = row.contentsGroup > 0 ? std::uint64_t(row.contentsGroup - 1) : 0;

@@ -3,6 +3,7 @@
 #include "duplicates/DlgDuplicateResults.h"
 
 #include "engine/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 #include "view/Seams.h"
 #include "view/ShellServices.h"
 
@@ -157,6 +158,7 @@ void CDlgDuplicateResults::SaveColumnWidths()
     m_widthsSaved = true;
     // The last column fills the list, so its width is not the user's: it keeps the stored one.
     const QHeaderView* header = m_listResults.horizontalHeader();
+    const platform::ProfileWriteBatch batch;
     for (int column = 0; column + 1 < header->count() && column < ResultsModel::kColumnCount; ++column)
         m_settings.WriteInt(Settings::ResultsColumnWidthKey(column), header->sectionSize(column));
 }
@@ -209,7 +211,7 @@ void CDlgDuplicateResults::OnListRightClick(const QPoint& position)
 
 void CDlgDuplicateResults::OnCheckAll()
 {
-    m_listResults.Model().SetAllChecks(true);
+    CheckAllButProtected();
 }
 
 void CDlgDuplicateResults::OnUncheckAll()
@@ -228,6 +230,8 @@ void CDlgDuplicateResults::OnShowInExplorer()
 void CDlgDuplicateResults::OnRecycleChecked()
 {
     BusyCursor busy;
+    // Files in a reference folder are never removed.
+    UncheckProtected();
     const ResultsModel& model = m_listResults.Model();
     std::vector<std::string> paths;
     for (int row = 0; row < model.rowCount(); ++row) {
@@ -256,5 +260,5 @@ void CDlgDuplicateResults::OnRecycleChecked()
 bool CDlgDuplicateResults::RecycleFiles(const std::vector<std::string>& paths)
 {
     // The desktop asks for confirmation, shows progress and reports its own failures.
-    return Shell::SendToTrash(&m_listResults, paths);
+    return RecycleAndLog(paths);
 }

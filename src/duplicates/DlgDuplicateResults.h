@@ -3,6 +3,7 @@
 #include "duplicates/ColorListCtrl.h"
 #include "duplicates/scan/ContentsCheck.h"
 #include "duplicates/scan/DuplicateScan.h"
+#include "duplicates/scan/FreeSpace.h"
 #include "engine/SettingsSection.h"
 #include "view/BatchHandOver.h"
 
@@ -26,6 +27,9 @@
 
 class FileListModel;
 class FoundPaths;
+namespace KeepRules {
+struct RuleSet;
+}
 
 // The found paths a results window reads in status mode: the engine's own found paths, whose exact
 // bytes it keeps, or plain path texts. It points at them and never owns them.
@@ -84,6 +88,12 @@ public:
     // Verify Contents: reads the candidates on a worker, with progress and Cancel, and keeps only
     // groups of identical contents, with the "Contents" column. Cancel leaves the list as it was.
     void OnVerifyContents();
+    // Freeing space (ResultsFreeSpace.cpp): "Select Files to Remove..." checks by the rules the
+    // user chooses; the two replacements act on the checked files of contents groups. Files in a
+    // reference folder are never checked by a rule or Check All, and never acted on.
+    void OnSelectFilesToRemove();
+    void OnReplaceWithHardLinks();
+    void OnReplaceWithSharedCopies();
 
     // Closing: each asks a running scan to stop first.
     void OnOK();
@@ -98,6 +108,7 @@ public:
     // The menu that a right click shows: Verify Contents, then the popup menu's items.
     QMenu& ShownMenu() { return m_menuShown; }
     QPushButton& VerifyButton() { return m_verifyButton; }
+    QPushButton& SelectButton() { return m_selectButton; }
     // "%d group(s), %d file(s), %s in duplicates", for the list as it stands.
     QString SummaryText() const { return m_summary.text(); }
     // Why the last contents check went on without its cache; empty when it did not.
@@ -166,6 +177,20 @@ private:
     // whether to keep one of each. False when the user cancels.
     bool KeepOneOfEachGroup();
     void UpdateSummary();
+    // "%d file(s) checked, %s to free" for the checked files of groups; empty when none is checked.
+    QString CheckedSummary() const;
+    // The rows in a reference folder.
+    std::vector<bool> ProtectedRows() const;
+    void CheckAllButProtected();
+    // Unchecks the rows in a reference folder; how many were checked.
+    int UncheckProtected();
+    void ApplyKeepRules(const KeepRules::RuleSet& rules);
+    void FreeChecked(FreeSpace::Method method);
+    void AfterFreeing(const std::vector<FreeSpace::File>& files, const FreeSpace::Report& report);
+    void ShowFreeReport(FreeSpace::Method method, const FreeSpace::Report& report,
+                        const platform::ActionLog& log);
+    // Sends the paths to the trash, with their lines in the action log.
+    bool RecycleAndLog(const std::vector<std::string>& paths);
     void FinishContentsCheck();
     void StopContentsCheck();
     void CloseContentsProgress();
@@ -199,6 +224,7 @@ private:
     QMenu m_menuShown;
     QWidget m_band;
     QPushButton m_verifyButton;
+    QPushButton m_selectButton;
     QLabel m_summary;
     QLabel m_cacheNote;
     std::atomic<bool> m_contentsStop{false};

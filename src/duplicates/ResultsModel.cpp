@@ -34,7 +34,7 @@ int ResultsModel::rowCount(const QModelIndex& parent) const
 
 int ResultsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : kColumnCount + (m_contentsShown ? 1 : 0);
+    return parent.isValid() ? 0 : kColumnCount + (m_contentsShown || m_keepsShown ? 1 : 0);
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
@@ -94,6 +94,7 @@ void ResultsModel::Clear()
     m_rows.shrink_to_fit();
     m_folders.clear();
     m_contentsShown = false;
+    m_keepsShown = false;
     endResetModel();
 }
 
@@ -102,6 +103,9 @@ void ResultsModel::ShowContents(std::vector<ResultRow> rows)
     beginResetModel();
     m_rows = std::move(rows);
     m_contentsShown = true;
+    m_keepsShown = false;
+    for (ResultRow& row : m_rows)
+        row.keeps = false;
     endResetModel();
 }
 
@@ -146,6 +150,8 @@ QString ResultsModel::Text(int row, int column) const
     case kModified:
         return r.timeKnown ? DateText(r) : QString();
     case kContents:
+        if (r.keeps)
+            return tr("keeps");
         if (!m_contentsShown)
             return {};
         if (r.link)
@@ -195,6 +201,57 @@ void ResultsModel::SetAllChecks(bool checked)
     for (ResultRow& row : m_rows)
         row.checked = checked;
     emit dataChanged(index(0, kNumber), index(int(m_rows.size()) - 1, kNumber), {Qt::CheckStateRole});
+}
+
+void ResultsModel::SetChecks(const std::vector<bool>& checks)
+{
+    if (m_rows.empty())
+        return;
+    for (size_t i = 0; i < m_rows.size() && i < checks.size(); ++i)
+        m_rows[i].checked = checks[i];
+    emit dataChanged(index(0, kNumber), index(int(m_rows.size()) - 1, kNumber), {Qt::CheckStateRole});
+}
+
+void ResultsModel::SetKeeps(const std::vector<bool>& keeps)
+{
+    const bool shown = m_contentsShown || m_keepsShown;
+    for (size_t i = 0; i < m_rows.size() && i < keeps.size(); ++i)
+        m_rows[i].keeps = keeps[i];
+    if (!shown) {
+        beginInsertColumns({}, kContents, kContents);
+        m_keepsShown = true;
+        endInsertColumns();
+    }
+    m_keepsShown = true;
+    if (!m_rows.empty())
+        emit dataChanged(index(0, kContents), index(int(m_rows.size()) - 1, kContents), {Qt::DisplayRole});
+}
+
+void ResultsModel::Replaced(int row, const platform::FileIdentity* now, int hardLinkOf)
+{
+    ResultRow& r = m_rows[size_t(row)];
+    r.checked = false;
+    r.keeps = false;
+    if (now) {
+        ChangedByUs(row, *now);
+        r.hardLinkOf = hardLinkOf;
+    } else {
+        r.changed = true;
+        r.contentsGroup = 0;
+    }
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void ResultsModel::ChangedByUs(int row, const platform::FileIdentity& now)
+{
+    ResultRow& r = m_rows[size_t(row)];
+    r.device = now.device;
+    r.inode = now.inode;
+    r.size = now.size;
+    r.modified = now.modified;
+    r.modifiedNanoseconds = std::int32_t(now.modifiedNs);
+    r.changedNs = now.changed * 1'000'000'000 + now.changedNs;
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 int ResultsModel::CompareBySizeDescending(std::uint64_t first, std::uint64_t second)

@@ -2,6 +2,7 @@
 
 #include "duplicates/scan/ScanRows.h"
 #include "duplicates/scan/SizeGrouping.h"
+#include "platform/Replace.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -61,6 +62,16 @@ public:
     bool GetCheck(int row) const { return m_rows[size_t(row)].checked; }
     void SetCheck(int row, bool checked);
     void SetAllChecks(bool checked);
+    // Every row's check at once, and which rows keep (shown in the Contents column, which then
+    // shows before a contents check too).
+    void SetChecks(const std::vector<bool>& checks);
+    void SetKeeps(const std::vector<bool>& keeps);
+    bool KeepsShown() const { return m_keepsShown; }
+    // After a row's file was replaced: unchecked, with what the file now is (null: it could not be
+    // looked at, so it counts as changed); `hardLinkOf` the "Sr" of the row it now is a link of.
+    void Replaced(int row, const platform::FileIdentity* now, int hardLinkOf);
+    // A file that stays got links of its own doing: its identity as it now is.
+    void ChangedByUs(int row, const platform::FileIdentity& now);
     // Folder bytes followed by the name's bytes.
     std::string NativePath(int row) const;
 
@@ -91,4 +102,5 @@ private:
     std::vector<ResultRow> m_rows;
     std::vector<ResultFolder> m_folders;
     bool m_contentsShown = false;
+    bool m_keepsShown = false;
 };

@@ -87,6 +87,35 @@ const ViewEntry& EntryOf(ViewKey key)
     return kViewTable[size_t(key)];
 }
 
+struct DuplicatesEntry
+{
+    DuplicatesKey key;
+    const char* name;
+    int intDefault;
+    const char* stringDefault; // nullptr for integer values
+};
+
+// Empty rules or folders stand for the usual rules and no reference folder.
+constexpr std::array<DuplicatesEntry, 3> kDuplicatesTable = {{
+    {DuplicatesKey::UseContentsCache, "UseContentsCache", 1, nullptr},
+    {DuplicatesKey::KeepRules, "KeepRules", 0, ""},
+    {DuplicatesKey::ReferenceFolders, "ReferenceFolders", 0, ""},
+}};
+
+const DuplicatesEntry& EntryOf(DuplicatesKey key)
+{
+    return kDuplicatesTable[size_t(key)];
+}
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kDuplicatesTable.size(); ++i)
+            if (size_t(kDuplicatesTable[i].key) != i)
+                return false;
+        return true;
+    }(),
+    "the duplicates table lists the keys in their order");
+
 static_assert(
     [] {
         for (size_t i = 0; i < kViewTable.size(); ++i)
@@ -171,20 +200,18 @@ QString StringDefault(ViewKey key)
 
 QString Name(DuplicatesKey key)
 {
-    switch (key) {
-    case DuplicatesKey::UseContentsCache:
-        return QStringLiteral("UseContentsCache");
-    }
-    return QString();
+    return QString::fromLatin1(EntryOf(key).name);
 }
 
 int IntDefault(DuplicatesKey key)
 {
-    switch (key) {
-    case DuplicatesKey::UseContentsCache:
-        return 1;
-    }
-    return 0;
+    return EntryOf(key).intDefault;
+}
+
+QString StringDefault(DuplicatesKey key)
+{
+    const char* value = EntryOf(key).stringDefault;
+    return value ? QString::fromLatin1(value) : QString();
 }
 
 QString ColumnWidthKey(int list, int column)

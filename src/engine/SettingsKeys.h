@@ -76,10 +76,14 @@ inline constexpr const char* kDuplicatesSection = "Duplicates";
 enum class DuplicatesKey
 {
     UseContentsCache, // Verify Contents keeps what it learnt of each file (1) or reads every time (0)
+    // Strings; empty stands for the usual rules and no folder.
+    KeepRules,        // the rules that choose the file that stays: "reference,oldest,-newest,..."
+    ReferenceFolders, // the reference folders: percent-encoded exact bytes, separated by ":"
 };
 
 QString Name(DuplicatesKey key);
 int IntDefault(DuplicatesKey key);
+QString StringDefault(DuplicatesKey key);
 
 // Column widths of the view's two lists ("%d Column %d") and of the duplicates list.
 QString ColumnWidthKey(int list, int column);

@@ -1,6 +1,9 @@
 #include "platform/Paths.h"
 
+#include <QByteArray>
 #include <QFile>
+
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -145,6 +148,35 @@ QString ShownText(const QString& path)
         if (IsEscapeAt(path, i))
             shown[i] = QChar(QChar::ReplacementCharacter);
     return shown;
+}
+
+bool IsFolder(const QString& path)
+{
+    struct stat st;
+    return !path.isEmpty() && ::stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+namespace {
+
+constexpr QLatin1StringView kStoredScheme("file://");
+
+} // namespace
+
+QString StoredPath(const QString& path)
+{
+    if (ShownText(path) == path)
+        return path;
+    const std::string native = NativePath(path);
+    return kStoredScheme +
+           QString::fromLatin1(QByteArray(native.data(), qsizetype(native.size())).toPercentEncoding("/"));
+}
+
+QString PathFromStored(const QString& stored)
+{
+    if (!stored.startsWith(kStoredScheme))
+        return stored;
+    return PathText(
+        QByteArray::fromPercentEncoding(stored.mid(kStoredScheme.size()).toLatin1()).toStdString());
 }
 
 bool IsTrashFolderName(std::string_view name)

@@ -48,6 +48,16 @@ std::string NativePath(const QString& path);
 // A path text as it is shown: the bytes PathText kept become replacement characters.
 QString ShownText(const QString& path);
 
+// Whether a path text names a folder (or a link to one), checked on its native bytes.
+bool IsFolder(const QString& path);
+
+// A path text as a settings value: the text itself when every byte of its native path is UTF-8, so
+// such paths are stored as they always were; otherwise a file URI of its percent-encoded bytes
+// ("file:///caf%E9"), which a settings file keeps (it cannot keep the lone surrogates).
+QString StoredPath(const QString& path);
+// The path text of a settings value StoredPath made (any other value is taken as it is).
+QString PathFromStored(const QString& stored);
+
 // A folder holds the trash when it is the home trash or its name is ".Trash" or ".Trash-" followed
 // by digits (the per-volume trash folders).
 bool IsTrashFolderName(std::string_view name);

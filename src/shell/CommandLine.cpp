@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 
 #include "BuildInfo.h"
+#include "platform/Paths.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -10,7 +11,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
 #include <system_error>
@@ -129,6 +132,23 @@ void SetUp(QCommandLineParser& parser)
         QStringLiteral("[FOLDER]"));
 }
 
+// The program's one-letter options (those the parser's help and version options bring).
+bool IsShortOption(std::string_view argument)
+{
+    return argument == "-h" || argument == "-?" || argument == "-v";
+}
+
+// What is wrong with a one-dash word that is no option, with the long option it may have meant.
+QString UnknownWord(std::string_view argument)
+{
+    const std::string_view word = argument.substr(1);
+    for (std::string_view name : {"search", "help", "help-all", "version"})
+        if (word == name)
+            return Tr("Unknown option: %1 (did you mean \"%2\"?)")
+                .arg(Text(argument), QStringLiteral("--") + Text(word));
+    return Tr("Unknown option: %1").arg(Text(argument));
+}
+
 bool AsksForHelp(const QCommandLineParser& parser)
 {
     return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
@@ -191,8 +211,14 @@ bool PathOfFileUri(const std::string& argument, std::string* path, QString* prob
         }
         rest = slash == std::string_view::npos ? std::string_view("/") : rest.substr(slash);
     }
-    const QByteArray decoded =
-        QByteArray::fromPercentEncoding(QByteArray(rest.data(), qsizetype(rest.size())));
+    const QByteArray encoded(rest.data(), qsizetype(rest.size()));
+    // A "/" is never part of a name, so an encoded one ("%2F") names no local path.
+    if (encoded.contains("%2F") || encoded.contains("%2f")) {
+        *problem =
+            Tr("\"%1\" is not a valid file URI: a \"/\" cannot be part of a name.").arg(Text(argument));
+        return false;
+    }
+    const QByteArray decoded = QByteArray::fromPercentEncoding(encoded);
     if (decoded.contains('\0')) {
         *problem = Tr("\"%1\" is not a valid file URI.").arg(Text(argument));
         return false;
@@ -202,17 +228,20 @@ bool PathOfFileUri(const std::string& argument, std::string* path, QString* prob
 }
 
 // `path` made absolute (from the current folder) and clean: no ".", "..", doubled or trailing "/",
-// resolved by the text alone, as a path is typed.
+// resolved by the text alone, as a path is typed. False, with the system's error, when the path is
+// relative and the current folder has no path (it was removed, say).
 bool AbsoluteCleanPath(const std::string& path, std::string* clean, int* error)
 {
     std::string full;
     if (path.front() != '/') {
-        char cwd[PATH_MAX];
-        if (!::getcwd(cwd, sizeof cwd)) {
+        // Without a buffer of ours, the current folder's path may be longer than PATH_MAX.
+        char* cwd = ::getcwd(nullptr, 0);
+        if (!cwd) {
             *error = errno;
             return false;
         }
         full = cwd;
+        std::free(cwd);
         full += '/';
     }
     full += path;
@@ -242,7 +271,8 @@ bool AbsoluteCleanPath(const std::string& path, std::string* clean, int* error)
 }
 
 // Why `folder` cannot be searched, or empty when it can: it must exist, be a folder (or a link to
-// one) and be listable. The reason comes from the system's own error.
+// one), listable and searchable (its entries can be examined). The reason comes from the system's
+// own error.
 QString FolderProblem(const std::string& folder)
 {
     const QString shown = Text(folder);
@@ -257,13 +287,21 @@ QString FolderProblem(const std::string& folder)
         return Tr("\"%1\" is not a folder.").arg(shown);
     DIR* listing = ::opendir(folder.c_str());
     if (!listing)
-        return Tr("The folder \"%1\" cannot be read.").arg(shown);
+        return Tr("The folder \"%1\" cannot be read: %2.").arg(shown, SystemError(errno));
     ::closedir(listing);
+    // Listing needs read permission, examining the entries search permission; a folder with the one
+    // and not the other shows names and nothing else.
+    if (::faccessat(AT_FDCWD, folder.c_str(), X_OK, AT_EACCESS) != 0)
+        return Tr("The entries of the folder \"%1\" cannot be examined: %2.").arg(shown, SystemError(errno));
     return {};
 }
 
+// A folder's exact bytes. (A return type without "::" before the function's name also keeps the
+// translation tools from taking "std" for the class the function's texts belong to.)
+using NativeFolder = std::string;
+
 // The folder an argument names, checked; `problem` says why it cannot be used.
-std::string Folder(const std::string& argument, QString* problem)
+NativeFolder Folder(const std::string& argument, QString* problem)
 {
     if (argument.empty()) {
         *problem = Tr("The folder name is empty.");
@@ -275,19 +313,13 @@ std::string Folder(const std::string& argument, QString* problem)
     std::string folder;
     int error = 0;
     if (!AbsoluteCleanPath(path, &folder, &error)) {
-        *problem = Tr("The folder \"%1\" cannot be opened: %2.").arg(Text(path), SystemError(error));
+        *problem = Tr("The folder \"%1\" cannot be opened: the current folder cannot be read: %2.")
+                       .arg(Text(path), SystemError(error));
         return {};
     }
     *problem = FolderProblem(folder);
     if (!problem->isEmpty())
         return {};
-    // The folder tree lists folders by their names as text; a name that is not UTF-8 has no text
-    // that leads back to it, so the tree neither shows nor selects such a folder.
-    if (QFile::encodeName(Text(folder)).toStdString() != folder) {
-        *problem = Tr("The name of the folder \"%1\" is not valid UTF-8, so the folder tree cannot show it.")
-                       .arg(Text(folder));
-        return {};
-    }
     return folder;
 }
 
@@ -300,6 +332,7 @@ Result Parse(const std::vector<std::string>& arguments)
     std::vector<std::string> folders;
     std::vector<int> qtArguments;
     QString missingValue;
+    QString unknownWord;
     bool onlyFolders = false;
     for (int i = 1; i < int(arguments.size()); ++i) {
         const std::string& argument = arguments[size_t(i)];
@@ -316,6 +349,10 @@ Result Parse(const std::vector<std::string>& arguments)
             } else if (missingValue.isEmpty()) {
                 missingValue = Tr("Missing value after \"%1\".").arg(Text(argument));
             }
+        } else if (!argument.starts_with("--") && !IsShortOption(argument)) {
+            // One dash and a word: one option that is not ours (never a bundle of one-letter ones).
+            if (unknownWord.isEmpty())
+                unknownWord = UnknownWord(argument);
         } else {
             options.append(Text(argument));
         }
@@ -343,6 +380,8 @@ Result Parse(const std::vector<std::string>& arguments)
     }
     const QString tryHelp =
         QLatin1Char('\n') + Tr("Try \"%1 --help\" for more information.").arg(ProgramName(arguments));
+    if (!unknownWord.isEmpty())
+        return Failure(arguments, unknownWord + tryHelp);
     if (!parsed)
         return Failure(arguments, parser.errorText() + tryHelp);
     if (!missingValue.isEmpty())
@@ -359,7 +398,7 @@ Result Parse(const std::vector<std::string>& arguments)
         const std::string folder = Folder(folders.front(), &problem);
         if (!problem.isEmpty())
             return Failure(arguments, problem);
-        result.options.folder = Text(folder);
+        result.options.folder = platform::PathText(folder);
     }
     return result;
 }

@@ -11,7 +11,9 @@ namespace CommandLine {
 // What the program is asked to do at start-up.
 struct Options
 {
-    QString folder;      // absolute and clean; empty: the folder chosen last
+    // Absolute and clean, a path text (platform::PathText: a name that is not UTF-8 keeps its
+    // bytes); empty: the folder chosen last.
+    QString folder;
     bool search = false; // start a search once the folder is selected
 };
 

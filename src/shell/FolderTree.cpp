@@ -1,5 +1,6 @@
 #include "shell/FolderTree.h"
 
+#include "platform/Paths.h"
 #include "view/AppMessages.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,9 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -109,7 +112,9 @@ void CFolderTree::Rebuild()
 
 bool CFolderTree::SelectPath(const QString& path)
 {
-    if (path.isEmpty())
+    // A path text that keeps bytes which are not UTF-8 has no item here: through QFileInfo it would
+    // name another folder (one whose name holds replacement characters).
+    if (path.isEmpty() || platform::ShownText(path) != path)
         return false;
     const QFileInfo info(path);
     if (!info.isDir())
@@ -134,6 +139,18 @@ bool CFolderTree::SelectPath(const QString& path)
         Notify(); // no selection change to report it, but the caller still expects the notice
     Reveal();
     return true;
+}
+
+void CFolderTree::SelectNearestShown(const QString& path)
+{
+    m_quiet = true;
+    QString folder = platform::FolderText(path);
+    do {
+        folder = folder.left(std::max<qsizetype>(folder.lastIndexOf(QLatin1Char('/')), 1));
+    } while (!SelectPath(folder) && folder != QLatin1String("/"));
+    m_quiet = false;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    m_ownChoice = rows.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(rows.first());
 }
 
 QString CFolderTree::GetItemPath() const
@@ -176,6 +193,9 @@ void CFolderTree::OnSelectionChanged(const QItemSelection& selected)
 
 void CFolderTree::Notify()
 {
+    if (m_quiet)
+        return;
+    m_ownChoice = QPersistentModelIndex();
     AppMessages::Post(AppMessages::UWM_FOLDER_SELECTED);
     emit folderSelected();
 }
@@ -201,13 +221,24 @@ void CFolderTree::Reveal()
 void CFolderTree::mousePressEvent(QMouseEvent* event)
 {
     StopRevealing();
+    const QPersistentModelIndex ownChoice = m_ownChoice;
     QTreeView::mousePressEvent(event);
+    // A click on the folder the program selected changes no selection, yet it is the user's choice.
+    if (ownChoice.isValid() && m_ownChoice.isValid() &&
+        indexAt(event->position().toPoint()) == QModelIndex(ownChoice) &&
+        selectionModel()->isSelected(ownChoice))
+        Notify();
 }
 
 void CFolderTree::keyPressEvent(QKeyEvent* event)
 {
     StopRevealing();
+    const QPersistentModelIndex ownChoice = m_ownChoice;
     QTreeView::keyPressEvent(event);
+    // Space or Enter on the folder the program selected takes it as the user's choice.
+    if (ownChoice.isValid() && m_ownChoice.isValid() && currentIndex() == QModelIndex(ownChoice) &&
+        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        Notify();
 }
 
 void CFolderTree::wheelEvent(QWheelEvent* event)

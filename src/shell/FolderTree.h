@@ -22,6 +22,10 @@ public:
     // Opens the tree down to `path`, selects it and scrolls it into view as the folders load. False
     // when the path is not a folder the tree shows.
     bool SelectPath(const QString& path);
+    // For a folder the tree cannot show (a name that is not UTF-8, a hidden one): selects the nearest
+    // folder above it that it shows, as the program's own choice, which reports no selection. A click
+    // on that folder later is the user's choice and reports it.
+    void SelectNearestShown(const QString& path);
     // The path of the selected folder; empty when nothing is selected.
     QString GetItemPath() const;
     // Reads the file system again; the open folders stay open when they still exist.
@@ -48,6 +52,8 @@ private:
 
     std::unique_ptr<QAbstractFileIconProvider> m_icons; // shared by the file-system models
     FolderTreeModel* m_model;
-    QPersistentModelIndex m_reveal; // kept in view until the user takes over
+    QPersistentModelIndex m_reveal;    // kept in view until the user takes over
+    QPersistentModelIndex m_ownChoice; // selected by SelectNearestShown and not by the user since
+    bool m_quiet = false;              // selecting without reporting it
     QTimer m_revealTimer;
 };

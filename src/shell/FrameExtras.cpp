@@ -1,5 +1,6 @@
 // The frame's share of the lists' everyday commands: Edit > Copy and the filter in the Edit menu,
 // moving between the panes with F6, and a folder dropped on the window.
+#include "platform/Paths.h"
 #include "shell/FolderTree.h"
 #include "shell/MainFrame.h"
 #include "shell/Ribbon.h"
@@ -11,13 +12,12 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 
 namespace {
 
-// The folder a drop carries: its first path, when that is a folder the tree can show.
+// The folder a drop carries as a path text: its first path, when that is a folder.
 QString DroppedFolder(const QMimeData* data)
 {
     if (!data)
@@ -25,11 +25,8 @@ QString DroppedFolder(const QMimeData* data)
     const std::vector<std::string> paths = ClipboardPaths::LocalPaths(*data);
     if (paths.empty())
         return {};
-    const QString folder = QString::fromUtf8(paths.front());
-    // A name that is not UTF-8 has no place in the tree.
-    if (folder.toUtf8().toStdString() != paths.front() || !QFileInfo(folder).isDir())
-        return {};
-    return folder;
+    const QString folder = platform::PathText(paths.front());
+    return platform::IsFolder(folder) ? folder : QString();
 }
 
 } // namespace
@@ -117,8 +114,8 @@ void CMainFrame::dropEvent(QDropEvent* event)
     }
     event->setDropAction(Qt::LinkAction);
     event->accept();
-    // As a click on the folder in the tree: the tree reports its selection.
-    if (m_folderTree->SelectPath(folder))
+    // As a click on the folder in the tree (or on one the tree cannot show).
+    if (SelectFolder(folder))
         m_folderTree->setFocus(Qt::OtherFocusReason);
     activateWindow();
 }

@@ -23,7 +23,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -108,8 +107,9 @@ bool CMainFrame::OnCreate()
     CreateStatusBar();
     if (!CreateNavigationPane() || !CreateInfoBar())
         return false;
-    m_settings.ReadLastFolderSelected(m_lastFolder);
-    if (!m_folderTree->SelectPath(m_lastFolder)) {
+    m_settings.ReadLastFolderSelected(m_scratchText);
+    m_lastFolder = platform::PathFromStored(m_scratchText);
+    if (!SelectFolder(m_lastFolder)) {
         m_lastFolder.clear();
         m_settings.WriteLastFolderSelected(m_lastFolder);
     }
@@ -351,8 +351,8 @@ void CMainFrame::UpdateFolderPanes(const QString& path)
         m_folderPane->setText(tr("Please Select a Folder from the Folder List to Search for File(s)."));
         m_folderPane->setToolTip(tr("Folder Name Selected from the Folder List will Appear Here."));
     } else {
-        m_folderPane->setText(path);
-        m_scratchText = tr("Folder %1 Selected to Search File(s).").arg(path);
+        m_folderPane->setText(platform::ShownText(path));
+        m_scratchText = tr("Folder %1 Selected to Search File(s).").arg(platform::ShownText(path));
         m_folderPane->setToolTip(m_scratchText);
     }
     m_folderPane->repaint();
@@ -372,20 +372,35 @@ void CMainFrame::customEvent(QEvent* event)
         QMainWindow::customEvent(event);
 }
 
+bool CMainFrame::SelectFolder(const QString& path)
+{
+    if (m_folderTree->SelectPath(path))
+        return true; // the tree reports its selection
+    if (!platform::IsFolder(path))
+        return false;
+    // The tree's own choice of a folder above it reports nothing, so it never replaces this one.
+    m_folderTree->SelectNearestShown(path);
+    TakeSelectedFolder(path);
+    return true;
+}
+
 void CMainFrame::OnFolderSelected()
 {
     m_scratchText = m_folderTree->GetItemPath();
-    if (m_scratchText.isEmpty())
+    if (!m_scratchText.isEmpty())
+        TakeSelectedFolder(m_scratchText);
+}
+
+void CMainFrame::TakeSelectedFolder(QString path)
+{
+    if (!platform::IsFolder(path))
         return;
-    const QFileInfo info(m_scratchText);
-    if (!info.exists() || !info.isDir())
-        return;
-    m_lastFolder = m_scratchText;
-    m_settings.WriteLastFolderSelected(m_lastFolder);
+    m_lastFolder = std::move(path);
+    m_settings.WriteLastFolderSelected(platform::StoredPath(m_lastFolder));
     UpdateFolderPanes(m_lastFolder);
     m_document->SetSelectedFolder(m_lastFolder);
-    m_scratchText =
-        tr("Press the Start Button to Start Searching File(s) from the Folder %1.").arg(m_lastFolder);
+    m_scratchText = tr("Press the Start Button to Start Searching File(s) from the Folder %1.")
+                        .arg(platform::ShownText(m_lastFolder));
     m_settings.WriteInfoBarText(m_scratchText);
     m_settings.ReadInfoBarText(m_scratchText);
     m_infoBar->SetText(m_scratchText);
@@ -408,7 +423,7 @@ void CMainFrame::NoteSkippedStartFolder()
     const int skippedBy = SwitchTips::StartFolderSkippedBy(*m_view);
     if (skippedBy == 0)
         return;
-    const QString folder = m_view->m_startFolder;
+    const QString folder = platform::ShownText(m_view->m_startFolder);
     if (skippedBy == SwitchTips::kVirtualFileSystem) {
         m_infoBar->SetNote(tr("The folder %1 itself was not searched: it lies on a virtual file system "
                               "(such as /proc or /sys), which is never searched.")
@@ -489,6 +504,7 @@ void CMainFrame::SavePlacement() const
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    const platform::ProfileWriteBatch batch; // the placement and the lists' widths: one save
     SavePlacement();
     m_updateTimer.stop();
     m_view->OnDestroy(); // stops a run and waits for it, then keeps the column widths

@@ -31,6 +31,10 @@ public:
     // Builds the panes and selects the folder chosen last; false when a pane cannot be made.
     bool OnCreate();
     void UpdateFolderPanes(const QString& path);
+    // Makes `path` (a path text) the selected folder: in the tree as a click would, or, for a folder
+    // the tree cannot show (a name that is not UTF-8, a hidden folder), with the nearest folder above
+    // it shown selected in the tree and the folder itself taken as chosen. False when it is no folder.
+    bool SelectFolder(const QString& path);
     // Sets every command's enabled and check state from its update handler.
     void UpdateCommandUI();
 
@@ -80,6 +84,8 @@ private:
     void ArrangeTabOrder();
     void RegisterCommands();
     void OnFolderSelected();
+    // Takes an existing folder as the chosen one: stored, shown in the panes, given to the document.
+    void TakeSelectedFolder(QString path);
     void OnInfoBarChanged();
     // After a run that left its start folder out, the information bar's tooltip names the switch.
     void NoteSkippedStartFolder();

@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "engine/SettingsSection.h"
+#include "platform/Paths.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Pictures.h"
@@ -45,7 +46,7 @@ bool CPendrakeApp::InitInstance(const CommandLine::Options& options)
     // tree at its creation, as a click would.
     const CSettingsSection settings;
     if (!options.folder.isEmpty())
-        settings.WriteLastFolderSelected(options.folder);
+        settings.WriteLastFolderSelected(platform::StoredPath(options.folder));
 
     m_frame = std::make_unique<CMainFrame>(&m_document, this);
     if (!m_frame->OnCreate())

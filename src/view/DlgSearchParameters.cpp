@@ -2,6 +2,8 @@
 
 #include "engine/SearchFilters.h"
 #include "engine/ViewSettings.h"
+#include "platform/Paths.h"
+#include "platform/SettingsStore.h"
 #include "view/SearchOptionsPanel.h"
 
 #include <QApplication>
@@ -149,7 +151,7 @@ void CDlgSearchParameters::OnInitDialog()
 {
     m_settings.ReadLastFolderSelected(m_pathText);
     m_settings.ReadSearchWord(m_wordText);
-    m_pathEdit->setText(m_pathText);
+    m_pathEdit->setText(platform::ShownText(platform::PathFromStored(m_pathText)));
     m_wordBox->addItems(ViewSettings::LoadWordHistory());
     m_wordBox->setCurrentIndex(-1);
     m_wordBox->setEditText(m_wordText);
@@ -214,7 +216,8 @@ void CDlgSearchParameters::accept()
     m_wordText = m_wordBox->currentText();
     const SearchFilters filters = m_panel->Filters();
     if (!CheckSearchFilters(filters, m_wordText).valid)
-        return; // shown beside its field; nothing is kept and no search starts
+        return;                              // shown beside its field; nothing is kept and no search starts
+    const platform::ProfileWriteBatch batch; // the word, its history and the options: one save
     m_settings.WriteSearchWord(m_wordText);
     ViewSettings::SaveWordHistory(ViewSettings::RememberWord(ViewSettings::LoadWordHistory(), m_wordText));
     SaveSearchFilters(filters);

@@ -5,6 +5,7 @@
 #include "view/PendrakeDoc.h"
 #include "view/ResultsFilterBox.h"
 
+#include "platform/SettingsStore.h"
 #include "view/ResultList.h"
 #include <QHeaderView>
 #include <QThread>
@@ -145,6 +146,7 @@ void CPendrakeView::SaveListColumnWidths(ResultList* list, int listNumber)
     // The widths asked for, not those shown for the moment (a filled last column, whole status lines).
     // A hidden column's width was kept when it was hidden.
     const QList<int> widths = list->ColumnWidths();
+    const platform::ProfileWriteBatch batch;
     for (int column = 0; column < widths.size(); ++column)
         if (!list->header()->isSectionHidden(column))
             m_settings.WriteInt(Settings::ColumnWidthKey(listNumber, column), widths[column]);

@@ -1,5 +1,6 @@
 // The search run: Start asks for the word and starts the worker; the worker loads the options,
 // writes the "Searching..." state, walks, and writes the summary; Stop only clears the run flag.
+#include "platform/Paths.h"
 #include "view/DlgSearchParameters.h"
 #include "view/FoundFilesText.h"
 #include "view/PendrakeDoc.h"
@@ -98,7 +99,7 @@ void CPendrakeView::ShowSearchStatus(const QString& folder)
     const QString start = FormatTimeOfDay(m_startTime);
     if (!summary) {
         FoundFiles::SetText(tr("Searching..."));
-        m_workText = tr("File Search for Folder %1, Started At %2").arg(folder, start);
+        m_workText = tr("File Search for Folder %1, Started At %2").arg(platform::ShownText(folder), start);
         if (statusMode)
             AppendFileRow(m_workText, {});
     } else {

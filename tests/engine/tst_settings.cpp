@@ -282,6 +282,58 @@ private slots:
         QVERIFY(saved.contains("ViewFilesCount=1") && saved.contains("SearchSubFolders=0"));
     }
 
+    // A value written again leaves the file alone; a batch saves its values together, and a batch
+    // that cannot save counts as any failed write.
+    void unchangedValuesAndBatchesRewriteTheFileOnlyWhenNeeded()
+    {
+        const auto inode = [] {
+            struct stat status
+            {
+            };
+            return ::stat(QFile::encodeName(platform::ProfileStoreFile()).constData(), &status) == 0
+                       ? status.st_ino
+                       : ino_t(0);
+        };
+        m_settings.WriteSearchWord(QStringLiteral("needle"));
+        m_settings.WriteInt(Settings::Name(Key::SearchSubFolders), 0);
+        const ino_t first = inode();
+        QVERIFY(first != 0);
+        QVERIFY(m_settings.WriteSearchWord(QStringLiteral("needle")));
+        QVERIFY(m_settings.WriteInt(Settings::Name(Key::SearchSubFolders), 0));
+        QCOMPARE(inode(), first);
+
+        {
+            const platform::ProfileWriteBatch batch;
+            m_settings.WriteSearchWord(QStringLiteral("thread"));
+            m_settings.WriteInt(Settings::Name(Key::SearchSubFolders), 1);
+            QString word;
+            m_settings.ReadSearchWord(word);
+            QCOMPARE(word, QStringLiteral("thread"));
+            QCOMPARE(inode(), first); // nothing saved yet
+        }
+        QVERIFY(inode() != first);
+        QSettings disk(platform::ProfileStoreFile(), QSettings::IniFormat);
+        QCOMPARE(disk.value(QStringLiteral("Settings/SearchWord")).toString(), QStringLiteral("thread"));
+        QCOMPARE(disk.value(QStringLiteral("Settings/SearchSubFolders")).toString(), QStringLiteral("1"));
+
+        const QByteArray stored = ReadAll(platform::ProfileStoreFile());
+        if (!BlockWrites(Block::ReadOnlyFile)) {
+            UnblockWrites();
+            QSKIP(qPrintable(QStringLiteral("writes cannot be made to fail here. ") + m_noMounts));
+        }
+        {
+            const platform::ProfileWriteBatch batch;
+            QVERIFY(m_settings.WriteSearchWord(QStringLiteral("pin")));
+        }
+        QCOMPARE(platform::TakeProfileWriteFailure(), !m_failureTold);
+        m_failureTold = true;
+        QString word;
+        m_settings.ReadSearchWord(word);
+        QCOMPARE(word, QStringLiteral("pin"));
+        QCOMPARE(ReadAll(platform::ProfileStoreFile()), stored);
+        UnblockWrites();
+    }
+
     void valuesOfAnotherTypeReadAsDefaults()
     {
         WriteFile(platform::ProfileStoreFile(),

@@ -50,7 +50,24 @@ private slots:
             // What is shown holds no lone surrogate: it survives a round trip through UTF-8.
             const QString shown = platform::ShownText(text);
             QCOMPARE(QString::fromUtf8(shown.toUtf8()), shown);
+            // So does the stored form, and it reads back as the same path text.
+            const QString stored = platform::StoredPath(text);
+            QCOMPARE(QString::fromUtf8(stored.toUtf8()), stored);
+            QCOMPARE(platform::PathFromStored(stored), text);
         }
+        // A path that is all UTF-8 is stored as it is.
+        QCOMPARE(platform::StoredPath(QStringLiteral("/caf\u00e9 50%")), QStringLiteral("/caf\u00e9 50%"));
+        QCOMPARE(platform::StoredPath(platform::PathText("/a b/caf\xe9")),
+                 QStringLiteral("file:///a%20b/caf%E9"));
+
+        // A folder is found by its exact bytes, whatever its name.
+        const QTemporaryDir dir;
+        const std::string odd = QFile::encodeName(dir.path()).toStdString() + "/caf\xe9";
+        QVERIFY(::mkdir(odd.c_str(), 0755) == 0);
+        QVERIFY(platform::IsFolder(platform::PathText(odd)));
+        QVERIFY(!platform::IsFolder(platform::PathText(odd + "/missing")));
+        QVERIFY(!platform::IsFolder(QString()));
+        ::rmdir(odd.c_str());
         // Valid UTF-8 reads as its characters, and each stray byte shows as one replacement character.
         QCOMPARE(platform::PathText("/caf\xc3\xa9"), QString::fromUtf8("/caf\xc3\xa9"));
         QCOMPARE(platform::ShownText(platform::PathText("a\xff"

@@ -1,7 +1,9 @@
 // The command line: what it accepts and refuses, what the program prints and returns for it, and a
 // start-up on a given folder with --search.
 #include "BuildInfo.h"
+#include "platform/Paths.h"
 #include "shell/CommandLine.h"
+#include "shell/FolderTree.h"
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
 #include "support/TestSupport.h"
@@ -10,9 +12,12 @@
 #include "view/Seams.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <fcntl.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -142,6 +147,19 @@ private slots:
                                       << QStringLiteral("tresmolo: The folder \"%1/sub\" cannot be opened: "
                                                         "Not a directory.\n")
                                              .arg(m_file);
+        // One dash and a word: one unknown option, named whole, with the long option it may mean.
+        const QString tryHelp = QStringLiteral("Try \"tresmolo --help\" for more information.\n");
+        QTest::newRow("-search") << QStringList{QStringLiteral("-search"), m_folder}
+                                 << QStringLiteral("tresmolo: Unknown option: -search (did you mean "
+                                                   "\"--search\"?)\n") +
+                                        tryHelp;
+        QTest::newRow("-platform=offscreen")
+            << QStringList{QStringLiteral("-platform=offscreen")}
+            << QStringLiteral("tresmolo: Unknown option: -platform=offscreen\n") + tryHelp;
+        QTest::newRow("file URI with an encoded slash")
+            << QStringList{QStringLiteral("file:///tmp%2Fqa")}
+            << QStringLiteral("tresmolo: \"file:///tmp%2Fqa\" is not a valid file URI: a \"/\" cannot be "
+                              "part of a name.\n");
         QTest::newRow("file URI of another computer")
             << QStringList{QStringLiteral("file://elsewhere.example/tmp")}
             << QStringLiteral("tresmolo: \"file://elsewhere.example/tmp\" names a folder on another computer "
@@ -159,19 +177,43 @@ private slots:
         QVERIFY(result.output.isEmpty());
     }
 
-    void anUnreadableFolderIsRefused()
+    // A folder that cannot be listed, and one whose entries cannot be examined (read permission but
+    // no search permission), are refused with the system's reason. The superuser examines them with
+    // the file rights of "nobody" on this thread (a file-system user id drops its file rights).
+    void foldersWithoutRightsAreRefused()
     {
-        if (::geteuid() == 0)
-            QSKIP("the superuser reads every folder");
         const QString locked = m_tree.path() + QStringLiteral("/locked");
-        QVERIFY(QDir().mkpath(locked));
-        QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
-        const CommandLine::Result result = Parse({locked});
-        QFile::setPermissions(locked,
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(!result.run);
-        QCOMPARE(result.exitCode, 2);
-        QCOMPARE(result.error, QStringLiteral("tresmolo: The folder \"%1\" cannot be read.\n").arg(locked));
+        const QString closed = m_tree.path() + QStringLiteral("/closed");
+        const QByteArray tree = QFile::encodeName(m_tree.path());
+        QVERIFY(::mkdir(QFile::encodeName(locked).constData(), 0333) == 0);
+        QVERIFY(::mkdir(QFile::encodeName(closed).constData(), 0666) == 0);
+        QVERIFY(::chmod(QFile::encodeName(locked).constData(), 0333) == 0); // past the umask
+        QVERIFY(::chmod(QFile::encodeName(closed).constData(), 0666) == 0);
+        QVERIFY(::chmod(tree.constData(), 0755) == 0);
+        const auto restore = qScopeGuard([&] {
+            ::setfsuid(0);
+            ::chmod(tree.constData(), 0700);
+            ::rmdir(QFile::encodeName(locked).constData());
+            ::rmdir(QFile::encodeName(closed).constData());
+        });
+        if (::geteuid() == 0) {
+            ::setfsuid(65534);
+            if (::setfsuid(uid_t(-1)) != 65534)
+                QSKIP("cannot take another user's file rights here");
+        }
+        const CommandLine::Result unreadable = Parse({locked});
+        const CommandLine::Result unsearchable = Parse({closed, QStringLiteral("--search")});
+        ::setfsuid(0);
+        QVERIFY(!unreadable.run && !unsearchable.run);
+        QCOMPARE(unreadable.exitCode, 2);
+        QCOMPARE(unsearchable.exitCode, 2);
+        QCOMPARE(
+            unreadable.error,
+            QStringLiteral("tresmolo: The folder \"%1\" cannot be read: Permission denied.\n").arg(locked));
+        QCOMPARE(unsearchable.error,
+                 QStringLiteral("tresmolo: The entries of the folder \"%1\" cannot be examined: "
+                                "Permission denied.\n")
+                     .arg(closed));
     }
 
     void helpAndVersion()
@@ -220,8 +262,8 @@ private slots:
         QCOMPARE(mixed.options.folder, m_folder);
     }
 
-    // Folders the system refuses are named with the system's reason; one whose name is not UTF-8
-    // with what keeps the tree from showing it.
+    // Folders the system refuses are named with the system's reason; names that are not UTF-8 are
+    // taken by their bytes.
     void folderFaultsSayWhatIsWrong()
     {
         const std::string tree = QFile::encodeName(m_tree.path()).toStdString();
@@ -234,9 +276,6 @@ private slots:
         const std::vector<std::pair<std::string, QString>> cases = {
             {tree + "/loop", QStringLiteral("cannot be opened: Too many levels of symbolic links.")},
             {longPath, QStringLiteral("cannot be opened: File name too long.")},
-            {tree + "/odd\xff", QStringLiteral("is not valid UTF-8, so the folder tree cannot show it.")},
-            {"file://" + tree + "/odd%FF",
-             QStringLiteral("is not valid UTF-8, so the folder tree cannot show it.")},
             {"file://" + tree + "/odd%00", QStringLiteral("is not a valid file URI.")},
         };
         for (const auto& [argument, reason] : cases) {
@@ -245,11 +284,47 @@ private slots:
             QCOMPARE(result.exitCode, 2);
             QVERIFY2(result.error.endsWith(reason + QLatin1Char('\n')), qPrintable(result.error));
         }
-        // A UTF-8 name given as a percent-encoded URI is the folder itself.
-        const CommandLine::Result accented = ParseBytes({"file://" + tree + "/odd%C3%A9"});
-        QVERIFY2(accented.run, qPrintable(accented.error));
-        QCOMPARE(QFile::encodeName(accented.options.folder).toStdString(), tree + "/odd\xc3\xa9");
+        // A name given as a percent-encoded URI is the folder itself, whether UTF-8 or not; a path
+        // text hands on its exact bytes.
+        const std::vector<std::pair<std::string, std::string>> named = {
+            {"file://" + tree + "/odd%C3%A9", tree + "/odd\xc3\xa9"},
+            {"file://" + tree + "/odd%FF", tree + "/odd\xff"},
+            {tree + "/odd\xff/", tree + "/odd\xff"},
+        };
+        for (const auto& [argument, folder] : named) {
+            const CommandLine::Result result = ParseBytes({argument});
+            QVERIFY2(result.run, qPrintable(result.error));
+            QCOMPARE(result.exitCode, 0);
+            QCOMPARE(platform::NativePath(result.options.folder), folder);
+        }
         ::rmdir((tree + "/odd\xff").c_str()); // QTemporaryDir cannot remove it
+    }
+
+    // A relative folder while the current folder has no path: removed, or deeper than PATH_MAX.
+    void relativeFoldersNeedTheCurrentFolder()
+    {
+        const QString before = QDir::currentPath();
+        const QString gone = m_tree.path() + QStringLiteral("/gone");
+        QVERIFY(QDir().mkpath(gone));
+        QVERIFY(QDir::setCurrent(gone));
+        QVERIFY(QDir().rmdir(gone));
+        const CommandLine::Result removed = Parse({QStringLiteral("sub")});
+        QVERIFY(QDir::setCurrent(m_tree.path()));
+        // Deep down, the folder is found from the current one, and its path is too long to use.
+        const std::string name(250, 'd');
+        int depth = 0;
+        for (; depth < 20; ++depth)
+            if (::mkdir(name.c_str(), 0755) != 0 || ::chdir(name.c_str()) != 0)
+                break;
+        const CommandLine::Result deep = Parse({QStringLiteral(".")});
+        for (; depth > 0; --depth)
+            QVERIFY(::chdir("..") == 0 && ::rmdir(name.c_str()) == 0);
+        QVERIFY(QDir::setCurrent(before));
+        QVERIFY(!removed.run && !deep.run);
+        QCOMPARE(removed.error, QStringLiteral("tresmolo: The folder \"sub\" cannot be opened: the current "
+                                               "folder cannot be read: No such file or directory.\n"));
+        QVERIFY2(deep.error.endsWith(QStringLiteral("cannot be opened: File name too long.\n")),
+                 qPrintable(deep.error));
     }
 
     // The program itself: what it prints and returns, with no display at all.
@@ -353,6 +428,56 @@ private slots:
             QVERIFY(finished.wait(20000));
             QTest::qWait(200);
             QCOMPARE(dialogs, 2);
+        }
+        Seams::SetDialogRunner({});
+    }
+
+    // A folder whose name is not UTF-8 is taken by its bytes: searched, shown with a replacement
+    // character, kept as the folder chosen last, while the tree shows the folder above it.
+    void startOnAFolderWhoseNameIsNotUtf8()
+    {
+        m_home.ClearSettings();
+        const std::string odd = QFile::encodeName(m_tree.path()).toStdString() + "/caf\xe9";
+        QVERIFY(::mkdir(odd.c_str(), 0755) == 0);
+        const std::string files[] = {odd + "/one.txt", odd + "/two\xff.txt"};
+        for (const std::string& file : files)
+            QVERIFY(::close(::creat(file.c_str(), 0644)) == 0);
+        const auto remove = qScopeGuard([&] {
+            for (const std::string& file : files)
+                ::unlink(file.c_str());
+            ::rmdir(odd.c_str());
+        });
+        const CommandLine::Result command = ParseBytes({"--search", odd});
+        QVERIFY2(command.run, qPrintable(command.error));
+        const QString shown = m_tree.path() + QStringLiteral("/caf\uFFFD");
+        QString proposed;
+        Seams::SetDialogRunner([&](QDialog& dialog) {
+            if (auto* parameters = qobject_cast<CDlgSearchParameters*>(&dialog))
+                proposed = parameters->PathEdit()->text();
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance(command.options));
+            QSignalSpy finished(app.MainFrame()->View(), &CPendrakeView::searchFinished);
+            QVERIFY(finished.wait(20000));
+            QCOMPARE(app.Document().SelectedFolder(), command.options.folder);
+            QCOMPARE(app.MainFrame()->Tree()->GetItemPath(), m_tree.path());
+            QCOMPARE(app.MainFrame()->FolderPane()->text(), shown);
+            QCOMPARE(proposed, shown);
+            QCOMPARE(app.MainFrame()->View()->FileModel().rowCount(), 2);
+        }
+        // Stored in a form a settings file keeps, it is the folder chosen last at the next start.
+        QString stored;
+        CSettingsSection().ReadLastFolderSelected(stored);
+        QCOMPARE(QString::fromUtf8(stored.toUtf8()), stored);
+        {
+            CPendrakeApp app;
+            QVERIFY(app.InitInstance({}));
+            QCOMPARE(app.Document().SelectedFolder(), command.options.folder);
+            QTest::qWait(100);
+            QCOMPARE(app.Document().SelectedFolder(), command.options.folder);
         }
         Seams::SetDialogRunner({});
     }

@@ -1,5 +1,6 @@
 // The frame's everyday keys and drops: Edit > Copy, the filter key, F6 between the panes, and a
 // folder dropped on the window.
+#include "platform/Paths.h"
 #include "shell/FolderTree.h"
 #include "shell/MainFrame.h"
 #include "shell/PendrakeApp.h"
@@ -18,6 +19,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Settings::Key;
 
@@ -220,17 +223,11 @@ private slots:
         QTRY_COMPARE(app.Document().SelectedFolder(), QStringLiteral("/"));
         const QByteArray folder = QFile::encodeName(m_tree.path());
 
-        // A file, a remote place or a folder whose name is not UTF-8 is not taken.
+        // A file or a remote place is not taken.
         std::unique_ptr<QMimeData> file(UriList("file://" + folder + "/a.txt\r\n"));
         QVERIFY(!Drag(frame, file.get(), false));
         std::unique_ptr<QMimeData> remote(UriList("file://elsewhere" + folder + "\r\n"));
         QVERIFY(!Drag(frame, remote.get(), false));
-        QVERIFY(QDir().mkpath(m_tree.path() + QStringLiteral("/odd")));
-        const QByteArray odd = folder + "/odd\xff";
-        QCOMPARE(::rename(QByteArray(folder + "/odd").constData(), odd.constData()), 0);
-        std::unique_ptr<QMimeData> oddFolder(UriList("file://" + odd.toPercentEncoding("/") + "\r\n"));
-        QVERIFY(!Drag(frame, oddFolder.get(), false));
-        ::rmdir(odd.constData());
 
         // A folder is, as a click in the tree would: the frame takes it.
         std::unique_ptr<QMimeData> sub(
@@ -239,6 +236,29 @@ private slots:
         QTRY_COMPARE(app.Document().SelectedFolder(), m_tree.path() + QStringLiteral("/sub"));
         QCOMPARE(frame->Tree()->GetItemPath(), m_tree.path() + QStringLiteral("/sub"));
         QCOMPARE(frame->FolderPane()->text(), m_tree.path() + QStringLiteral("/sub"));
+
+        // So is a folder whose name is not UTF-8, which the tree cannot show: the tree shows the
+        // folder above it, and that choice of its own does not replace the dropped one (nor does a
+        // folder beside it named with the replacement character itself).
+        const QByteArray odd = folder + "/odd\xff";
+        const QByteArray replaced = folder + "/odd\xef\xbf\xbd";
+        QCOMPARE(::mkdir(odd.constData(), 0755), 0);
+        QCOMPARE(::mkdir(replaced.constData(), 0755), 0);
+        std::unique_ptr<QMimeData> oddFolder(UriList("file://" + odd.toPercentEncoding("/") + "\r\n"));
+        QVERIFY(Drag(frame, oddFolder.get(), true));
+        const QString oddText = platform::PathText(odd.toStdString());
+        QCOMPARE(app.Document().SelectedFolder(), oddText);
+        QCOMPARE(frame->Tree()->GetItemPath(), m_tree.path());
+        QTest::qWait(100);
+        QCOMPARE(app.Document().SelectedFolder(), oddText);
+        QCOMPARE(frame->FolderPane()->text(), m_tree.path() + QStringLiteral("/odd\uFFFD"));
+        // A click on the folder the tree shows is the user's choice, and it wins.
+        const QModelIndex shown = frame->Tree()->currentIndex();
+        QTest::mouseClick(frame->Tree()->viewport(), Qt::LeftButton, {},
+                          frame->Tree()->visualRect(shown).center());
+        QTRY_COMPARE(app.Document().SelectedFolder(), m_tree.path());
+        ::rmdir(odd.constData());
+        ::rmdir(replaced.constData());
     }
 };
 

@@ -55,7 +55,7 @@ TestHome::TestHome()
     if (!m_dir.isValid())
         qFatal("cannot make a temporary home folder");
     const QString base = m_dir.path();
-    for (const char* sub : {"config", "data", "cache", "runtime"})
+    for (const char* sub : {"config", "data", "cache", "runtime", "state"})
         QDir(base).mkpath(QString::fromLatin1(sub));
     QFile::setPermissions(base + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -64,6 +64,7 @@ TestHome::TestHome()
     qputenv("XDG_DATA_HOME", (base + QStringLiteral("/data")).toLocal8Bit());
     qputenv("XDG_CACHE_HOME", (base + QStringLiteral("/cache")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", (base + QStringLiteral("/runtime")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", (base + QStringLiteral("/state")).toLocal8Bit());
 }
 
 void TestHome::ClearSettings() const

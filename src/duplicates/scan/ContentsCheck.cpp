@@ -132,8 +132,12 @@ bool ContentsCheck::StillAsScanned(int fd, size_t file)
     if (::fstat(fd, &now) != 0)
         return false;
     if (std::uint64_t(now.st_size) == f.size && std::int64_t(now.st_mtim.tv_sec) == f.modified &&
-        std::int32_t(now.st_mtim.tv_nsec) == f.modifiedNanoseconds)
+        std::int32_t(now.st_mtim.tv_nsec) == f.modifiedNanoseconds) {
+        std::int64_t& changedNs = m_outcomes[file].changedNs;
+        if (changedNs == ContentsOutcome::kNoChangeTime)
+            changedNs = std::int64_t(now.st_ctim.tv_sec) * 1'000'000'000 + now.st_ctim.tv_nsec;
         return true;
+    }
     m_outcomes[file].changed = true;
     return false;
 }
@@ -389,9 +393,15 @@ bool ContentsCheck::Run()
             CompareGroup(reader, groups[order[k]], found[order[k]]);
     });
     if (cache) {
-        // What was learnt is written back in one go, also after a stop.
-        if (m_recall)
+        // What was learnt is written back in one go, also after a stop. A file the cache answered
+        // for, never opened, has the last change of its look (a file read keeps the one it had
+        // when first opened, the earliest).
+        if (m_recall) {
+            for (size_t i = 0; i < m_files.size(); ++i)
+                if (m_outcomes[i].changedNs == ContentsOutcome::kNoChangeTime) // kAnyTime when unknown
+                    m_outcomes[i].changedNs = m_recall->ChangeTime(i);
             m_recall->Commit();
+        }
         m_recall = nullptr;
         m_cacheProblem = cache->Problem();
         cache->Close();
@@ -424,6 +434,7 @@ bool ContentsCheck::Run()
         if (linked >= 0) {
             m_outcomes[i].unreadable = m_outcomes[size_t(linked)].unreadable;
             m_outcomes[i].changed = m_outcomes[size_t(linked)].changed;
+            m_outcomes[i].changedNs = m_outcomes[size_t(linked)].changedNs;
         }
         if (c < 0)
             continue;
@@ -433,3 +444,6 @@ bool ContentsCheck::Run()
     }
     return true;
 }
+
+static_assert(ContentsRecall::kAnyTime == ContentsOutcome::kNoChangeTime,
+              "one value for an unknown change time");

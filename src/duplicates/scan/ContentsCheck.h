@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <atomic>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,6 +40,10 @@ struct ContentsOutcome
     // Its size or last write, when it was opened or after it was last read, was not what the scan
     // saw, or it went on past its size: in no group.
     bool changed = false;
+    // Its last change (nanoseconds since the epoch) when the check first found it as the scan saw
+    // it; kNoChangeTime when it never did. An action on the file later requires the same.
+    static constexpr std::int64_t kNoChangeTime = INT64_MIN;
+    std::int64_t changedNs = kNoChangeTime;
 };
 
 // Compares the contents of the files of each size group. Hard links of one file are that file

@@ -38,6 +38,14 @@ public:
     // keeps it out of the cache.
     void Confirm(size_t file, int fd);
 
+    // The last change (nanoseconds) of a file whose every look gave the same key; kAnyTime for
+    // one never looked at, or not steady.
+    std::int64_t ChangeTime(size_t file) const
+    {
+        const File& f = m_files[file];
+        return f.looked && f.steady ? f.key.changedNs : kAnyTime;
+    }
+
     bool KnownEnds(size_t file, ContentsHash& ends) const;
     bool KnownWhole(size_t file, ContentsHash& whole) const;
     void NoteEnds(size_t file, const ContentsHash& ends);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,6 +32,11 @@ struct ResultRow
     int hardLinkOf = 0;
     bool unreadable = false;
     bool changed = false;
+    // Chosen by rule as the file of its group that stays ("keeps" in the Contents column).
+    bool keeps = false;
+    // After a contents check: the last change the check saw, in nanoseconds since the epoch;
+    // INT64_MIN when unknown. An action on the file requires it unchanged.
+    std::int64_t changedNs = INT64_MIN;
 };
 
 // A folder of the duplicate candidates: its text and its exact bytes, both ending with "/".
