@@ -108,10 +108,8 @@ public:
         return m_status.empty() || m_rows[size_t(row)].folder < 0 ? platform::EntryStatus()
                                                                   : m_status[size_t(row)];
     }
-    // Reads the status of every file row that has none yet, a folder at a time (the columns
-    // shown), on the calling thread; a sort never does (it waits for ReadStatusInBackground).
-    void ReadMissingStatus() const;
-    // The same on a thread of its own, so the list stays responsive: started when some file rows
+    // Reads the status of every file row that has none yet, a folder at a time, on a thread of its
+    // own so the list stays responsive (a sort never reads one itself): started when some file rows
     // have no status yet and the columns are shown; statusRead() once the statuses are in (and in
     // the rows). True while it reads. Rows removed meanwhile make it read again; Clear and hiding
     // the columns stop it.
