@@ -2,6 +2,7 @@
 
 #include "engine/AppHelperFrame.h"
 #include "platform/Clock.h"
+#include "platform/EntryStatus.h"
 #include "platform/FolderOpen.h"
 #include "platform/KnownFolders.h"
 #include "platform/Paths.h"
@@ -81,6 +82,8 @@ void CAppHelper::Walk(QString folder, QString word)
     m_openLevels = walk::OpenLevels();
     const NameMatcher matcher(word, m_filters.nameMatch);
     std::string path = platform::NativePath(folder);
+    // The lists look the found files' statuses up along the same way.
+    platform::NoteStartFolder(path);
     // The start folder may be a link to a folder: it is followed, here only.
     platform::OpenedFolder opened = platform::OpenStartFolder(path, m_rules.VirtualDevices());
     const auto closeOpened = [&opened] {
@@ -149,13 +152,16 @@ void CAppHelper::Walk(QString folder, QString word)
 void CAppHelper::WalkFrames()
 {
     const FilterTests& tests = *m_tests;
+    // After a Stop the rest of each open folder is still listed, unless its files want a costly
+    // test (a regular expression on the name, the text inside): then the walk ends at once.
+    const bool costly = m_word->Costly() || tests.Text();
     // Depth first, one frame per folder being listed: a sub-folder is walked completely before the
     // next entry of its parent is examined.
     while (!m_frames.empty()) {
         CFileFind& find = *m_frames.back().find;
         const std::uint32_t folder = m_frames.back().folder;
         bool descended = false;
-        while (find.HasNextEntry()) {
+        while (find.HasNextEntry() && (m_run || !costly)) {
             find.FindNextFile();
             if (find.MatchesMask(CFileFind::kDirectory)) {
                 if (m_searchSubFolders && EnterSubFolder(find, folder)) {
@@ -170,10 +176,16 @@ void CAppHelper::WalkFrames()
                 ++m_folderFileCounts.Count(folder);
             if (m_ignoreReadOnlyFiles && find.MatchesMask(CFileFind::kReadOnly))
                 continue;
-            if (!NamePasses(find.GetNativeName()))
+            if (!FilePasses(find))
                 continue;
-            if (tests.TestsStatus() && !tests.PassesStatus(find))
+            if (tests.TestsStatus() && !tests.PassesStatus(find)) {
+                // A file whose status cannot be read is not known to fail the limits: it is counted
+                // with the files that could not be read (one gone meanwhile is not).
+                if (find.GetLength() < 0 && !find.Lost() && find.StatusError() != ENOENT &&
+                    find.StatusError() != ENOTDIR)
+                    ++m_filesNotRead;
                 continue;
+            }
             if (tests.Text() && !ContainsText(find))
                 continue;
             OnFileFound(find);
@@ -286,10 +298,10 @@ void CAppHelper::GiveUpHandle(Frame& frame)
 
 void CAppHelper::LetGoOfLevels()
 {
-    // Helpers reading ahead hold descriptors too: what they were asked for is dropped, and no more
-    // is asked for in this walk.
+    // Helpers hold descriptors too: they are let go of for the rest of this walk, and what they
+    // held is closed before the walk tries again.
     m_descriptorsShort = true;
-    StopReadAhead();
+    LetGoOfHelpers();
     for (size_t depth = 1; depth + 1 < m_frames.size(); ++depth)
         GiveUpHandle(m_frames[depth]);
     m_openLevels = std::max<size_t>(1, m_openLevels / 2);

@@ -67,8 +67,10 @@ public:
     // Folders of the last run that could not be opened because no descriptor was left, even after
     // the walk gave up all it could hold (they count as parsed). 0 in any ordinary run.
     int m_foldersNotOpened = 0;
-    // Files of the last run whose contents were to be searched but could not be read (never
-    // reported as found). 0 unless a text is looked for.
+    // Files of the last run whose contents were to be searched, or whose status was to be compared
+    // with the size or date limits, but could not be read, and files whose name the word's regular
+    // expression gave up on (too many steps); never reported as found. 0 unless a text, a size, a
+    // date or a regular expression is looked for.
     int m_filesNotRead = 0;
     QString m_countText;
     int m_ignoreReadOnlyFiles = 0;
@@ -118,12 +120,18 @@ private:
     void DropAhead(Frame& frame);
     void StartReadAhead();
     void StopReadAhead();
+    // Drops everything asked of the helpers (reading ahead and searching contents ahead), waits for
+    // them to end and closes all they held.
+    void LetGoOfHelpers();
     void ReadAheadMore();
     int ReopenFrame(size_t depth);
     bool IsIgnoredNative(const std::string& path, bool examined) const;
     // The filters by name alone (hidden files, skip patterns, the word), for a file of the deepest
-    // folder.
-    bool NamePasses(std::string_view name);
+    // folder; `gaveUp` tells whether the word's expression was given up on for it.
+    bool NamePasses(std::string_view name, bool& gaveUp);
+    // The same for the file the cursor stands on, from what was found when its name was tested
+    // ahead when it was; a name given up on is counted as not read.
+    bool FilePasses(const CFileFind& find);
     // Whether the file the cursor stands on holds the text; helpers may have searched it ahead.
     bool ContainsText(CFileFind& find);
     // Asks helpers to search the files of the deepest folder from the listing's `offset` on.

@@ -26,11 +26,13 @@ constexpr int kQuietLooks = 16;
 constexpr size_t kMostOpenLevels = 64;
 constexpr size_t kLeastOpenLevels = 2;
 
-// How many folders may be asked for ahead with the descriptors this process may open, beside the
-// walk's `levels`.
+// How many folders may be asked for ahead with the descriptors this process may still open, beside
+// the walk's `levels`.
 size_t ReadAheadLimit(size_t levels)
 {
-    const size_t room = platform::OpenFileLimit();
+    const size_t limit = platform::OpenFileLimit();
+    const size_t used = platform::OpenDescriptorCount();
+    const size_t room = limit > used ? limit - used : 0;
     const size_t kept = levels + kSpareDescriptors + 2 * size_t(kReadAheadThreads);
     return room > kept ? std::min(kReadAheadMost, room - kept) : 0;
 }
@@ -108,6 +110,22 @@ void CAppHelper::StopReadAhead()
         DropAhead(frame);
         frame.scanned = 0;
     }
+}
+
+void CAppHelper::LetGoOfHelpers()
+{
+    // Every request is forgotten by the walk first, so the last holder of each descriptor is a
+    // helper, and ending the helpers closes them all (a request still queued included).
+    m_readingAhead = false;
+    for (Frame& frame : m_frames) {
+        if (m_readAhead)
+            DropAhead(frame);
+        frame.scanned = 0;
+        if (m_contentAhead)
+            DropContents(frame);
+    }
+    m_readAhead.reset();
+    m_contentAhead.reset();
 }
 
 void CAppHelper::ReadAheadMore()

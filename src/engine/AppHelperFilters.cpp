@@ -14,8 +14,26 @@ std::string_view CAppHelper::Relative(std::string_view path) const
     return path;
 }
 
-bool CAppHelper::NamePasses(std::string_view name)
+bool CAppHelper::FilePasses(const CFileFind& find)
 {
+    const Frame& frame = m_frames.back();
+    const size_t offset = find.EntryOffset();
+    bool gaveUp = false;
+    bool passes = false;
+    if (offset >= frame.namesFrom && offset < frame.contentsEnd && find.IsKnownRegular()) {
+        passes = std::binary_search(frame.namesPassed.begin(), frame.namesPassed.end(), offset);
+        gaveUp = std::binary_search(frame.namesGivenUp.begin(), frame.namesGivenUp.end(), offset);
+    } else {
+        passes = NamePasses(find.GetNativeName(), gaveUp);
+    }
+    if (gaveUp)
+        ++m_filesNotRead;
+    return passes;
+}
+
+bool CAppHelper::NamePasses(std::string_view name, bool& gaveUp)
+{
+    gaveUp = false;
     if (m_ignoreHiddenFiles && platform::IsHiddenName(name))
         return false;
     const SkipPatterns& skip = m_tests->Skip();
@@ -31,7 +49,7 @@ bool CAppHelper::NamePasses(std::string_view name)
         if (skip.Skips(name, relative, false))
             return false;
     }
-    return m_word->Empty() || m_word->Matches(name, m_fileName);
+    return m_word->Empty() || m_word->Matches(name, m_fileName, &gaveUp);
 }
 
 bool CAppHelper::ContainsText(CFileFind& find)
@@ -69,7 +87,9 @@ bool CAppHelper::ContainsText(CFileFind& find)
             if (attempt > 0)
                 LetGoOfLevels();
             const int folderFd = find.Handle();
+            // A folder found replaced is no shortage: its remaining files go as for a folder removed.
             outcome = folderFd >= 0 ? SearchFileContents(folderFd, name.c_str(), test)
+                      : find.Lost() ? ContentOutcome::NotRegular
                                     : ContentOutcome::NoDescriptors;
         }
     }
@@ -94,9 +114,17 @@ void CAppHelper::SearchContentsAhead(Frame& frame, size_t offset)
         unsigned char type = 0;
         const size_t here = at;
         at = CFileFind::EntryAt(entries, at, name, type);
-        if (type == DT_REG && NamePasses(name))
+        if (type != DT_REG)
+            continue;
+        bool gaveUp = false;
+        if (NamePasses(name, gaveUp)) {
             items.push_back({here, std::string(name)});
+            frame.namesPassed.push_back(here);
+        } else if (gaveUp) {
+            frame.namesGivenUp.push_back(here);
+        }
     }
+    frame.namesFrom = offset;
     frame.contentsEnd = at;
     // A few files are searched faster in line than handed over.
     constexpr size_t kBatchLeast = 4;
@@ -110,4 +138,6 @@ void CAppHelper::DropContents(Frame& frame)
         m_contentAhead->Drop(frame.contents);
     frame.contents.reset();
     frame.contentsEnd = 0;
+    frame.namesPassed.clear();
+    frame.namesGivenUp.clear();
 }

@@ -19,6 +19,12 @@ struct CAppHelper::Frame
     // Files whose contents helpers search ahead, up to the listing's offset `contentsEnd`.
     CContentAhead::BatchPtr contents;
     size_t contentsEnd = 0;
+    // The names of the regular files from the listing's offset `namesFrom` up to `contentsEnd`,
+    // tested when they were handed to the helpers: the offsets of those that passed, and of those
+    // the word's expression gave up on, so no name is tested twice.
+    size_t namesFrom = 0;
+    std::vector<size_t> namesPassed;
+    std::vector<size_t> namesGivenUp;
 };
 
 namespace walk {

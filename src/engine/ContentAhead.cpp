@@ -46,12 +46,14 @@ struct CContentAhead::Batch
 CContentAhead::CContentAhead(const ContentTest& test, int threads, int active)
     : m_test(test), m_active(active)
 {
+    m_test.cancel = &m_abandon;
     for (int i = 0; i < threads; ++i)
         m_threads.emplace_back([this, i] { Serve(i); });
 }
 
 CContentAhead::~CContentAhead()
 {
+    m_abandon.store(true);
     {
         std::lock_guard locker(m_lock);
         m_closing = true;

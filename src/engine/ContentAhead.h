@@ -31,7 +31,8 @@ public:
     using BatchPtr = std::shared_ptr<Batch>;
 
     // `test` says how each file is searched (its run flag ends the helpers' reading promptly).
-    // `threads` helpers are made, of which `active` work at first.
+    // `threads` helpers are made, of which `active` work at first. Destroying it stops the helpers
+    // at their next block and waits for them: every descriptor they held is closed then.
     CContentAhead(const ContentTest& test, int threads, int active);
     ~CContentAhead();
     CContentAhead(const CContentAhead&) = delete;
@@ -56,7 +57,8 @@ private:
     // The deepest batch with files no one has started (the lock held).
     BatchPtr Deepest();
 
-    const ContentTest m_test;
+    std::atomic<bool> m_abandon{false}; // raised on closing: helpers end the file they read
+    ContentTest m_test;
     std::mutex m_lock;
     std::condition_variable m_work;  // active helpers wait here for files
     std::condition_variable m_sleep; // helpers beyond the active ones wait here

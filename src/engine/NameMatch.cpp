@@ -50,23 +50,32 @@ NameMatcher::NameMatcher(const QString& word, SearchFilters::NameMatch mode) : m
         m_wildcard = Wildcard(QFile::encodeName(word).toStdString(), Wildcard::CaseInsensitive);
         break;
     case SearchFilters::NameMatch::RegularExpression:
-        m_expression = QRegularExpression(word, QRegularExpression::CaseInsensitiveOption);
+        // The limit is set at the very start of the pattern, where it may only lower PCRE2's own.
+        m_expression = QRegularExpression(QStringLiteral("(*LIMIT_MATCH=1000000)") + word,
+                                          QRegularExpression::CaseInsensitiveOption);
         m_expression.optimize();
         break;
     }
 }
 
-bool NameMatcher::Matches(std::string_view name, QString& scratch) const
+bool NameMatcher::Matches(std::string_view name, QString& scratch, bool* gaveUp) const
 {
+    if (gaveUp)
+        *gaveUp = false;
     if (m_mode == SearchFilters::NameMatch::Wildcard)
         return m_wildcard.Matches(name);
     if (m_mode == SearchFilters::NameMatch::RegularExpression) {
+        if (!m_expression.isValid())
+            return false;
         DisplayInto(name, scratch);
         // The display text is valid UTF-16 by making: Qt need not check it again.
-        return m_expression.isValid() && m_expression
-                                             .match(QStringView(scratch), 0, QRegularExpression::NormalMatch,
-                                                    QRegularExpression::DontCheckSubjectStringMatchOption)
-                                             .hasMatch();
+        const QRegularExpressionMatch match =
+            m_expression.match(QStringView(scratch), 0, QRegularExpression::NormalMatch,
+                               QRegularExpression::DontCheckSubjectStringMatchOption);
+        // A match that ended in an error (the step limit) is invalid.
+        if (gaveUp && !match.isValid())
+            *gaveUp = true;
+        return match.hasMatch();
     }
     if (m_ascii && IsAscii(name)) {
         if (m_lower.size() > name.size())

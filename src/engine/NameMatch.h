@@ -12,7 +12,9 @@
 // (names and words of plain ASCII compared byte by byte, anything else through Qt's Unicode case
 // folding), the whole name matches it as a wildcard, or it is a regular expression found in the
 // name. Made once per search; read-only after, so any thread may use it. An invalid regular
-// expression matches nothing (the search dialog refuses it first).
+// expression matches nothing (the search dialog refuses it first). A regular expression that takes
+// too many steps on a name (one that backtracks without end, like "(a+)+$") is given up on after a
+// million steps: the name does not match, and the caller is told.
 class NameMatcher
 {
 public:
@@ -20,8 +22,11 @@ public:
                          SearchFilters::NameMatch mode = SearchFilters::NameMatch::Contains);
 
     bool Empty() const { return m_word.isEmpty(); }
-    // Whether the name (its exact bytes) matches; `scratch` is room for its display text.
-    bool Matches(std::string_view name, QString& scratch) const;
+    // Whether matching a name may take long (a regular expression).
+    bool Costly() const { return !Empty() && m_mode == SearchFilters::NameMatch::RegularExpression; }
+    // Whether the name (its exact bytes) matches; `scratch` is room for its display text. `gaveUp`,
+    // when given, tells whether the expression was given up on for this name.
+    bool Matches(std::string_view name, QString& scratch, bool* gaveUp = nullptr) const;
 
 private:
     QString m_word;

@@ -64,17 +64,12 @@ QString DateText(const QDate& date)
     return date.isValid() ? date.toString(Qt::ISODate) : QString();
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("SearchFilters", text);
-}
-
 QString SizeText(const SearchFilters::SizeLimit& limit)
 {
     static const char* const kUnits[] = {
         QT_TRANSLATE_NOOP("SearchFilters", "%1 byte(s)"), QT_TRANSLATE_NOOP("SearchFilters", "%1 KB"),
         QT_TRANSLATE_NOOP("SearchFilters", "%1 MB"), QT_TRANSLATE_NOOP("SearchFilters", "%1 GB")};
-    return Tr(kUnits[int(limit.unit)]).arg(limit.amount);
+    return QCoreApplication::translate("SearchFilters", kUnits[int(limit.unit)]).arg(limit.amount);
 }
 
 } // namespace
@@ -133,7 +128,7 @@ QStringList SplitSkipPatterns(const QString& text)
     for (QString& pattern : patterns)
         if (pattern.endsWith(QLatin1Char('\r')))
             pattern.chop(1);
-    patterns.removeAll(QString());
+    patterns.removeIf([](const QString& pattern) { return pattern.trimmed().isEmpty(); });
     return patterns;
 }
 
@@ -167,32 +162,40 @@ QString DescribeSearchFilters(const SearchFilters& filters, const QString& word)
         return {};
     QStringList parts;
     if (!filters.skipPatterns.isEmpty())
-        parts << Tr("skipping %1 pattern(s)").arg(filters.skipPatterns.size());
+        parts << QCoreApplication::translate("SearchFilters", "skipping %1 pattern(s)")
+                     .arg(filters.skipPatterns.size());
     if (!word.isEmpty() && filters.nameMatch == SearchFilters::NameMatch::Wildcard)
-        parts << Tr("name matches a wildcard");
+        parts << QCoreApplication::translate("SearchFilters", "name matches a wildcard");
     if (!word.isEmpty() && filters.nameMatch == SearchFilters::NameMatch::RegularExpression)
-        parts << Tr("name matches a regular expression");
+        parts << QCoreApplication::translate("SearchFilters", "name matches a regular expression");
     if (filters.minSize.enabled)
-        parts << Tr("size at least %1").arg(SizeText(filters.minSize));
+        parts << QCoreApplication::translate("SearchFilters", "size at least %1")
+                     .arg(SizeText(filters.minSize));
     if (filters.maxSize.enabled)
-        parts << Tr("size at most %1").arg(SizeText(filters.maxSize));
+        parts
+            << QCoreApplication::translate("SearchFilters", "size at most %1").arg(SizeText(filters.maxSize));
     if (filters.modifiedFrom.isValid())
-        parts << Tr("modified on or after %1").arg(DateText(filters.modifiedFrom));
+        parts << QCoreApplication::translate("SearchFilters", "modified on or after %1")
+                     .arg(DateText(filters.modifiedFrom));
     if (filters.modifiedTo.isValid())
-        parts << Tr("modified on or before %1").arg(DateText(filters.modifiedTo));
+        parts << QCoreApplication::translate("SearchFilters", "modified on or before %1")
+                     .arg(DateText(filters.modifiedTo));
     if (filters.modifiedWithinDays > 0)
-        parts << Tr("modified in the last %1 day(s)").arg(filters.modifiedWithinDays);
+        parts << QCoreApplication::translate("SearchFilters", "modified in the last %1 day(s)")
+                     .arg(filters.modifiedWithinDays);
     if (!filters.containingText.isEmpty()) {
-        parts << (filters.textIsRegularExpression ? Tr("contents match \"%1\"") : Tr("containing \"%1\""))
+        parts << (filters.textIsRegularExpression
+                      ? QCoreApplication::translate("SearchFilters", "contents match \"%1\"")
+                      : QCoreApplication::translate("SearchFilters", "containing \"%1\""))
                      .arg(filters.containingText);
         if (filters.searchBinaryFiles)
-            parts << Tr("binary files too");
+            parts << QCoreApplication::translate("SearchFilters", "binary files too");
     }
     if (parts.isEmpty())
         return {};
     QString sentence = parts.takeFirst();
     for (const QString& part : parts)
-        sentence = Tr("%1; %2").arg(sentence, part);
+        sentence = QCoreApplication::translate("SearchFilters", "%1; %2").arg(sentence, part);
     sentence[0] = sentence[0].toUpper();
-    return Tr("%1.").arg(sentence);
+    return QCoreApplication::translate("SearchFilters", "%1.").arg(sentence);
 }

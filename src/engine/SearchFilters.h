@@ -19,10 +19,15 @@
 //   character is one valid UTF-8 sequence, or one single byte where the name is not valid UTF-8, so
 //   "*" and "?" also match names that are not UTF-8. A pattern holding "/" is matched against the
 //   path below the chosen folder ("src/build", "*/cache"; a leading "/" changes nothing); there "*",
-//   "?" and sets never match "/", while "**" matches anything, "/" included. A trailing "/" makes a
+//   "?" and sets never match "/", while "**" matches anything, "/" included, and "**/" at the start
+//   or after a "/" any number of whole folders, none too ("**/node_modules" skips it at the top as
+//   well as deeper; "a/**/b" matches "a/b"). A trailing "/" makes a
 //   pattern apply to folders only. A skipped folder is neither entered nor read ahead and counts as
 //   ignored; a skipped file is not listed (the per-folder counts take every file, as before any
-//   filter). The chosen folder itself is always searched. Empty lines are no patterns.
+//   filter). The chosen folder itself is always searched. Empty lines are no patterns. A pattern
+//   is taken without the white space around it (a name that truly ends in a space is written with
+//   "\ " at the end), without a leading "./" or any "/./", and repeated "/" count as one
+//   ("./src//build " is "src/build").
 // - nameMatch: how the search word matches a file's name, always without regard to case:
 //   Contains (part of the name), Wildcard (the whole name, wildcards as above) or
 //   RegularExpression (PCRE2 syntax, found anywhere in the name unless anchored with ^ and $).
@@ -31,10 +36,14 @@
 // - modifiedFrom, modifiedTo: the last modification is on or after the start of modifiedFrom, or
 //   on or before the end of modifiedTo, local time; an invalid date is no limit.
 // - modifiedWithinDays: modified in the last N times 24 hours before the search starts; 0 is none.
+//   A file dated after the start (later in the search, or in the future) is newer still and passes.
+//   A file whose status cannot be read passes no size or date limit and is counted with the files
+//   that could not be read.
 // - containingText: the file's contents hold this text, without regard to case: as plain text
 //   (bytes; A-Z match a-z; a text with other characters also matches them by Unicode simple case
 //   folding where the file is UTF-8) or, with textIsRegularExpression, as a regular expression
-//   (PCRE2) matched within each line of the file read as UTF-8. Only regular files are read,
+//   (PCRE2) matched within each line of the file read as UTF-8, each line on its own (never
+//   across lines; a line over 1 MB is taken in 1 MB parts). Only regular files are read,
 //   never through a link; a file that looks binary (a NUL byte in its first 128 KB) is left out
 //   unless searchBinaryFiles is on. A file that cannot be read is counted, never a match.
 // Size, date and text are tested only for files whose name already passed.

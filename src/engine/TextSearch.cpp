@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -55,6 +56,104 @@ const std::vector<std::pair<char32_t, char32_t>>& FoldSources()
     return sources;
 }
 
+// The longest run of plain ASCII characters (lower-cased) that every match of a case-insensitive
+// `pattern` must hold, or "" when the pattern is beyond this simple reading: alternatives at the top,
+// option settings, quoting, references and the like. Only characters outside any group or class and
+// not repeated count; letters that match characters outside ASCII when case is ignored (i, k, s) end
+// a run.
+std::string RequiredLiteral(const QString& pattern)
+{
+    std::string best, run;
+    const auto endRun = [&] {
+        if (run.size() > best.size())
+            best = run;
+        run.clear();
+    };
+    const qsizetype n = pattern.size();
+    const auto at = [&](qsizetype i) { return i < n ? pattern[i].unicode() : char16_t(0); };
+    const auto quantifier = [](char16_t c) { return c == u'?' || c == u'*' || c == u'+' || c == u'{'; };
+    int depth = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t c = at(i);
+        bool literal = false;
+        if (c == u'\\') {
+            c = at(++i);
+            if (c == 0)
+                return {};
+            if (c < 0x80 && !std::isalnum(int(c))) {
+                literal = true;
+            } else if (c >= 0x80 || !std::strchr("dDwWsShHvVRXbBAzZGKtnrfea", char(c))) {
+                return {}; // \Q, \x{..}, \p{..}, references, ...
+            }
+        } else if (c == u'|') {
+            if (depth == 0)
+                return {};
+        } else if (c == u'(') {
+            if (at(i + 1) == u'*')
+                return {};
+            if (at(i + 1) == u'?' && !std::strchr(":=!<>|'P", char(at(i + 2) < 0x80 ? at(i + 2) : 'x')))
+                return {}; // options, conditions, recursion, comments
+            ++depth;
+        } else if (c == u')') {
+            if (--depth < 0)
+                return {};
+        } else if (c == u'[') {
+            // A class: skipped whole.
+            qsizetype j = i + 1;
+            if (at(j) == u'^')
+                ++j;
+            if (at(j) == u']')
+                ++j;
+            for (; j < n && at(j) != u']'; ++j) {
+                if (at(j) == u'\\')
+                    ++j;
+                else if (at(j) == u'[' && at(j + 1) == u':') {
+                    for (j += 2; j < n && !(at(j) == u':' && at(j + 1) == u']'); ++j) {
+                    }
+                    ++j; // on the "]" that ends the name
+                }
+            }
+            if (j >= n)
+                return {};
+            i = j;
+        } else if (c == u'{') {
+            // A counted repeat (or a brace taken as itself): its digits are no text.
+            while (i < n && at(i) != u'}')
+                ++i;
+        } else {
+            literal = !quantifier(c) && c != u'.' && c != u'^' && c != u'$' && c >= 0x20 && c < 0x7f;
+        }
+        const bool kept = literal && depth == 0 && !quantifier(at(i + 1)) && !std::strchr("iIkKsS", char(c));
+        if (kept)
+            run.push_back(char(AsciiLower(static_cast<unsigned char>(c))));
+        else
+            endRun();
+    }
+    endRun();
+    return depth == 0 ? best : std::string();
+}
+
+// Whether `pattern`, matched over a block of whole lines with "^" and "$" at every line's ends, finds
+// a match wherever one of the lines, on its own, holds one: true when it has nothing that sees past
+// a line's ends differently in a block (\\A, \\z, \\Z, \\G, look-arounds, option settings, verbs,
+// quoting).
+bool LinesMatchInBlocks(const QString& pattern)
+{
+    for (qsizetype i = 0; i + 1 < pattern.size(); ++i) {
+        const QChar next = pattern[i + 1];
+        if (pattern[i] == u'\\') {
+            if (next == u'A' || next == u'z' || next == u'Z' || next == u'G' || next == u'Q')
+                return false;
+            ++i;
+        } else if (pattern[i] == u'(' &&
+                   (next == u'*' || (next == u'?' && i + 2 < pattern.size() && pattern[i + 2] != u':' &&
+                                     pattern[i + 2] != u'>'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 struct Closer
 {
     int fd;
@@ -69,9 +168,14 @@ TextMatcher::TextMatcher(const QString& text, bool regularExpression)
     if (m_empty)
         return;
     if (m_regex) {
-        m_expression = QRegularExpression(text, QRegularExpression::CaseInsensitiveOption |
-                                                    QRegularExpression::MultilineOption);
+        m_expression = QRegularExpression(text, QRegularExpression::CaseInsensitiveOption);
         m_expression.optimize();
+        m_required = RequiredLiteral(text);
+        if (m_required.empty() && LinesMatchInBlocks(text)) {
+            m_blocks = QRegularExpression(text, QRegularExpression::CaseInsensitiveOption |
+                                                    QRegularExpression::MultilineOption);
+            m_blocks.optimize();
+        }
         return;
     }
     const std::string bytes = QFile::encodeName(text).toStdString();
@@ -104,15 +208,16 @@ TextMatcher::TextMatcher(const QString& text, bool regularExpression)
 bool TextMatcher::Find(const char* data, size_t size) const
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(data);
-    return m_ascii ? FindAscii(bytes, size) : FindFolded(bytes, size);
+    return m_ascii ? FindAscii(m_lower, bytes, size) != std::string::npos : FindFolded(bytes, size);
 }
 
-bool TextMatcher::FindAscii(const unsigned char* data, size_t size) const
+size_t TextMatcher::FindAscii(const std::string& lower, const unsigned char* data, size_t size)
 {
-    const size_t length = m_lower.size();
+    constexpr size_t kNone = std::string::npos;
+    const size_t length = lower.size();
     if (size < length)
-        return false;
-    const auto* needle = reinterpret_cast<const unsigned char*>(m_lower.data());
+        return kNone;
+    const auto* needle = reinterpret_cast<const unsigned char*>(lower.data());
     const auto rest = [&](const unsigned char* at) {
         for (size_t k = 1; k + 1 < length; ++k)
             if (AsciiLower(at[k]) != needle[k])
@@ -134,13 +239,13 @@ bool TextMatcher::FindAscii(const unsigned char* data, size_t size) const
                                            _mm_cmpeq_epi8(_mm_or_si128(b, lastBit), lastByte));
         for (unsigned mask = unsigned(_mm_movemask_epi8(both)); mask != 0; mask &= mask - 1)
             if (rest(data + i + unsigned(__builtin_ctz(mask))))
-                return true;
+                return i + unsigned(__builtin_ctz(mask));
     }
 #endif
     for (; i + length <= size; ++i)
         if (AsciiLower(data[i]) == first && AsciiLower(data[i + length - 1]) == last && rest(data + i))
-            return true;
-    return false;
+            return i;
+    return kNone;
 }
 
 bool TextMatcher::EqualFoldedAt(const unsigned char* data, size_t size, size_t at) const
@@ -183,14 +288,77 @@ bool TextMatcher::FindFolded(const unsigned char* data, size_t size) const
     return false;
 }
 
+bool TextMatcher::MatchesLine(const char* data, size_t size) const
+{
+    return m_expression.match(QString::fromUtf8(data, qsizetype(size))).hasMatch();
+}
+
 bool TextMatcher::FindInLines(const char* data, size_t size) const
 {
-    return m_expression.isValid() && m_expression.match(QString::fromUtf8(data, qsizetype(size))).hasMatch();
+    if (!m_expression.isValid())
+        return false;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
+    if (!m_required.empty()) {
+        // Only the lines that hold the plain part are matched.
+        for (size_t from = 0; from < size;) {
+            const size_t found = FindAscii(m_required, bytes + from, size - from);
+            if (found == std::string::npos)
+                return false;
+            const size_t hit = from + found;
+            const void* before = hit > 0 ? ::memrchr(data, '\n', hit) : nullptr;
+            const size_t start = before ? size_t(static_cast<const char*>(before) - data) + 1 : 0;
+            const void* after = std::memchr(data + hit, '\n', size - hit);
+            const size_t end = after ? size_t(static_cast<const char*>(after) - data) : size;
+            if (MatchesLine(data + start, end - start))
+                return true;
+            from = end + 1;
+        }
+        return false;
+    }
+    const QString text = QString::fromUtf8(data, qsizetype(size));
+    const QStringView all(text);
+    if (!m_blocks.pattern().isEmpty()) {
+        // No line before the one where the block's first match starts can match on its own; that
+        // one is matched alone, and the search goes on after it.
+        for (qsizetype from = 0; from < all.size();) {
+            const qsizetype start = m_blocks.match(text, from).capturedStart();
+            if (start < 0 || (start == all.size() && all.back() == u'\n'))
+                return false;
+            const qsizetype lineStart = start > 0 ? all.lastIndexOf(u'\n', start - 1) + 1 : 0;
+            qsizetype lineEnd = all.indexOf(u'\n', start);
+            if (lineEnd < 0)
+                lineEnd = all.size();
+            if (m_expression.match(all.mid(lineStart, lineEnd - lineStart)).hasMatch())
+                return true;
+            from = lineEnd + 1;
+        }
+        return false;
+    }
+    // Every line on its own.
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = all.indexOf(u'\n', start);
+        if (end < 0)
+            end = all.size();
+        if (m_expression.match(all.mid(start, end - start)).hasMatch())
+            return true;
+        start = end + 1;
+    }
+    return false;
 }
+
+namespace {
+
+bool Stopped(const ContentTest& test)
+{
+    return (test.run && !test.run->load(std::memory_order_relaxed)) ||
+           (test.cancel && test.cancel->load(std::memory_order_relaxed));
+}
+
+} // namespace
 
 ContentOutcome SearchFileContents(int folderFd, const char* name, const ContentTest& test)
 {
-    if (test.run && !test.run->load(std::memory_order_relaxed))
+    if (Stopped(test))
         return ContentOutcome::Stopped;
     const int fd = ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -227,7 +395,7 @@ ContentOutcome SearchFileContents(int folderFd, const char* name, const ContentT
     size_t have = 0; // bytes carried over from the block before
     off_t total = 0;
     for (bool first = true;;) {
-        if (!first && test.run && !test.run->load(std::memory_order_relaxed))
+        if (!first && Stopped(test))
             return ContentOutcome::Stopped;
         if (buffer.size() < have + kBlock)
             buffer.resize(have + kBlock);

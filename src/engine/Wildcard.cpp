@@ -12,6 +12,34 @@ bool HasWildcard(std::string_view text)
     return text.find_first_of("*?[\\") != std::string_view::npos;
 }
 
+// A skip pattern as the user means it: without the white space around it (a space kept at the end
+// is written "\ "), without a leading "./" or any "/./", and with repeated "/" taken as one.
+std::string Normalized(std::string text)
+{
+    const auto space = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    };
+    size_t first = 0;
+    while (first < text.size() && space(text[first]))
+        ++first;
+    size_t last = text.size();
+    while (last > first && space(text[last - 1]) && !(last - 1 > first && text[last - 2] == '\\'))
+        --last;
+    text = text.substr(first, last - first);
+    std::string out;
+    for (size_t at = 0; at < text.size(); ++at) {
+        const bool folderStart = out.empty() || out.back() == '/';
+        if (text[at] == '/' && !out.empty() && out.back() == '/')
+            continue;
+        if (folderStart && text[at] == '.' && at + 1 < text.size() && text[at + 1] == '/') {
+            ++at; // "./": this folder
+            continue;
+        }
+        out.push_back(text[at]);
+    }
+    return out;
+}
+
 } // namespace
 
 size_t DecodeCharacter(std::string_view text, size_t at, char32_t& c)
@@ -66,9 +94,15 @@ Wildcard::Wildcard(std::string_view pattern, unsigned flags)
     for (size_t at = 0; at < pattern.size();) {
         const char32_t c = next(at);
         if (c == '*') {
+            const bool wholeFolders = at == 1 || pattern[at - 2] == '/';
             bool twice = false;
             while (at < pattern.size() && pattern[at] == '*')
                 ++at, twice = true;
+            if (twice && m_path && wholeFolders && at < pattern.size() && pattern[at] == '/') {
+                ++at;
+                m_tokens.push_back({Token::Folders, 0});
+                continue;
+            }
             m_tokens.push_back({twice && m_path ? Token::StarStar : Token::Star, 0});
         } else if (c == '?') {
             m_tokens.push_back({Token::Any, 0});
@@ -139,7 +173,7 @@ bool Wildcard::Matches(std::string_view text) const
             starT = t;
             continue;
         }
-        if (p < n && m_tokens[p].kind == Token::StarStar) {
+        if (p < n && (m_tokens[p].kind == Token::StarStar || m_tokens[p].kind == Token::Folders)) {
             deepP = p++;
             deepT = t;
             starP = kNone;
@@ -171,8 +205,16 @@ bool Wildcard::Matches(std::string_view text) const
             continue;
         }
         if (deepP != kNone && deepT < text.size()) {
-            char32_t c = 0;
-            deepT += DecodeCharacter(text, deepT, c);
+            if (m_tokens[deepP].kind == Token::Folders) {
+                // One more whole folder.
+                const size_t slash = text.find('/', deepT);
+                if (slash == std::string_view::npos)
+                    return false;
+                deepT = slash + 1;
+            } else {
+                char32_t c = 0;
+                deepT += DecodeCharacter(text, deepT, c);
+            }
             t = deepT;
             p = deepP + 1;
             starP = kNone;
@@ -200,7 +242,7 @@ bool SkipPatterns::Pattern::Matches(std::string_view name) const
 SkipPatterns::SkipPatterns(const QStringList& patterns)
 {
     for (const QString& written : patterns) {
-        std::string text = QFile::encodeName(written).toStdString();
+        std::string text = Normalized(QFile::encodeName(written).toStdString());
         Pattern pattern;
         while (text.size() > 1 && text.back() == '/' && text[text.size() - 2] != '\\') {
             text.pop_back();

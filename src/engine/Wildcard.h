@@ -15,7 +15,9 @@ public:
     enum Flag : unsigned
     {
         CaseInsensitive = 0x1, // characters compare by Unicode simple case folding
-        PathPattern = 0x2,     // "*", "?" and sets never match "/"; "**" matches anything
+        // "*", "?" and sets never match "/"; "**" matches anything, and "**/" at the start or after
+        // a "/" matches any number of whole folders, none too ("**/x" matches "x" and "a/b/x").
+        PathPattern = 0x2,
     };
 
     Wildcard() = default;
@@ -33,6 +35,7 @@ private:
             Any,
             Star,
             StarStar,
+            Folders, // "**/": nothing, or anything up to and with a "/"
             Set,
         } kind;
         char32_t c = 0; // Char: the character (folded when case-insensitive); Set: the set's index

@@ -1,18 +1,75 @@
 #include "platform/EntryStatus.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <linux/openat2.h>
+#include <mutex>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace platform {
 namespace {
 
-// Only to look names up in: O_PATH needs no permission to read the folder. A link named as the
-// folder is followed, as the walk follows a start folder that is a link.
+// Only to look names up in: O_PATH needs no permission to read the folder. On the way to a start
+// folder links are followed, as the walk follows them; below it none is.
 constexpr int kLookUpFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+constexpr int kNoLinkFlags = kLookUpFlags | O_NOFOLLOW;
 
-int OpenForLookUp(const std::string& path)
+std::mutex g_startLock;
+std::vector<std::string> g_startFolders; // the last noted first
+constexpr size_t kStartFoldersKept = 8;
+
+// The longest start folder noted that `path` lies in (at a "/"), or "".
+std::string StartFolderOf(const std::string& path)
+{
+    std::lock_guard locker(g_startLock);
+    std::string best;
+    for (const std::string& start : g_startFolders) {
+        const bool within = path.compare(0, start.size(), start) == 0 &&
+                            (path.size() == start.size() || path[start.size()] == '/' ||
+                             (!start.empty() && start.back() == '/'));
+        if (within && start.size() > best.size())
+            best = start;
+    }
+    return best;
+}
+
+// The folder at `relative` beneath `baseFd`, refusing every link: in one call where the kernel
+// can, else name by name. Takes `baseFd` over.
+int OpenBeneathNoLinks(int baseFd, std::string_view relative)
+{
+    while (!relative.empty() && relative.front() == '/')
+        relative.remove_prefix(1);
+    if (relative.empty() || baseFd < 0)
+        return baseFd;
+    if (relative.size() < PATH_MAX) {
+        open_how how{};
+        how.flags = kLookUpFlags;
+        how.resolve = RESOLVE_NO_SYMLINKS;
+        const std::string text(relative);
+        const long fd = ::syscall(SYS_openat2, baseFd, text.c_str(), &how, sizeof how);
+        if (fd >= 0 || (errno != ENOSYS && errno != EPERM && errno != EINVAL)) {
+            ::close(baseFd);
+            return int(fd);
+        }
+    }
+    int fd = baseFd;
+    while (!relative.empty() && fd >= 0) {
+        const size_t end = std::min(relative.find('/'), relative.size());
+        const int next = ::openat(fd, std::string(relative.substr(0, end)).c_str(), kNoLinkFlags);
+        ::close(fd);
+        fd = next;
+        relative.remove_prefix(end);
+        while (!relative.empty() && relative.front() == '/')
+            relative.remove_prefix(1);
+    }
+    return fd;
+}
+
+int OpenFollowing(const std::string& path)
 {
     if (path.size() < PATH_MAX)
         return ::open(path.c_str(), kLookUpFlags);
@@ -43,7 +100,24 @@ int OpenForLookUp(const std::string& path)
     return fd;
 }
 
+int OpenForLookUp(const std::string& path)
+{
+    const std::string start = StartFolderOf(path);
+    if (start.empty())
+        return path.empty() || path.front() != '/' ? -1 : OpenBeneathNoLinks(::open("/", kLookUpFlags), path);
+    return OpenBeneathNoLinks(OpenFollowing(start), std::string_view(path).substr(start.size()));
+}
+
 } // namespace
+
+void NoteStartFolder(const std::string& nativeFolder)
+{
+    std::lock_guard locker(g_startLock);
+    std::erase(g_startFolders, nativeFolder);
+    g_startFolders.insert(g_startFolders.begin(), nativeFolder);
+    if (g_startFolders.size() > kStartFoldersKept)
+        g_startFolders.pop_back();
+}
 
 EntryStatus EntryStatus::Of(std::int64_t size, timespec modified)
 {

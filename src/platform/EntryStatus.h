@@ -25,8 +25,15 @@ struct EntryStatus
 EntryStatus ReadEntryStatus(int folderFd, const std::string& name);
 
 // The status of each of `names` in the folder at `nativeFolder` (exact bytes, any length), opening
-// the folder once. A folder that cannot be opened gives kUnreadable for every name.
+// the folder once. No symbolic link on the way to the folder is followed, except on the way to a
+// folder a search started from (see NoteStartFolder), which is followed as the walk followed it;
+// so a folder swapped for a link after the search shows nothing of the link's target. A folder
+// that cannot be opened so gives kUnreadable for every name.
 std::vector<EntryStatus> ReadEntryStatuses(const std::string& nativeFolder,
                                            const std::vector<std::string_view>& names);
+
+// Notes the path (exact bytes, as the search was given it) of a folder a search started from; the
+// last few noted are kept. Any thread.
+void NoteStartFolder(const std::string& nativeFolder);
 
 } // namespace platform

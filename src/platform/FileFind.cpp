@@ -1,8 +1,10 @@
 #include "platform/FileFind.h"
 
+#include "platform/FolderOpen.h"
 #include "platform/Paths.h"
 
 #include <QFile>
+#include <cerrno>
 #include <climits>
 #include <cstddef>
 #include <cstring>
@@ -153,7 +155,7 @@ bool CFileFind::FindNextFile()
     m_current = m_next;
     m_next = EntryAt(m_entries, m_next, m_name, m_type);
     m_modeKnown = false;
-    return m_next < m_entries.size();
+    return HasNextEntry();
 }
 
 void CFileFind::Close()
@@ -165,6 +167,7 @@ void CFileFind::Close()
     m_name = {};
     m_folderText.clear();
     m_reopen = nullptr;
+    m_lostError = 0;
 }
 
 void CFileFind::ReleaseHandle()
@@ -176,12 +179,14 @@ void CFileFind::ReleaseHandle()
 
 int CFileFind::Handle() const
 {
-    if (m_fd < 0) {
-        if (m_reopen)
-            m_fd = m_reopen();
-        else if (!m_folder->empty())
-            m_fd = OpenFolder(*m_folder);
+    if (m_fd < 0 && m_lostError == 0 && (m_reopen || !m_folder->empty())) {
+        errno = 0;
+        m_fd = m_reopen ? m_reopen() : OpenFolder(*m_folder);
+        if (m_fd < 0 && !platform::OutOfDescriptors(errno))
+            m_lostError = errno != 0 ? errno : ESTALE;
     }
+    if (m_fd < 0 && m_lostError != 0)
+        errno = m_lostError;
     return m_fd;
 }
 
@@ -192,15 +197,25 @@ std::uint32_t CFileFind::Mode() const
         m_mode = 0;
         m_size = -1;
         m_modified = {};
+        m_statusError = 0;
         struct stat st;
+        errno = 0;
         const int fd = Handle();
         if (fd >= 0 && ::fstatat(fd, m_name.data(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
             m_mode = st.st_mode;
             m_size = st.st_size;
             m_modified = st.st_mtim;
+        } else {
+            m_statusError = errno != 0 ? errno : EBADF;
         }
     }
     return m_mode;
+}
+
+int CFileFind::StatusError() const
+{
+    Mode();
+    return m_statusError;
 }
 
 bool CFileFind::IsLinkToFolder() const

@@ -48,7 +48,9 @@ public:
     // Moves to the next entry. The result says whether another entry follows it, so the loop
     // `for (bool more = true; more;) { more = find.FindNextFile(); ... }` examines every entry.
     bool FindNextFile();
-    bool HasNextEntry() const { return m_next < m_entries.size(); }
+    // False also once the folder was found gone or replaced when its descriptor was to be taken
+    // again (see Lost).
+    bool HasNextEntry() const { return m_lostError == 0 && m_next < m_entries.size(); }
     // Where the current entry and the next one stand in the compact entries.
     size_t EntryOffset() const { return m_current; }
     size_t NextOffset() const { return m_next; }
@@ -83,6 +85,9 @@ public:
     std::int64_t GetLength() const;
     timespec GetLastWriteTime() const;
     bool StatusRead() const { return m_modeKnown; }
+    // Why the status could not be read (an errno value: ENOENT when the entry is gone meanwhile), 0
+    // when it was; reads the status if not done yet.
+    int StatusError() const;
     bool MatchesMask(unsigned attributes) const;
 
     // The exact bytes of the current entry's name and path, and of the folder.
@@ -93,7 +98,12 @@ public:
     // The folder's descriptor is kept while it may be needed; a walker that holds many levels open
     // can give it up and it is taken again on demand.
     bool HoldsHandle() const { return m_fd >= 0; }
+    // The descriptor, taken again when it was given up. When that fails for any reason but a
+    // shortage of descriptors (errno EMFILE or ENFILE: tried again at the next call), the folder
+    // changed under the cursor (gone, replaced: ESTALE, made unreadable): it is lost, -1 is given
+    // with errno set to why from then on, and no further entry is listed.
     int Handle() const;
+    bool Lost() const { return m_lostError != 0; }
     void ReleaseHandle();
 
     // Opens a folder by its full native path, also when the path is longer than the system's limit.
@@ -115,5 +125,7 @@ private:
     mutable bool m_modeKnown = false;
     mutable std::uint32_t m_mode = 0;
     mutable std::int64_t m_size = -1;
+    mutable int m_statusError = 0;
+    mutable int m_lostError = 0;
     mutable timespec m_modified{};
 };

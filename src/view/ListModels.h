@@ -102,10 +102,14 @@ public:
     // A file row's status, read now when it has none yet and the columns are shown; NotRead
     // otherwise. A status line has none.
     platform::EntryStatus Status(int row) const;
-    // Reads the status of every file row that has none yet, a folder at a time (the columns
-    // shown); a sort by Size or Modified needs them all.
-    void ReadMissingStatus() const;
-    // The same on a thread of its own, so the list stays responsive: started when some file rows
+    // The status read so far, never reading one (NotRead when none was).
+    platform::EntryStatus KnownStatus(int row) const
+    {
+        return m_status.empty() || m_rows[size_t(row)].folder < 0 ? platform::EntryStatus()
+                                                                  : m_status[size_t(row)];
+    }
+    // Reads the status of every file row that has none yet, a folder at a time, on a thread of its
+    // own so the list stays responsive (a sort never reads one itself): started when some file rows
     // have no status yet and the columns are shown; statusRead() once the statuses are in (and in
     // the rows). True while it reads. Rows removed meanwhile make it read again; Clear and hiding
     // the columns stop it.

@@ -87,8 +87,9 @@ char AsciiLower(char c)
 
 std::vector<int> FileRows::SortedByStatus(int column) const
 {
-    // Every file row's status first (read now, a folder at a time, where the walk gave none).
-    m_model.ReadMissingStatus();
+    // Nothing is read here, on the user-interface thread: the sort waits until the reader on its own
+    // thread has covered every row (ListSortFilter's waits), and a row it has not reached yet (a
+    // list put in order while rows still come) goes with the rows whose status cannot be read.
     const size_t count = size_t(m_model.rowCount());
     struct Keyed
     {
@@ -98,7 +99,7 @@ std::vector<int> FileRows::SortedByStatus(int column) const
     };
     std::vector<Keyed> keyed(count);
     for (size_t row = 0; row < count; ++row) {
-        const platform::EntryStatus status = m_model.Status(int(row));
+        const platform::EntryStatus status = m_model.KnownStatus(int(row));
         // A status that could not be read comes before every other.
         const std::int64_t key = !status.Known()                  ? INT64_MIN
                                  : column == FileListModel::kSize ? status.size

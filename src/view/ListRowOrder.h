@@ -7,7 +7,8 @@ class FolderListModel;
 
 // The file list's rows: File Name sorts by name, then folder; Folder by folder, then name; both in
 // natural order, ties in the found order. Size sorts by the number of bytes, Modified by the time,
-// ties in the found order, files whose status cannot be read first and status lines last. The
+// ties in the found order, files whose status cannot be read (or is not read yet: no status is read
+// for a sort, which waits for the reader on its own thread) first and status lines last. The
 // filter keeps rows whose name or folder contains its text, case-insensitive.
 class FileRows : public RowSource
 {

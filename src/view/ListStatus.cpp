@@ -44,27 +44,6 @@ std::vector<std::vector<int>> FileListModel::RowsWithoutStatus() const
     return rows;
 }
 
-void FileListModel::ReadMissingStatus() const
-{
-    if (!m_statusShown)
-        return;
-    std::vector<std::string_view> names;
-    const std::vector<std::vector<int>> missing = RowsWithoutStatus();
-    for (size_t folder = 0; folder < missing.size(); ++folder) {
-        if (missing[folder].empty())
-            continue;
-        names.clear();
-        for (const int row : missing[folder])
-            names.push_back(NativeName(row));
-        const std::vector<platform::EntryStatus> read =
-            platform::ReadEntryStatuses(m_folders[folder].native, names);
-        if (m_status.empty())
-            m_status.resize(m_rows.size());
-        for (size_t i = 0; i < read.size(); ++i)
-            m_status[size_t(missing[folder][i])] = read[i];
-    }
-}
-
 bool FileListModel::ReadStatusInBackground()
 {
     if (m_reader)

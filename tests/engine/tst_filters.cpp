@@ -86,6 +86,10 @@ private slots:
                 match("**/b", "x/y/b", path));
         QVERIFY(!match("*/b", "x/y/b", path) && match("a/**/c", "a/x/y/c", path) &&
                 !match("a?b", "a/b", path));
+        // "**/" takes whole folders, none too: at the top, and between two names.
+        QVERIFY(match("**/b", "b", path) && match("a/**/c", "a/c", path) && match("**/a/**/c", "a/c", path));
+        QVERIFY(!match("**/b", "xb", path) && !match("a/**/c", "a/xc", path) &&
+                match("a**/c", "ab/c", path) && match("**/x/**/*.o", "q/x/r/s/t.o", path));
         // Without regard to case for the word, also beyond ASCII.
         const unsigned fold = Wildcard::CaseInsensitive;
         QVERIFY(match("*.TXT", "a.txt", fold) && match("ä*", "\xc3\x84pfel", fold) &&
@@ -101,10 +105,10 @@ private slots:
                        QStringLiteral("src/build/y.txt"), QStringLiteral("src/main.c"),
                        QStringLiteral("src/cache/z.txt"), QStringLiteral("\u00e9.md"),
                        QStringLiteral("ab.md"), QStringLiteral("data/d.txt"), QStringLiteral("src/data"),
-                       QStringLiteral("proj/p.txt"), QStringLiteral("[x].txt")});
+                       QStringLiteral("proj/p.txt"), QStringLiteral("[x].txt"), QStringLiteral("sp ")});
         WriteFile(QFile::decodeName(QFile::encodeName(top) + "/odd\xff.bin"));
         const Found all = Walk(top, {});
-        QCOMPARE(all.files.size(), 13);
+        QCOMPARE(all.files.size(), 14);
         const auto skipping = [&](const QStringList& patterns) {
             SearchFilters filters;
             filters.skipPatterns = patterns;
@@ -124,6 +128,20 @@ private slots:
                      return !f.startsWith(u"src/cache") && f != u"\u00e9.md" && !f.startsWith(u"odd") &&
                             !f.startsWith(u"proj/") && f != u"[x].txt";
                  }));
+        QCOMPARE(found.ignored, all.ignored + 2);
+        // Patterns as meant: white space around them, "./" and "//" do not count; "\\ " keeps a space.
+        found = skipping({QStringLiteral(" ./src//cache\t"), QStringLiteral("  *.o "),
+                          QStringLiteral("data/./d.txt"), QStringLiteral("sp\\ "), QStringLiteral(" "),
+                          QStringLiteral("./")});
+        QCOMPARE(found.files, Only(all.files, [](const QString& f) {
+                     return !f.startsWith(u"src/cache") && !f.endsWith(u".o") && f != u"data/d.txt" &&
+                            f != u"sp ";
+                 }));
+        QCOMPARE(SplitSkipPatterns(QStringLiteral("a\n \t\r\nb")),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+        // "**/build" skips the folder "build" at the top too.
+        found = skipping({QStringLiteral("**/build")});
+        QCOMPARE(found.files, Only(all.files, [](const QString& f) { return !f.contains(u"build"); }));
         QCOMPARE(found.ignored, all.ignored + 2);
         // A trailing "/" is for folders only: the folder "data" goes, the file "src/data" stays.
         found = skipping({QStringLiteral("data/")});
@@ -147,6 +165,30 @@ private slots:
                  QStringList{QStringLiteral("Report.TXT")});
         QCOMPARE(Walk(dir.path(), filters, QStringLiteral("\\d")).files,
                  QStringList{QStringLiteral("notes2.md")});
+        // Names an expression backtracks on without end are given up on, counted once each as not
+        // read, also when helpers search the text ahead; after a Stop no further name is tested.
+        {
+            QTemporaryDir many;
+            for (int i = 0; i < 6; ++i)
+                WriteFile(many.path() + QStringLiteral("/%1%2.t").arg(QString(200, QLatin1Char('a'))).arg(i),
+                          "text");
+            WriteFile(many.path() + QStringLiteral("/aaaa"), "text");
+            SearchFilters costly = filters;
+            for (const QString& text : {QString(), QStringLiteral("TEXT")}) {
+                costly.containingText = text;
+                SaveSearchFilters(costly);
+                RecordingEngine engine;
+                engine.SetReadAhead(CAppHelper::ReadAhead::Always);
+                engine.Search(many.path(), QStringLiteral("^(a+)+$"));
+                QCOMPARE(engine.SortedNames(), QStringList{QStringLiteral("aaaa")});
+                QCOMPARE(engine.m_filesNotRead, 6);
+            }
+            SaveSearchFilters(filters);
+            RecordingEngine engine;
+            engine.onFound = [&](const CFileFind&) { engine.m_run = false; };
+            engine.Search(many.path(), QStringLiteral("a"));
+            QCOMPARE(engine.found.size(), 1);
+        }
         // An invalid expression is refused with its reason and place, and finds nothing.
         const PatternCheck check = CheckSearchFilters(filters, QStringLiteral("ab(c"));
         QVERIFY(!check.valid && !check.error.isEmpty() && check.offset == 4);
@@ -197,6 +239,27 @@ private slots:
         filters.modifiedWithinDays = 1;
         QCOMPARE(Walk(dir.path(), filters).files.filter(QStringLiteral("t-")),
                  QStringList{QStringLiteral("t-recent")});
+
+        // A file whose status cannot be read (its folder may be listed, not searched) passes no
+        // limit and is counted as not read.
+        MakeTree(dir.path() + QStringLiteral("/closed"), {QStringLiteral("c1"), QStringLiteral("c2")});
+        QVERIFY(::chmod(QFile::encodeName(dir.path() + QStringLiteral("/closed")).constData(), 0444) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+        {
+            SearchFilters sizeOnly;
+            sizeOnly.maxSize = {true, 1, SearchFilters::SizeUnit::GB};
+            SaveSearchFilters(sizeOnly);
+            RecordingEngine engine;
+            engine.LoadOptions();
+            engine.m_startFolder = dir.path();
+            const bool asNobody = ::geteuid() == 0 && ::seteuid(65534) == 0; // root searches anything
+            engine.RunSearch();
+            if (asNobody && ::seteuid(0) != 0)
+                qFatal("cannot become root again");
+            QCOMPARE(engine.found.size(), 8);
+            QCOMPARE(engine.m_filesNotRead, 2);
+        }
+        QVERIFY(::chmod(QFile::encodeName(dir.path() + QStringLiteral("/closed")).constData(), 0755) == 0);
 
         // The size and time read for the limits reach the consumer through the cursor.
         SaveSearchFilters(filters);
@@ -270,6 +333,81 @@ private slots:
         QCOMPARE(with(QStringLiteral("^line2 NEEDLE\\d+$"), true).files,
                  only({QStringLiteral("apples.txt")}));
         QCOMPARE(with(QStringLiteral("a{5}needle$"), true).files, only({QStringLiteral("last.txt")}));
+    }
+
+    void regularExpressionsMatchLineByLine()
+    {
+        // Each line on its own, as its own subject: nothing across lines, "\\A" at every line's start.
+        const QByteArray lines = "abc\ndef\nKelvin \xe2\x84\xaa\xc5\xbftring\nx.y a{2}b\n\nlast";
+        const QList<QPair<const char*, bool>> expected = {
+            {"c\\nd", false}, {"c\\sd", false}, {"c[^x]d", false}, {"(?s)c.d", false}, {"\\Adef\\z", true},
+            {"^abc$", true},  {"^$", true},     {"^last$", true},  {"bc$", true},      {"z{0}def", true}};
+        for (const auto& [pattern, match] : expected)
+            QVERIFY2(TextMatcher(QString::fromUtf8(pattern), true)
+                             .FindInLines(lines.constData(), size_t(lines.size())) == match,
+                     pattern);
+        // Lines looked through for a plain part first, or blocks of lines matched first: the same
+        // answers as matching each line.
+        for (const char* pattern : {"abc",
+                                    "ab?c",
+                                    "abx?",
+                                    "a{2}b",
+                                    "a\\{2}b",
+                                    "x(?:ab)?c",
+                                    "elvin \\x{212a}",
+                                    "kelvin k",
+                                    "string",
+                                    "st.ing",
+                                    "\\.y a",
+                                    "[.]y",
+                                    "(de)f",
+                                    "foo|def",
+                                    "\\Qa{2}\\E",
+                                    "x\\.y a\\{2",
+                                    "(?x) d e f",
+                                    "d(?=e)ef",
+                                    "[[:alpha:]]bc",
+                                    "[]a]bc",
+                                    "[a-c]\\s[d-f]",
+                                    "[a-c]\\n?[d-f]",
+                                    "^$",
+                                    "\\w$",
+                                    "^.{4}$",
+                                    "(?:[x-z]\\W){2}"}) {
+            const TextMatcher matcher(QString::fromUtf8(pattern), true);
+            const QRegularExpression reference(QString::fromUtf8(pattern),
+                                               QRegularExpression::CaseInsensitiveOption);
+            bool any = false;
+            for (const QByteArray& line : lines.split('\n')) {
+                const bool one = reference.match(QString::fromUtf8(line)).hasMatch();
+                const QByteArray ended = line + '\n';
+                QVERIFY2(matcher.FindInLines(ended.constData(), size_t(ended.size())) == one, pattern);
+                any = any || one;
+            }
+            QVERIFY2(matcher.FindInLines(lines.constData(), size_t(lines.size())) == any, pattern);
+        }
+        // The same answer wherever the lines lie against the blocks files are read in.
+        QTemporaryDir dir;
+        const int fd = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(fd >= 0);
+        constexpr int kBlock = 128 << 10;
+        for (int before : {0, 100, kBlock - 5, kBlock - 1, kBlock, 3 * kBlock + 2}) {
+            const QByteArray contents = QByteArray(before, 'x') + "\nabc\ndef\n";
+            WriteFile(dir.path() + QStringLiteral("/f.txt"), contents);
+            for (const auto& [pattern, match] : expected) {
+                const TextMatcher matcher(QString::fromUtf8(pattern), true);
+                ContentTest test;
+                test.text = &matcher;
+                const bool found = SearchFileContents(fd, "f.txt", test) == ContentOutcome::Match;
+                const QRegularExpression reference(QString::fromUtf8(pattern),
+                                                   QRegularExpression::CaseInsensitiveOption);
+                bool wanted = false;
+                for (const QByteArray& line : contents.chopped(1).split('\n'))
+                    wanted = wanted || reference.match(QString::fromUtf8(line)).hasMatch();
+                QVERIFY2(found == wanted, qPrintable(QString::fromUtf8(pattern) + QString::number(before)));
+            }
+        }
+        ::close(fd);
     }
 
     void helpersAndTheWalkAgreeOnAWideTree()

@@ -173,6 +173,72 @@ private slots:
         }
     }
 
+    void textHelpersGiveBackTheirDescriptors()
+    {
+        // A text search with helpers under a limit that leaves a few descriptors free: when the walk
+        // runs short, the helpers give back all they hold, and every folder and file is still
+        // searched; none is counted as not opened or not read.
+        QTemporaryDir dir;
+        QString level = dir.path();
+        for (int depth = 0; depth < 100; ++depth) {
+            level += QStringLiteral("/d%1").arg(depth);
+            for (int f = 0; f < 6; ++f)
+                WriteFile(level + QStringLiteral("/g%1.txt").arg(f), f % 2 ? "plain" : "a needle");
+            for (int s = 0; s < 3; ++s)
+                for (int f = 0; f < 6; ++f)
+                    WriteFile(level + QStringLiteral("/s%1/f%2.txt").arg(s).arg(f), f % 2 ? "needle" : "no");
+        }
+        SearchFilters filters;
+        filters.containingText = QStringLiteral("needle");
+        SaveSearchFilters(filters);
+        const Outcome inLine = WalkWith(CAppHelper::ReadAhead::Never, dir.path());
+        QCOMPARE(inLine.found.size(), 100 * 12);
+        rlimit saved{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
+        // Descriptors are numbered from the lowest free one: the gaps below the highest open one are
+        // filled, so only the `spare` above it are free.
+        int highest = 0;
+        for (const QString& fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot))
+            highest = std::max(highest, fd.toInt());
+        std::vector<int> fillers;
+        for (int fd = 0; fd < highest;) {
+            fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            QVERIFY(fd >= 0);
+            fillers.push_back(fd);
+            highest = std::max(highest, fd);
+        }
+        // Under the same limit, with helpers and without: the same outcome; with three or more
+        // descriptors free (the start folder's, a level's and a file's), nothing lost.
+        for (int spare = 1; spare <= 6; ++spare) {
+            rlimit low = saved;
+            low.rlim_cur = rlim_t(highest + 1 + spare);
+            QStringList outcome[2];
+            // Helpers search contents ahead (folders from memory are not read ahead).
+            for (const auto mode : {CAppHelper::ReadAhead::Never, CAppHelper::ReadAhead::WhenSlow}) {
+                RecordingEngine engine;
+                engine.SetReadAhead(mode);
+                engine.LoadOptions();
+                engine.m_startFolder = dir.path();
+                QVERIFY(::setrlimit(RLIMIT_NOFILE, &low) == 0);
+                engine.RunSearch();
+                QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
+                outcome[mode != CAppHelper::ReadAhead::Never]
+                    << QStringLiteral("%1 found, %2 parsed, %3 not opened, %4 not read")
+                           .arg(engine.found.size())
+                           .arg(engine.m_foldersParsed)
+                           .arg(engine.m_foldersNotOpened)
+                           .arg(engine.m_filesNotRead)
+                    << engine.found;
+            }
+            QCOMPARE(outcome[1].first(), outcome[0].first());
+            QVERIFY(outcome[1] == outcome[0]);
+            if (spare >= 3)
+                QVERIFY(outcome[1].mid(1) == inLine.found);
+        }
+        for (int fd : fillers)
+            ::close(fd);
+    }
+
     void sameResultsOnADeepChain()
     {
         QTemporaryDir dir;

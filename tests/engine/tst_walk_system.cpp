@@ -285,6 +285,54 @@ private slots:
         }
     }
 
+    void folderReplacedWhileLetGoIsNoShortage()
+    {
+        // Levels far above the walk give up their descriptors; one replaced meanwhile is a folder
+        // that changed under the walk: its remaining files are neither searched nor counted as not
+        // read, and the walk goes on with the rest.
+        constexpr int kLevels = 80;
+        QTemporaryDir dir(ScratchTemplate());
+        const QString root = dir.path() + QStringLiteral("/root");
+        for (const QString& top : {root, QString(dir.path() + QStringLiteral("/other"))}) {
+            MakeLadder(top, kLevels, QStringLiteral("s.txt"));
+            // Files holding the text beside each level's sub-folders; the way down is moved out and
+            // back, so that listings that keep the order of making show it first (memory file
+            // systems list the newest entry first).
+            QString level = top + QStringLiteral("/a");
+            for (int i = 1; i <= kLevels; ++i) {
+                level += QStringLiteral("/c%1").arg(i);
+                for (int f = 0; f < 4; ++f)
+                    WriteFile(level + QStringLiteral("/t%1.txt").arg(f), "needle");
+                const QByteArray down = QFile::encodeName(level + QStringLiteral("/c%1").arg(i + 1));
+                ::rename(down.constData(), QByteArray(down + "~").constData());
+                ::rename(QByteArray(down + "~").constData(), down.constData());
+            }
+            WriteFile(level + QStringLiteral("/bottom.txt"), "needle");
+        }
+        SearchFilters filters;
+        filters.containingText = QStringLiteral("needle");
+        SaveSearchFilters(filters);
+        WriteFile(root + QStringLiteral("/after/zz.txt"), "needle");
+        RecordingEngine engine;
+        engine.SetReadAhead(CAppHelper::ReadAhead::Never);
+        bool swapped = false;
+        engine.onFound = [&](const CFileFind& find) {
+            if (swapped || find.GetFileName() != QStringLiteral("bottom.txt"))
+                return;
+            swapped = true;
+            const QByteArray a = QFile::encodeName(root + QStringLiteral("/a"));
+            QVERIFY(::rename(a.constData(), QByteArray(a + ".moved").constData()) == 0);
+            QVERIFY(::rename(QFile::encodeName(dir.path() + QStringLiteral("/other/a")).constData(),
+                             a.constData()) == 0);
+        };
+        engine.Search(root);
+        QVERIFY(swapped);
+        QCOMPARE(engine.m_filesNotRead, 0);
+        QCOMPARE(engine.m_foldersNotOpened, 0);
+        QVERIFY(engine.found.contains(root + QStringLiteral("/after/zz.txt")));
+        RemoveTree(dir.path());
+    }
+
     void lowDescriptorLimitLosesNothing()
     {
         // 150 nested levels of four files each. Whatever the limit, every file is found: the walk

@@ -1,8 +1,10 @@
 // The file list's Size and Modified columns: hidden at first, their values, where those come from,
 // and sorting by them.
 #include "engine/ViewSettings.h"
+#include "platform/EntryStatus.h"
 #include "support/TestSupport.h"
 #include "view/DlgSearchParameters.h"
+#include "view/ListRowOrder.h"
 #include "view/PendrakeDoc.h"
 #include "view/PendrakeView.h"
 #include "view/ResultList.h"
@@ -164,6 +166,52 @@ private slots:
         view.FileList()->sortByColumn(kSize, Qt::AscendingOrder);
         QTRY_COMPARE(ShownSizes(view), QStringList({QString(), QStringLiteral("5"), QStringLiteral("20"),
                                                     locale.toString(1000)}));
+    }
+
+    void sortReadsNoStatusOnTheUserInterfaceThread()
+    {
+        // Shown after the search, the columns' statuses are read on a thread of their own; a sort
+        // asked for meanwhile reads none itself (it waits for that thread).
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(m_tree.path());
+        CPendrakeView view(&doc);
+        view.OnInitialUpdate();
+        view.ShowColumn(kSize, false);
+        view.ShowColumn(kModified, false);
+        Search(view);
+        view.ShowColumn(kSize, true);
+        QVERIFY(view.FileModel().ReadingStatus());
+        const std::vector<int> order = FileRows(view.FileModel()).SortedRows(kSize);
+        QCOMPARE(order.size(), size_t(3));
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(!view.FileModel().KnownStatus(row).Read());
+        QTRY_VERIFY(!view.FileModel().ReadingStatus() && view.FileModel().KnownStatus(0).Known());
+    }
+
+    void lookUpFollowsNoLinkBelowTheStart()
+    {
+        // The start folder is reached through a link, as chosen; a folder below it swapped for a
+        // link after the search shows nothing of the link's target.
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        WriteFile(root + QStringLiteral("/real/sub/f.txt"), "abc");
+        WriteFile(root + QStringLiteral("/other/sub/f.txt"), "1234567");
+        QVERIFY(QFile::link(root + QStringLiteral("/real"), root + QStringLiteral("/start")));
+        const std::string start = QFile::encodeName(root + QStringLiteral("/start")).toStdString();
+        platform::NoteStartFolder(start);
+        const auto sizeOf = [&](const std::string& folder) {
+            return platform::ReadEntryStatuses(folder, {std::string_view("f.txt")}).front().size;
+        };
+        QCOMPARE(sizeOf(start + "/sub"), 3);
+        QVERIFY(QFile::rename(root + QStringLiteral("/real/sub"), root + QStringLiteral("/real/old")));
+        QVERIFY(QFile::link(root + QStringLiteral("/other/sub"), root + QStringLiteral("/real/sub")));
+        QCOMPARE(sizeOf(start + "/sub"), platform::EntryStatus::kUnreadable);
+        QCOMPARE(sizeOf(start + "/old"), 3);
+        // A folder of no search noted: no link anywhere on the way.
+        QCOMPARE(sizeOf(QFile::encodeName(root + QStringLiteral("/real/old")).toStdString()), 3);
+        QVERIFY(QFile::link(root + QStringLiteral("/real"), root + QStringLiteral("/start2")));
+        QCOMPARE(sizeOf(QFile::encodeName(root + QStringLiteral("/start2/old")).toStdString()),
+                 platform::EntryStatus::kUnreadable);
     }
 
     void filtersThatReadTheStatusFillTheColumns()
