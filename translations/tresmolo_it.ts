@@ -1401,6 +1401,58 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
         <source>%1 GB</source>
         <translation>%1 GB</translation>
     </message>
+    <message>
+        <source>skipping %1 pattern(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name matches a wildcard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name matches a regular expression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>size at least %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>size at most %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modified on or after %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modified on or before %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modified in the last %1 day(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contents match &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>containing &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>binary files too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished">%1; %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SearchOptionsPanel</name>
