@@ -1403,55 +1403,55 @@ je Ordner auf und bietet Befehle dafür. Mit FOLDER wird er im Ordnerbaum ausgew
     </message>
     <message>
         <source>skipping %1 pattern(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Muster übersprungen</translation>
     </message>
     <message>
         <source>name matches a wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>Name passt auf Platzhaltermuster</translation>
     </message>
     <message>
         <source>name matches a regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Name passt auf regulären Ausdruck</translation>
     </message>
     <message>
         <source>size at least %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe mindestens %1</translation>
     </message>
     <message>
         <source>size at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe höchstens %1</translation>
     </message>
     <message>
         <source>modified on or after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert am oder nach %1</translation>
     </message>
     <message>
         <source>modified on or before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert am oder vor %1</translation>
     </message>
     <message>
         <source>modified in the last %1 day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert in den letzten %1 Tag(en)</translation>
     </message>
     <message>
         <source>contents match &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt passt auf „%1“</translation>
     </message>
     <message>
         <source>containing &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält „%1“</translation>
     </message>
     <message>
         <source>binary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>auch Binärdateien</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1; %2</translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>

@@ -1403,55 +1403,55 @@ y permite actuar sobre ellos. Con FOLDER, esa carpeta se selecciona en el árbol
     </message>
     <message>
         <source>skipping %1 pattern(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 patrón(es) omitido(s)</translation>
     </message>
     <message>
         <source>name matches a wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre que coincide con un patrón comodín</translation>
     </message>
     <message>
         <source>name matches a regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre que coincide con una expresión regular</translation>
     </message>
     <message>
         <source>size at least %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño mínimo de %1</translation>
     </message>
     <message>
         <source>size at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño máximo de %1</translation>
     </message>
     <message>
         <source>modified on or after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>modificado desde el %1</translation>
     </message>
     <message>
         <source>modified on or before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>modificado hasta el %1</translation>
     </message>
     <message>
         <source>modified in the last %1 day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>modificado en los últimos %1 día(s)</translation>
     </message>
     <message>
         <source>contents match &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>contenido que coincide con «%1»</translation>
     </message>
     <message>
         <source>containing &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>que contiene «%1»</translation>
     </message>
     <message>
         <source>binary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>incluidos los archivos binarios</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1; %2</translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>

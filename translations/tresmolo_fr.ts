@@ -1403,55 +1403,55 @@ par dossier et permet d&apos;agir dessus. FOLDER est sélectionné dans l&apos;a
     </message>
     <message>
         <source>skipping %1 pattern(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 motif(s) ignoré(s)</translation>
     </message>
     <message>
         <source>name matches a wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>nom correspondant à un motif générique</translation>
     </message>
     <message>
         <source>name matches a regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>nom correspondant à une expression régulière</translation>
     </message>
     <message>
         <source>size at least %1</source>
-        <translation type="unfinished"></translation>
+        <translation>taille d&apos;au moins %1</translation>
     </message>
     <message>
         <source>size at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>taille d&apos;au plus %1</translation>
     </message>
     <message>
         <source>modified on or after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié à partir du %1</translation>
     </message>
     <message>
         <source>modified on or before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié jusqu&apos;au %1 inclus</translation>
     </message>
     <message>
         <source>modified in the last %1 day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié dans les %1 dernier(s) jour(s)</translation>
     </message>
     <message>
         <source>contents match &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>contenu correspondant à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>containing &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>contenant «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>binary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>fichiers binaires compris</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1&#xa0;; %2</translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>

@@ -1403,55 +1403,55 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
     </message>
     <message>
         <source>skipping %1 pattern(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>modelli esclusi: %1</translation>
     </message>
     <message>
         <source>name matches a wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>nome corrispondente a un modello jolly</translation>
     </message>
     <message>
         <source>name matches a regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>nome corrispondente a un&apos;espressione regolare</translation>
     </message>
     <message>
         <source>size at least %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dimensione minima %1</translation>
     </message>
     <message>
         <source>size at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dimensione massima %1</translation>
     </message>
     <message>
         <source>modified on or after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>modificato dal %1</translation>
     </message>
     <message>
         <source>modified on or before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>modificato fino al %1</translation>
     </message>
     <message>
         <source>modified in the last %1 day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>modificato di recente (giorni: %1)</translation>
     </message>
     <message>
         <source>contents match &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>contenuto corrispondente a &quot;%1&quot;</translation>
     </message>
     <message>
         <source>containing &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>contenente &quot;%1&quot;</translation>
     </message>
     <message>
         <source>binary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>anche file binari</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1; %2</translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>

@@ -1403,55 +1403,55 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
     </message>
     <message>
         <source>skipping %1 pattern(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個のパターンをスキップ</translation>
     </message>
     <message>
         <source>name matches a wildcard</source>
-        <translation type="unfinished"></translation>
+        <translation>名前がワイルドカードに一致</translation>
     </message>
     <message>
         <source>name matches a regular expression</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が正規表現に一致</translation>
     </message>
     <message>
         <source>size at least %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ %1 以上</translation>
     </message>
     <message>
         <source>size at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ %1 以下</translation>
     </message>
     <message>
         <source>modified on or after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 以降に更新</translation>
     </message>
     <message>
         <source>modified on or before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 以前に更新</translation>
     </message>
     <message>
         <source>modified in the last %1 day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 %1 日以内に更新</translation>
     </message>
     <message>
         <source>contents match &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>内容が「%1」に一致</translation>
     </message>
     <message>
         <source>containing &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を含む</translation>
     </message>
     <message>
         <source>binary files too</source>
-        <translation type="unfinished"></translation>
+        <translation>バイナリファイルも対象</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1; %2</translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
