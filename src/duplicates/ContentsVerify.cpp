@@ -227,6 +227,9 @@ void CDlgDuplicateResults::OnVerifyContents()
         m_contentsThread = std::thread([this] {
             m_contentsCheck->Run();
             m_contentsDone = true;
+            // The window takes the outcome at once, not at the progress timer's next tick. (Only an
+            // event is posted; the window joins this thread before it goes.)
+            QMetaObject::invokeMethod(this, &CDlgDuplicateResults::FinishContentsCheck, Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
         m_contentsCheck->Run();

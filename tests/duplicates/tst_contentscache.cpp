@@ -81,6 +81,14 @@ struct Checked
     QString problem;
 };
 
+// Each case twice: the cache searched a file at a time, and read whole into memory first.
+void AsSearchedAndPreloaded()
+{
+    QTest::addColumn<bool>("preload");
+    QTest::newRow("searched") << false;
+    QTest::newRow("preloaded") << true;
+}
+
 } // namespace
 
 class TestContentsCache : public QObject
@@ -323,8 +331,10 @@ private slots:
         m_home.ClearSettings();
     }
 
+    void keepsFactsPerKeyAndSetting_data() { AsSearchedAndPreloaded(); }
     void keepsFactsPerKeyAndSetting()
     {
+        QFETCH(bool, preload);
         QTemporaryDir dir;
         const QString file = dir.path() + QStringLiteral("/sub/contents.db");
         {
@@ -344,6 +354,8 @@ private slots:
         {
             ContentsCache cache(Options(file));
             QVERIFY(cache.Open());
+            if (preload)
+                QVERIFY(cache.Preload(ContentsCache::kPreloadFewest));
             ContentsFacts facts;
             QVERIFY(cache.Find(KeyAt(2, m_clock), facts));
             QCOMPARE(facts.ends, FactsOf(2).ends);
@@ -433,8 +445,10 @@ private slots:
         QVERIFY(!cache.Find(KeyAt(100001, start + 92 * kDay), facts));
     }
 
+    void damagedEntriesAreNeverTaken_data() { AsSearchedAndPreloaded(); }
     void damagedEntriesAreNeverTaken()
     {
+        QFETCH(bool, preload);
         QTemporaryDir dir;
         const QString file = dir.path() + QStringLiteral("/contents.db");
         {
@@ -452,6 +466,8 @@ private slots:
         {
             ContentsCache cache(Options(file));
             QVERIFY(cache.Open());
+            if (preload)
+                QVERIFY(cache.Preload(ContentsCache::kPreloadFewest));
             ContentsFacts facts;
             QVERIFY(!cache.Find(KeyAt(1, m_clock), facts));
             QVERIFY(!cache.Usable());

@@ -1,5 +1,7 @@
 #include "duplicates/scan/ContentsCache.h"
 
+#include "duplicates/scan/ContentsRows.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,8 @@
 #include <utility>
 #include <xxhash.h>
 
+using namespace ContentsRows;
+
 namespace {
 
 constexpr int kSchema = 2;
@@ -26,69 +30,6 @@ std::int64_t WallClockNs()
     ::clock_gettime(CLOCK_REALTIME, &now);
     return std::int64_t(now.tv_sec) * kSecondNs + now.tv_nsec;
 }
-
-std::int64_t Signed(std::uint64_t value)
-{
-    std::int64_t out;
-    std::memcpy(&out, &value, sizeof out);
-    return out;
-}
-
-// A check sum of one entry, so that a damaged row is never taken for facts.
-std::int64_t SumOf(const ContentsKey& key, const ContentsFacts& facts)
-{
-    const std::uint64_t fields[] = {key.fileSystem,
-                                    key.device,
-                                    key.inode,
-                                    key.size,
-                                    std::uint64_t(key.modifiedNs),
-                                    std::uint64_t(key.changedNs),
-                                    facts.hasEnds,
-                                    facts.ends.low,
-                                    facts.ends.high,
-                                    facts.hasWhole,
-                                    facts.whole.low,
-                                    facts.whole.high,
-                                    std::uint64_t(facts.partition),
-                                    std::uint64_t(facts.contentsClass)};
-    return Signed(XXH3_64bits(fields, sizeof fields));
-}
-
-void BindHash(sqlite3_stmt* statement, int index, bool has, const ContentsHash& hash)
-{
-    if (!has) {
-        sqlite3_bind_null(statement, index);
-        return;
-    }
-    unsigned char bytes[16];
-    std::memcpy(bytes, &hash.low, 8);
-    std::memcpy(bytes + 8, &hash.high, 8);
-    sqlite3_bind_blob(statement, index, bytes, sizeof bytes, SQLITE_TRANSIENT);
-}
-
-bool ColumnHash(sqlite3_stmt* statement, int index, ContentsHash& hash)
-{
-    if (sqlite3_column_type(statement, index) != SQLITE_BLOB || sqlite3_column_bytes(statement, index) != 16)
-        return false;
-    const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(statement, index));
-    std::memcpy(&hash.low, bytes, 8);
-    std::memcpy(&hash.high, bytes + 8, 8);
-    return true;
-}
-
-void BindKey(sqlite3_stmt* statement, const ContentsKey& key)
-{
-    sqlite3_bind_int64(statement, 1, Signed(key.fileSystem));
-    sqlite3_bind_int64(statement, 2, Signed(key.device));
-    sqlite3_bind_int64(statement, 3, Signed(key.inode));
-}
-
-// Finalizes a statement however the scope is left.
-struct Statement
-{
-    sqlite3_stmt* handle = nullptr;
-    ~Statement() { sqlite3_finalize(handle); }
-};
 
 } // namespace
 
@@ -295,11 +236,75 @@ QString ContentsCache::Problem() const
     return m_problem;
 }
 
+std::size_t ContentsCache::PlaceHash::operator()(const Place& place) const
+{
+    return std::size_t(XXH3_64bits(&place, sizeof place));
+}
+
+bool ContentsCache::Preload(std::size_t lookUps)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    if (!m_usable || m_preloaded || m_empty || lookUps < kPreloadFewest)
+        return false;
+    Statement count, all;
+    if (!Prepare(count.handle, "SELECT count(*) FROM files"))
+        return false;
+    int code = sqlite3_step(count.handle);
+    if (code != SQLITE_ROW)
+        return Fail(code, "count");
+    const auto entries = std::uint64_t(sqlite3_column_int64(count.handle, 0));
+    if (entries > 4 * std::uint64_t(lookUps))
+        return false;
+    if (!Prepare(all.handle, "SELECT fs, dev, ino, size, mtime, ctime, ends, whole, part, class, seen, sum "
+                             "FROM files"))
+        return false;
+    m_stored.reserve(std::size_t(entries));
+    while ((code = sqlite3_step(all.handle)) == SQLITE_ROW) {
+        Stored stored;
+        stored.key.fileSystem = std::uint64_t(sqlite3_column_int64(all.handle, 0));
+        stored.key.device = std::uint64_t(sqlite3_column_int64(all.handle, 1));
+        stored.key.inode = std::uint64_t(sqlite3_column_int64(all.handle, 2));
+        stored.key.size = std::uint64_t(sqlite3_column_int64(all.handle, 3));
+        stored.key.modifiedNs = sqlite3_column_int64(all.handle, 4);
+        stored.key.changedNs = sqlite3_column_int64(all.handle, 5);
+        stored.facts.hasEnds = ColumnHash(all.handle, 6, stored.facts.ends);
+        stored.facts.hasWhole = ColumnHash(all.handle, 7, stored.facts.whole);
+        stored.facts.partition = sqlite3_column_int64(all.handle, 8);
+        stored.facts.contentsClass = sqlite3_column_int(all.handle, 9);
+        stored.seen = sqlite3_column_int64(all.handle, 10);
+        stored.sum = sqlite3_column_int64(all.handle, 11);
+        m_stored.insert_or_assign({stored.key.fileSystem, stored.key.device, stored.key.inode}, stored);
+    }
+    if (code != SQLITE_DONE) {
+        m_stored.clear();
+        return Fail(code, "preload");
+    }
+    m_preloaded = true;
+    return true;
+}
+
+bool ContentsCache::Answer(const ContentsKey& key, const Stored& stored, ContentsFacts& facts)
+{
+    if (stored.key.size != key.size || stored.key.modifiedNs != key.modifiedNs ||
+        stored.key.changedNs != key.changedNs)
+        return false; // an older state of this file
+    if (stored.sum != SumOf(key, stored.facts))
+        return Fail(SQLITE_CORRUPT, "sum");
+    if (m_openedNs - stored.seen > kDayNs)
+        m_seen.push_back(key);
+    facts = stored.facts;
+    return true;
+}
+
 bool ContentsCache::Find(const ContentsKey& key, ContentsFacts& facts)
 {
     std::lock_guard<std::mutex> hold(m_lock);
     if (!m_usable)
         return false;
+    if (m_preloaded) {
+        const auto it = m_stored.find({key.fileSystem, key.device, key.inode});
+        return it != m_stored.end() && Answer(key, it->second, facts);
+    }
     sqlite3_reset(m_find);
     BindKey(m_find, key);
     const int code = sqlite3_step(m_find);
@@ -307,24 +312,19 @@ bool ContentsCache::Find(const ContentsKey& key, ContentsFacts& facts)
         return false;
     if (code != SQLITE_ROW)
         return Fail(code, "find");
-    if (sqlite3_column_int64(m_find, 0) != Signed(key.size) ||
-        sqlite3_column_int64(m_find, 1) != key.modifiedNs || sqlite3_column_int64(m_find, 2) != key.changedNs)
-        return false; // an older state of this file
-    ContentsFacts found;
-    found.hasEnds = ColumnHash(m_find, 3, found.ends);
-    found.hasWhole = ColumnHash(m_find, 4, found.whole);
-    found.partition = sqlite3_column_int64(m_find, 5);
-    found.contentsClass = sqlite3_column_int(m_find, 6);
-    const std::int64_t seen = sqlite3_column_int64(m_find, 7);
-    if (sqlite3_column_int64(m_find, 8) != SumOf(key, found)) {
-        sqlite3_reset(m_find);
-        return Fail(SQLITE_CORRUPT, "sum");
-    }
+    Stored stored;
+    stored.key = key;
+    stored.key.size = std::uint64_t(sqlite3_column_int64(m_find, 0));
+    stored.key.modifiedNs = sqlite3_column_int64(m_find, 1);
+    stored.key.changedNs = sqlite3_column_int64(m_find, 2);
+    stored.facts.hasEnds = ColumnHash(m_find, 3, stored.facts.ends);
+    stored.facts.hasWhole = ColumnHash(m_find, 4, stored.facts.whole);
+    stored.facts.partition = sqlite3_column_int64(m_find, 5);
+    stored.facts.contentsClass = sqlite3_column_int(m_find, 6);
+    stored.seen = sqlite3_column_int64(m_find, 7);
+    stored.sum = sqlite3_column_int64(m_find, 8);
     sqlite3_reset(m_find);
-    if (m_openedNs - seen > kDayNs)
-        m_seen.push_back(key);
-    facts = found;
-    return true;
+    return Answer(key, stored, facts);
 }
 
 void ContentsCache::Learn(const ContentsKey& key, const ContentsFacts& facts)
@@ -343,6 +343,9 @@ bool ContentsCache::Commit()
     if (!m_usable)
         return false;
     sqlite3_reset(m_find);
+    // The read transaction ends here, and with it the snapshot the entries in memory came from.
+    m_preloaded = false;
+    m_stored = {};
     if (!Exec("COMMIT"))
         return false;
     if (m_learnt.empty() && m_seen.empty())
@@ -470,6 +473,8 @@ void ContentsCache::Close()
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     m_usable = false;
+    m_preloaded = false;
+    m_stored = {};
     if (m_corrupt) {
         // Never repaired: moved aside (with any journal SQLite left), so the next check starts afresh.
         for (const char* suffix : {"", "-wal", "-shm"}) {

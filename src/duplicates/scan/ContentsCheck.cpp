@@ -377,6 +377,7 @@ bool ContentsCheck::Run()
             files.insert(files.end(), group.begin(), group.end());
         std::sort(files.begin(), files.end(),
                   [this](size_t a, size_t b) { return m_files[a].folder < m_files[b].folder; });
+        cache->Preload(files.size());
         constexpr size_t kSlice = 512;
         std::atomic<size_t> slice{0};
         inParallel([&] {
