@@ -35,7 +35,7 @@ out=$(realpath -m "${1:?$usage}")
 folder=$(realpath "${2:-$PWD}")
 
 scripts/setup.sh >/dev/null
-[[ -x build/src/tresmolo ]] || { cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null; cmake --build build -j "$(nproc)" >/dev/null; }
+[[ -x build/src/tresmolo ]] || { source scripts/build-flags.sh; cmake -S . -B build "${build_flags[@]}" >/dev/null; cmake --build build -j "$(nproc)" >/dev/null; }
 
 home=$(mktemp -d)
 trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$home"' EXIT

@@ -16,8 +16,9 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 
 scripts/setup.sh
+source scripts/build-flags.sh # the build scripts/run.sh and scripts/test.sh share
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B "$build" "${build_flags[@]}" >/dev/null
 else
   # A new source file joins the list only when CMake runs again.
   cmake "$build" >/dev/null
