@@ -1304,6 +1304,10 @@ je Ordner auf und bietet Befehle dafür. Mit FOLDER wird er im Ordnerbaum ausgew
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>changed since it was listed</source>
+        <translation>seit dem Auflisten geändert</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

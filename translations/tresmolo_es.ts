@@ -1304,6 +1304,10 @@ y permite actuar sobre ellos. Con FOLDER, esa carpeta se selecciona en el árbol
         <source>failed</source>
         <translation>error</translation>
     </message>
+    <message>
+        <source>changed since it was listed</source>
+        <translation>modificado desde que se listó</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

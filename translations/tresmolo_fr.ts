@@ -1304,6 +1304,10 @@ par dossier et permet d&apos;agir dessus. FOLDER est sélectionné dans l&apos;a
         <source>failed</source>
         <translation>échec</translation>
     </message>
+    <message>
+        <source>changed since it was listed</source>
+        <translation>modifié depuis son affichage dans la liste</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

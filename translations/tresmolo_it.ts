@@ -1304,6 +1304,10 @@ e permette di agire su di essi. Con FOLDER, la cartella è selezionata nell&apos
         <source>failed</source>
         <translation>non riuscito</translation>
     </message>
+    <message>
+        <source>changed since it was listed</source>
+        <translation>modificato dopo essere stato elencato</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -1304,6 +1304,10 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
         <source>failed</source>
         <translation>失敗</translation>
     </message>
+    <message>
+        <source>changed since it was listed</source>
+        <translation>一覧に載った後に変更された</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

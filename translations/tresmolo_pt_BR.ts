@@ -1304,6 +1304,10 @@ permite agir sobre eles. Com FOLDER, essa pasta é selecionada na árvore de pas
         <source>failed</source>
         <translation>falhou</translation>
     </message>
+    <message>
+        <source>changed since it was listed</source>
+        <translation>modificado desde que foi listado</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

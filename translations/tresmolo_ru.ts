@@ -1304,6 +1304,10 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
         <source>failed</source>
         <translation>ошибка</translation>
     </message>
+    <message>
+        <source>changed since it was listed</source>
+        <translation>изменён после попадания в список</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -1304,6 +1304,10 @@ and lets you act on them. With FOLDER, that folder is selected in the folder tre
         <source>failed</source>
         <translation>失败</translation>
     </message>
+    <message>
+        <source>changed since it was listed</source>
+        <translation>列出后已更改</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

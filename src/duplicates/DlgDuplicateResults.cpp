@@ -245,20 +245,13 @@ void CDlgDuplicateResults::OnRecycleChecked()
     // The last copy of a group is never lost without being asked.
     if (!KeepOneOfEachGroup())
         return;
-    paths.clear();
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.GetCheck(row))
-            paths.push_back(model.NativePath(row));
-    }
-    if (paths.empty())
+    bool any = false;
+    for (int row = 0; row < model.rowCount() && !any; ++row)
+        any = model.GetCheck(row);
+    if (!any)
         return;
-    // On failure or cancel the list stays as it is, checks included, even if some files went.
-    if (RecycleFiles(paths))
+    // The desktop asks for confirmation, shows progress and reports its own failures. On failure
+    // or cancel the list stays as it is, checks included, even if some files went.
+    if (RecycleChecked())
         ScanFiles();
-}
-
-bool CDlgDuplicateResults::RecycleFiles(const std::vector<std::string>& paths)
-{
-    // The desktop asks for confirmation, shows progress and reports its own failures.
-    return RecycleAndLog(paths);
 }

@@ -169,7 +169,6 @@ private:
     void OrderAndGroup(size_t rowsRead, const std::vector<SizeGrouping::Placed>& plan);
     // Sets the stop flag, waits for the worker and drops what it had not handed over.
     void StopScan();
-    bool RecycleFiles(const std::vector<std::string>& paths);
     // The group of each row: its contents group after a contents check, else its size band; -1
     // for a row in none.
     std::vector<long long> GroupOfRows() const;
@@ -189,8 +188,11 @@ private:
     void AfterFreeing(const std::vector<FreeSpace::File>& files, const FreeSpace::Report& report);
     void ShowFreeReport(FreeSpace::Method method, const FreeSpace::Report& report,
                         const platform::ActionLog& log);
-    // Sends the paths to the trash, with their lines in the action log.
-    bool RecycleAndLog(const std::vector<std::string>& paths);
+    // The rows as the commands that free space see them.
+    std::vector<FreeSpace::File> FilesOfRows() const;
+    // Sends the checked rows to the trash, each looked at again just before it goes, with their
+    // lines in the action log. True when every file that was to go went.
+    bool RecycleChecked();
     void FinishContentsCheck();
     void StopContentsCheck();
     void CloseContentsProgress();

@@ -14,8 +14,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QProgressDialog>
+#include <map>
 #include <set>
-#include <sys/stat.h>
 #include <system_error>
 #include <unordered_map>
 
@@ -107,6 +107,39 @@ void CDlgDuplicateResults::ApplyKeepRules(const KeepRules::RuleSet& rules)
 
 // --- Replacing checked files ----------------------------------------------------------------------
 
+std::vector<FreeSpace::File> CDlgDuplicateResults::FilesOfRows() const
+{
+    const ResultsModel& model = m_listResults.Model();
+    const KeepRules::RuleSet rules = LoadKeepRules();
+    KeepRules::ReferenceFolders folders(rules.referenceFolders);
+    const std::vector<long long> groups = GroupOfRows();
+    std::vector<FreeSpace::File> files(size_t(model.rowCount()));
+    for (int i = 0; i < model.rowCount(); ++i) {
+        const ResultRow& row = model.Rows()[size_t(i)];
+        FreeSpace::File& file = files[size_t(i)];
+        file.path = model.NativePath(i);
+        file.group = groups[size_t(i)];
+        file.checked = row.checked;
+        file.keeps = row.keeps;
+        file.inReference = folders.Holding(model.NativeFolder(i)) >= 0;
+        // Only a file the contents check saw as the scan did, with the last change it saw then.
+        file.timeKnown = row.timeKnown;
+        file.verified =
+            file.group >= 0 && row.opened && row.timeKnown && !row.changed && row.changedNs != INT64_MIN;
+        const std::int64_t second = 1'000'000'000;
+        const std::int64_t changedNs = ((row.changedNs % second) + second) % second;
+        file.identity = {row.device,
+                         row.inode,
+                         row.size,
+                         row.modified,
+                         row.modifiedNanoseconds,
+                         (row.changedNs - changedNs) / second,
+                         changedNs};
+    }
+
+    return files;
+}
+
 void CDlgDuplicateResults::OnReplaceWithHardLinks()
 {
     FreeChecked(FreeSpace::Method::HardLink);
@@ -138,32 +171,7 @@ void CDlgDuplicateResults::FreeChecked(FreeSpace::Method method)
         return;
     }
 
-    const KeepRules::RuleSet rules = LoadKeepRules();
-    KeepRules::ReferenceFolders folders(rules.referenceFolders);
-    const std::vector<long long> groups = GroupOfRows();
-    std::vector<FreeSpace::File> files(size_t(model.rowCount()));
-    for (int i = 0; i < model.rowCount(); ++i) {
-        const ResultRow& row = model.Rows()[size_t(i)];
-        FreeSpace::File& file = files[size_t(i)];
-        file.path = model.NativePath(i);
-        file.group = groups[size_t(i)];
-        file.checked = row.checked;
-        file.keeps = row.keeps;
-        file.inReference = folders.Holding(model.NativeFolder(i)) >= 0;
-        // Only a file the contents check saw as the scan did, with the last change it saw then.
-        file.verified =
-            file.group >= 0 && row.opened && row.timeKnown && !row.changed && row.changedNs != INT64_MIN;
-        const std::int64_t second = 1'000'000'000;
-        const std::int64_t changedNs = ((row.changedNs % second) + second) % second;
-        file.identity = {row.device,
-                         row.inode,
-                         row.size,
-                         row.modified,
-                         row.modifiedNanoseconds,
-                         (row.changedNs - changedNs) / second,
-                         changedNs};
-    }
-
+    const std::vector<FreeSpace::File> files = FilesOfRows();
     BusyCursor busy;
     QProgressDialog progress(method == FreeSpace::Method::HardLink
                                  ? tr("Replacing the checked files with hard links...")
@@ -252,23 +260,57 @@ void CDlgDuplicateResults::ShowFreeReport(FreeSpace::Method method, const FreeSp
                       failed || log.Failed() ? QMessageBox::Warning : QMessageBox::Information);
 }
 
-bool CDlgDuplicateResults::RecycleAndLog(const std::vector<std::string>& paths)
+bool CDlgDuplicateResults::RecycleChecked()
 {
-    // Each file is logged before the trash takes it and after, by whether it is still there.
+    // Once the user said yes, each checked file is looked at again just before it goes: it must
+    // still be the file listed, and a file of its group that stays must still be as listed too.
+    const std::vector<FreeSpace::File> files = FilesOfRows();
+    std::vector<size_t> rows;
+    std::vector<std::string> paths;
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (files[i].checked) {
+            rows.push_back(i);
+            paths.push_back(files[i].path);
+        }
+    }
+    FreeSpace::TrashCheck check(files);
     platform::ActionLog log;
-    for (const std::string& path : paths)
-        log.Write("trash", path, {}, "intent");
-    const bool done = Shell::SendToTrash(&m_listResults, paths);
-    for (const std::string& path : paths) {
-        struct stat status;
-        const bool there = ::lstat(path.c_str(), &status) == 0;
-        log.Write("trash", path, {}, there ? "skipped: still in its place" : "done, sent to the trash");
+    std::map<FreeSpace::Outcome, int> skipped;
+    Shell::TrashSteps steps;
+    steps.before = [&](size_t at) {
+        const FreeSpace::Outcome outcome = check.Before(rows[at]);
+        if (outcome == FreeSpace::Outcome::Done) {
+            log.Write("trash", paths[at], check.Kept(), "intent");
+            return QString();
+        }
+        ++skipped[outcome];
+        log.Write("trash", paths[at], check.Kept(),
+                  std::string("skipped: ") + FreeSpace::ReasonText(outcome));
+        return QCoreApplication::translate("FreeSpace", FreeSpace::ReasonText(outcome));
+    };
+    steps.after = [&](size_t at, const std::string& trashedAs, const std::string& error) {
+        log.Write("trash", paths[at], check.Kept(),
+                  trashedAs.empty() ? "failed: " + error : "done, in the trash as " + trashedAs);
+    };
+    const bool done = Shell::SendToTrash(&m_listResults, paths, &steps);
+
+    QStringList lines;
+    int left = 0;
+    for (const auto& [reason, count] : skipped)
+        left += count;
+    if (left > 0) {
+        lines << tr("%1 file(s) skipped:").arg(left);
+        for (const auto& [reason, count] : skipped)
+            lines << tr("%1: %2 file(s)")
+                         .arg(QCoreApplication::translate("FreeSpace", FreeSpace::ReasonText(reason)))
+                         .arg(count);
     }
     if (log.Failed())
-        Seams::MessageBox(this,
-                          tr("The action log %1 could not be written: %2")
-                              .arg(platform::DisplayText(log.Path()), ErrorText(log.Error())),
-                          QString(), QMessageBox::Warning);
+        lines << QString()
+              << tr("The action log %1 could not be written: %2")
+                     .arg(platform::DisplayText(log.Path()), ErrorText(log.Error()));
+    if (!lines.isEmpty())
+        Seams::MessageBox(this, lines.join(QLatin1Char('\n')).trimmed(), QString(), QMessageBox::Warning);
     return done;
 }
 

@@ -118,7 +118,7 @@ std::string TrashName(const std::string& base, int attempt, size_t longest)
 // Records the item in `place` and moves it there. The record is made first and exclusively, which
 // claims the name in the trash; the item follows by rename, never by copy. When the move cannot be
 // made the record goes again and the item stays where it is.
-bool MoveInto(const trash::Place& place, const trash::Item& item, std::string* error)
+bool MoveInto(const trash::Place& place, const trash::Item& item, std::string* error, std::string* trashedAs)
 {
     const trash::Fd info(::open(place.info.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     const trash::Fd files(::open(place.files.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -161,6 +161,8 @@ bool MoveInto(const trash::Place& place, const trash::Item& item, std::string* e
                 continue;
             return FailWithErrno(error, code);
         }
+        if (trashedAs)
+            *trashedAs = place.files + '/' + name;
         return true;
     }
     return Fail(error, Text("the trash holds too many items of that name"));
@@ -168,7 +170,7 @@ bool MoveInto(const trash::Place& place, const trash::Item& item, std::string* e
 
 } // namespace
 
-bool MoveToTrash(const std::string& nativePath, std::string* error)
+bool MoveToTrash(const std::string& nativePath, std::string* error, std::string* trashedAs)
 {
     std::string absolute;
     if (!AbsolutePath(nativePath, &absolute, error))
@@ -181,7 +183,7 @@ bool MoveToTrash(const std::string& nativePath, std::string* error)
     trash::Place place;
     if (!trash::ChoosePlace(item, &place, error))
         return false;
-    return MoveInto(place, item, error);
+    return MoveInto(place, item, error, trashedAs);
 }
 
 } // namespace platform

@@ -228,7 +228,7 @@ void ShowProperties(QWidget* owner, const NativePath& path)
                    [owner = QPointer<QWidget>(owner), entry] { ShowOwnProperties(owner, entry); });
 }
 
-bool SendToTrash(QWidget* owner, const std::vector<NativePath>& paths)
+bool SendToTrash(QWidget* owner, const std::vector<NativePath>& paths, const TrashSteps* steps)
 {
     if (paths.empty())
         return false;
@@ -268,11 +268,15 @@ bool SendToTrash(QWidget* owner, const std::vector<NativePath>& paths)
                 break;
             }
         }
-        std::string error;
-        if (platform::MoveToTrash(entry, &error))
+        if (steps && steps->before && !steps->before(i).isEmpty())
+            continue;
+        std::string error, trashedAs;
+        if (platform::MoveToTrash(entry, &error, &trashedAs))
             moved.insert(entry);
         else if (Exists(entry) || !WentWithItsFolder(entry, moved))
             failures << Quoted(entry) + QStringLiteral(": ") + QString::fromStdString(error);
+        if (steps && steps->after)
+            steps->after(i, trashedAs, error);
     }
     progress.reset();
 

@@ -23,7 +23,15 @@ void ShowProperties(QWidget* owner, const NativePath& path);
 // Moves files or folders to the trash after asking the user; shows progress when many go and names
 // every item that could not go and why. True only when every item went and nothing was cancelled.
 // Never deletes anything for good.
-bool SendToTrash(QWidget* owner, const std::vector<NativePath>& paths);
+// `steps`, when given, is asked just before each item goes, once the user said yes: an empty
+// answer lets it go, any other is why it stays (it is then neither moved nor a failure). It is told
+// after each attempt where the item went in the trash (empty when it did not) and why not.
+struct TrashSteps
+{
+    std::function<QString(size_t index)> before;
+    std::function<void(size_t index, const NativePath& trashedAs, const std::string& error)> after;
+};
+bool SendToTrash(QWidget* owner, const std::vector<NativePath>& paths, const TrashSteps* steps = nullptr);
 // A terminal whose working folder is `folder`.
 void OpenTerminal(const NativePath& folder);
 // The desktop's view of the trash.

@@ -194,8 +194,49 @@ private slots:
         QVERIFY(!QFile::exists(paths[1]) && !QFile::exists(paths[2]) && !QFile::exists(paths[3]));
         const QString log = Log();
         QCOMPARE(log.count(QStringLiteral("\ttrash\t")), 6);
-        QCOMPARE(log.count(QStringLiteral("done, sent to the trash")), 3);
-        QVERIFY(!log.contains(paths[0]));
+        QCOMPARE(log.count(QStringLiteral("done, in the trash as ") + m_home.DataHome() +
+                           QStringLiteral("/Trash/files/")),
+                 3);
+        QVERIFY(!log.contains(QStringLiteral("\ttrash\t") + paths[0] + QLatin1Char('\t')));
+    }
+
+    void theTrashLooksAgainAfterTheQuestion()
+    {
+        // Three files of one size; g2 and g3 checked. While the user is asked, g3 grows and g1, the
+        // one that stays, is written again: nothing goes, and each is said.
+        QTemporaryDir dir;
+        QStringList paths;
+        for (const char* name : {"g1", "g2", "g3"})
+            paths << MakeSized(dir.path() + QLatin1Char('/') + QLatin1String(name), 50);
+        CDlgDuplicateResults window;
+        window.m_pSourcePaths = &paths;
+        QVERIFY(OpenAndScan(window));
+        window.ResultsList().Model().SetCheck(RowOf(window, QStringLiteral("g2")), true);
+        window.ResultsList().Model().SetCheck(RowOf(window, QStringLiteral("g3")), true);
+        for (const QString& answer : {QStringLiteral("no"), QStringLiteral("yes")}) {
+            m_boxes.clear();
+            Seams::SetMessageBoxHandler([&, answer](const Seams::MessageBoxCall& call) {
+                m_boxes << call.text;
+                if (call.icon != QMessageBox::Question || answer == QLatin1String("no"))
+                    return QMessageBox::No;
+                SetModified(paths[0], 1000000);
+                QFile grown(paths[2]);
+                if (!grown.open(QIODevice::Append) || grown.write("+") != 1)
+                    qFatal("cannot change g3");
+                return QMessageBox::Yes;
+            });
+            Item(window, QStringLiteral("Send Checked File(s) to Recycle Bin"))->trigger();
+        }
+        for (const QString& path : paths)
+            QVERIFY(QFile::exists(path));
+        QCOMPARE(m_boxes.size(), 2);
+        QCOMPARE(m_boxes[1],
+                 QStringLiteral("2 file(s) skipped:\nno unchanged copy stays in its group: 1 file(s)\n"
+                                "changed since it was listed: 1 file(s)"));
+        // Declined, nothing was logged; then one line each, after the question.
+        const QStringList log = Log().split(QLatin1Char('\n')).filter(dir.path());
+        QCOMPARE(log.size(), 2);
+        QCOMPARE(log.filter(QStringLiteral("\tskipped: ")).size(), 2);
     }
 
     void replacementsActOnlyOnFilesAsCompared()

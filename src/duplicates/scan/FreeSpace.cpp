@@ -77,6 +77,8 @@ const char* ReasonText(Outcome outcome)
         return QT_TRANSLATE_NOOP("FreeSpace", "empty");
     case Outcome::Changed:
         return QT_TRANSLATE_NOOP("FreeSpace", "changed since the contents check");
+    case Outcome::ChangedSinceListed:
+        return QT_TRANSLATE_NOOP("FreeSpace", "changed since it was listed");
     case Outcome::KeptChanged:
         return QT_TRANSLATE_NOOP("FreeSpace", "the file that stays changed");
     case Outcome::OtherFileSystem:
@@ -89,6 +91,52 @@ const char* ReasonText(Outcome outcome)
         return QT_TRANSLATE_NOOP("FreeSpace", "failed");
     }
     return "";
+}
+
+namespace {
+
+// `file` is still what the list shows. Its last change is not asked: moving another link of it
+// to the trash changes that.
+bool AsListed(const File& file)
+{
+    platform::FileIdentity now;
+    if (!platform::IdentifyFile(file.path, &now))
+        return false;
+    const platform::FileIdentity& then = file.identity;
+    return now.device == then.device && now.inode == then.inode && now.size == then.size &&
+           (!file.timeKnown || (now.modified == then.modified && now.modifiedNs == then.modifiedNs));
+}
+
+} // namespace
+
+TrashCheck::TrashCheck(std::vector<File> files) : m_files(std::move(files))
+{
+    for (size_t i = 0; i < m_files.size(); ++i) {
+        if (m_files[i].group >= 0 && !m_files[i].checked)
+            m_staying[m_files[i].group].push_back(i);
+    }
+}
+
+Outcome TrashCheck::Before(size_t i)
+{
+    const File& file = m_files[i];
+    m_kept.clear();
+    if (file.inReference)
+        return Outcome::Protected;
+    if (!AsListed(file))
+        return Outcome::ChangedSinceListed;
+    const auto staying = m_staying.find(file.group);
+    if (file.group < 0 || staying == m_staying.end())
+        return Outcome::Done;
+    std::vector<size_t>& candidates = staying->second;
+    for (size_t at = 0; at < candidates.size(); ++at) {
+        if (AsListed(m_files[candidates[at]])) {
+            std::swap(candidates[0], candidates[at]); // asked first next time
+            m_kept = m_files[candidates[0]].path;
+            return Outcome::Done;
+        }
+    }
+    return Outcome::NoCopyStays;
 }
 
 Report Run(Method method, const std::vector<File>& files, platform::ActionLog& log, const Progress& progress)

@@ -34,6 +34,7 @@ struct File
     bool keeps = false;       // marked as the file that stays
     bool inReference = false; // protected: never acted on
     bool verified = false;    // `identity` holds what the contents check compared
+    bool timeKnown = false;   // `identity` holds the last modification the list shows
     platform::FileIdentity identity;
 };
 
@@ -48,6 +49,7 @@ enum class Outcome
     AlreadyShared,
     Empty,
     Changed,
+    ChangedSinceListed,
     KeptChanged,
     OtherFileSystem,
     NotSupported,
@@ -82,6 +84,24 @@ const char* ActionName(Method method);
 // The English text of a reason (as the log writes it); QT_TRANSLATE_NOOP("FreeSpace", ...) marks
 // it for translation where it is shown.
 const char* ReasonText(Outcome outcome);
+
+// Just before a checked file goes to the trash: whether it is still the file the list shows (the
+// same file, size and last modification), and whether a file of its group that stays still is.
+// A group whose files were all checked (the user chose to send its last copy too) is not held back.
+class TrashCheck
+{
+public:
+    explicit TrashCheck(std::vector<File> files);
+    // Outcome::Done when file `i` may go now; otherwise why it stays.
+    Outcome Before(size_t i);
+    // The file of its group found still as listed by the last Before; empty when none was asked.
+    const std::string& Kept() const { return m_kept; }
+
+private:
+    std::vector<File> m_files;
+    std::string m_kept;
+    std::map<long long, std::vector<size_t>> m_staying; // group: its unchecked files, the last found first
+};
 
 // Acts on every checked file, group by group, writing its intent to `log` before acting on it and
 // its outcome after.
