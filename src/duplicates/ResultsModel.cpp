@@ -34,7 +34,7 @@ int ResultsModel::rowCount(const QModelIndex& parent) const
 
 int ResultsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : kColumnCount + (m_contentsShown || m_keepsShown ? 1 : 0);
+    return parent.isValid() ? 0 : kColumnCount + (m_contentsShown || m_keepsShown || m_linksShown ? 1 : 0);
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
@@ -95,6 +95,7 @@ void ResultsModel::Clear()
     m_folders.clear();
     m_contentsShown = false;
     m_keepsShown = false;
+    m_linksShown = false;
     endResetModel();
 }
 
@@ -123,6 +124,17 @@ void ResultsModel::Append(ResultBatch& batch)
     batch.folders.clear();
     if (batch.rows.empty())
         return;
+    // A symbolic link is never a copy of what it points to: the Contents column says so from the
+    // start, once the list holds one.
+    if (!m_linksShown &&
+        std::any_of(batch.rows.begin(), batch.rows.end(), [](const ResultRow& r) { return r.link; })) {
+        const bool shown = m_contentsShown || m_keepsShown;
+        if (!shown)
+            beginInsertColumns({}, kContents, kContents);
+        m_linksShown = true;
+        if (!shown)
+            endInsertColumns();
+    }
     const int first = int(m_rows.size());
     beginInsertRows({}, first, first + int(batch.rows.size()) - 1);
     // Room grows by doubling: reserving the exact size would move every row at every batch.
@@ -152,10 +164,10 @@ QString ResultsModel::Text(int row, int column) const
     case kContents:
         if (r.keeps)
             return tr("keeps");
-        if (!m_contentsShown)
-            return {};
         if (r.link)
             return tr("symbolic link");
+        if (!m_contentsShown)
+            return {};
         if (r.changed)
             return tr("changed since the scan");
         if (r.unreadable)
@@ -214,7 +226,7 @@ void ResultsModel::SetChecks(const std::vector<bool>& checks)
 
 void ResultsModel::SetKeeps(const std::vector<bool>& keeps)
 {
-    const bool shown = m_contentsShown || m_keepsShown;
+    const bool shown = m_contentsShown || m_keepsShown || m_linksShown;
     for (size_t i = 0; i < m_rows.size() && i < keeps.size(); ++i)
         m_rows[i].keeps = keeps[i];
     if (!shown) {

@@ -103,4 +103,5 @@ private:
     std::vector<ResultFolder> m_folders;
     bool m_contentsShown = false;
     bool m_keepsShown = false;
+    bool m_linksShown = false; // a row is a symbolic link
 };

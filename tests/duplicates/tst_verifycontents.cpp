@@ -284,6 +284,9 @@ private slots:
         QVERIFY(OpenAndScan(window));
         QCOMPARE(Column(Shown(window), &ShownRow::size), Texts({"6", "6", "6"}));
         QCOMPARE(window.SummaryText(), QStringLiteral("1 group(s), 2 file(s), 6 bytes in duplicates"));
+        // Marked as a link from the start, in a column of its own.
+        QCOMPARE(window.ResultsList().Model().columnCount(), ResultsModel::kColumnCount + 1);
+        QCOMPARE(Contents(window), Texts({"a=", "l=symbolic link", "c="}));
         Check(window, QStringLiteral("a"));
         Check(window, QStringLiteral("c"));
         m_answers = {QMessageBox::Cancel};
