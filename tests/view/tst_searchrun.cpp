@@ -270,6 +270,23 @@ private slots:
                              column.contains(QStringLiteral("2 Folder(s) Ignored. ")),
                          qPrintable(column.join(u'|')));
         }
+
+        // A name the expression gives up on is told as a file that could not be read.
+        QTemporaryDir costly;
+        WriteFile(costly.path() + QLatin1Char('/') + QString(200, QLatin1Char('a')) + QStringLiteral("0.t"));
+        filters = {};
+        filters.nameMatch = SearchFilters::NameMatch::RegularExpression;
+        SaveSearchFilters(filters);
+        m_word = QStringLiteral("^(a+)+$");
+        Set(Key::DisplayFileList, 1);
+        CPendrakeDoc doc;
+        doc.SetSelectedFolder(costly.path());
+        CPendrakeView view(&doc);
+        view.OnInitialUpdate();
+        Run(view);
+        QVERIFY2(
+            InfoBarText().contains(QStringLiteral(". Parsed 1 Folder(s). 1 File(s) Could Not Be Read. ")),
+            qPrintable(InfoBarText()));
     }
 
     void stopAndCloseDuringARun()
