@@ -226,7 +226,6 @@ bool ContentsCache::Open()
 
 bool ContentsCache::Usable() const
 {
-    std::lock_guard<std::mutex> hold(m_lock);
     return m_usable;
 }
 
@@ -283,14 +282,19 @@ bool ContentsCache::Preload(std::size_t lookUps)
     return true;
 }
 
-bool ContentsCache::Answer(const ContentsKey& key, const Stored& stored, ContentsFacts& facts)
+bool ContentsCache::Answer(const ContentsKey& key, const Stored& stored, ContentsFacts& facts,
+                           std::unique_lock<std::mutex>& hold)
 {
     if (stored.key.size != key.size || stored.key.modifiedNs != key.modifiedNs ||
         stored.key.changedNs != key.changedNs)
         return false; // an older state of this file
-    if (stored.sum != SumOf(key, stored.facts))
+    const bool damaged = stored.sum != SumOf(key, stored.facts);
+    const bool old = m_openedNs - stored.seen > kDayNs;
+    if ((damaged || old) && !hold.owns_lock())
+        hold.lock();
+    if (damaged)
         return Fail(SQLITE_CORRUPT, "sum");
-    if (m_openedNs - stored.seen > kDayNs)
+    if (old)
         m_seen.push_back(key);
     facts = stored.facts;
     return true;
@@ -298,13 +302,16 @@ bool ContentsCache::Answer(const ContentsKey& key, const Stored& stored, Content
 
 bool ContentsCache::Find(const ContentsKey& key, ContentsFacts& facts)
 {
-    std::lock_guard<std::mutex> hold(m_lock);
+    std::unique_lock<std::mutex> hold(m_lock, std::defer_lock);
+    if (m_preloaded) {
+        // The entries in memory change only at Commit and Close, after the check's last look, so
+        // the checking threads read them side by side; only a fault or an old sighting locks.
+        const auto it = m_stored.find({key.fileSystem, key.device, key.inode});
+        return m_usable && it != m_stored.end() && Answer(key, it->second, facts, hold);
+    }
+    hold.lock();
     if (!m_usable)
         return false;
-    if (m_preloaded) {
-        const auto it = m_stored.find({key.fileSystem, key.device, key.inode});
-        return it != m_stored.end() && Answer(key, it->second, facts);
-    }
     sqlite3_reset(m_find);
     BindKey(m_find, key);
     const int code = sqlite3_step(m_find);
@@ -324,7 +331,7 @@ bool ContentsCache::Find(const ContentsKey& key, ContentsFacts& facts)
     stored.seen = sqlite3_column_int64(m_find, 7);
     stored.sum = sqlite3_column_int64(m_find, 8);
     sqlite3_reset(m_find);
-    return Answer(key, stored, facts);
+    return Answer(key, stored, facts, hold);
 }
 
 void ContentsCache::Learn(const ContentsKey& key, const ContentsFacts& facts)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -134,7 +135,8 @@ private:
     {
         std::size_t operator()(const Place& place) const;
     };
-    bool Answer(const ContentsKey& key, const Stored& stored, ContentsFacts& facts);
+    bool Answer(const ContentsKey& key, const Stored& stored, ContentsFacts& facts,
+                std::unique_lock<std::mutex>& hold);
     bool Fail(int code, const char* what);
     bool Exec(const char* sql);
     bool Prepare(sqlite3_stmt*& statement, const char* sql);
@@ -147,13 +149,13 @@ private:
     mutable std::mutex m_lock;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_find = nullptr;
-    bool m_usable = false;
+    std::atomic<bool> m_usable{false};
     bool m_corrupt = false;
     bool m_empty = false;
     QString m_problem;
     std::int64_t m_openedNs = 0;
     std::vector<Learnt> m_learnt;
     std::vector<ContentsKey> m_seen; // found entries whose last sighting is old
-    bool m_preloaded = false;
+    std::atomic<bool> m_preloaded{false};
     std::unordered_map<Place, Stored, PlaceHash> m_stored; // every entry, after Preload
 };

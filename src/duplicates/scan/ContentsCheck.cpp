@@ -377,15 +377,21 @@ bool ContentsCheck::Run()
             files.insert(files.end(), group.begin(), group.end());
         std::sort(files.begin(), files.end(),
                   [this](size_t a, size_t b) { return m_files[a].folder < m_files[b].folder; });
-        cache->Preload(files.size());
+        // One thread reads the cache's entries while the other looks at files, then both look;
+        // the cache is asked once every file was looked at.
         constexpr size_t kSlice = 512;
         std::atomic<size_t> slice{0};
+        std::atomic<bool> preloading{false};
         inParallel([&] {
+            if (!preloading.exchange(true))
+                cache->Preload(files.size());
             Reader reader;
             for (size_t from = slice++ * kSlice; from < files.size() && !m_stop; from = slice++ * kSlice)
                 for (size_t i = from; i < std::min(files.size(), from + kSlice); ++i)
-                    Look(reader, files[i], true);
+                    Look(reader, files[i], true, false);
         });
+        for (size_t file : files)
+            m_recall->FindLooked(file);
     }
     std::atomic<size_t> next{0};
     inParallel([&] {

@@ -116,7 +116,7 @@ private:
     int FolderOf(Reader& reader, size_t file);
     // Asks the contents cache about a file (ContentsRecall::Look) without reading it: relative to
     // its folder when that is open or `openFolder` asks for it, else by its whole path.
-    bool Look(Reader& reader, size_t file, bool openFolder);
+    bool Look(Reader& reader, size_t file, bool openFolder, bool find = true);
     // Opens the file again and checks it is still as the scan saw it; -1 when not.
     int Reopen(Reader& reader, size_t file);
     // Whether the open file still has the size and last write the scan saw; marks it changed if not.

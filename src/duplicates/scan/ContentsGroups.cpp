@@ -176,7 +176,7 @@ void ContentsCheck::CompareTied(Reader& reader, const Members& tied, std::vector
         all.push_back({file});
 }
 
-bool ContentsCheck::Look(Reader& reader, size_t file, bool openFolder)
+bool ContentsCheck::Look(Reader& reader, size_t file, bool openFolder, bool find)
 {
     // Relative to the folder when it is open (or to be opened), else by the whole path.
     const ContentsFile& f = m_files[file];
@@ -184,7 +184,7 @@ bool ContentsCheck::Look(Reader& reader, size_t file, bool openFolder)
     const bool relative = openFolder || path.size() >= PATH_MAX || reader.folders.count(f.folder) > 0;
     const int folder = relative ? FolderOf(reader, file) : AT_FDCWD;
     return folder != -1 && m_recall->Look(file, folder, relative ? f.name : path, path, f.device, f.inode,
-                                          f.size, f.modified * 1'000'000'000 + f.modifiedNanoseconds);
+                                          f.size, f.modified * 1'000'000'000 + f.modifiedNanoseconds, find);
 }
 
 void ContentsCheck::NoteClasses(const std::vector<Members>& classes, const Members& singles)

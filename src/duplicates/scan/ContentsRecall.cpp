@@ -8,20 +8,20 @@ ContentsRecall::ContentsRecall(size_t files, ContentsCache* cache) : m_cache(cac
 std::uint64_t ContentsRecall::FileSystem(const std::string& path, std::uint64_t device)
 {
     {
-        std::lock_guard<std::mutex> hold(m_lock);
+        std::shared_lock<std::shared_mutex> hold(m_lock);
         const auto it = m_fileSystems.find(device);
         if (it != m_fileSystems.end())
             return it->second;
     }
     const std::uint64_t id = ContentsCache::FileSystemOf(path);
-    std::lock_guard<std::mutex> hold(m_lock);
+    std::lock_guard<std::shared_mutex> hold(m_lock);
     m_fileSystems.emplace(device, id);
     return id;
 }
 
 bool ContentsRecall::Look(size_t file, int folderFd, const std::string& name, const std::string& path,
                           std::uint64_t device, std::uint64_t inode, std::uint64_t size,
-                          std::int64_t modifiedNs)
+                          std::int64_t modifiedNs, bool find)
 {
     File& f = m_files[file];
     if (!m_cache || !m_cache->Usable() || f.tried)
@@ -43,10 +43,25 @@ bool ContentsRecall::Look(size_t file, int folderFd, const std::string& name, co
     }
     f.looked = true;
     f.key = ContentsCache::KeyOf(status, FileSystem(path, device));
+    f.unasked = !find;
+    return find && Find(f);
+}
+
+bool ContentsRecall::Find(File& f)
+{
     f.found = m_cache->Find(f.key, f.facts);
     if (!f.found)
         f.facts = ContentsFacts();
     return f.found;
+}
+
+void ContentsRecall::FindLooked(size_t file)
+{
+    File& f = m_files[file];
+    if (f.unasked) {
+        f.unasked = false;
+        Find(f);
+    }
 }
 
 void ContentsRecall::Confirm(size_t file, int fd)
@@ -66,13 +81,13 @@ void ContentsRecall::Confirm(size_t file, int fd)
         f.looked = true;
         std::uint64_t fileSystem;
         {
-            std::lock_guard<std::mutex> hold(m_lock);
+            std::shared_lock<std::shared_mutex> hold(m_lock);
             const auto it = m_fileSystems.find(std::uint64_t(status.st_dev));
             fileSystem = it != m_fileSystems.end() ? it->second : 0;
         }
         if (fileSystem == 0) {
             fileSystem = ContentsCache::FileSystemOf(fd);
-            std::lock_guard<std::mutex> hold(m_lock);
+            std::lock_guard<std::shared_mutex> hold(m_lock);
             m_fileSystems.emplace(std::uint64_t(status.st_dev), fileSystem);
         }
         f.key = ContentsCache::KeyOf(status, fileSystem);
@@ -165,7 +180,7 @@ void ContentsRecall::NoteClasses(const std::vector<Members>& classes)
 {
     std::int64_t partition;
     {
-        std::lock_guard<std::mutex> hold(m_lock);
+        std::lock_guard<std::shared_mutex> hold(m_lock);
         partition = -++m_partitions; // a new one, numbered by the cache when written
     }
     int contentsClass = 0;

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,12 @@ public:
     // device, inode, size and (unless kAnyTime) last write in nanoseconds, as the scan saw it; `path` is its
     // whole path. False when it is not, or the cache has nothing for it.
     static constexpr std::int64_t kAnyTime = INT64_MIN;
+    // With `find` false the cache is not asked yet: FindLooked() does that later.
     bool Look(size_t file, int folderFd, const std::string& name, const std::string& path,
-              std::uint64_t device, std::uint64_t inode, std::uint64_t size, std::int64_t modifiedNs);
+              std::uint64_t device, std::uint64_t inode, std::uint64_t size, std::int64_t modifiedNs,
+              bool find = true);
+    // Asks the cache for a file looked at without asking; its later looks give the answer.
+    void FindLooked(size_t file);
     // After a read through `fd`: a key that differs from the first look makes the file unknown and
     // keeps it out of the cache.
     void Confirm(size_t file, int fd);
@@ -68,10 +73,11 @@ public:
 private:
     struct File
     {
-        bool tried = false;  // Look was called
-        bool looked = false; // the key is known
-        bool steady = true;  // every look gave the same key
-        bool found = false;  // the cache knew the key
+        bool tried = false;   // Look was called
+        bool looked = false;  // the key is known
+        bool steady = true;   // every look gave the same key
+        bool found = false;   // the cache knew the key
+        bool unasked = false; // looked at, the cache not asked yet
         bool learnt = false;
         std::uint64_t size = 0; // as the scan saw it
         std::int64_t modifiedNs = kAnyTime;
@@ -79,10 +85,11 @@ private:
         ContentsFacts facts;
     };
     std::uint64_t FileSystem(const std::string& path, std::uint64_t device);
+    bool Find(File& f);
 
     ContentsCache* m_cache;
     std::vector<File> m_files;
-    std::mutex m_lock;                                    // the next two
+    std::shared_mutex m_lock; // the next two; the file systems are mostly only read
     std::map<std::uint64_t, std::uint64_t> m_fileSystems; // by device
     std::int64_t m_partitions = 0;
 };
