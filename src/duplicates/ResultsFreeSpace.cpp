@@ -126,14 +126,16 @@ std::vector<FreeSpace::File> CDlgDuplicateResults::FilesOfRows() const
         file.timeKnown = row.timeKnown;
         file.verified =
             file.group >= 0 && row.opened && row.timeKnown && !row.changed && row.changedNs != INT64_MIN;
+        // The last change is known only after a contents check.
         const std::int64_t second = 1'000'000'000;
-        const std::int64_t changedNs = ((row.changedNs % second) + second) % second;
+        const std::int64_t known = row.changedNs != INT64_MIN ? row.changedNs : 0;
+        const std::int64_t changedNs = ((known % second) + second) % second;
         file.identity = {row.device,
                          row.inode,
                          row.size,
                          row.modified,
                          row.modifiedNanoseconds,
-                         (row.changedNs - changedNs) / second,
+                         (known - changedNs) / second,
                          changedNs};
     }
 

@@ -227,6 +227,17 @@ private slots:
         drag.start(QStringLiteral("xdotool"), steps);
         QTRY_COMPARE_WITH_TIMEOUT(app.Document().SelectedFolder(), sub, 10000);
         QTRY_COMPARE(drag.state(), QProcess::NotRunning);
+
+        // A right click on the file list opens its menu; Escape closes it.
+        ResultList* files = frame->View()->FileList();
+        QMenu* listMenu = frame->View()->TopListMenu();
+        const QPoint inFiles = files->viewport()->mapToGlobal(files->viewport()->rect().center()) + offset;
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("mousemove"), QString::number(inFiles.x()),
+                           QString::number(inFiles.y()), QStringLiteral("click"), QStringLiteral("3")});
+        QTRY_COMPARE(QApplication::activePopupWidget(), listMenu);
+        PressUntil(listMenu, {QStringLiteral("Escape")}, [listMenu] { return !listMenu->isVisible(); });
+        QTRY_VERIFY(!QApplication::activePopupWidget());
     }
 
     // The first window fits the screen; later ones come back at their size, maximised or not,
