@@ -124,6 +124,8 @@ std::vector<FreeSpace::File> CDlgDuplicateResults::FilesOfRows() const
         file.inReference = folders.Holding(model.NativeFolder(i)) >= 0;
         // Only a file the contents check saw as the scan did, with the last change it saw then.
         file.timeKnown = row.timeKnown;
+        file.sized = row.opened;
+        file.link = row.link;
         file.verified =
             file.group >= 0 && row.opened && row.timeKnown && !row.changed && row.changedNs != INT64_MIN;
         // The last change is known only after a contents check.

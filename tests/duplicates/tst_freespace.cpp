@@ -203,16 +203,21 @@ private slots:
     void theTrashLooksAgainAfterTheQuestion()
     {
         // Three files of one size; g2 and g3 checked. While the user is asked, g3 grows and g1, the
-        // one that stays, is written again: nothing goes, and each is said.
+        // one that stays, is written again: neither goes, and each is said.
         QTemporaryDir dir;
         QStringList paths;
         for (const char* name : {"g1", "g2", "g3"})
             paths << MakeSized(dir.path() + QLatin1Char('/') + QLatin1String(name), 50);
+        // A link to g1, checked too: it is no copy, and still a link, so it goes.
+        const QString link = dir.path() + QStringLiteral("/l");
+        QVERIFY(QFile::link(paths[0], link));
+        QStringList listed = paths;
+        listed << link;
         CDlgDuplicateResults window;
-        window.m_pSourcePaths = &paths;
+        window.m_pSourcePaths = &listed;
         QVERIFY(OpenAndScan(window));
-        window.ResultsList().Model().SetCheck(RowOf(window, QStringLiteral("g2")), true);
-        window.ResultsList().Model().SetCheck(RowOf(window, QStringLiteral("g3")), true);
+        for (const char* name : {"g2", "g3", "l"})
+            window.ResultsList().Model().SetCheck(RowOf(window, QLatin1String(name)), true);
         for (const QString& answer : {QStringLiteral("no"), QStringLiteral("yes")}) {
             m_boxes.clear();
             Seams::SetMessageBoxHandler([&, answer](const Seams::MessageBoxCall& call) {
@@ -229,13 +234,14 @@ private slots:
         }
         for (const QString& path : paths)
             QVERIFY(QFile::exists(path));
+        QVERIFY(!QFileInfo(link).isSymLink());
         QCOMPARE(m_boxes.size(), 2);
         QCOMPARE(m_boxes[1],
                  QStringLiteral("2 file(s) skipped:\nno unchanged copy stays in its group: 1 file(s)\n"
                                 "changed since it was listed: 1 file(s)"));
         // Declined, nothing was logged; then one line each, after the question.
         const QStringList log = Log().split(QLatin1Char('\n')).filter(dir.path());
-        QCOMPARE(log.size(), 2);
+        QCOMPARE(log.size(), 4);
         QCOMPARE(log.filter(QStringLiteral("\tskipped: ")).size(), 2);
     }
 

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <algorithm>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace FreeSpace {
@@ -123,7 +124,9 @@ Outcome TrashCheck::Before(size_t i)
     m_kept.clear();
     if (file.inReference)
         return Outcome::Protected;
-    if (!AsListed(file))
+    struct stat status;
+    if (file.link ? ::lstat(file.path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)
+                  : file.sized && !AsListed(file))
         return Outcome::ChangedSinceListed;
     const auto staying = m_staying.find(file.group);
     if (file.group < 0 || staying == m_staying.end())

@@ -35,6 +35,8 @@ struct File
     bool inReference = false; // protected: never acted on
     bool verified = false;    // `identity` holds what the contents check compared
     bool timeKnown = false;   // `identity` holds the last modification the list shows
+    bool sized = true;        // the list shows a size: `identity` holds what the scan saw
+    bool link = false;        // a symbolic link, listed with what it points to
     platform::FileIdentity identity;
 };
 
@@ -86,7 +88,8 @@ const char* ActionName(Method method);
 const char* ReasonText(Outcome outcome);
 
 // Just before a checked file goes to the trash: whether it is still the file the list shows (the
-// same file, size and last modification), and whether a file of its group that stays still is.
+// same file, size and last modification; a link still a link; nothing to compare for a file the
+// scan could not open), and whether a file of its group that stays still is.
 // A group whose files were all checked (the user chose to send its last copy too) is not held back.
 class TrashCheck
 {
