@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,22 @@ int Finish(const CommandLine::Result& result)
     std::fputs(result.output.toLocal8Bit().constData(), stdout);
     std::fputs(result.error.toLocal8Bit().constData(), stderr);
     return result.exitCode;
+}
+
+// While the application object is made: Qt's messages as usual, but a fault of Qt's (no display to
+// open the window on, no platform plugin that loads) ends the program with its reason and exit
+// code 1 instead of a core dump.
+QtMessageHandler g_qtMessages = nullptr;
+void StartingMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (g_qtMessages)
+            g_qtMessages(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "tresmolo: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 } // namespace
@@ -39,9 +56,11 @@ int main(int argc, char** argv)
     qtArgv.push_back(nullptr);
 
     // Only a command line that opens the window asks the windowing system for a display.
+    g_qtMessages = qInstallMessageHandler(StartingMessages);
     const std::unique_ptr<QCoreApplication> application =
         command.run ? std::make_unique<QApplication>(qtArgc, qtArgv.data())
                     : std::make_unique<QCoreApplication>(qtArgc, qtArgv.data());
+    qInstallMessageHandler(g_qtMessages);
     InstallTranslations(*application);
     if (!command.run) {
         // Read again now that the application object (and any translation) is there, so the texts

@@ -378,6 +378,23 @@ private slots:
         QVERIFY2(error.isEmpty() ? printed.isEmpty() : printed.endsWith(error), qPrintable(printed));
     }
 
+    void noDisplayEndsWithItsReasonNotACoreDump()
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+            environment.remove(QLatin1String(name));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TRESMOLO_PROGRAM), {QStringLiteral("--"), m_folder});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString printed = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(printed.startsWith(QStringLiteral("tresmolo: ")) ||
+                     printed.contains(QStringLiteral("\ntresmolo: ")),
+                 qPrintable(printed));
+    }
+
     // FOLDER is selected in the tree as a click would, and --search starts the search as the automatic
     // start-up search does, with the folder already in the document.
     void startOnAFolderAndSearch()
