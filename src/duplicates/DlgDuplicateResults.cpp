@@ -233,22 +233,18 @@ void CDlgDuplicateResults::OnRecycleChecked()
     // Files in a reference folder are never removed.
     UncheckProtected();
     const ResultsModel& model = m_listResults.Model();
-    std::vector<std::string> paths;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.GetCheck(row))
-            paths.push_back(model.NativePath(row));
-    }
-    if (paths.empty()) {
+    const auto anyChecked = [&model] {
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.GetCheck(row))
+                return true;
+        return false;
+    };
+    if (!anyChecked()) {
         Seams::MessageBox(this, tr(kCheckFirstText), QString(), QMessageBox::Information);
         return;
     }
     // The last copy of a group is never lost without being asked.
-    if (!KeepOneOfEachGroup())
-        return;
-    bool any = false;
-    for (int row = 0; row < model.rowCount() && !any; ++row)
-        any = model.GetCheck(row);
-    if (!any)
+    if (!KeepOneOfEachGroup() || !anyChecked())
         return;
     // The desktop asks for confirmation, shows progress and reports its own failures. On failure
     // or cancel the list stays as it is, checks included, even if some files went.
